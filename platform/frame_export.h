@@ -1,0 +1,20 @@
+#pragma once
+// One frame of a given step, size and resultant setting, on each kind of surface.
+#include <string>
+
+#include <QImage>
+
+class QIODevice;
+
+struct FrameOptions {
+    int step = 0;
+    int width = 513;
+    int height = 624;
+    bool showResultant = true;
+};
+
+// The readout lines, then one line per primitive.
+std::string TraceFrame(const FrameOptions& options);
+QImage RasterFrame(const FrameOptions& options);
+// False when the SVG could not be written to `device`.
+bool WriteSvgFrame(const FrameOptions& options, QIODevice* device);

@@ -1,0 +1,174 @@
+#include "raster_dc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include <QPainter>
+
+#include "scene_font.h"
+
+namespace {
+QRgb ToRgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+}  // namespace
+
+RasterDc::RasterDc(int width, int height)
+    : m_image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+    m_image.fill(Qt::black);
+}
+
+void RasterDc::Plot(int x, int y, QRgb colour) {
+    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height()) return;
+    reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = colour;
+}
+
+void RasterDc::FillSpan(int y, int x0, int x1, QRgb colour) {
+    if (y < 0 || y >= m_image.height()) return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, m_image.width() - 1);
+    if (x0 > x1) return;
+    QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
+    std::fill(row + x0, row + x1 + 1, colour);
+}
+
+// Bresenham from the start point; the end point itself is left out, so a polyline touches each
+// joint once.
+void RasterDc::ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted) {
+    const long long dx = std::llabs(static_cast<long long>(x2) - x1);
+    const long long dy = std::llabs(static_cast<long long>(y2) - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    const long long steps = std::max(dx, dy);
+    const bool opaqueGaps = BkMode() == OPAQUE;
+    long long error = (dx > dy ? dx : -dy) / 2;
+    long long x = x1, y = y1;
+    for (long long i = 0; i < steps; ++i) {
+        // Dotted: one pixel on, two off.
+        if (!dotted || i % 3 == 0) {
+            Plot(static_cast<int>(x), static_cast<int>(y), colour);
+        } else if (opaqueGaps) {
+            Plot(static_cast<int>(x), static_cast<int>(y), qRgb(255, 255, 255));
+        }
+        const long long e = error;
+        if (e > -dx) {
+            error -= dy;
+            x += sx;
+        }
+        if (e < dy) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+// Every pixel whose centre lies within half the width of the segment: a band with round ends.
+// Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
+// `width` pixels across.
+void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) {
+    const double offset = (width % 2 == 1) ? 0.5 : 0.0;
+    const double ax = x1 + offset, ay = y1 + offset, bx = x2 + offset, by = y2 + offset;
+    const double radius = width / 2.0;
+    const double r2 = radius * radius;
+    const double vx = bx - ax, vy = by - ay;
+    const double length2 = vx * vx + vy * vy;
+    const int left = std::max(0, static_cast<int>(std::floor(std::min(ax, bx) - radius)));
+    const int right =
+        std::min(m_image.width() - 1, static_cast<int>(std::ceil(std::max(ax, bx) + radius)));
+    const int top = std::max(0, static_cast<int>(std::floor(std::min(ay, by) - radius)));
+    const int bottom =
+        std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(ay, by) + radius)));
+    for (int py = top; py <= bottom; ++py) {
+        QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(py));
+        const double cy = py + 0.5;
+        for (int px = left; px <= right; ++px) {
+            const double cx = px + 0.5;
+            double t = length2 > 0 ? ((cx - ax) * vx + (cy - ay) * vy) / length2 : 0.0;
+            t = std::clamp(t, 0.0, 1.0);
+            const double ex = ax + t * vx - cx, ey = ay + t * vy - cy;
+            if (ex * ex + ey * ey < r2) row[px] = colour;
+        }
+    }
+}
+
+void RasterDc::PenLine(int x1, int y1, int x2, int y2) {
+    const QRgb colour = ToRgb(Pen().colour);
+    const bool dotted = Pen().style == PS_DOT;
+    const int width = dotted ? 1 : Pen().DrawnWidth();
+    if (width == 1) {
+        ThinLine(x1, y1, x2, y2, colour, dotted);
+    } else {
+        WideLine(x1, y1, x2, y2, width, colour);
+    }
+}
+
+void RasterDc::DrawLine(int x1, int y1, int x2, int y2) { PenLine(x1, y1, x2, y2); }
+
+void RasterDc::DrawRectangle(int l, int t, int r, int b) {
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    if (r - l < 1 || b - t < 1) return;
+    const QRgb fill = ToRgb(Brush().colour);
+    for (int y = std::max(t, 0); y < std::min(b, m_image.height()); ++y)
+        FillSpan(y, l, r - 1, fill);
+    if (Pen().DrawnWidth() == 1 || Pen().style == PS_DOT) {
+        const QRgb colour = ToRgb(Pen().colour);
+        FillSpan(t, l, r - 1, colour);
+        FillSpan(b - 1, l, r - 1, colour);
+        for (int y = t; y < b; ++y) {
+            Plot(l, y, colour);
+            Plot(r - 1, y, colour);
+        }
+        return;
+    }
+    PenLine(l, t, r - 1, t);
+    PenLine(r - 1, t, r - 1, b - 1);
+    PenLine(r - 1, b - 1, l, b - 1);
+    PenLine(l, b - 1, l, t);
+}
+
+// The ellipse inscribed in l <= x < r, t <= y < b, row by row: a pixel is inside when its centre
+// is; the ring is every inside pixel with a neighbour outside.
+void RasterDc::EllipseRing(int l, int t, int r, int b, QRgb colour, bool fill, QRgb fillColour) {
+    const double cx = (l + r) / 2.0, cy = (t + b) / 2.0;
+    const double a = (r - l) / 2.0, bb = (b - t) / 2.0;
+    const int rows = b - t;
+    std::vector<int> x0(rows + 2, 1), x1(rows + 2, 0);  // empty spans above and below
+    for (int i = 0; i < rows; ++i) {
+        const double ny = (t + i + 0.5 - cy) / bb;
+        const double hw = a * std::sqrt(std::max(0.0, 1.0 - ny * ny));
+        x0[i + 1] = static_cast<int>(std::ceil(cx - hw - 0.5));
+        x1[i + 1] = static_cast<int>(std::floor(cx + hw - 0.5));
+    }
+    for (int i = 1; i <= rows; ++i) {
+        const int y = t + i - 1;
+        if (y < 0 || y >= m_image.height() || x0[i] > x1[i]) continue;
+        const int innerL = std::max({x0[i] + 1, x0[i - 1], x0[i + 1]});
+        const int innerR = std::min({x1[i] - 1, x1[i - 1], x1[i + 1]});
+        if (innerL > innerR) {
+            FillSpan(y, x0[i], x1[i], colour);
+            continue;
+        }
+        FillSpan(y, x0[i], innerL - 1, colour);
+        FillSpan(y, innerR + 1, x1[i], colour);
+        if (fill) FillSpan(y, innerL, innerR, fillColour);
+    }
+}
+
+void RasterDc::DrawEllipse(int l, int t, int r, int b) {
+    if (l > r) std::swap(l, r);
+    if (t > b) std::swap(t, b);
+    if (r - l < 1 || b - t < 1) return;
+    const QRgb colour = ToRgb(Pen().colour);
+    EllipseRing(l, t, r, b, colour, true, ToRgb(Brush().colour));
+    // A wider pen thickens the ring inwards.
+    const int width = Pen().style == PS_DOT ? 1 : Pen().DrawnWidth();
+    for (int i = 1; i < width && r - l > 2 * i && b - t > 2 * i; ++i) {
+        EllipseRing(l + i, t + i, r - i, b - i, colour, false, colour);
+    }
+}
+
+void RasterDc::DrawText(int x, int y, std::string_view text) {
+    QPainter painter(&m_image);
+    DrawSceneText(painter, x, y, text, BkMode() == OPAQUE);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// A surface of pixels. Lines, rectangles and ellipses are rasterised here rather than by QPainter,
+// so that every pixel rule holds exactly: one-pixel lines leave out their end pixel, wide lines
+// have round ends and joins, fills cover l <= x < r, t <= y < b.
+#include <QImage>
+
+#include "gdi_surface.h"
+
+class RasterDc : public GdiSurface {
+  public:
+    // A fresh surface is black, like a new bitmap.
+    RasterDc(int width, int height);
+
+    const QImage& Image() const { return m_image; }
+    QImage TakeImage() { return std::move(m_image); }
+
+  protected:
+    void DrawRectangle(int l, int t, int r, int b) override;
+    void DrawEllipse(int l, int t, int r, int b) override;
+    void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DrawText(int x, int y, std::string_view text) override;
+
+  private:
+    void Plot(int x, int y, QRgb colour);
+    void FillSpan(int y, int x0, int x1, QRgb colour);
+    void ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted);
+    void WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour);
+    void EllipseRing(int l, int t, int r, int b, QRgb colour, bool fill, QRgb fillColour);
+    void PenLine(int x1, int y1, int x2, int y2);
+
+    QImage m_image;
+};

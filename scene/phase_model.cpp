@@ -1,0 +1,25 @@
+#include "phase_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+PhaseValues ComputePhases(int step) {
+    const double theta = static_cast<double>(step) * STEP_ANGLE;
+    return {std::cos(theta) * PEAK_LENGTH, std::cos(theta - PHASE_SHIFT) * PEAK_LENGTH,
+            std::cos(theta + PHASE_SHIFT) * PEAK_LENGTH};
+}
+
+namespace {
+std::string Format(const char* format, auto... args) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, format, args...);
+    return n < 0 ? std::string() : std::string(buffer, std::min<size_t>(n, sizeof buffer - 1));
+}
+}  // namespace
+
+Readouts FormatReadouts(int step, const PhaseValues& f) {
+    // "%.2f" keeps the sign of a tiny negative value: -0.00 is what the phase really is.
+    return {Format("%d*π/18=%lld°", step, 10LL * step), Format("%.2f", f.Fu * READOUT_SCALE),
+            Format("%.2f", f.Fv * READOUT_SCALE), Format("%.2f", f.Fw * READOUT_SCALE)};
+}
