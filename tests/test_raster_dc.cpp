@@ -1,0 +1,230 @@
+// The pixel rules of the raster surface, one case each.
+#include "raster_dc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kBlack = 0xff000000, kWhite = 0xffffffff, kRed = 0xffff0000, kGrey = 0xff404040;
+
+// A 100 x 100 surface, first painted red so that untouched pixels show.
+struct Canvas {
+    RasterDc dc{100, 100};
+    HGDIOBJ redBrush = 0;
+    Canvas() {
+        HGDIOBJ nullPen = dc.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+        redBrush = dc.CreateSolidBrush(RGB(255, 0, 0));
+        dc.SelectObject(nullPen);
+        dc.SelectObject(redBrush);
+        dc.Rectangle(0, 0, 100, 100);
+    }
+    QRgb At(int x, int y) const { return dc.Image().pixel(x, y); }
+    void Pen(int style, int width, COLORREF colour) { dc.SelectObject(dc.CreatePen(style, width, colour)); }
+    void Line(int x1, int y1, int x2, int y2) {
+        dc.MoveTo(x1, y1);
+        dc.LineTo(x2, y2);
+    }
+    // How many pixels of column x (or row y) have the colour.
+    int CountInColumn(int x, QRgb c) const {
+        int n = 0;
+        for (int y = 0; y < 100; ++y) n += At(x, y) == c;
+        return n;
+    }
+    int CountInRow(int y, QRgb c) const {
+        int n = 0;
+        for (int x = 0; x < 100; ++x) n += At(x, y) == c;
+        return n;
+    }
+};
+
+TEST(RasterDc, FreshSurfaceHasBlackOnePixelPenAndWhiteBrush) {
+    RasterDc dc(20, 20);
+    dc.Rectangle(2, 2, 12, 8);
+    EXPECT_EQ(dc.Image().pixel(2, 2), kBlack);
+    EXPECT_EQ(dc.Image().pixel(11, 7), kBlack);
+    EXPECT_EQ(dc.Image().pixel(3, 3), kWhite);
+    EXPECT_EQ(dc.Image().pixel(10, 6), kWhite);
+    EXPECT_EQ(dc.Image().pixel(12, 5), kBlack);  // outside: the untouched black of a new bitmap
+    EXPECT_EQ(dc.Image().pixel(5, 8), kBlack);
+    EXPECT_EQ(dc.Image().pixel(4, 3), kWhite);
+}
+
+TEST(RasterDc, RectangleCoversLeftAndTopButNotRightAndBottom) {
+    Canvas c;
+    c.Pen(PS_SOLID, 1, RGB(0, 0, 0));
+    c.dc.SelectObject(c.dc.CreateSolidBrush(RGB(255, 255, 255)));
+    c.dc.Rectangle(10, 20, 30, 25);
+    EXPECT_EQ(c.CountInRow(20, kBlack), 20);   // x = 10 .. 29
+    EXPECT_EQ(c.CountInRow(24, kBlack), 20);   // the bottom edge is y = 24
+    EXPECT_EQ(c.CountInRow(22, kBlack), 2);    // x = 10 and x = 29
+    EXPECT_EQ(c.CountInRow(22, kWhite), 18);
+    EXPECT_EQ(c.At(30, 22), kRed);
+    EXPECT_EQ(c.At(15, 25), kRed);
+}
+
+struct ThinLineCase {
+    const char* name;
+    int x1, y1, x2, y2;
+    int startX, startY, endX, endY;  // first pixel drawn; the end pixel left out
+    int pixels;
+};
+
+class ThinLine : public ::testing::TestWithParam<ThinLineCase> {};
+
+TEST_P(ThinLine, LeavesOutTheEndPixel) {
+    const ThinLineCase& t = GetParam();
+    Canvas c;
+    c.Pen(PS_SOLID, 1, RGB(0, 0, 0));
+    c.Line(t.x1, t.y1, t.x2, t.y2);
+    if (t.pixels > 0) {
+        EXPECT_EQ(c.At(t.startX, t.startY), kBlack);
+    }
+    EXPECT_EQ(c.At(t.endX, t.endY), kRed);
+    int drawn = 0;
+    for (int y = 0; y < 100; ++y) drawn += c.CountInRow(y, kBlack);
+    EXPECT_EQ(drawn, t.pixels);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, ThinLine,
+    ::testing::Values(ThinLineCase{"Right", 10, 10, 20, 10, 10, 10, 20, 10, 10},
+                      ThinLineCase{"Left", 20, 12, 10, 12, 20, 12, 10, 12, 10},
+                      ThinLineCase{"Down", 5, 10, 5, 30, 5, 10, 5, 30, 20},
+                      ThinLineCase{"Diagonal", 10, 10, 20, 20, 10, 10, 20, 20, 10},
+                      ThinLineCase{"UpLeft", 60, 60, 40, 50, 60, 60, 40, 50, 20},
+                      ThinLineCase{"Empty", 50, 50, 50, 50, 50, 50, 50, 50, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RasterDc, PolylineJointsAreDrawnOnce) {
+    Canvas c;
+    c.Pen(PS_SOLID, 1, RGB(0, 0, 0));
+    c.dc.MoveTo(10, 10);
+    c.dc.LineTo(20, 10);
+    c.dc.LineTo(20, 20);
+    EXPECT_EQ(c.At(20, 10), kBlack);  // the joint, drawn as the start of the second line
+    EXPECT_EQ(c.At(20, 20), kRed);
+}
+
+struct WidthCase {
+    const char* name;
+    int width;
+    int thickness;
+};
+
+class PenWidth : public ::testing::TestWithParam<WidthCase> {};
+
+TEST_P(PenWidth, DrawsABandOfItsMagnitude) {
+    Canvas c;
+    c.Pen(PS_SOLID, GetParam().width, RGB(0, 0, 0));
+    c.Line(20, 50, 80, 50);
+    EXPECT_EQ(c.CountInColumn(50, kBlack), GetParam().thickness);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, PenWidth,
+                         ::testing::Values(WidthCase{"Zero", 0, 1}, WidthCase{"One", 1, 1},
+                                           WidthCase{"Two", 2, 2}, WidthCase{"Three", 3, 3},
+                                           WidthCase{"Eight", 8, 8}, WidthCase{"MinusOne", -1, 1},
+                                           WidthCase{"MinusFour", -4, 4}, WidthCase{"MinusEight", -8, 8}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RasterDc, WideLinesHaveRoundEnds) {
+    Canvas c;
+    c.Pen(PS_SOLID, 8, RGB(0, 0, 0));
+    c.Line(30, 50, 70, 50);
+    // Half the width beyond each end on the axis of the line...
+    EXPECT_EQ(c.At(26, 49), kBlack);
+    EXPECT_EQ(c.At(73, 50), kBlack);
+    EXPECT_EQ(c.At(25, 49), kRed);
+    EXPECT_EQ(c.At(74, 50), kRed);
+    // ...but not in the corners, where a square end would reach.
+    EXPECT_EQ(c.At(26, 46), kRed);
+    EXPECT_EQ(c.At(73, 53), kRed);
+    EXPECT_EQ(c.At(30, 46), kBlack);
+}
+
+TEST(RasterDc, AWideDotIsSymmetric) {
+    for (int width : {3, 8}) {
+        Canvas c;
+        c.Pen(PS_SOLID, width, RGB(0, 0, 0));
+        // The closed 4 x 4 square of a current marker.
+        c.dc.MoveTo(48, 48);
+        for (auto [x, y] : {std::pair{52, 48}, {52, 52}, {48, 52}, {48, 48}}) c.dc.LineTo(x, y);
+        const int centre2 = width % 2 == 1 ? 100 : 99;  // pixel x mirrors to centre2 - x
+        for (int y = 30; y < 70; ++y) {
+            for (int x = 30; x < 70; ++x) {
+                ASSERT_EQ(c.At(x, y), c.At(centre2 - x, y)) << width << ": " << x << "," << y;
+                ASSERT_EQ(c.At(x, y), c.At(x, centre2 - y)) << width << ": " << x << "," << y;
+                ASSERT_EQ(c.At(x, y), c.At(y, x)) << width << ": " << x << "," << y;
+            }
+        }
+        // From width 4 on, the band closes the square into a solid dot.
+        EXPECT_EQ(c.At(50, 50), width >= 4 ? kBlack : kRed) << "width " << width;
+    }
+}
+
+TEST(RasterDc, EllipseFillsItsBoxExclusiveOfRightAndBottom) {
+    Canvas c;
+    c.Pen(PS_SOLID, 1, RGB(0, 0, 0));
+    c.dc.SelectObject(c.dc.CreateSolidBrush(RGB(255, 255, 255)));
+    c.dc.Ellipse(10, 20, 50, 60);
+    // Outline at the extremes of the box, white inside, red outside.
+    EXPECT_EQ(c.At(10, 39), kBlack);
+    EXPECT_EQ(c.At(49, 40), kBlack);
+    EXPECT_EQ(c.At(29, 20), kBlack);
+    EXPECT_EQ(c.At(30, 59), kBlack);
+    EXPECT_EQ(c.At(50, 40), kRed);
+    EXPECT_EQ(c.At(30, 60), kRed);
+    EXPECT_EQ(c.At(9, 40), kRed);
+    EXPECT_EQ(c.At(10, 20), kRed);  // the corner of the box lies outside the ellipse
+    EXPECT_EQ(c.At(30, 40), kWhite);
+    EXPECT_EQ(c.At(11, 40), kWhite);
+    // Symmetric about the centre of the box.
+    for (int y = 20; y < 60; ++y) {
+        for (int x = 10; x < 50; ++x) ASSERT_EQ(c.At(x, y), c.At(59 - x, 79 - y)) << x << "," << y;
+    }
+}
+
+TEST(RasterDc, DottedPenLeavesGapsUntouchedInTransparentMode) {
+    for (int mode : {TRANSPARENT, OPAQUE}) {
+        Canvas c;
+        c.dc.SetBkMode(mode);
+        c.Pen(PS_DOT, 1, RGB(64, 64, 64));
+        c.Line(10, 50, 70, 50);
+        const int dots = c.CountInRow(50, kGrey);
+        EXPECT_GE(dots, 15);
+        EXPECT_LE(dots, 40);
+        EXPECT_EQ(c.CountInRow(50, kRed), mode == TRANSPARENT ? 100 - dots : 100 - 60);
+        EXPECT_EQ(c.CountInRow(50, kWhite), mode == TRANSPARENT ? 0 : 60 - dots);
+    }
+}
+
+TEST(RasterDc, TextIsAnchoredAtItsTopLeftCorner) {
+    Canvas c;
+    c.dc.SetBkMode(TRANSPARENT);
+    c.dc.TextOut(20, 30, "U相");
+    int top = 100, left = 100, bottom = -1, dark = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            if (c.At(x, y) == kBlack) {
+                top = std::min(top, y), left = std::min(left, x), bottom = std::max(bottom, y);
+                ++dark;
+            } else {
+                ASSERT_EQ(c.At(x, y), kRed) << "transparent text keeps the background";
+            }
+        }
+    }
+    EXPECT_GT(dark, 20);
+    EXPECT_GE(top, 30);
+    EXPECT_LE(top, 33);
+    EXPECT_GE(left, 20);
+    EXPECT_LE(left, 22);
+    EXPECT_LT(bottom, 30 + 16);
+}
+
+TEST(RasterDc, OpaqueTextPaintsItsBackground) {
+    Canvas c;
+    c.dc.TextOut(20, 30, "U");
+    EXPECT_GT(c.CountInRow(31, kWhite), 0);
+}
+
+}  // namespace
