@@ -50,20 +50,20 @@ TEST_P(NearZero, KeepsTheSignOfTheStoredConstants) {
     EXPECT_LT(std::fabs(value), 1e-9);
     EXPECT_EQ(value > 0.0, c.positive) << "value " << value;
     const Readouts r = FormatReadouts(c.step, f);
-    const std::string& text = c.phase == Phase::U ? r.ampU : (c.phase == Phase::V ? r.ampV : r.ampW);
+    const std::string& text =
+        c.phase == Phase::U ? r.ampU : (c.phase == Phase::V ? r.ampV : r.ampW);
     EXPECT_EQ(text, c.positive ? "0.00" : "-0.00");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     SignOfZeroCrossings, NearZero,
-    ::testing::Values(NearZeroCase{"U9", 9, Phase::U, false}, NearZeroCase{"U45", 45, Phase::U, false},
-                      NearZeroCase{"V3", 3, Phase::V, false}, NearZeroCase{"V21", 21, Phase::V, false},
-                      NearZeroCase{"V57", 57, Phase::V, false},
-                      NearZeroCase{"W33", 33, Phase::W, false},
-                      NearZeroCase{"W69", 69, Phase::W, false},
-                      NearZeroCase{"U27", 27, Phase::U, true}, NearZeroCase{"U63", 63, Phase::U, true},
-                      NearZeroCase{"V39", 39, Phase::V, true}, NearZeroCase{"W15", 15, Phase::W, true},
-                      NearZeroCase{"W51", 51, Phase::W, true}),
+    ::testing::Values(
+        NearZeroCase{"U9", 9, Phase::U, false}, NearZeroCase{"U45", 45, Phase::U, false},
+        NearZeroCase{"V3", 3, Phase::V, false}, NearZeroCase{"V21", 21, Phase::V, false},
+        NearZeroCase{"V57", 57, Phase::V, false}, NearZeroCase{"W33", 33, Phase::W, false},
+        NearZeroCase{"W69", 69, Phase::W, false}, NearZeroCase{"U27", 27, Phase::U, true},
+        NearZeroCase{"U63", 63, Phase::U, true}, NearZeroCase{"V39", 39, Phase::V, true},
+        NearZeroCase{"W15", 15, Phase::W, true}, NearZeroCase{"W51", 51, Phase::W, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PhaseModel, StoredConstantsAreNotTheExactAngles) {

@@ -19,7 +19,9 @@ struct Canvas {
         dc.Rectangle(0, 0, 100, 100);
     }
     QRgb At(int x, int y) const { return dc.Image().pixel(x, y); }
-    void Pen(int style, int width, COLORREF colour) { dc.SelectObject(dc.CreatePen(style, width, colour)); }
+    void Pen(int style, int width, COLORREF colour) {
+        dc.SelectObject(dc.CreatePen(style, width, colour));
+    }
     void Line(int x1, int y1, int x2, int y2) {
         dc.MoveTo(x1, y1);
         dc.LineTo(x2, y2);
@@ -54,9 +56,9 @@ TEST(RasterDc, RectangleCoversLeftAndTopButNotRightAndBottom) {
     c.Pen(PS_SOLID, 1, RGB(0, 0, 0));
     c.dc.SelectObject(c.dc.CreateSolidBrush(RGB(255, 255, 255)));
     c.dc.Rectangle(10, 20, 30, 25);
-    EXPECT_EQ(c.CountInRow(20, kBlack), 20);   // x = 10 .. 29
-    EXPECT_EQ(c.CountInRow(24, kBlack), 20);   // the bottom edge is y = 24
-    EXPECT_EQ(c.CountInRow(22, kBlack), 2);    // x = 10 and x = 29
+    EXPECT_EQ(c.CountInRow(20, kBlack), 20);  // x = 10 .. 29
+    EXPECT_EQ(c.CountInRow(24, kBlack), 20);  // the bottom edge is y = 24
+    EXPECT_EQ(c.CountInRow(22, kBlack), 2);   // x = 10 and x = 29
     EXPECT_EQ(c.CountInRow(22, kWhite), 18);
     EXPECT_EQ(c.At(30, 22), kRed);
     EXPECT_EQ(c.At(15, 25), kRed);
@@ -124,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(Widths, PenWidth,
                          ::testing::Values(WidthCase{"Zero", 0, 1}, WidthCase{"One", 1, 1},
                                            WidthCase{"Two", 2, 2}, WidthCase{"Three", 3, 3},
                                            WidthCase{"Eight", 8, 8}, WidthCase{"MinusOne", -1, 1},
-                                           WidthCase{"MinusFour", -4, 4}, WidthCase{"MinusEight", -8, 8}),
+                                           WidthCase{"MinusFour", -4, 4},
+                                           WidthCase{"MinusEight", -8, 8}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RasterDc, WideLinesHaveRoundEnds) {

@@ -70,24 +70,27 @@ TEST_P(Vectors, TipsAndConstructionUseTruncatedCoordinates) {
 INSTANTIATE_TEST_SUITE_P(
     WorkedSteps, Vectors,
     ::testing::Values(
-        VectorCase{"Step9",
-                   9,
-                   {"line 256 468 255 468 pen solid 2 ff0000", "line 256 468 225 415 pen solid 2 00ff00",
-                    "line 256 468 286 415 pen solid 2 0000ff", "line 256 468 255 362 pen solid 1 c0c0c0",
-                    "line 256 468 254 362 pen solid 3 000000", "line 225 415 255 362 pen dot 1 404040",
-                    "line 286 415 255 362 pen dot 1 404040", "line 255 468 254 362 pen dot 1 404040",
-                    "line 255 362 254 362 pen dot 1 404040"}},
-        VectorCase{"Step12",
-                   12,
-                   {"line 256 468 220 468 pen solid 2 ff0000", "line 256 468 221 407 pen solid 2 00ff00",
-                    "line 256 468 273 437 pen solid 2 0000ff", "line 256 468 238 376 pen solid 1 c0c0c0",
-                    "line 256 468 202 376 pen solid 3 000000", "line 221 407 238 376 pen dot 1 404040",
-                    "line 273 437 238 376 pen dot 1 404040", "line 220 468 202 376 pen dot 1 404040",
-                    "line 238 376 202 376 pen dot 1 404040"}}),
+        VectorCase{
+            "Step9",
+            9,
+            {"line 256 468 255 468 pen solid 2 ff0000", "line 256 468 225 415 pen solid 2 00ff00",
+             "line 256 468 286 415 pen solid 2 0000ff", "line 256 468 255 362 pen solid 1 c0c0c0",
+             "line 256 468 254 362 pen solid 3 000000", "line 225 415 255 362 pen dot 1 404040",
+             "line 286 415 255 362 pen dot 1 404040", "line 255 468 254 362 pen dot 1 404040",
+             "line 255 362 254 362 pen dot 1 404040"}},
+        VectorCase{
+            "Step12",
+            12,
+            {"line 256 468 220 468 pen solid 2 ff0000", "line 256 468 221 407 pen solid 2 00ff00",
+             "line 256 468 273 437 pen solid 2 0000ff", "line 256 468 238 376 pen solid 1 c0c0c0",
+             "line 256 468 202 376 pen solid 3 000000", "line 221 407 238 376 pen dot 1 404040",
+             "line 273 437 238 376 pen dot 1 404040", "line 220 468 202 376 pen dot 1 404040",
+             "line 238 376 202 376 pen dot 1 404040"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SceneTrace, SixtyDegreesPutsTheUTipAtCxPlus34) {
-    EXPECT_EQ(WithPen(Trace(6), "pen solid 2 ff0000").front(), "line 256 468 290 468 pen solid 2 ff0000");
+    EXPECT_EQ(WithPen(Trace(6), "pen solid 2 ff0000").front(),
+              "line 256 468 290 468 pen solid 2 ff0000");
 }
 
 struct MarkerCase {
@@ -193,7 +196,7 @@ TEST(SceneTrace, EveryFrameReleasesItsObjects) {
 
 // A surface on which chosen object creations fail.
 class FailingDc : public TraceDc {
-public:
+  public:
     int failPenWidth = 1000;
     int failBrushNumber = 0;  // 1-based count of brush creations; 0 never fails
     HGDIOBJ CreatePen(int style, int width, COLORREF colour) override {
@@ -203,7 +206,7 @@ public:
         return ++m_brushes == failBrushNumber ? 0 : TraceDc::CreateSolidBrush(colour);
     }
 
-private:
+  private:
     int m_brushes = 0;
 };
 

@@ -1,0 +1,171 @@
+// vesk-render as a user runs it: exit status, messages, and the files it leaves.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include "frame_export.h"
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Outcome Render(const QStringList& args, const QString& workingDir = QString()) {
+    QProcess process;
+    if (!workingDir.isEmpty()) process.setWorkingDirectory(workingDir);
+    process.start(VESK_RENDER_PATH, args);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    Outcome run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+class VeskRender : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    QStringList Entries() const {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+};
+
+TEST_F(VeskRender, WritesThePngOfTheStep) {
+    const Outcome run = Render({"--step", "12", "-o", Path("f.png")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QImage image(Path("f.png"));
+    ASSERT_EQ(image.size(), QSize(513, 624));
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), RasterFrame({12, 513, 624, true}));
+    EXPECT_EQ(Entries(), QStringList{"f.png"});
+}
+
+TEST_F(VeskRender, WritesAWellFormedSvg) {
+    const Outcome run = Render({"--step", "9", "--no-resultant", "-o", Path("f.svg")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(Path("f.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.name(), QLatin1String("svg"));
+    EXPECT_EQ(xml.attributes().value("viewBox"), QLatin1String("0 0 513 624"));
+    int texts = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            ++texts;
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GE(texts, 14);  // the scene's labels
+}
+
+TEST_F(VeskRender, PrintsTheTraceWhenThereIsNoOutputFile) {
+    const Outcome run = Render({"--step", "9", "--format", "trace"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        run.out.startsWith("readout angle 9*π/18=90°\n"
+                           "readout u -0.00\n"
+                           "readout v 0.87\n"
+                           "readout w -0.87\n"
+                           "rect 0 0 513 624 pen solid 1 000000 brush ffffff\n"
+                           "rect 0 0 513 624 pen solid 1 000000 brush ffffff\n"))
+        << run.out.left(300).toStdString();
+    EXPECT_EQ(run.out.toStdString(), TraceFrame({9, 513, 624, true}));
+}
+
+TEST_F(VeskRender, SizeMovesTheAnchors) {
+    const Outcome run = Render({"--size", "800x600", "--no-resultant"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), TraceFrame({0, 800, 600, false}));
+    EXPECT_TRUE(run.out.contains("ellipse 246 296 554 604 "));
+}
+
+TEST_F(VeskRender, AllWritesSeventyThreeFrames) {
+    const Outcome run = Render({"--all", "--format", "trace", "-o", Path("frames")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QStringList files = QDir(Path("frames")).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), 73);
+    EXPECT_EQ(files.front(), "frame-00.trace");
+    EXPECT_EQ(files.back(), "frame-72.trace");
+    QFile frame9(Path("frames/frame-09.trace"));
+    ASSERT_TRUE(frame9.open(QIODevice::ReadOnly));
+    EXPECT_EQ(frame9.readAll().toStdString(), TraceFrame({9, 513, 624, true}));
+}
+
+TEST_F(VeskRender, AllWritesPngFramesByDefault) {
+    const Outcome run = Render({"--all", "--no-resultant", "-o", Path("png")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(QDir(Path("png")).entryList(QDir::Files).size(), 73);
+    EXPECT_EQ(QImage(Path("png/frame-72.png")).convertToFormat(QImage::Format_RGB32),
+              RasterFrame({72, 513, 624, false}));
+}
+
+TEST_F(VeskRender, VersionAndHelp) {
+    const Outcome version = Render({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vesk-render 1.0.0.1\n");
+    const Outcome help = Render({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains("--step K"));
+    EXPECT_TRUE(help.out.contains("--size WxH"));
+}
+
+struct BadCase {
+    const char* name;
+    QStringList args;
+    int status;
+    const char* message;  // a word the one-line message must contain
+};
+
+class BadInput : public ::testing::TestWithParam<BadCase> {};
+
+TEST_P(BadInput, OneLineNonZeroExitAndNoFile) {
+    const BadCase& c = GetParam();
+    QTemporaryDir dir;
+    // A plain file where a directory is needed makes a path that cannot be written, even for root.
+    QFile blocker(dir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QStringList args = c.args;
+    args.replaceInStrings("BLOCKER", dir.filePath("blocker"));
+    const Outcome run = Render(args, dir.path());
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.startsWith("vesk-render: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"blocker"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadInput,
+    ::testing::Values(BadCase{"StepTooLarge", {"--step", "73", "-o", "f.png"}, 2, "step"},
+                      BadCase{"StepNegative", {"--step", "-1", "-o", "f.png"}, 2, "step"},
+                      BadCase{"StepNotANumber", {"--step", "nine", "-o", "f.png"}, 2, "nine"},
+                      BadCase{"StepTrailingText", {"--step", "9x", "-o", "f.png"}, 2, "9x"},
+                      BadCase{"StepWithoutValue", {"--step"}, 2, "needs a value"},
+                      BadCase{"UnknownOption", {"--frobnicate", "-o", "f.png"}, 2, "--frobnicate"},
+                      BadCase{"UnknownFormat", {"--format", "bmp", "-o", "f.bmp"}, 2, "bmp"},
+                      BadCase{"UnknownExtension", {"-o", "f.bmp"}, 2, "format"},
+                      BadCase{"SizeTooSmall", {"--size", "10x10", "-o", "f.png"}, 2, "10x10"},
+                      BadCase{"SizeTooLarge", {"--size", "9000x624", "-o", "f.png"}, 2, "9000x624"},
+                      BadCase{"SizeWithoutHeight", {"--size", "513", "-o", "f.png"}, 2, "513"},
+                      BadCase{"SizeThreeNumbers", {"--size", "5x6x7", "-o", "f.png"}, 2, "5x6x7"},
+                      BadCase{"AllWithoutDirectory", {"--all"}, 2, "directory"},
+                      BadCase{"AllWithStep", {"--all", "--step", "3", "-o", "d"}, 2, "--all"},
+                      BadCase{"PngWithoutOutput", {"--format", "png"}, 2, "-o"},
+                      BadCase{"UnwritableFile", {"-o", "BLOCKER/f.png"}, 1, "cannot write"},
+                      BadCase{
+                          "UnwritableDirectory", {"--all", "-o", "BLOCKER/frames"}, 1, "directory"},
+                      BadCase{"DirectoryIsAFile", {"--all", "-o", "BLOCKER"}, 1, "directory"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
