@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk fonts-arphic-uming fonts-liberation2 fontconfig
     xvfb xdotool x11-utils imagemagick
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
