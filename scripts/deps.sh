@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     fonts-noto-cjk fonts-arphic-uming fonts-liberation2 fontconfig
     xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file

@@ -17,6 +17,7 @@ std::optional<int> ParseInt(const std::string& text) {
 std::optional<OutputFormat> ParseFormat(const std::string& name) {
     if (name == "png") return OutputFormat::Png;
     if (name == "svg") return OutputFormat::Svg;
+    if (name == "gif") return OutputFormat::Gif;
     if (name == "trace") return OutputFormat::Trace;
     return std::nullopt;
 }
@@ -37,6 +38,8 @@ const char* FormatExtension(OutputFormat format) {
             return "png";
         case OutputFormat::Svg:
             return "svg";
+        case OutputFormat::Gif:
+            return "gif";
         case OutputFormat::Trace:
             return "trace";
     }
@@ -105,7 +108,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             if (!value(v)) return result;
             o.format = ParseFormat(v);
             if (!o.format) {
-                result.error = "unknown format '" + v + "' (use png, svg or trace)";
+                result.error = "unknown format '" + v + "' (use png, svg, gif or trace)";
                 return result;
             }
         } else if (arg == "-o" || arg == "--output") {
@@ -124,14 +127,18 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     if (o.all && stepGiven) {
         result.error = "--step and --all cannot be used together";
     } else if (o.all && o.output.empty()) {
-        result.error = "--all needs an output directory: -o DIR";
+        result.error = o.format == OutputFormat::Gif
+                           ? "--all --format gif needs an output file: -o FILE.gif"
+                           : "--all needs an output directory: -o DIR";
     } else if (o.all && !o.format) {
-        o.format = OutputFormat::Png;
+        // A .gif target is one animation; anything else is a directory of frames.
+        o.format =
+            FormatOfPath(o.output) == OutputFormat::Gif ? OutputFormat::Gif : OutputFormat::Png;
     } else if (!o.format && !o.output.empty()) {
         o.format = FormatOfPath(o.output);
         if (!o.format) {
             result.error =
-                "cannot tell the format of '" + o.output + "'; use --format png|svg|trace";
+                "cannot tell the format of '" + o.output + "'; use --format png|svg|gif|trace";
         }
     } else if (!o.format) {
         o.format = OutputFormat::Trace;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class OutputFormat { Png, Svg, Trace };
+enum class OutputFormat { Png, Svg, Gif, Trace };
 
 struct RenderOptions {
     bool help = false;

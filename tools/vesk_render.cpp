@@ -1,5 +1,6 @@
 // vesk-render: writes frames of the rotating-field demonstration without opening a window.
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,8 @@
 #include <QSaveFile>
 
 #include "frame_export.h"
+#include "gif_writer.h"
+#include "phase_model.h"
 #include "render_options.h"
 
 namespace {
@@ -19,12 +22,14 @@ constexpr const char* kUsage =
     "Draws frames of the rotating magnetic field of a three-phase stator.\n"
     "\n"
     "  --step K          the step to draw, 0..72 (10 electrical degrees each; default 0)\n"
-    "  --all             all 73 frames, as DIR/frame-00.EXT .. DIR/frame-72.EXT\n"
+    "  --all             all 73 frames, as DIR/frame-00.EXT .. DIR/frame-72.EXT, or, when\n"
+    "                    the output is a .gif file, as one animation that loops forever,\n"
+    "                    200 ms a frame\n"
     "  --no-resultant    leave out the resultant and its construction\n"
     "  --size WxH        canvas size in pixels, 64..8192 (default 513x624)\n"
-    "  --format FORMAT   png, svg or trace (default: from the output's extension;\n"
+    "  --format FORMAT   png, svg, gif or trace (default: from the output's extension;\n"
     "                    a trace, on standard output, when there is no -o)\n"
-    "  -o PATH           the output file, or the directory for --all\n"
+    "  -o PATH           the output file, or the directory (or .gif file) for --all\n"
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
@@ -35,35 +40,82 @@ int Fail(int status, const std::string& message) {
     return status;
 }
 
+// The animation timer's period, which an animated GIF shows each frame for.
+constexpr int kFrameCentiseconds = 20;
+
 // Written beside the target and renamed into place, so a failure leaves no partial file.
-bool WriteFrame(const FrameOptions& frame, OutputFormat format, const QString& path,
-                std::string& error) {
+// `write` returns false on failure, optionally with the reason in `detail`.
+bool SaveTo(const QString& path, std::string& error,
+            const std::function<bool(QIODevice*, std::string& detail)>& write) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         error = "cannot write '" + path.toStdString() + "': " + file.errorString().toStdString();
         return false;
     }
-    bool ok = false;
-    switch (format) {
-        case OutputFormat::Png:
-            ok = RasterFrame(frame).save(&file, "PNG");
-            break;
-        case OutputFormat::Svg:
-            ok = WriteSvgFrame(frame, &file);
-            break;
-        case OutputFormat::Trace: {
-            const std::string trace = TraceFrame(frame);
-            ok = file.write(trace.data(), static_cast<qint64>(trace.size())) ==
-                 static_cast<qint64>(trace.size());
-            break;
-        }
-    }
-    if (!ok || !file.commit()) {
+    std::string detail;
+    if (!write(&file, detail) || !file.commit()) {
+        if (detail.empty()) detail = file.errorString().toStdString();
         file.cancelWriting();
-        error = "cannot write '" + path.toStdString() + "': " + file.errorString().toStdString();
+        error = "cannot write '" + path.toStdString() + "': " + detail;
         return false;
     }
     return true;
+}
+
+// Steps `first`..`last` as one GIF; several frames loop forever at the timer's pace.
+bool WriteGif(FrameOptions frame, int first, int last, const QString& path, std::string& error,
+              std::vector<int>& approximated) {
+    return SaveTo(path, error, [&](QIODevice* device, std::string& detail) {
+        const bool animated = last > first;
+        GifWriter gif(device,
+                      {frame.width, frame.height, animated ? kFrameCentiseconds : 0, animated});
+        for (int step = first; step <= last; ++step) {
+            frame.step = step;
+            if (!gif.AddFrame(RasterFrame(frame))) break;
+        }
+        if (gif.Error().empty()) gif.Finish();
+        detail = gif.Error();
+        for (const int index : gif.ApproximatedFrames()) approximated.push_back(first + index);
+        return detail.empty();
+    });
+}
+
+bool WriteFrame(const FrameOptions& frame, OutputFormat format, const QString& path,
+                std::string& error) {
+    return SaveTo(path, error, [&](QIODevice* device, std::string&) {
+        switch (format) {
+            case OutputFormat::Png:
+                return RasterFrame(frame).save(device, "PNG");
+            case OutputFormat::Svg:
+                return WriteSvgFrame(frame, device);
+            case OutputFormat::Trace: {
+                const std::string trace = TraceFrame(frame);
+                return device->write(trace.data(), static_cast<qint64>(trace.size())) ==
+                       static_cast<qint64>(trace.size());
+            }
+            case OutputFormat::Gif:
+                break;  // written by WriteGif
+        }
+        return false;
+    });
+}
+
+// Says which frames lost colours: the picture is still written, but not exactly.
+void NoteApproximated(const std::vector<int>& steps) {
+    if (steps.empty()) return;
+    std::string list;
+    for (const int step : steps) list += (list.empty() ? "" : ", ") + std::to_string(step);
+    std::fprintf(stderr,
+                 "vesk-render: note: step %s had more than 256 colours; the GIF shows the "
+                 "nearest of 256\n",
+                 list.c_str());
+}
+
+// Qt's note about a missing XDG_RUNTIME_DIR concerns sessions, not files: keep the one-line
+// messages of this tool clean of it.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths:")) return;
+    std::fprintf(stderr, "vesk-render: %s\n", qPrintable(message));
 }
 
 }  // namespace
@@ -91,10 +143,18 @@ int main(int argc, char** argv) {
 
     // Text needs a font database, and with it an application; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
     std::string error;
+    if (*o.format == OutputFormat::Gif) {
+        std::vector<int> approximated;
+        const bool ok = WriteGif(frame, o.all ? 0 : o.step, o.all ? MAX_STEP : o.step,
+                                 QString::fromStdString(o.output), error, approximated);
+        NoteApproximated(approximated);
+        return ok ? 0 : Fail(1, error);
+    }
     if (!o.all) {
         return WriteFrame(frame, *o.format, QString::fromStdString(o.output), error)
                    ? 0
@@ -104,7 +164,7 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir()) {
         return Fail(1, "cannot create the directory '" + o.output + "'");
     }
-    for (int step = 0; step <= 72; ++step) {
+    for (int step = 0; step <= MAX_STEP; ++step) {
         frame.step = step;
         const QString name =
             QString("frame-%1.%2").arg(step, 2, 10, QChar('0')).arg(FormatExtension(*o.format));
