@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include <QPainter>
@@ -16,11 +17,13 @@ QRgb ToRgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); 
 RasterDc::RasterDc(int width, int height)
     : m_image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
     m_image.fill(Qt::black);
+    m_bits = reinterpret_cast<QRgb*>(m_image.bits());
+    m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
 }
 
 void RasterDc::Plot(int x, int y, QRgb colour) {
     if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height()) return;
-    reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = colour;
+    Row(y)[x] = colour;
 }
 
 void RasterDc::FillSpan(int y, int x0, int x1, QRgb colour) {
@@ -28,8 +31,20 @@ void RasterDc::FillSpan(int y, int x0, int x1, QRgb colour) {
     x0 = std::max(x0, 0);
     x1 = std::min(x1, m_image.width() - 1);
     if (x0 > x1) return;
-    QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(y));
-    std::fill(row + x0, row + x1 + 1, colour);
+    std::fill(Row(y) + x0, Row(y) + x1 + 1, colour);
+}
+
+// l <= x < r, t <= y < b. The first row is filled and copied down: memcpy is far faster than
+// storing pixel by pixel, and the background takes two full-canvas fills per frame.
+void RasterDc::FillBox(int l, int t, int r, int b, QRgb colour) {
+    l = std::max(l, 0);
+    t = std::max(t, 0);
+    r = std::min(r, m_image.width());
+    b = std::min(b, m_image.height());
+    if (l >= r || t >= b) return;
+    FillSpan(t, l, r - 1, colour);
+    const size_t bytes = static_cast<size_t>(r - l) * sizeof(QRgb);
+    for (int y = t + 1; y < b; ++y) std::memcpy(Row(y) + l, Row(t) + l, bytes);
 }
 
 // Bresenham from the start point; the end point itself is left out, so a polyline touches each
@@ -78,12 +93,49 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) 
     const int top = std::max(0, static_cast<int>(std::floor(std::min(ay, by) - radius)));
     const int bottom =
         std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(ay, by) + radius)));
+    const double length = std::sqrt(length2);
     for (int py = top; py <= bottom; ++py) {
-        QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(py));
         const double cy = py + 0.5;
-        for (int px = left; px <= right; ++px) {
+        const double dy = cy - ay;
+        // Bound the row by the capsule's pieces (the two end discs and the band between them),
+        // then test only those pixels exactly.
+        double lo = 1e300, hi = -1e300;
+        auto take = [&](double a, double b) {
+            lo = std::min(lo, std::min(a, b));
+            hi = std::max(hi, std::max(a, b));
+        };
+        for (const auto& [ex, ey] : {std::pair{ax, ay}, std::pair{bx, by}}) {
+            const double h = r2 - (cy - ey) * (cy - ey);
+            if (h > 0) take(ex - std::sqrt(h), ex + std::sqrt(h));
+        }
+        if (length2 > 0) {
+            // Within the band: |cross(P - A, v)| < r |v| and 0 <= dot(P - A, v) <= |v|^2, both
+            // linear in x along the row. A row the band misses entirely is left to the discs.
+            double bandLo = -1e300, bandHi = 1e300;
+            bool empty = false;
+            auto clip = [&](double a, double b) {
+                bandLo = std::max(bandLo, std::min(a, b));
+                bandHi = std::min(bandHi, std::max(a, b));
+            };
+            if (vy != 0) {
+                clip(ax + (dy * vx - radius * length) / vy, ax + (dy * vx + radius * length) / vy);
+            } else {
+                empty = std::fabs(dy) >= radius;
+            }
+            if (vx != 0) {
+                clip(ax - dy * vy / vx, ax + (length2 - dy * vy) / vx);
+            } else {
+                empty = empty || dy * vy < 0 || dy * vy > length2;
+            }
+            if (!empty && bandLo <= bandHi) take(bandLo, bandHi);
+        }
+        if (lo > hi) continue;
+        const int from = std::max(left, static_cast<int>(std::floor(lo - 0.5)) - 1);
+        const int to = std::min(right, static_cast<int>(std::ceil(hi - 0.5)) + 1);
+        QRgb* row = Row(py);
+        for (int px = from; px <= to; ++px) {
             const double cx = px + 0.5;
-            double t = length2 > 0 ? ((cx - ax) * vx + (cy - ay) * vy) / length2 : 0.0;
+            double t = length2 > 0 ? ((cx - ax) * vx + dy * vy) / length2 : 0.0;
             t = std::clamp(t, 0.0, 1.0);
             const double ex = ax + t * vx - cx, ey = ay + t * vy - cy;
             if (ex * ex + ey * ey < r2) row[px] = colour;
@@ -109,8 +161,7 @@ void RasterDc::DrawRectangle(int l, int t, int r, int b) {
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
     const QRgb fill = ToRgb(Brush().colour);
-    for (int y = std::max(t, 0); y < std::min(b, m_image.height()); ++y)
-        FillSpan(y, l, r - 1, fill);
+    FillBox(l, t, r, b, fill);
     if (Pen().DrawnWidth() == 1 || Pen().style == PS_DOT) {
         const QRgb colour = ToRgb(Pen().colour);
         FillSpan(t, l, r - 1, colour);
@@ -168,7 +219,17 @@ void RasterDc::DrawEllipse(int l, int t, int r, int b) {
     }
 }
 
+RasterDc::~RasterDc() = default;
+
+QImage RasterDc::TakeImage() {
+    m_textPainter.reset();
+    return std::move(m_image);
+}
+
 void RasterDc::DrawText(int x, int y, std::string_view text) {
-    QPainter painter(&m_image);
-    DrawSceneText(painter, x, y, text, BkMode() == OPAQUE);
+    if (!m_textPainter) {
+        m_textPainter = std::make_unique<QPainter>(&m_image);
+        m_textPainter->setFont(SceneFont());
+    }
+    DrawSceneText(*m_textPainter, x, y, text, BkMode() == OPAQUE);
 }

@@ -2,7 +2,10 @@
 // A surface of pixels. Lines, rectangles and ellipses are rasterised here rather than by QPainter,
 // so that every pixel rule holds exactly: one-pixel lines leave out their end pixel, wide lines
 // have round ends and joins, fills cover l <= x < r, t <= y < b.
+#include <memory>
+
 #include <QImage>
+#include <QPainter>
 
 #include "gdi_surface.h"
 
@@ -10,9 +13,10 @@ class RasterDc : public GdiSurface {
   public:
     // A fresh surface is black, like a new bitmap.
     RasterDc(int width, int height);
+    ~RasterDc() override;
 
     const QImage& Image() const { return m_image; }
-    QImage TakeImage() { return std::move(m_image); }
+    QImage TakeImage();
 
   protected:
     void DrawRectangle(int l, int t, int r, int b) override;
@@ -21,12 +25,18 @@ class RasterDc : public GdiSurface {
     void DrawText(int x, int y, std::string_view text) override;
 
   private:
+    QRgb* Row(int y) { return m_bits + static_cast<qsizetype>(y) * m_stride; }
     void Plot(int x, int y, QRgb colour);
     void FillSpan(int y, int x0, int x1, QRgb colour);
+    void FillBox(int l, int t, int r, int b, QRgb colour);
     void ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted);
     void WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour);
     void EllipseRing(int l, int t, int r, int b, QRgb colour, bool fill, QRgb fillColour);
     void PenLine(int x1, int y1, int x2, int y2);
 
     QImage m_image;
+    QRgb* m_bits;  // the image's pixels, detached once: drawing writes them directly
+    qsizetype m_stride;
+    // Opened at the first text and kept for the frame: most frames write over a dozen labels.
+    std::unique_ptr<QPainter> m_textPainter;
 };

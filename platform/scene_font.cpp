@@ -15,8 +15,7 @@ QFont SceneFont() {
 
 void DrawSceneText(QPainter& painter, int x, int y, std::string_view text, bool opaque) {
     const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    painter.setFont(SceneFont());
-    const QFontMetrics metrics(painter.font());
+    const QFontMetrics metrics = painter.fontMetrics();
     if (opaque)
         painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), Qt::white);
     painter.setPen(Qt::black);

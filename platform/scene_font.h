@@ -8,5 +8,6 @@ class QPainter;
 
 QFont SceneFont();
 
-// Text with its top-left corner at (x, y), black; on a white box when `opaque`.
+// Text with its top-left corner at (x, y) in the painter's font (SceneFont() for the scene),
+// black; on a white box when `opaque`.
 void DrawSceneText(QPainter& painter, int x, int y, std::string_view text, bool opaque);

@@ -14,6 +14,7 @@ SvgDc::SvgDc(QIODevice* device, int width, int height) {
     m_generator.setDescription("Rotating magnetic field of a three-phase stator");
     m_painter.begin(&m_generator);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setFont(SceneFont());
     m_painter.fillRect(QRect(0, 0, width, height), Qt::black);
 }
 

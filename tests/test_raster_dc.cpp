@@ -1,6 +1,8 @@
 // The pixel rules of the raster surface, one case each.
 #include "raster_dc.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,6 +145,42 @@ TEST(RasterDc, WideLinesHaveRoundEnds) {
     EXPECT_EQ(c.At(26, 46), kRed);
     EXPECT_EQ(c.At(73, 53), kRed);
     EXPECT_EQ(c.At(30, 46), kBlack);
+}
+
+// The band of a wide line, by its definition: pixel centres closer than half the width to the
+// segment, odd widths measured from pixel centres, even ones from pixel corners.
+bool InBand(int px, int py, int x1, int y1, int x2, int y2, int width) {
+    const double o = width % 2 == 1 ? 0.5 : 0.0;
+    const double ax = x1 + o, ay = y1 + o, vx = x2 - x1, vy = y2 - y1;
+    const double cx = px + 0.5, cy = py + 0.5;
+    const double l2 = vx * vx + vy * vy;
+    const double t = l2 > 0 ? std::clamp(((cx - ax) * vx + (cy - ay) * vy) / l2, 0.0, 1.0) : 0.0;
+    const double ex = ax + t * vx - cx, ey = ay + t * vy - cy;
+    return ex * ex + ey * ey < width * width / 4.0;
+}
+
+TEST(RasterDc, WideLinesCoverExactlyTheirBand) {
+    unsigned seed = 12345;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<unsigned>(n));
+    };
+    for (int i = 0; i < 300; ++i) {
+        // Horizontal, vertical and zero-length segments come up often enough with these ranges.
+        const int x1 = 20 + next(60), y1 = 20 + next(60);
+        const int x2 = next(4) == 0 ? x1 : 20 + next(60), y2 = next(4) == 0 ? y1 : 20 + next(60);
+        const int width = 2 + next(8);
+        Canvas c;
+        c.Pen(PS_SOLID, width, RGB(0, 0, 0));
+        c.Line(x1, y1, x2, y2);
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) {
+                ASSERT_EQ(c.At(x, y) == kBlack, InBand(x, y, x1, y1, x2, y2, width))
+                    << "(" << x1 << "," << y1 << ")-(" << x2 << "," << y2 << ") width " << width
+                    << " at " << x << "," << y;
+            }
+        }
+    }
 }
 
 TEST(RasterDc, AWideDotIsSymmetric) {
