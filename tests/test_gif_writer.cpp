@@ -255,6 +255,19 @@ INSTANTIATE_TEST_SUITE_P(
                                  {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(GifWriter, GlobalTableAgainAfterALocalOne) {
+    const QImage third = With(kRedAt21, {{{4, 4}, kRed}});
+    const std::vector<QImage> frames = {kRedAt21, With(kRedAt21, {{{4, 4}, kBlue}}), third};
+    const Encoded e = Encode(frames);
+    ASSERT_TRUE(e.ok) << e.error;
+    const DecodedGif gif = Decode(e.bytes);
+    ASSERT_EQ(gif.frames.size(), 3u);
+    EXPECT_FALSE(gif.frames[1].localColours.empty());
+    EXPECT_TRUE(gif.frames[2].localColours.empty());
+    EXPECT_EQ(gif.frames[2].rect, QRect(4, 4, 1, 1));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(Compose(gif, i), frames[static_cast<size_t>(i)]) << i;
+}
+
 TEST(GifWriter, GlobalTableHoldsTheFirstFramesColours) {
     const QImage frame = With(Filled(8, 6, kWhite), {{{0, 0}, kRed}, {{1, 0}, kGreen}});
     const DecodedGif gif = Decode(Encode({frame}).bytes);

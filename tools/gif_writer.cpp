@@ -288,6 +288,12 @@ bool GifWriter::WriteFrame(const QImage& image, QRect rect) {
     if (!Check(EGifPutExtension(m_gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extensionLength),
                                 extension)))
         return false;
+    // giflib 5.2 drops the previous image's local table without freeing it when the next image
+    // has none; freeing it first is harmless where giflib does it itself.
+    if (useGlobal && m_gif->Image.ColorMap) {
+        GifFreeMapObject(m_gif->Image.ColorMap);
+        m_gif->Image.ColorMap = nullptr;
+    }
     if (!Check(EGifPutImageDesc(m_gif, rect.left(), rect.top(), rect.width(), rect.height(), false,
                                 useGlobal ? nullptr : map.get())))
         return false;
