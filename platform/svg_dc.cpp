@@ -1,5 +1,7 @@
 #include "svg_dc.h"
 
+#include <QFontInfo>
+
 #include "scene_font.h"
 
 namespace {
@@ -9,12 +11,16 @@ QColor ToColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue
 SvgDc::SvgDc(QIODevice* device, int width, int height) {
     m_generator.setOutputDevice(device);
     m_generator.setSize(QSize(width, height));
+    m_generator.setResolution(96);  // one pixel is one CSS pixel in any viewer
     m_generator.setViewBox(QRect(0, 0, width, height));
     m_generator.setTitle("vesk");
     m_generator.setDescription("Rotating magnetic field of a three-phase stator");
     m_painter.begin(&m_generator);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setFont(SceneFont());
+    // Name the family that really draws the glyphs, so that viewers lay the text out as we do.
+    QFont font = SceneFont();
+    font.setFamilies({QFontInfo(font).family()});
+    m_painter.setFont(font);
     m_painter.fillRect(QRect(0, 0, width, height), Qt::black);
 }
 
