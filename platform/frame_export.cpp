@@ -14,7 +14,7 @@ std::string TraceFrame(const FrameOptions& o) {
 }
 
 QImage RasterFrame(const FrameOptions& o) {
-    RasterDc dc(o.width, o.height);
+    RasterDc dc(o.width, o.height, o.scale);
     FixedHost host(o.width, o.height, o.showResultant);
     DrawScene(host, &dc, o.step);
     return dc.TakeImage();

@@ -11,6 +11,7 @@ struct FrameOptions {
     int width = 513;
     int height = 624;
     bool showResultant = true;
+    int scale = 1;  // device pixels per pixel, for HiDPI screens (raster only)
 };
 
 // The readout lines, then one line per primitive.

@@ -14,14 +14,20 @@ namespace {
 QRgb ToRgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 }  // namespace
 
-RasterDc::RasterDc(int width, int height)
-    : m_image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32) {
+RasterDc::RasterDc(int width, int height, int scale)
+    : m_scale(std::max(scale, 1)),
+      m_image(std::max(width, 1) * m_scale, std::max(height, 1) * m_scale, QImage::Format_RGB32) {
+    m_image.setDevicePixelRatio(m_scale);
     m_image.fill(Qt::black);
     m_bits = reinterpret_cast<QRgb*>(m_image.bits());
     m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
 }
 
 void RasterDc::Plot(int x, int y, QRgb colour) {
+    if (m_scale > 1) {
+        FillBox(x * m_scale, y * m_scale, (x + 1) * m_scale, (y + 1) * m_scale, colour);
+        return;
+    }
     if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height()) return;
     Row(y)[x] = colour;
 }
@@ -82,8 +88,10 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted
 // `width` pixels across.
 void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) {
     const double offset = (width % 2 == 1) ? 0.5 : 0.0;
-    const double ax = x1 + offset, ay = y1 + offset, bx = x2 + offset, by = y2 + offset;
-    const double radius = width / 2.0;
+    const double s = m_scale;
+    const double ax = (x1 + offset) * s, ay = (y1 + offset) * s;
+    const double bx = (x2 + offset) * s, by = (y2 + offset) * s;
+    const double radius = width * s / 2.0;
     const double r2 = radius * radius;
     const double vx = bx - ax, vy = by - ay;
     const double length2 = vx * vx + vy * vy;
@@ -160,16 +168,20 @@ void RasterDc::DrawRectangle(int l, int t, int r, int b) {
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
-    const QRgb fill = ToRgb(Brush().colour);
-    FillBox(l, t, r, b, fill);
+    FillBox(l * m_scale, t * m_scale, r * m_scale, b * m_scale, ToRgb(Brush().colour));
+    Outline(l, t, r, b);
+}
+
+// The pen's outline of l <= x < r, t <= y < b: on its border pixels for a one-pixel pen,
+// centred on them for a wider one.
+void RasterDc::Outline(int l, int t, int r, int b) {
     if (Pen().DrawnWidth() == 1 || Pen().style == PS_DOT) {
         const QRgb colour = ToRgb(Pen().colour);
-        FillSpan(t, l, r - 1, colour);
-        FillSpan(b - 1, l, r - 1, colour);
-        for (int y = t; y < b; ++y) {
-            Plot(l, y, colour);
-            Plot(r - 1, y, colour);
-        }
+        const int s = m_scale;
+        FillBox(l * s, t * s, r * s, (t + 1) * s, colour);
+        FillBox(l * s, (b - 1) * s, r * s, b * s, colour);
+        FillBox(l * s, t * s, (l + 1) * s, b * s, colour);
+        FillBox((r - 1) * s, t * s, r * s, b * s, colour);
         return;
     }
     PenLine(l, t, r - 1, t);
@@ -211,11 +223,12 @@ void RasterDc::DrawEllipse(int l, int t, int r, int b) {
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
     const QRgb colour = ToRgb(Pen().colour);
-    EllipseRing(l, t, r, b, colour, true, ToRgb(Brush().colour));
-    // A wider pen thickens the ring inwards.
-    const int width = Pen().style == PS_DOT ? 1 : Pen().DrawnWidth();
-    for (int i = 1; i < width && r - l > 2 * i && b - t > 2 * i; ++i) {
-        EllipseRing(l + i, t + i, r - i, b - i, colour, false, colour);
+    const int s = m_scale;
+    EllipseRing(l * s, t * s, r * s, b * s, colour, true, ToRgb(Brush().colour));
+    // A wider pen, or a finer screen, thickens the ring inwards.
+    const int width = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) * s;
+    for (int i = 1; i < width && (r - l) * s > 2 * i && (b - t) * s > 2 * i; ++i) {
+        EllipseRing(l * s + i, t * s + i, r * s - i, b * s - i, colour, false, colour);
     }
 }
 

@@ -112,6 +112,30 @@ TEST(FramePixels, TracesGrowWithTheStep) {
     EXPECT_EQ(Count(Frame(0), chart, kRed), 0);
 }
 
+TEST(FramePixels, DoubleScaleDrawsTheSameFrameAtTwiceTheResolution) {
+    for (int step : {0, 9}) {
+        const QImage one = Frame(step);
+        const QImage two = RasterFrame({step, 513, 624, true, 2});
+        ASSERT_EQ(two.size(), QSize(1026, 1248));
+        EXPECT_EQ(two.devicePixelRatio(), 2.0);
+        int same = 0, finer = 0;
+        for (int y = 0; y < 624; ++y) {
+            for (int x = 0; x < 513; ++x) {
+                const QRgb a = two.pixel(2 * x, 2 * y), b = two.pixel(2 * x + 1, 2 * y),
+                           c = two.pixel(2 * x, 2 * y + 1), d = two.pixel(2 * x + 1, 2 * y + 1);
+                same += a == one.pixel(x, y);
+                // An enlarged frame would have every 2 x 2 block in one colour.
+                finer += !(a == b && a == c && a == d);
+            }
+        }
+        EXPECT_GT(same, 513 * 624 * 97 / 100) << "step " << step;
+        EXPECT_GT(finer, 1000) << "step " << step;
+        for (QPoint p : {QPoint(268, 338), QPoint(380, 403), QPoint(131, 403), QPoint(110, 468)}) {
+            EXPECT_EQ(two.pixel(2 * p), one.pixel(p)) << "step " << step;
+        }
+    }
+}
+
 TEST(FramePixels, SvgShowsTheSameFrame) {
     for (int step : {0, 9, 12}) {
         QBuffer buffer;
