@@ -17,5 +17,10 @@ struct FrameOptions {
 // The readout lines, then one line per primitive.
 std::string TraceFrame(const FrameOptions& options);
 QImage RasterFrame(const FrameOptions& options);
+// The frame as PNG; a frame of at most 256 colours (all of them, normally) is stored with an exact
+// palette, which is smaller and several times faster to encode. False when it cannot be written.
+bool WritePngFrame(const FrameOptions& options, QIODevice* device);
+// The same pixels as an 8-bit indexed image, or a null image when there are more than 256 colours.
+QImage ExactIndexed(const QImage& image);
 // False when the SVG could not be written to `device`.
 bool WriteSvgFrame(const FrameOptions& options, QIODevice* device);

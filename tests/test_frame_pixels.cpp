@@ -164,3 +164,24 @@ TEST(FramePixels, SvgShowsTheSameFrame) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ExactIndexed, KeepsEveryPixelOfAFrame) {
+    for (int step : {0, 36, 72}) {
+        const QImage frame = RasterFrame({step, 513, 624, true});
+        const QImage indexed = ExactIndexed(frame);
+        ASSERT_FALSE(indexed.isNull());
+        EXPECT_EQ(indexed.format(), QImage::Format_Indexed8);
+        EXPECT_EQ(indexed.convertToFormat(QImage::Format_RGB32), frame) << "step " << step;
+    }
+}
+
+TEST(ExactIndexed, GivesUpAbove256Colours) {
+    QImage image(257, 1, QImage::Format_RGB32);
+    for (int x = 0; x < 257; ++x) image.setPixel(x, 0, qRgb(x % 256, x / 256, 0));
+    EXPECT_TRUE(ExactIndexed(image).isNull());
+    EXPECT_FALSE(ExactIndexed(image.copy(0, 0, 256, 1)).isNull());
+}
+
+}  // namespace

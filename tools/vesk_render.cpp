@@ -85,7 +85,7 @@ bool WriteFrame(const FrameOptions& frame, OutputFormat format, const QString& p
     return SaveTo(path, error, [&](QIODevice* device, std::string&) {
         switch (format) {
             case OutputFormat::Png:
-                return RasterFrame(frame).save(device, "PNG");
+                return WritePngFrame(frame, device);
             case OutputFormat::Svg:
                 return WriteSvgFrame(frame, device);
             case OutputFormat::Trace: {
