@@ -1,12 +1,14 @@
 #pragma once
-// The canvas control: shows the last frame copied onto it, in one piece.
+// The canvas control: a static control with a black frame, on which each finished frame is
+// copied in one piece.
+#include <QFrame>
 #include <QImage>
-#include <QWidget>
 
-class CanvasWidget : public QWidget {
+class CanvasWidget : public QFrame {
   public:
     explicit CanvasWidget(QWidget* parent = nullptr);
-    // Puts a finished frame on screen at once (or on the next paint, during a paint).
+
+    // Puts a finished frame on screen at once. A null image leaves the control's own frame.
     void ShowFrame(QImage frame);
     const QImage& Frame() const { return m_frame; }
 

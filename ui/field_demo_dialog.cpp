@@ -1,73 +1,95 @@
 #include "field_demo_dialog.h"
 
-#include <QLineEdit>
+#include "about_dialog.h"
+#include "resource.h"
+#include "resources.h"
+#include "window_menu.h"
 
-#include "canvas_widget.h"
-#include "gdi_objects.h"
-#include "raster_dc.h"
-
-namespace {
-QLineEdit* MakeReadout(QWidget* parent, int x, int y, int height) {
-    auto* edit = new QLineEdit(parent);
-    edit->setReadOnly(true);
-    edit->setGeometry(x, y, 110, height);
-    return edit;
-}
-}  // namespace
-
-CFieldDemoDialog::CFieldDemoDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("三相交流异步电动机定子旋转磁场形成");
-    setFixedSize(993, 645);
-    m_canvas = new CanvasWidget(this);
-    m_canvas->setGeometry(10, 10, 513, 624);
-    m_ampU = MakeReadout(this, 609, 88, 22);
-    m_ampV = MakeReadout(this, 609, 121, 22);
-    m_ampW = MakeReadout(this, 609, 154, 22);
-    m_phaseAngle = MakeReadout(this, 609, 196, 25);
+CFieldDemoDialog::CFieldDemoDialog(QWidget* pParent)
+    : CDialog(IDD_FIELDDEMO, pParent),
+      m_strPhaseAngle(""),
+      m_strAmpU(""),
+      m_strAmpV(""),
+      m_strAmpW(""),
+      m_bShowResultant(FALSE),
+      m_hIcon(LoadIcon(IDR_MAINFRAME)) {
+    ui.setupUi(this);
 }
 
-CRect CFieldDemoDialog::GetCanvasRect() const {
-    return {0, 0, m_canvas->width(), m_canvas->height()};
+CFieldDemoDialog::~CFieldDemoDialog() = default;
+
+const MessageMap* CFieldDemoDialog::GetMessageMap() const {
+    static const MessageMapEntry entries[] = {
+        MapMessage<&CFieldDemoDialog::OnSysCommand>(WM_SYSCOMMAND),
+        MapMessage<&CFieldDemoDialog::OnPaint>(WM_PAINT),
+        MapMessage<&CFieldDemoDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        MapCommand<&CFieldDemoDialog::OnStart>(IDC_START),
+        MapMessage<&CFieldDemoDialog::OnTimer>(WM_TIMER),
+        MapCommand<&CFieldDemoDialog::OnStop>(IDC_STOP),
+        MapCommand<&CFieldDemoDialog::OnNextStep>(IDC_NEXT),
+        MapCommand<&CFieldDemoDialog::OnReset>(IDC_RESET),
+        MapMessage<&CFieldDemoDialog::OnDestroy>(WM_DESTROY),
+        MapCommand<&CFieldDemoDialog::OnShowResultant>(IDC_SHOW_RESULTANT),
+        MapCommand<&CFieldDemoDialog::OnPrevStep>(IDC_PREV),
+        MapMessage<&CFieldDemoDialog::OnClose>(WM_CLOSE),
+    };
+    static const MessageMap map{CDialog::GetMessageMap(), entries};
+    return &map;
 }
 
-void CFieldDemoDialog::PushReadouts(const Readouts& r) {
-    m_strPhaseAngle = QString::fromStdString(r.phaseAngle);
-    m_strAmpU = QString::fromStdString(r.ampU);
-    m_strAmpV = QString::fromStdString(r.ampV);
-    m_strAmpW = QString::fromStdString(r.ampW);
-    UpdateData(false);
+void CFieldDemoDialog::DoDataExchange(CDataExchange* pDX) {
+    DDX_Text(pDX, IDC_PHASE_ANGLE, m_strPhaseAngle);
+    DDX_Text(pDX, IDC_AMP_U, m_strAmpU);
+    DDX_Text(pDX, IDC_AMP_V, m_strAmpV);
+    DDX_Text(pDX, IDC_AMP_W, m_strAmpW);
+    DDX_Check(pDX, IDC_SHOW_RESULTANT, m_bShowResultant);
 }
 
-void CFieldDemoDialog::UpdateData(bool saveAndValidate) {
-    if (saveAndValidate) {
-        m_strPhaseAngle = m_phaseAngle->text();
-        m_strAmpU = m_ampU->text();
-        m_strAmpV = m_ampV->text();
-        m_strAmpW = m_ampW->text();
-        return;
+BOOL CFieldDemoDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE); pSysMenu != nullptr) {
+        const CString strAboutMenu = LoadResourceString(IDS_ABOUTBOX);
+        if (!strAboutMenu.isEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
     }
-    m_phaseAngle->setText(m_strPhaseAngle);
-    m_ampU->setText(m_strAmpU);
-    m_ampV->setText(m_strAmpV);
-    m_ampW->setText(m_strAmpW);
-}
 
-void CFieldDemoDialog::DrawScene(CDC* pDC, int step) { ::DrawScene(*this, pDC, step); }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
 
-void CFieldDemoDialog::RenderFrame(int step) {
-    const CRect rc = GetCanvasRect();
-    RasterDc memory(rc.right, rc.bottom);
-    try {
-        DrawScene(&memory, step);
-    } catch (const CResourceException&) {
-        return;  // the frame is missing until the next event draws one
+    m_nStep = 0;
+    m_bShowResultant = TRUE;
+    UpdateData(FALSE);
+
+    m_fontReadout.CreatePointFont(120, "Arial");
+    if (const QFont* font = m_fontReadout.GetSafeHandle(); font != nullptr) {
+        for (const int id : {IDC_PHASE_ANGLE, IDC_AMP_U, IDC_AMP_V, IDC_AMP_W})
+            GetDlgItem(id)->setFont(*font);
     }
-    m_canvas->ShowFrame(memory.TakeImage());
+    return TRUE;
 }
 
-void CFieldDemoDialog::OnPaint() { RenderFrame(m_nStep); }
+void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDialog dlgAbout;
+        dlgAbout.DoModal();
+    } else {
+        Default();
+    }
+}
 
-void CFieldDemoDialog::paintEvent(QPaintEvent* event) {
-    OnPaint();
-    QDialog::paintEvent(event);
+HCURSOR CFieldDemoDialog::OnQueryDragIcon() { return m_hIcon; }
+
+void CFieldDemoDialog::OnClose() {
+    KillTimer(ANIM_TIMER_ID);
+    m_fontReadout.Detach();
+    Default();
+}
+
+void CFieldDemoDialog::OnDestroy() {
+    Default();
+    KillTimer(ANIM_TIMER_ID);
+    m_fontReadout.Detach();
 }

@@ -1,0 +1,28 @@
+#pragma once
+// Ids of the program's resources: dialog templates, controls, icon, strings and menu commands.
+
+// Dialog templates
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_FIELDDEMO = 102;
+
+// Icon group
+constexpr int IDR_MAINFRAME = 128;
+
+// String table
+constexpr int IDS_ABOUTBOX = 101;
+
+// Window-menu commands; the low four bits stay clear, the window's own commands start at 0xF000.
+constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
+// Controls of IDD_FIELDDEMO
+constexpr int IDC_START = 1000;
+constexpr int IDC_CANVAS = 1001;
+constexpr int IDC_NEXT = 1002;
+constexpr int IDC_RESET = 1003;
+constexpr int IDC_STOP = 1004;
+constexpr int IDC_PHASE_ANGLE = 1005;
+constexpr int IDC_AMP_U = 1006;
+constexpr int IDC_AMP_V = 1007;
+constexpr int IDC_AMP_W = 1008;
+constexpr int IDC_PREV = 1009;
+constexpr int IDC_SHOW_RESULTANT = 1010;

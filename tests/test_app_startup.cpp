@@ -1,0 +1,302 @@
+// Start-up: the application object runs the main window modally and ends; without a display the
+// program says so in one line; under a real X server it shows the frames vesk-render draws and
+// exits with status 0 when the window is closed.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <optional>
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "test_dialog_support.h"
+
+#include "display_check.h"
+#include "field_demo_app.h"
+#include "field_demo_dialog.h"
+#include "frame_export.h"
+#include "resource.h"
+
+namespace {
+
+QWidget* OpenMainWindow() {
+    QWidget* w = QApplication::activeModalWidget();
+    return dynamic_cast<CFieldDemoDialog*>(w) != nullptr ? w : nullptr;
+}
+
+TEST(FieldDemoApp, InitInstanceRunsTheMainWindowModallyThenReturnsFalse) {
+    CFieldDemoApp app;
+    EXPECT_EQ(AfxGetApp(), &app);
+    QWidget* seen = nullptr;
+    QWidget* aboutOwner = nullptr;
+    WhenOpen(OpenMainWindow, [&](QWidget* w) {
+        seen = w;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+        EXPECT_EQ(AfxGetMainWnd(), w);
+        EXPECT_TRUE(w->isModal());
+        WhenOpen(
+            [] {
+                return QApplication::activeModalWidget() != OpenMainWindow()
+                           ? QApplication::activeModalWidget()
+                           : nullptr;
+            },
+            [&](QWidget* about) {
+                aboutOwner = about->parentWidget();
+                PressKey(Qt::Key_Escape);
+            });
+        auto* dialog = static_cast<CFieldDemoDialog*>(w);
+        dialog->SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+        // Give the main window back the focus, as the desktop does when a dialog closes.
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        PressKey(Qt::Key_Escape);
+        if (dialog->isVisible()) dialog->EndDialog(-1);
+    });
+    EXPECT_EQ(app.InitInstance(), FALSE);
+    EXPECT_NE(seen, nullptr);
+    EXPECT_EQ(aboutOwner, seen) << "the main window owns the About box";
+    EXPECT_EQ(AfxGetMainWnd(), nullptr) << "the main window is gone";
+    EXPECT_EQ(QCoreApplication::applicationName(), "vesk");
+    EXPECT_EQ(QCoreApplication::applicationVersion(), "1.0.0.1");
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "org.vesk.Vesk");
+}
+
+// Sets environment variables for the lifetime of the object; nullptr unsets one.
+class ScopedEnv {
+  public:
+    ScopedEnv(std::initializer_list<std::pair<const char*, const char*>> vars) {
+        for (const auto& [name, value] : vars) {
+            saved_.push_back({name, qEnvironmentVariableIsSet(name)
+                                        ? std::optional<QByteArray>(qgetenv(name))
+                                        : std::nullopt});
+            if (value != nullptr)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+    ~ScopedEnv() {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                qputenv(name, *value);
+            else
+                qunsetenv(name);
+        }
+    }
+
+  private:
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
+};
+
+// A listening Unix socket, standing in for a Wayland compositor.
+class ListeningSocket {
+  public:
+    explicit ListeningSocket(const QByteArray& path) {
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+        ok_ = ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+              ::listen(fd_, 1) == 0;
+    }
+    ~ListeningSocket() { ::close(fd_); }
+    bool ok() const { return ok_; }
+
+  private:
+    int fd_;
+    bool ok_;
+};
+
+// A display number with no X server behind it.
+QByteArray UnusedDisplay() {
+    for (int n = 199; n > 150; --n)
+        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
+            !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            return ":" + QByteArray::number(n);
+    return ":199";
+}
+
+struct DisplayRow {
+    const char* name;
+    const char* platform;  // nullptr: not set
+    bool display;          // DISPLAY set (to a display nobody serves)
+    bool compositor;       // WAYLAND_DISPLAY names a socket that listens
+    bool usable;
+};
+
+class DisplayProblemTest : public ::testing::TestWithParam<DisplayRow> {};
+
+TEST_P(DisplayProblemTest, FindsWhetherAWindowCanBeShown) {
+    const DisplayRow& row = GetParam();
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QByteArray socketPath = runtime.path().toUtf8() + "/wayland-test";
+    std::optional<ListeningSocket> compositor;
+    if (row.compositor) {
+        compositor.emplace(socketPath);
+        ASSERT_TRUE(compositor->ok());
+    }
+    const QByteArray display = UnusedDisplay();
+    const QByteArray runtimeDir = runtime.path().toUtf8();
+    ScopedEnv env({{"QT_QPA_PLATFORM", row.platform},
+                   {"DISPLAY", row.display ? display.constData() : nullptr},
+                   {"WAYLAND_DISPLAY", "wayland-test"},
+                   {"XDG_RUNTIME_DIR", runtimeDir.constData()}});
+    const std::string problem = DisplayProblem();
+    EXPECT_EQ(problem.empty(), row.usable) << problem;
+    if (row.display && !row.usable && problem.find("X display") != std::string::npos) {
+        EXPECT_NE(problem.find(display.toStdString()), std::string::npos) << problem;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, DisplayProblemTest,
+    ::testing::Values(DisplayRow{"NothingAtAll", nullptr, false, false, false},
+                      DisplayRow{"UnservedXDisplay", nullptr, true, false, false},
+                      DisplayRow{"WaylandCompositorOnly", nullptr, false, true, true},
+                      DisplayRow{"XcbWithoutDisplay", "xcb", false, false, false},
+                      DisplayRow{"XcbWithUnservedDisplay", "xcb", true, false, false},
+                      DisplayRow{"XcbIgnoresAWaylandCompositor", "xcb", false, true, false},
+                      DisplayRow{"WaylandWithoutCompositor", "wayland", false, false, false},
+                      DisplayRow{"WaylandWithCompositor", "wayland", false, true, true},
+                      DisplayRow{"ListFallsBackToOffscreen", "xcb;offscreen", false, false, true},
+                      DisplayRow{"Offscreen", "offscreen", false, false, true},
+                      DisplayRow{"Minimal", "minimal", false, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The real program where no display can be opened.
+class NoDisplay : public ::testing::TestWithParam<DisplayRow> {};
+
+TEST_P(NoDisplay, SaysSoInOneLineAndExitsWithOne) {
+    const DisplayRow& row = GetParam();
+    QTemporaryDir runtime;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) env.remove(name);
+    if (row.platform != nullptr) env.insert("QT_QPA_PLATFORM", row.platform);
+    if (row.display) env.insert("DISPLAY", QString::fromUtf8(UnusedDisplay()));
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    QProcess vesk;
+    vesk.setProcessEnvironment(env);
+    vesk.start(VESK_APP_PATH, {});
+    ASSERT_TRUE(vesk.waitForFinished(10000));
+    EXPECT_EQ(vesk.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(vesk.exitCode(), 1);
+    EXPECT_TRUE(vesk.readAllStandardOutput().isEmpty());
+    const QString err = QString::fromUtf8(vesk.readAllStandardError());
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.endsWith('\n')) << err.toStdString();
+    EXPECT_TRUE(err.startsWith("vesk: ")) << err.toStdString();
+    EXPECT_TRUE(err.contains("desktop session")) << err.toStdString();
+    EXPECT_TRUE(err.contains("vesk-render")) << err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, NoDisplay,
+    ::testing::Values(DisplayRow{"NothingSet", nullptr, false, false, false},
+                      DisplayRow{"UnservedDisplay", nullptr, true, false, false},
+                      DisplayRow{"XcbWithoutServer", "xcb", true, false, false},
+                      DisplayRow{"WaylandWithoutCompositor", "wayland", false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Offscreen, AnExplicitOffscreenPlatformStartsTheWindow) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess vesk;
+    vesk.setProcessEnvironment(env);
+    vesk.start(VESK_APP_PATH, {});
+    ASSERT_TRUE(vesk.waitForStarted(5000));
+    EXPECT_FALSE(vesk.waitForFinished(1500)) << "the window's run ended by itself";
+    vesk.kill();
+    vesk.waitForFinished(5000);
+    EXPECT_FALSE(vesk.readAllStandardError().contains("vesk:"));
+}
+
+// Runs a helper program to its end; returns its standard output.
+QByteArray RunTool(const QString& program, const QStringList& args,
+                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(15000);
+    return p.readAllStandardOutput();
+}
+
+// The real program on a real (virtual) X server, driven by X input events.
+TEST(RealDisplay, ShowsTheRenderedFramesAndExitsWithZeroOnEscape) {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    const QString xdotool = QStandardPaths::findExecutable("xdotool");
+    const QString import = QStandardPaths::findExecutable("import");
+    if (xvfb.isEmpty() || xdotool.isEmpty() || import.isEmpty())
+        GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+
+    const QByteArray display = UnusedDisplay();
+    QProcess server;
+    server.start(xvfb,
+                 {QString::fromUtf8(display), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    ASSERT_TRUE(server.waitForStarted(5000));
+    const QString socket = "/tmp/.X11-unix/X" + QString::fromUtf8(display.mid(1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socket); }, 10000));
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("DISPLAY", QString::fromUtf8(display));
+    QProcess vesk;
+    vesk.setProcessEnvironment(env);
+    vesk.start(VESK_APP_PATH, {});
+    ASSERT_TRUE(vesk.waitForStarted(5000));
+
+    QString window;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            window = QString::fromUtf8(RunTool(xdotool,
+                                               {"search", "--onlyvisible", "--pid",
+                                                QString::number(vesk.processId())},
+                                               env))
+                         .trimmed()
+                         .split('\n')
+                         .last();
+            return !window.isEmpty();
+        },
+        15000));
+    QTest::qWait(500);
+    RunTool(xdotool, {"windowfocus", "--sync", window}, env);
+    // Two clicks on Next (template rectangle 360,289,56,21 in dialog units).
+    for (int i = 0; i < 2; ++i) {
+        RunTool(xdotool, {"mousemove", "--window", window, "582", "450", "click", "1"}, env);
+        QTest::qWait(200);
+    }
+    QTest::qWait(300);
+    const QImage shot = QImage::fromData(RunTool(import, {"-window", window, "png:-"}, env), "PNG");
+    ASSERT_FALSE(shot.isNull());
+    const QImage expected = RasterFrame({2, 513, 624, true});
+    // The canvas's pixels, compared colour by colour (the screenshot carries a colour space).
+    const QImage canvas = shot.copy(11, 11, 513, 624).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(canvas.size(), expected.size());
+    int different = 0;
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            different += qRgb(qRed(canvas.pixel(x, y)), qGreen(canvas.pixel(x, y)),
+                              qBlue(canvas.pixel(x, y))) != (expected.pixel(x, y) | 0xff000000u);
+    EXPECT_EQ(different, 0) << "the canvas does not show step 2 as vesk-render draws it";
+
+    RunTool(xdotool, {"key", "Escape"}, env);
+    const bool ended = vesk.waitForFinished(10000);
+    if (!ended) vesk.kill();
+    server.terminate();
+    server.waitForFinished(5000);
+    ASSERT_TRUE(ended) << "Escape did not end the program";
+    EXPECT_EQ(vesk.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(vesk.exitCode(), 0);
+}
+
+}  // namespace
