@@ -40,6 +40,7 @@ void Choose(QWidget* popup, const QString& text) {
 struct Opening {
     const char* name;
     std::function<void(CFieldDemoDialog&)> open;
+    friend void PrintTo(const Opening& row, std::ostream* os) { *os << row.name; }
 };
 
 class WindowMenu : public ::testing::TestWithParam<Opening> {};
@@ -149,6 +150,7 @@ struct AboutEnding {
     const char* name;
     std::function<void(CAboutDialog&)> act;
     int result;
+    friend void PrintTo(const AboutEnding& row, std::ostream* os) { *os << row.name; }
 };
 
 class AboutBox : public ::testing::TestWithParam<AboutEnding> {};

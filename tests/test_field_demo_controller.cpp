@@ -23,10 +23,11 @@ CanvasWidget* Canvas(CFieldDemoDialog& d) {
     return static_cast<CanvasWidget*>(d.GetDlgItem(IDC_CANVAS));
 }
 
-// The canvas holds, and paints, the frame of `step` exactly.
+// The canvas holds, and paints, the frame of `step` exactly (at the screen's resolution).
 void ExpectCanvasShows(CFieldDemoDialog& dialog, int step, bool resultant) {
-    const QImage expected = RasterFrame({step, 513, 624, resultant});
     CanvasWidget* canvas = Canvas(dialog);
+    const int scale = static_cast<int>(canvas->devicePixelRatioF());
+    const QImage expected = RasterFrame({step, 513, 624, resultant, scale});
     EXPECT_TRUE(canvas->Frame() == expected) << "frame held for step " << step;
     const QImage painted = canvas->grab().toImage().convertToFormat(expected.format());
     EXPECT_TRUE(painted == expected) << "pixels painted for step " << step;
@@ -45,6 +46,7 @@ struct Scenario {
     int step;
     bool running;
     bool resultant;
+    friend void PrintTo(const Scenario& s, std::ostream* os) { *os << s.name; }
 };
 
 void Perform(CFieldDemoDialog& dialog, const Action& a) {
@@ -170,6 +172,7 @@ struct ReadoutRow {
     const char* u;
     const char* v;
     const char* w;
+    friend void PrintTo(const ReadoutRow& r, std::ostream* os) { *os << r.nextClicks << " clicks"; }
 };
 
 class StepReadouts : public ::testing::TestWithParam<ReadoutRow> {};
@@ -199,6 +202,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadoutRow{12, "12*π/18=120°", "-0.50", "1.00", "-0.50"},
                       ReadoutRow{72, "72*π/18=720°", "1.00", "-0.50", "-0.50"},
                       ReadoutRow{73, "0*π/18=0°", "1.00", "-0.50", "-0.50"}));
+
+// On a HiDPI screen (QT_SCALE_FACTOR=2 in the second run of this suite) the frame is drawn with
+// more device pixels, not enlarged.
+TEST(CanvasResolution, FrameHasTheScreensDevicePixels) {
+    CFieldDemoDialog dialog;
+    RunModal(dialog, [&] {
+        Click(dialog.GetDlgItem(IDC_NEXT));
+        const CanvasWidget* canvas = Canvas(dialog);
+        const qreal ratio = canvas->devicePixelRatioF();
+        EXPECT_EQ(canvas->Frame().devicePixelRatio(), ratio);
+        EXPECT_EQ(canvas->Frame().size(), QSize(513, 624) * ratio);
+    });
+}
 
 TEST(StepControllerTiming, TicksComeAboutEveryTwoHundredMilliseconds) {
     CFieldDemoDialog dialog;

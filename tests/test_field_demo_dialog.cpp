@@ -193,6 +193,7 @@ struct EnterOnButton {
     int stepBefore;
     int stepAfter;
     bool running;
+    friend void PrintTo(const EnterOnButton& row, std::ostream* os) { *os << row.name; }
 };
 
 class FieldDemoEnterOnButton : public ::testing::TestWithParam<EnterOnButton> {};
@@ -226,6 +227,7 @@ INSTANTIATE_TEST_SUITE_P(Buttons, FieldDemoEnterOnButton,
 struct EnterElsewhere {
     const char* name;
     int tabs;  // from Start
+    friend void PrintTo(const EnterElsewhere& row, std::ostream* os) { *os << row.name; }
 };
 
 class FieldDemoEnterElsewhere : public ::testing::TestWithParam<EnterElsewhere> {};
@@ -256,6 +258,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, FieldDemoEnterElsewhere,
 struct Ending {
     const char* name;
     std::function<void(CFieldDemoDialog&)> act;
+    friend void PrintTo(const Ending& row, std::ostream* os) { *os << row.name; }
 };
 
 class FieldDemoEnding : public ::testing::TestWithParam<Ending> {};

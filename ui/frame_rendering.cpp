@@ -1,5 +1,7 @@
 // Frame rendering: each frame is composed off-screen and reaches the canvas in one copy, so a
 // half-drawn frame never shows.
+#include <algorithm>
+
 #include <QPainter>
 
 #include "canvas_widget.h"
@@ -12,7 +14,10 @@
 void CFieldDemoDialog::RenderFrame(int step) {
     auto* canvas = static_cast<CanvasWidget*>(GetDlgItem(IDC_CANVAS));
     const QRect rc = canvas->rect();
-    RasterDc memDC(rc.width(), rc.height());
+    // On a HiDPI screen the frame is drawn at the screen's resolution (whole multiples only; a
+    // fractional ratio shows the frame enlarged).
+    const int scale = std::max(1, static_cast<int>(canvas->devicePixelRatioF()));
+    RasterDc memDC(rc.width(), rc.height(), scale);
     try {
         DrawScene(&memDC, step);
     } catch (const CResourceException&) {
