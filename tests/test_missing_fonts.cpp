@@ -1,0 +1,293 @@
+// A machine without a single font: the window still opens, draws every frame (the texts as
+// whatever the toolkit makes of a missing glyph) and closes as usual; vesk-render still writes
+// its frames; nothing crashes. This test has its own main(): before anything looks for a font,
+// fontconfig is pointed at a configuration that names no font directory, and the programs this
+// test starts inherit it.
+#include <QFile>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "test_dialog_support.h"
+
+#include "canvas_widget.h"
+#include "field_demo_dialog.h"
+#include "fixed_host.h"
+#include "frame_export.h"
+#include "raster_dc.h"
+#include "resource.h"
+
+namespace {
+
+// What a crash or an abort leaves on standard error.
+bool LooksLikeACrash(const QString& err) {
+    for (const char* sign : {"Segmentation", "Aborted", "terminate called", "AddressSanitizer",
+                             "runtime error", "QFATAL", "core dumped"})
+        if (err.contains(QLatin1StringView(sign), Qt::CaseInsensitive)) return true;
+    return false;
+}
+
+// The frame of a step with every text left out.
+QImage FrameWithoutTexts(int step) {
+    class NoTexts : public RasterDc {
+      public:
+        using RasterDc::RasterDc;
+        bool TextOut(int, int, std::string_view) override { return true; }
+    };
+    NoTexts dc(513, 624);
+    FixedHost host(513, 624, true);
+    DrawScene(host, &dc, step);
+    return dc.TakeImage();
+}
+
+// Where the texts of a frame go, with room for glyphs of any shape up to 16 pixels a character.
+QRegion TextBoxes(int step) {
+    QRegion boxes;
+    QString trace = QString::fromStdString(TraceFrame({step, 513, 624, true}));
+    for (const QString& line : trace.split('\n')) {
+        if (!line.startsWith("text ")) continue;
+        const QStringList parts = line.split(' ');
+        const QString text = line.section(' ', 3);
+        boxes += QRect(parts[1].toInt() - 2, parts[2].toInt() - 2, 16 * text.size() + 4, 20);
+    }
+    return boxes;
+}
+
+struct Comparison {
+    int compared = 0;
+    int different = 0;
+};
+
+// Every pixel outside the texts must be the frame's own: the stator, the coil sides, the vectors,
+// the chart.
+Comparison CompareOutsideTexts(const QImage& shown, int step) {
+    const QImage expected = FrameWithoutTexts(step);
+    const QImage image = shown.convertToFormat(QImage::Format_RGB32);
+    const QRegion texts = TextBoxes(step);
+    Comparison c;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x) {
+            if (texts.contains(QPoint(x, y))) continue;
+            ++c.compared;
+            c.different +=
+                (image.pixel(x, y) | 0xff000000u) != (expected.pixel(x, y) | 0xff000000u);
+        }
+    return c;
+}
+
+void ExpectWholeFrame(const QImage& shown, int step) {
+    ASSERT_EQ(shown.size(), QSize(513, 624));
+    const Comparison c = CompareOutsideTexts(shown, step);
+    EXPECT_EQ(c.different, 0) << "step " << step;
+    EXPECT_GT(c.compared, 513 * 624 * 9 / 10) << "the texts hide too much to compare";
+    // By hand, step 0: inside the top coil side of U, red; the resultant, black.
+    if (step == 0) {
+        EXPECT_EQ(shown.pixel(244, 338) | 0xff000000u, qRgb(255, 0, 0));
+        EXPECT_EQ(shown.pixel(300, 468) | 0xff000000u, qRgb(0, 0, 0));
+    }
+}
+
+// Qt names three generic families whatever is installed; fontconfig itself must list nothing.
+TEST(MissingFonts, NoFontIsInstalledForThisTest) {
+    for (const QString& family : QFontDatabase::families())
+        EXPECT_TRUE(family == "Monospace" || family == "Sans Serif" || family == "Serif")
+            << family.toStdString();
+    const QString fcList = QStandardPaths::findExecutable("fc-list");
+    if (fcList.isEmpty()) return;
+    QProcess list;
+    list.start(fcList, {});
+    ASSERT_TRUE(list.waitForFinished(10000));
+    EXPECT_EQ(list.readAllStandardOutput().trimmed().toStdString(), "");
+}
+
+TEST(MissingFonts, VeskRenderStillDrawsTheFrames) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    for (const int step : {0, 45}) {
+        const QString png = out.filePath(QStringLiteral("frame-%1.png").arg(step));
+        QProcess render;
+        render.start(VESK_RENDER_PATH, {"--step", QString::number(step), "-o", png});
+        ASSERT_TRUE(render.waitForFinished(30000));
+        const QString err = QString::fromUtf8(render.readAllStandardError());
+        std::printf("vesk-render --step %d without fonts: exit %d, said \"%s\"\n", step,
+                    render.exitCode(), qPrintable(err.trimmed()));
+        EXPECT_EQ(render.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(render.exitCode(), 0);
+        EXPECT_FALSE(LooksLikeACrash(err)) << err.toStdString();
+        const QImage image(png);
+        ASSERT_FALSE(image.isNull());
+        ExpectWholeFrame(image, step);
+        if (step != 0) {
+            // The comparison tells frames apart.
+            EXPECT_GT(CompareOutsideTexts(image, 0).different, 1000);
+        }
+    }
+}
+
+TEST(MissingFonts, TheWindowOpensDrawsAndCloses) {
+    CFieldDemoDialog dialog;
+    const int result = RunModal(dialog, [&] {
+        const auto* canvas = static_cast<CanvasWidget*>(dialog.GetDlgItem(IDC_CANVAS));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !canvas->Frame().isNull(); }, 5000));
+        ExpectWholeFrame(canvas->Frame(), 0);
+        Click(dialog.GetDlgItem(IDC_NEXT));
+        ExpectWholeFrame(canvas->Frame(), 1);
+        // The readouts are text like any other.
+        EXPECT_EQ(
+            qobject_cast<QLineEdit*>(dialog.GetDlgItem(IDC_PHASE_ANGLE))->text().toStdString(),
+            "1*π/18=10°");
+        // The About box opens and closes.
+        bool about = false;
+        WhenOpen(
+            [&]() -> QWidget* {
+                QWidget* w = QApplication::activeModalWidget();
+                return w != &dialog ? w : nullptr;
+            },
+            [&](QWidget* w) {
+                about = true;
+                QTest::keyClick(w, Qt::Key_Escape);
+            });
+        dialog.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+        EXPECT_TRUE(about);
+        dialog.activateWindow();
+        dialog.GetDlgItem(IDC_START)->setFocus();
+        QTest::keyClick(dialog.GetDlgItem(IDC_START), Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+// Without a way to close it from outside, the program on the offscreen platform is only watched:
+// it starts, keeps running and says nothing of a crash.
+TEST(MissingFonts, VeskStaysUpOffscreen) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess vesk;
+    vesk.setProcessEnvironment(env);
+    vesk.start(VESK_APP_PATH, {});
+    ASSERT_TRUE(vesk.waitForStarted(5000));
+    EXPECT_FALSE(vesk.waitForFinished(2000)) << "ended by itself with status " << vesk.exitCode()
+                                             << ": " << vesk.readAllStandardError().toStdString();
+    vesk.kill();
+    vesk.waitForFinished(5000);
+    const QString err = QString::fromUtf8(vesk.readAllStandardError());
+    std::printf("vesk without fonts, offscreen, said \"%s\"\n", qPrintable(err.trimmed()));
+    EXPECT_FALSE(LooksLikeACrash(err)) << err.toStdString();
+}
+
+QByteArray RunTool(const QString& program, const QStringList& args,
+                   const QProcessEnvironment& env) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.waitForFinished(15000);
+    return p.readAllStandardOutput();
+}
+
+// On a real (virtual) X server, where the window can be closed from outside: it shows the frame
+// and Escape ends the program with status 0.
+TEST(MissingFonts, VeskOnAnXServerDrawsAndExitsWithZero) {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    const QString xdotool = QStandardPaths::findExecutable("xdotool");
+    const QString import = QStandardPaths::findExecutable("import");
+    if (xvfb.isEmpty() || xdotool.isEmpty() || import.isEmpty())
+        GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+
+    // A display number of our own; a server that loses the race for one exits.
+    QProcess server;
+    QString display;
+    for (int n = 120; n < 150 && display.isEmpty(); ++n) {
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            continue;
+        // -noreset: a server that resets as each client leaves turns the next one away meanwhile.
+        server.start(xvfb, {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x1024x24",
+                            "-nolisten", "tcp", "-noreset"});
+        if (!server.waitForStarted(5000)) continue;
+        if (QTest::qWaitFor(
+                [&] { return QFile::exists(socket) || server.state() == QProcess::NotRunning; },
+                10000) &&
+            server.state() == QProcess::Running)
+            display = QStringLiteral(":%1").arg(n);
+    }
+    ASSERT_FALSE(display.isEmpty()) << "no virtual X server could be started";
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("QT_QPA_PLATFORM");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("DISPLAY", display);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !RunTool(xdotool, {"getdisplaygeometry"}, env).trimmed().isEmpty(); }, 10000));
+    QProcess vesk;
+    vesk.setProcessEnvironment(env);
+    vesk.start(VESK_APP_PATH, {});
+    ASSERT_TRUE(vesk.waitForStarted(5000));
+
+    QString window;
+    (void)QTest::qWaitFor(
+        [&] {
+            window = QString::fromUtf8(RunTool(xdotool,
+                                               {"search", "--onlyvisible", "--pid",
+                                                QString::number(vesk.processId())},
+                                               env))
+                         .trimmed()
+                         .split('\n')
+                         .last();
+            return !window.isEmpty() || vesk.state() == QProcess::NotRunning;
+        },
+        15000);
+    bool drawn = false;
+    if (!window.isEmpty()) {
+        // The canvas lies 11 pixels in from the window's corner.
+        drawn = QTest::qWaitFor(
+            [&] {
+                const QImage shot =
+                    QImage::fromData(RunTool(import, {"-window", window, "png:-"}, env), "PNG");
+                return !shot.isNull() &&
+                       CompareOutsideTexts(shot.copy(11, 11, 513, 624), 0).different == 0;
+            },
+            10000);
+    }
+    bool ended = false;
+    for (int attempt = 0; attempt < 3 && !ended && !window.isEmpty(); ++attempt) {
+        RunTool(xdotool, {"windowfocus", "--sync", window}, env);
+        RunTool(xdotool, {"key", "Escape"}, env);
+        ended = vesk.waitForFinished(5000);
+    }
+    if (!ended) vesk.kill();
+    vesk.waitForFinished(5000);
+    server.terminate();
+    server.waitForFinished(5000);
+    const QString err = QString::fromUtf8(vesk.readAllStandardError());
+    std::printf("vesk without fonts on %s said \"%s\"\n", qPrintable(display),
+                qPrintable(err.trimmed()));
+    ASSERT_FALSE(window.isEmpty()) << "no window; the program said: " << err.toStdString();
+    EXPECT_TRUE(drawn) << "the canvas does not show the frame of step 0";
+    ASSERT_TRUE(ended) << "Escape did not end the program";
+    EXPECT_EQ(vesk.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(vesk.exitCode(), 0);
+    EXPECT_FALSE(LooksLikeACrash(err)) << err.toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Before anything looks for a font: a configuration with no font directory, and a cache of
+    // its own.
+    QTemporaryDir config;
+    if (!config.isValid()) return 2;
+    QFile file(config.filePath("fonts.conf"));
+    if (!file.open(QIODevice::WriteOnly)) return 2;
+    file.write(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n"
+        "<fontconfig>\n  <cachedir>" +
+        config.filePath("cache").toUtf8() + "</cachedir>\n</fontconfig>\n");
+    file.close();
+    qputenv("FONTCONFIG_FILE", file.fileName().toUtf8());
+    qputenv("FONTCONFIG_PATH", config.path().toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
