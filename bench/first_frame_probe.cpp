@@ -2,12 +2,14 @@
 // frame of the scene: the first moment a mapped window holds the three phase colours, pure red,
 // green and blue, which the frame draws and no widget of the window uses.
 //
-//   first_frame_probe [--timeout-ms N] [--keep] -- PROGRAM [ARGS...]
+//   first_frame_probe [--timeout-ms N] [--keep] [--verbose] -- PROGRAM [ARGS...]
 //
 // Prints the milliseconds from just before the program is started to the first image of its
-// window that has the frame (windows are read about once a millisecond, so the figure is late by
-// at most the time one read takes). The program is then ended, or with --keep left running and
-// its process id printed after the time. Exit status: 0 frame seen, 1 not seen, 2 usage.
+// window that has the frame (windows are read one after another, a millisecond apart, so the
+// figure is late by at most one read and that pause: a few milliseconds). The program is then
+// ended, or with --keep left running and its process id printed after the time; --verbose tells how
+// many reads were made and how long the last one took. Exit status: 0 frame seen, 1 not seen, 2
+// usage.
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -64,7 +66,9 @@ bool ShowsFrame(xcb_connection_t* c, xcb_window_t window) {
 }
 
 int Usage() {
-    std::fputs("usage: first_frame_probe [--timeout-ms N] [--keep] -- PROGRAM [ARGS...]\n", stderr);
+    std::fputs(
+        "usage: first_frame_probe [--timeout-ms N] [--keep] [--verbose] -- PROGRAM [ARGS...]\n",
+        stderr);
     return 2;
 }
 
@@ -73,10 +77,13 @@ int Usage() {
 int main(int argc, char** argv) {
     long timeoutMs = 10000;
     bool keep = false;
+    bool verbose = false;
     int i = 1;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--keep") == 0) {
             keep = true;
+        } else if (std::strcmp(argv[i], "--verbose") == 0) {
+            verbose = true;
         } else if (std::strcmp(argv[i], "--timeout-ms") == 0 && i + 1 < argc) {
             timeoutMs = std::strtol(argv[++i], nullptr, 10);
             if (timeoutMs <= 0) return Usage();
@@ -109,6 +116,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (child == 0) {
+        // The program's own output goes to standard error: standard output carries the figures.
+        dup2(STDERR_FILENO, STDOUT_FILENO);
         execvp(program[0], program);
         std::perror("first_frame_probe: exec");
         _exit(127);
@@ -116,6 +125,8 @@ int main(int argc, char** argv) {
 
     std::set<xcb_window_t> mapped;
     double seenAt = -1;
+    int reads = 0;
+    double lastRead = 0;  // how long the last read of a window took, in ms
     while (seenAt < 0 && NowMs() - start < static_cast<double>(timeoutMs)) {
         int status = 0;
         if (waitpid(child, &status, WNOHANG) == child) {
@@ -136,8 +147,13 @@ int main(int argc, char** argv) {
         }
         if (xcb_connection_has_error(c) != 0) break;
         for (const xcb_window_t window : mapped) {
-            if (ShowsFrame(c, window)) {
-                seenAt = NowMs();
+            const double before = NowMs();
+            const bool shown = ShowsFrame(c, window);
+            const double after = NowMs();
+            ++reads;
+            lastRead = after - before;
+            if (shown) {
+                seenAt = after;
                 break;
             }
         }
@@ -150,6 +166,9 @@ int main(int argc, char** argv) {
         waitpid(child, nullptr, 0);
         return 1;
     }
+    if (verbose)
+        std::fprintf(stderr, "first_frame_probe: %d reads of windows, the last one %.1f ms\n",
+                     reads, lastRead);
     if (keep) {
         std::printf("%.1f %d\n", seenAt - start, static_cast<int>(child));
         return 0;
