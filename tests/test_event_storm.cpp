@@ -135,6 +135,23 @@ std::string DescribeFrame(const QImage& image, int scale) {
 
 constexpr int kPushButtons[] = {IDC_START, IDC_STOP, IDC_NEXT, IDC_PREV, IDC_RESET};
 
+const char* ControlName(int id) {
+    switch (id) {
+        case IDC_START:
+            return "Start";
+        case IDC_STOP:
+            return "Stop";
+        case IDC_NEXT:
+            return "Next";
+        case IDC_PREV:
+            return "Previous";
+        case IDC_RESET:
+            return "Reset";
+        default:
+            return "the check box";
+    }
+}
+
 // Calls `action` with the first popup menu, or the first modal window other than `main`, that
 // opens; stops looking when `looking` is cleared.
 void WhenOpened(bool popup, QWidget* main, const std::shared_ptr<bool>& looking,
@@ -155,6 +172,7 @@ struct Totals {
     long sequences = 0;
     long events = 0;
     long windows = 0;
+    long wraps = 0;  // from step 72 to 0 by a tick or Next
     std::map<std::string, long> byKind;
 };
 
@@ -261,7 +279,7 @@ class Storm {
             }
         }
         // While the animation runs, its ticks come between the clicks.
-        if (m_model.running && rng() % 3 == 0) return Tick();
+        if (m_model.running && rng() % 3 == 0) return rng() % 32 == 0 ? TickRun(rng) : Tick();
         const unsigned r = rng() % 100;
         if (r < 10) return Button(rng, IDC_START, "Start", &Model::Start);
         if (r < 19) return Button(rng, IDC_STOP, "Stop", &Model::Stop);
@@ -288,7 +306,10 @@ class Storm {
             QTest::keyClick(button, how == 7 ? Qt::Key_Space : Qt::Key_Return);
             event += how == 7 ? " (Space)" : " (Enter)";
         }
-        (m_model.*rule)();
+        if (rule == &Model::Next)
+            Advance(rule);
+        else
+            (m_model.*rule)();
         return Happened(event, name);
     }
 
@@ -314,8 +335,29 @@ class Storm {
             return Happened("no tick (stopped)", "idle");
         }
         if (!DeliverTick()) return false;
-        m_model.Tick();
+        Advance(&Model::Tick);
         return Happened("tick", "tick");
+    }
+
+    // Now and then the animation runs on its own for a while: a run of ticks, each one checked.
+    bool TickRun(std::mt19937& rng) {
+        const int ticks = 20 + static_cast<int>(rng() % 61);
+        const std::string event = std::to_string(ticks) + " ticks";
+        for (int i = 1; i <= ticks; ++i) {
+            if (!DeliverTick()) return false;
+            Advance(&Model::Tick);
+            if (!Verify("tick " + std::to_string(i) + " of " + event)) return false;
+        }
+        m_log.push_back(event);
+        ++m_totals.byKind["tick run"];
+        return true;
+    }
+
+    // A rule that moves the step on, counting the wraps from 72 to 0.
+    void Advance(void (Model::*rule)()) {
+        const int before = m_model.step;
+        (m_model.*rule)();
+        if (before == 72 && m_model.step == 0) ++m_totals.wraps;
     }
 
     bool DeliverTick() {
@@ -392,6 +434,9 @@ class Storm {
         WhenOpened(false, &m_dialog, looking, [&](QWidget* about) {
             opened = true;
             m_aboutOpen = true;
+            if (about->windowTitle() != QStringLiteral("关于 vesk"))
+                ok = Fail("a window titled \"" + about->windowTitle().toStdString() +
+                          "\" opened instead of the About box");
             for (int i = 0; i < ticks && ok; ++i) {
                 ok = DeliverTick();
                 m_model.Tick();
@@ -451,7 +496,7 @@ class Storm {
         *looking = false;
         static const char* const kCloseBy[] = {"Esc", "Enter", "OK", "close box"};
         event << ", " << ticks << " ticks behind it, ";
-        if (!rightClick) event << "a click on " << blocked << ", ";
+        if (!rightClick) event << "a click on " << ControlName(blocked) << ", ";
         event << "closed by " << kCloseBy[closeBy];
         if (!ok) return false;  // already reported
         if (!opened) return Fail(event.str() + ": the About box did not open");
@@ -586,10 +631,10 @@ TEST_P(EventStorm, RandomSequencesKeepTheWindowInStepWithTheModel) {
         heldTicks += storm->HeldTicks();
     }
     std::printf(
-        "seeds %u to %u: %ld sequences of %d events (%ld events) in %ld windows; %ld real "
-        "ticks held back\n",
+        "seeds %u to %u: %ld sequences of %d events (%ld events) in %ld windows; %ld wraps from "
+        "72 to 0; %ld real ticks held back\n",
         firstSeed + static_cast<unsigned>(begin), firstSeed + static_cast<unsigned>(end) - 1,
-        totals.sequences, events, totals.events, totals.windows, heldTicks);
+        totals.sequences, events, totals.events, totals.windows, totals.wraps, heldTicks);
     for (const auto& [kind, count] : totals.byKind)
         std::printf("  %-14s %ld\n", kind.c_str(), count);
     if (!failed) {
