@@ -12,6 +12,8 @@
 
 namespace {
 QRgb ToRgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+// Products of two squared lengths in half pixels.
+__extension__ typedef __int128 Wide;
 }  // namespace
 
 RasterDc::RasterDc(int width, int height, int scale)
@@ -87,6 +89,23 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted
 // Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
 // `width` pixels across.
 void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) {
+    // The exact test below works in half pixels, where every end point and pixel centre is a whole
+    // number: no rounding, and no division per pixel. Coordinates far off any canvas fall back to
+    // floating point, where those products would overflow.
+    constexpr long long kExactLimit = 1 << 20;
+    const bool exact =
+        std::max({std::llabs(x1), std::llabs(y1), std::llabs(x2), std::llabs(y2)}) < kExactLimit &&
+        width < (1 << 16) && m_scale < (1 << 4);
+    const long long odd = width % 2;
+    const long long ax2 = exact ? (2LL * x1 + odd) * m_scale : 0;
+    const long long ay2 = exact ? (2LL * y1 + odd) * m_scale : 0;
+    const long long vx2 = exact ? (2LL * x2 + odd) * m_scale - ax2 : 0;
+    const long long vy2 = exact ? (2LL * y2 + odd) * m_scale - ay2 : 0;
+    const long long exactLength2 = vx2 * vx2 + vy2 * vy2;
+    const long long diameter2 =
+        exact ? static_cast<long long>(width) * m_scale * width * m_scale : 0;
+    const Wide bandLimit = static_cast<Wide>(diameter2) * exactLength2;
+
     const double offset = (width % 2 == 1) ? 0.5 : 0.0;
     const double s = m_scale;
     const double ax = (x1 + offset) * s, ay = (y1 + offset) * s;
@@ -141,6 +160,27 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) 
         const int from = std::max(left, static_cast<int>(std::floor(lo - 0.5)) - 1);
         const int to = std::min(right, static_cast<int>(std::ceil(hi - 0.5)) + 1);
         QRgb* row = Row(py);
+        if (exact) {
+            // W = P - A; nearest to A when W.V <= 0, to B when W.V >= |V|^2, else to the band,
+            // whose squared distance is cross(W, V)^2 / |V|^2.
+            const long long wy = 2LL * py + 1 - ay2;
+            long long wx = 2LL * from + 1 - ax2;
+            for (int px = from; px <= to; ++px, wx += 2) {
+                const long long along = wx * vx2 + wy * vy2;
+                bool inside;
+                if (along <= 0) {
+                    inside = wx * wx + wy * wy < diameter2;
+                } else if (along >= exactLength2) {
+                    const long long ux = wx - vx2, uy = wy - vy2;
+                    inside = ux * ux + uy * uy < diameter2;
+                } else {
+                    const long long cross = wx * vy2 - wy * vx2;
+                    inside = static_cast<Wide>(cross) * cross < bandLimit;
+                }
+                if (inside) row[px] = colour;
+            }
+            continue;
+        }
         for (int px = from; px <= to; ++px) {
             const double cx = px + 0.5;
             double t = length2 > 0 ? ((cx - ax) * vx + dy * vy) / length2 : 0.0;
