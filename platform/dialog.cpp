@@ -90,6 +90,9 @@ void CDialog::CreateFromTemplate() {
     QWidget* owner = parentWidget();
     if (owner == nullptr && !appWindow) {
         owner = AfxGetMainWnd();
+        // The dialog in its modal run is the owner whatever has the focus: a closing popup menu
+        // or a busy window manager can leave no window active for a moment.
+        if (owner == nullptr) owner = QApplication::activeModalWidget();
         if (owner == nullptr) owner = QApplication::activeWindow();
         if (owner == this) owner = nullptr;
     }
