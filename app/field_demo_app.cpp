@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "field_demo_dialog.h"
+#include "version.h"
 
 CFieldDemoApp::CFieldDemoApp() = default;
 
@@ -11,7 +12,7 @@ CFieldDemoApp::~CFieldDemoApp() = default;
 BOOL CFieldDemoApp::InitInstance() {
     // Who we are, for the desktop: the version block's version and the desktop entry's id.
     QCoreApplication::setApplicationName(QStringLiteral("vesk"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(VESK_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVeskVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vesk.Vesk"));
 
     CFieldDemoDialog dlg;

@@ -4,20 +4,20 @@
 
 #include <benchmark/benchmark.h>
 
-#include "fixed_host.h"
-#include "frame_export.h"
+#include "frame.h"
 #include "raster_dc.h"
+#include "raster_image.h"
+#include "svg_dc.h"
 #include "trace_dc.h"
 
 namespace {
 
 void BM_RasterFrame(benchmark::State& state) {
     const int step = static_cast<int>(state.range(0));
-    FixedHost host(513, 624, true);
     for (auto _ : state) {
-        RasterDc dc(513, 624);
-        DrawScene(host, &dc, step);
-        benchmark::DoNotOptimize(dc.Image().constBits());
+        const std::unique_ptr<RasterDc> dc = MakeRasterDc(513, 624, 1);
+        DrawFrame({step}, *dc);
+        benchmark::DoNotOptimize(dc->Pixels().pixels.data());
     }
 }
 BENCHMARK(BM_RasterFrame)->Arg(0)->Arg(36)->Arg(72)->Unit(benchmark::kMicrosecond);

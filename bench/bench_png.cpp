@@ -7,11 +7,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "frame_export.h"
+#include "frame.h"
+#include "png_writer.h"
+#include "raster_image.h"
 
 namespace {
 
-const FrameOptions kFrame{72, 513, 624, true};
+const FrameInputs kFrame{72, 513, 624, true};
 
 void BM_WritePngFrame(benchmark::State& state) {
     qint64 bytes = 0;

@@ -29,8 +29,10 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame_export.h"
+#include "frame.h"
 #include "phase_model.h"
+#include "png_writer.h"
+#include "raster_image.h"
 #include "resource.h"
 
 namespace {
@@ -111,8 +113,8 @@ Run DialogRun(long frames) {
 
         const auto* canvas = static_cast<CanvasWidget*>(dialog.GetDlgItem(IDC_CANVAS));
         const int scale = std::max(1, static_cast<int>(canvas->devicePixelRatioF()));
-        const QImage expected = RasterFrame(
-            {dialog.m_nStep, canvas->width(), canvas->height(), dialog.ShowResultant(), scale});
+        const QImage expected = RasterFrame({dialog.m_nStep, canvas->width(), canvas->height(),
+                                             dialog.m_bShowResultant != FALSE, scale});
         const auto* angle = qobject_cast<QLineEdit*>(dialog.GetDlgItem(IDC_PHASE_ANGLE));
         if (canvas->Frame() != expected)
             run.failure = "the canvas does not show step " + std::to_string(dialog.m_nStep);
@@ -133,7 +135,7 @@ Run RenderRun(long frames) {
         run.failure = "no temporary directory";
         return run;
     }
-    FrameOptions frame;
+    FrameInputs frame;
     QString path;
     Meter meter(run);
     for (long i = 0; i < frames; ++i) {

@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 #include "font.h"
+#include "menu.h"
 #include "win_app.h"
-#include "window_menu.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "font.h"
 
-#include <QStringList>
+#include "scene_font.h"
 
 QFont DialogFont() {
     QFont font;
-    font.setFamilies({"SimSun", "宋体", "AR PL UMing CN", "Noto Serif CJK SC"});
+    font.setFamilies(ChineseFontFamilies());
     font.setPointSize(9);
     return font;
 }

@@ -7,8 +7,7 @@
 
 #include "win_types.h"
 
-// The dialogs' 9-point font. Families are named in order so that the Chinese texts get Chinese
-// glyph forms whatever the locale is.
+// The dialogs' 9-point font, in the families of ChineseFontFamilies().
 QFont DialogFont();
 
 class CFont {

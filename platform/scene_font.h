@@ -1,13 +1,20 @@
 #pragma once
-// The font every surface writes the scene's texts in: one that has the Chinese glyphs.
+// The fonts of the pictures and dialogs: families that have the Chinese glyphs, named in order so
+// that the Chinese glyph forms win whatever the locale is.
 #include <string_view>
 
+#include <QColor>
 #include <QFont>
+#include <QStringList>
 
 class QPainter;
 
-QFont SceneFont();
+const QStringList& ChineseFontFamilies();
 
-// Text with its top-left corner at (x, y) in the painter's font (SceneFont() for the scene),
-// black; on a white box when `opaque`.
-void DrawSceneText(QPainter& painter, int x, int y, std::string_view text, bool opaque);
+// The font a picture writes its texts in, `pixels` high.
+QFont SceneFont(int pixels);
+
+// Text with its top-left corner at (x, y) in the painter's font, in `colour`; on a white box
+// when `opaque`.
+void DrawSceneText(QPainter& painter, int x, int y, std::string_view text, QColor colour,
+                   bool opaque);

@@ -18,13 +18,20 @@ SvgDc::SvgDc(QIODevice* device, int width, int height) {
     m_painter.begin(&m_generator);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     // Name the family that really draws the glyphs, so that viewers lay the text out as we do.
-    QFont font = SceneFont();
-    font.setFamilies({QFontInfo(font).family()});
-    m_painter.setFont(font);
+    m_family = QFontInfo(SceneFont(kDefaultTextPixels)).family();
+    UseTextSize(kDefaultTextPixels);
     m_painter.fillRect(QRect(0, 0, width, height), Qt::black);
 }
 
 SvgDc::~SvgDc() { Finish(); }
+
+void SvgDc::UseTextSize(int pixels) {
+    if (pixels == m_textPixels) return;
+    QFont font = SceneFont(pixels);
+    font.setFamilies({m_family});
+    m_painter.setFont(font);
+    m_textPixels = pixels;
+}
 
 bool SvgDc::Finish() { return !m_painter.isActive() || m_painter.end(); }
 
@@ -58,5 +65,12 @@ void SvgDc::DrawLine(int x1, int y1, int x2, int y2) {
 }
 
 void SvgDc::DrawText(int x, int y, std::string_view text) {
-    DrawSceneText(m_painter, x, y, text, BkMode() == OPAQUE);
+    UseTextSize(TextSize());
+    DrawSceneText(m_painter, x, y, text, ToColor(TextColor()), BkMode() == OPAQUE);
+}
+
+bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device) {
+    SvgDc dc(device, inputs.width, inputs.height);
+    DrawFrame(inputs, dc);
+    return dc.Finish();
 }

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "frame.h"
 #include "gdi_surface.h"
 
 class SvgDc : public GdiSurface {
@@ -21,6 +22,12 @@ class SvgDc : public GdiSurface {
 
   private:
     QPen OutlinePen() const;
+    void UseTextSize(int pixels);
     QSvgGenerator m_generator;
     QPainter m_painter;
+    QString m_family;  // the family that really draws the glyphs
+    int m_textPixels = 0;
 };
+
+// The frame of `inputs` as SVG; false when it could not be written to `device`.
+bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device);

@@ -34,7 +34,6 @@ constexpr UINT WM_TIMER = 0x0113;
 // The window's own commands (WM_SYSCOMMAND); the low four bits are reserved.
 constexpr UINT SC_MINIMIZE = 0xF020;
 constexpr UINT SC_CLOSE = 0xF060;
-constexpr UINT SC_RESTORE = 0xF120;
 
 // Dialog results and the command ids of the standard buttons
 constexpr int IDOK = 1;

@@ -8,8 +8,8 @@
 
 #include "about_dialog.h"
 #include "field_demo_dialog.h"
+#include "menu.h"
 #include "resource.h"
-#include "window_menu.h"
 
 namespace {
 

@@ -21,7 +21,8 @@
 #include "display_check.h"
 #include "field_demo_app.h"
 #include "field_demo_dialog.h"
-#include "frame_export.h"
+#include "frame.h"
+#include "raster_image.h"
 #include "resource.h"
 
 namespace {

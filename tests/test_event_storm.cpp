@@ -31,8 +31,9 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame_export.h"
+#include "frame.h"
 #include "phase_model.h"
+#include "raster_image.h"
 #include "resource.h"
 
 namespace {

@@ -3,11 +3,10 @@
 // cannot be created abandons the frame, which stays missing until the next event draws one. The
 // window lives through all of it, releases every pen and brush, and draws normally afterwards.
 //
-// The window's own surface is made to fail from outside: this test is linked with the linker's
-// --wrap for a few members of the surfaces (see tests/CMakeLists.txt), so the window's code runs
-// exactly as it ships.
+// The window is handed surfaces that fail on demand, through its surface factory; everything
+// else runs exactly as it ships.
 #include <functional>
-#include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,19 +17,19 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "fixed_host.h"
-#include "frame_export.h"
+#include "frame.h"
+#include "qt_text_painter.h"
 #include "raster_dc.h"
+#include "raster_image.h"
 #include "resource.h"
 #include "trace_dc.h"
 
-// What the surfaces are to refuse; nothing unless armed.
+// What the window's surfaces are to refuse; nothing unless armed.
 namespace faults {
 int failBrushNumber = 0;   // on every surface, the nth brush created (1-based); 0: none
 int failPenWidth = -1000;  // pens of this width
 bool failEllipses = false;
-std::map<const GdiSurface*, int> brushesCreated;
-std::vector<int> liveAtEnd;  // LiveObjects() of each raster surface as it is destroyed
+std::vector<int> liveAtEnd;  // LiveObjects() of each surface as it is destroyed
 
 void Disarm() {
     failBrushNumber = 0;
@@ -38,37 +37,6 @@ void Disarm() {
     failEllipses = false;
 }
 }  // namespace faults
-
-extern "C" {
-HGDIOBJ __real__ZN10GdiSurface16CreateSolidBrushEj(GdiSurface* self, COLORREF colour);
-HGDIOBJ __real__ZN10GdiSurface9CreatePenEiij(GdiSurface* self, int style, int width,
-                                             COLORREF colour);
-bool __real__ZN10GdiSurface7EllipseEiiii(GdiSurface* self, int l, int t, int r, int b);
-void __real__ZN8RasterDcD1Ev(RasterDc* self);
-
-// GdiSurface::CreateSolidBrush
-HGDIOBJ __wrap__ZN10GdiSurface16CreateSolidBrushEj(GdiSurface* self, COLORREF colour) {
-    if (++faults::brushesCreated[self] == faults::failBrushNumber) return 0;
-    return __real__ZN10GdiSurface16CreateSolidBrushEj(self, colour);
-}
-// GdiSurface::CreatePen
-HGDIOBJ __wrap__ZN10GdiSurface9CreatePenEiij(GdiSurface* self, int style, int width,
-                                             COLORREF colour) {
-    if (width == faults::failPenWidth) return 0;
-    return __real__ZN10GdiSurface9CreatePenEiij(self, style, width, colour);
-}
-// GdiSurface::Ellipse: a failed call draws nothing.
-bool __wrap__ZN10GdiSurface7EllipseEiiii(GdiSurface* self, int l, int t, int r, int b) {
-    if (faults::failEllipses) return false;
-    return __real__ZN10GdiSurface7EllipseEiiii(self, l, t, r, b);
-}
-// RasterDc::~RasterDc
-void __wrap__ZN8RasterDcD1Ev(RasterDc* self) {
-    faults::liveAtEnd.push_back(self->LiveObjects());
-    faults::brushesCreated.erase(self);
-    __real__ZN8RasterDcD1Ev(self);
-}
-}
 
 namespace {
 
@@ -152,9 +120,9 @@ TEST_P(FailedDrawingCalls, ArePassedOverAndTheFrameGoesOn) {
             ASSERT_GT(refusedLines, 0) << "the row refuses nothing";
 
             RefusingDc dc(row.refuse);
-            FixedHost host(513, 624, resultant);
-            host.onReadouts = [&dc](const Readouts& r) { dc.WriteReadouts(r); };
-            ASSERT_NO_THROW(DrawScene(host, &dc, step));
+            const FrameResult frame = DrawFrame({step, 513, 624, resultant}, dc);
+            EXPECT_TRUE(frame.complete);
+            dc.WriteReadouts(frame.readouts);
             EXPECT_EQ(Lines(dc.Text()), expected);
             EXPECT_EQ(dc.calls, static_cast<int>(normal.size()) - 4) << "calls issued";
             EXPECT_EQ(dc.refused, refusedLines);
@@ -184,9 +152,7 @@ TEST(FailedPens, WithNoPenEverythingIsDrawnWithTheSurfacesOwnPen) {
     for (const int step : {0, 30, 72}) {
         const std::vector<std::string> normal = Lines(TraceFrame({step, 513, 624, true}));
         NoPens dc;
-        FixedHost host(513, 624, true);
-        host.onReadouts = [&dc](const Readouts& r) { dc.WriteReadouts(r); };
-        DrawScene(host, &dc, step);
+        dc.WriteReadouts(DrawFrame({step}, dc).readouts);
         const std::vector<std::string> drawn = Lines(dc.Text());
         ASSERT_EQ(drawn.size(), normal.size()) << "step " << step;
         for (std::size_t i = 0; i < normal.size(); ++i) {
@@ -205,6 +171,36 @@ TEST(FailedPens, WithNoPenEverythingIsDrawnWithTheSurfacesOwnPen) {
 
 // --- The window on a surface that fails
 // -----------------------------------------------------------
+
+// The window's raster surface, refusing what the test arms.
+class FaultyRasterDc : public RasterDc {
+  public:
+    FaultyRasterDc(int width, int height, int scale)
+        : RasterDc(width, height, scale, std::make_unique<QtTextPainter>()) {}
+    ~FaultyRasterDc() override { faults::liveAtEnd.push_back(LiveObjects()); }
+    HGDIOBJ CreateSolidBrush(COLORREF colour) override {
+        return ++m_brushes == faults::failBrushNumber ? 0 : RasterDc::CreateSolidBrush(colour);
+    }
+    HGDIOBJ CreatePen(int style, int width, COLORREF colour) override {
+        return width == faults::failPenWidth ? 0 : RasterDc::CreatePen(style, width, colour);
+    }
+    bool Ellipse(int l, int t, int r, int b) override {
+        return !faults::failEllipses && RasterDc::Ellipse(l, t, r, b);
+    }
+    using CDC::Rectangle;
+
+  private:
+    int m_brushes = 0;
+};
+
+// A main window drawing on surfaces that fail when armed.
+struct FaultyDialog : CFieldDemoDialog {
+    FaultyDialog() {
+        SetSurfaceFactory([](int width, int height, int scale) {
+            return std::make_unique<FaultyRasterDc>(width, height, scale);
+        });
+    }
+};
 
 CanvasWidget* Canvas(CFieldDemoDialog& d) {
     return static_cast<CanvasWidget*>(d.GetDlgItem(IDC_CANVAS));
@@ -227,7 +223,6 @@ void ExpectNothingLeft(const char* when) {
 struct Armed {
     explicit Armed(const std::function<void()>& arm) {
         faults::liveAtEnd.clear();
-        faults::brushesCreated.clear();
         arm();
     }
     ~Armed() { faults::Disarm(); }
@@ -250,7 +245,7 @@ class BrushFailure : public ::testing::TestWithParam<int> {};
 // the window stays, the step moves on, and the next frame that can be drawn is drawn in full.
 TEST_P(BrushFailure, AbandonsTheFrameButNotTheWindow) {
     const int failing = GetParam();
-    CFieldDemoDialog dialog;
+    FaultyDialog dialog;
     const int result = RunModal(dialog, [&] {
         Click(dialog.GetDlgItem(IDC_NEXT));
         {
@@ -287,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(Brushes, BrushFailure, ::testing::Values(1, 2, 3, 4), B
 
 // A tick whose frame is abandoned does not stop the animation.
 TEST(BrushFailureWhileAnimating, TheAnimationGoesOn) {
-    CFieldDemoDialog dialog;
+    FaultyDialog dialog;
     RunModal(dialog, [&] {
         Click(dialog.GetDlgItem(IDC_START));
         {
@@ -311,7 +306,7 @@ QRgb PixelAt(CFieldDemoDialog& d, int x, int y) { return Canvas(d)->Frame().pixe
 // The resultant of step 0 runs from the stator centre (256,468) to (360,467); without its 3-pixel
 // black pen it is drawn with the pen selected before it, the 1-pixel grey pen of the partial sum.
 TEST(PenFailureInTheWindow, TheResultantIsDrawnWithThePreviousPen) {
-    CFieldDemoDialog dialog;
+    FaultyDialog dialog;
     RunModal(dialog, [&] {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !Canvas(dialog)->Frame().isNull(); }, 5000));
         EXPECT_EQ(PixelAt(dialog, 300, 468), qRgb(0, 0, 0));
@@ -332,7 +327,7 @@ TEST(PenFailureInTheWindow, TheResultantIsDrawnWithThePreviousPen) {
 
 // Ellipses that fail leave the stator and its coil sides out; the lines after them are drawn.
 TEST(DrawingFailureInTheWindow, FailedEllipsesArePassedOver) {
-    CFieldDemoDialog dialog;
+    FaultyDialog dialog;
     RunModal(dialog, [&] {
         {
             Armed fault([] { faults::failEllipses = true; });

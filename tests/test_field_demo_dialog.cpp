@@ -9,10 +9,11 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame_export.h"
+#include "frame.h"
+#include "menu.h"
+#include "raster_image.h"
 #include "resource.h"
 #include "resources.h"
-#include "window_menu.h"
 
 namespace {
 

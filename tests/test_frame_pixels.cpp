@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "frame_export.h"
+#include "frame.h"
+#include "png_writer.h"
+#include "raster_image.h"
+#include "svg_dc.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "fixed_host.h"
-#include "frame_export.h"
+#include "frame.h"
 #include "raster_dc.h"
+#include "raster_image.h"
 #include "resource.h"
 
 namespace {
@@ -37,9 +37,8 @@ QImage FrameWithoutTexts(int step) {
         bool TextOut(int, int, std::string_view) override { return true; }
     };
     NoTexts dc(513, 624);
-    FixedHost host(513, 624, true);
-    DrawScene(host, &dc, step);
-    return dc.TakeImage();
+    DrawFrame({step}, dc);
+    return ToImage(dc.TakePixels());
 }
 
 // Where the texts of a frame go, with room for glyphs of any shape up to 16 pixels a character.

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scene.h"
+#include "frame.h"
 
 namespace {
 

@@ -2,11 +2,15 @@
 #include "raster_dc.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using QRgb = std::uint32_t;  // 0xffRRGGBB, as the buffer holds it
 constexpr QRgb kBlack = 0xff000000, kWhite = 0xffffffff, kRed = 0xffff0000, kGrey = 0xff404040;
 
 // A 100 x 100 surface, first painted red so that untouched pixels show.
@@ -20,7 +24,7 @@ struct Canvas {
         dc.SelectObject(redBrush);
         dc.Rectangle(0, 0, 100, 100);
     }
-    QRgb At(int x, int y) const { return dc.Image().pixel(x, y); }
+    QRgb At(int x, int y) const { return dc.Pixels().At(x, y); }
     void Pen(int style, int width, COLORREF colour) {
         dc.SelectObject(dc.CreatePen(style, width, colour));
     }
@@ -44,13 +48,13 @@ struct Canvas {
 TEST(RasterDc, FreshSurfaceHasBlackOnePixelPenAndWhiteBrush) {
     RasterDc dc(20, 20);
     dc.Rectangle(2, 2, 12, 8);
-    EXPECT_EQ(dc.Image().pixel(2, 2), kBlack);
-    EXPECT_EQ(dc.Image().pixel(11, 7), kBlack);
-    EXPECT_EQ(dc.Image().pixel(3, 3), kWhite);
-    EXPECT_EQ(dc.Image().pixel(10, 6), kWhite);
-    EXPECT_EQ(dc.Image().pixel(12, 5), kBlack);  // outside: the untouched black of a new bitmap
-    EXPECT_EQ(dc.Image().pixel(5, 8), kBlack);
-    EXPECT_EQ(dc.Image().pixel(4, 3), kWhite);
+    EXPECT_EQ(dc.Pixels().At(2, 2), kBlack);
+    EXPECT_EQ(dc.Pixels().At(11, 7), kBlack);
+    EXPECT_EQ(dc.Pixels().At(3, 3), kWhite);
+    EXPECT_EQ(dc.Pixels().At(10, 6), kWhite);
+    EXPECT_EQ(dc.Pixels().At(12, 5), kBlack);  // outside: the untouched black of a new bitmap
+    EXPECT_EQ(dc.Pixels().At(5, 8), kBlack);
+    EXPECT_EQ(dc.Pixels().At(4, 3), kWhite);
 }
 
 TEST(RasterDc, RectangleCoversLeftAndTopButNotRightAndBottom) {
@@ -239,33 +243,50 @@ TEST(RasterDc, DottedPenLeavesGapsUntouchedInTransparentMode) {
     }
 }
 
-TEST(RasterDc, TextIsAnchoredAtItsTopLeftCorner) {
-    Canvas c;
-    c.dc.SetBkMode(TRANSPARENT);
-    c.dc.TextOut(20, 30, "U相");
-    int top = 100, left = 100, bottom = -1, dark = 0;
-    for (int y = 0; y < 100; ++y) {
-        for (int x = 0; x < 100; ++x) {
-            if (c.At(x, y) == kBlack) {
-                top = std::min(top, y), left = std::min(left, x), bottom = std::max(bottom, y);
-                ++dark;
-            } else {
-                ASSERT_EQ(c.At(x, y), kRed) << "transparent text keeps the background";
-            }
+// Texts go to the host's painter with their place, size and colour, in the order drawn, and on
+// the surface's own buffer; without a painter they are passed over.
+TEST(RasterDc, HandsEveryTextToTheHostsPainter) {
+    struct Call {
+        int x, y;
+        std::string text;
+        int pixels;
+        COLORREF colour;
+        bool opaque;
+        int scale;
+        bool operator==(const Call&) const = default;
+    };
+    struct Recorder : TextPainter {
+        std::vector<Call>* calls;
+        int* finished;
+        void DrawText(PixelBuffer& buffer, int x, int y, std::string_view text, int pixels,
+                      COLORREF colour, bool opaque) override {
+            calls->push_back({x, y, std::string(text), pixels, colour, opaque, buffer.scale});
+            buffer.Row(y * buffer.scale)[x * buffer.scale] = 0xff123456;  // it draws on the frame
         }
-    }
-    EXPECT_GT(dark, 20);
-    EXPECT_GE(top, 30);
-    EXPECT_LE(top, 33);
-    EXPECT_GE(left, 20);
-    EXPECT_LE(left, 22);
-    EXPECT_LT(bottom, 30 + 16);
-}
+        void Finish(PixelBuffer&) override { ++*finished; }
+    };
+    std::vector<Call> calls;
+    int finished = 0;
+    auto recorder = std::make_unique<Recorder>();
+    recorder->calls = &calls;
+    recorder->finished = &finished;
+    RasterDc dc(40, 30, 2, std::move(recorder));
+    dc.TextOut(3, 4, "U相");
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextSize(20);
+    dc.SetTextColor(RGB(255, 0, 0));
+    dc.TextOut(10, 12, "F₊");
+    const std::vector<Call> expected{{3, 4, "U相", kDefaultTextPixels, RGB(0, 0, 0), true, 2},
+                                     {10, 12, "F₊", 20, RGB(255, 0, 0), false, 2}};
+    EXPECT_EQ(calls, expected);
+    EXPECT_EQ(finished, 0);
+    const PixelBuffer frame = dc.TakePixels();
+    EXPECT_EQ(finished, 1) << "the painter is told when the frame is done";
+    EXPECT_EQ(frame.At(20, 24), 0xff123456u);
 
-TEST(RasterDc, OpaqueTextPaintsItsBackground) {
-    Canvas c;
-    c.dc.TextOut(20, 30, "U");
-    EXPECT_GT(c.CountInRow(31, kWhite), 0);
+    RasterDc silent(10, 10);
+    EXPECT_TRUE(silent.TextOut(1, 1, "U"));
+    EXPECT_EQ(silent.Pixels().At(1, 1), kBlack);
 }
 
 }  // namespace

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fixed_host.h"
-#include "frame_export.h"
+#include "frame.h"
 #include "gdi_objects.h"
 #include "step0_trace.h"
 #include "trace_dc.h"
@@ -187,8 +186,7 @@ TEST(SceneTrace, EveryFrameReleasesItsObjects) {
     for (bool resultant : {false, true}) {
         for (int step = 0; step <= MAX_STEP; ++step) {
             TraceDc dc;
-            FixedHost host(513, 624, resultant);
-            DrawScene(host, &dc, step);
+            DrawFrame({step, 513, 624, resultant}, dc);
             EXPECT_EQ(dc.LiveObjects(), 0) << "step " << step;
         }
     }
@@ -213,8 +211,7 @@ class FailingDc : public TraceDc {
 TEST(SceneFailures, APenThatCannotBeCreatedLeavesThePreviousPenInUse) {
     FailingDc dc;
     dc.failPenWidth = 3;  // the resultant pen
-    FixedHost host(513, 624, true);
-    DrawScene(host, &dc, 0);
+    DrawFrame({0, 513, 624, true}, dc);
     const auto lines = Lines(dc.Text());
     EXPECT_TRUE(Contains(lines, "line 256 468 360 467 pen solid 1 c0c0c0"));
     EXPECT_TRUE(WithPen(lines, "pen solid 3 000000").empty());
@@ -225,9 +222,9 @@ TEST(SceneFailures, ABrushThatCannotBeCreatedAbandonsTheFrame) {
     for (int failing = 1; failing <= 4; ++failing) {
         FailingDc dc;
         dc.failBrushNumber = failing;
-        FixedHost host(513, 624, true);
-        host.onReadouts = [&dc](const Readouts& r) { dc.WriteReadouts(r); };
-        EXPECT_THROW(DrawScene(host, &dc, 9), CResourceException);
+        const FrameResult frame = DrawFrame({9, 513, 624, true}, dc);
+        EXPECT_FALSE(frame.complete);
+        dc.WriteReadouts(frame.readouts);
         const auto lines = Lines(dc.Text());
         ASSERT_EQ(lines.size(), 5u) << "brush " << failing;  // readouts and the first rectangle
         EXPECT_EQ(lines[1], "readout u -0.00");

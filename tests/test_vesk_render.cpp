@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame_export.h"
+#include "frame.h"
+#include "raster_image.h"
 
 namespace {
 

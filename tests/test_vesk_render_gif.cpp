@@ -12,7 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include "frame_export.h"
+#include "frame.h"
+#include "raster_image.h"
 #include "render_options.h"
 
 namespace {

@@ -38,7 +38,6 @@ class GifWriter {
     bool Finish();
 
     const std::string& Error() const { return m_error; }
-    int FrameCount() const { return m_frameCount; }
     // Frames (0-based) that had more than 256 colours and were mapped to the nearest colours.
     const std::vector<int>& ApproximatedFrames() const { return m_approximated; }
 

@@ -1,8 +1,8 @@
 #include "render_options.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
-
-#include "phase_model.h"
 
 namespace {
 
@@ -27,7 +27,11 @@ std::optional<OutputFormat> FormatOfPath(const std::string& path) {
     const auto slash = path.rfind('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
         return std::nullopt;
-    return ParseFormat(path.substr(dot + 1));
+    // Extensions are matched without regard to case: .PNG and .Gif are what some tools write.
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ParseFormat(extension);
 }
 
 }  // namespace

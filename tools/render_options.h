@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "frame.h"
+
 enum class OutputFormat { Png, Svg, Gif, Trace };
 
 struct RenderOptions {
@@ -12,8 +14,8 @@ struct RenderOptions {
     bool all = false;
     int step = 0;
     bool showResultant = true;
-    int width = 513;
-    int height = 624;
+    int width = kCanvasWidth;
+    int height = kCanvasHeight;
     std::optional<OutputFormat> format;  // set by --format or, failing that, by -o's extension
     std::string output;                  // empty: the trace goes to standard output
 };

@@ -1,9 +1,9 @@
 #include "field_demo_dialog.h"
 
 #include "about_dialog.h"
+#include "menu.h"
 #include "resource.h"
 #include "resources.h"
-#include "window_menu.h"
 
 CFieldDemoDialog::CFieldDemoDialog(QWidget* pParent)
     : CDialog(IDD_FIELDDEMO, pParent),

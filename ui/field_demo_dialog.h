@@ -2,13 +2,15 @@
 // The main window: the step shown, its readouts and the resultant setting, drawn as one frame of
 // the rotating-field scene on the canvas. The step controller (the buttons and the animation
 // timer) and the frame rendering are members too, in their own files.
-#include "dc.h"
+#include <functional>
+#include <memory>
+
 #include "dialog.h"
 #include "font.h"
-#include "scene.h"
+#include "raster_dc.h"
 #include "ui_field_demo_dialog.h"
 
-class CFieldDemoDialog : public CDialog, public SceneHost {
+class CFieldDemoDialog : public CDialog {
   public:
     static constexpr UINT_PTR ANIM_TIMER_ID = 1;
     static constexpr UINT ANIM_TIMER_PERIOD = 200;  // ms
@@ -16,14 +18,16 @@ class CFieldDemoDialog : public CDialog, public SceneHost {
     explicit CFieldDemoDialog(QWidget* pParent = nullptr);
     ~CFieldDemoDialog() override;
 
-    // Draws the frame of `step` off-screen and copies it onto the canvas in one piece.
+    // Draws the frame of `step` off-screen, shows its readouts, then copies the frame onto the
+    // canvas in one piece.
     void RenderFrame(int step);
-    void DrawScene(CDC* pDC, int step);
+    // Draws the frame of `step` on `pDC` and writes its readouts to their boxes. False when the
+    // frame was abandoned (a brush could not be created).
+    bool DrawScene(CDC* pDC, int step);
 
-    // SceneHost
-    CRect GetCanvasRect() const override;
-    void PushReadouts(const Readouts& readouts) override;
-    bool ShowResultant() const override { return m_bShowResultant != FALSE; }
+    // Where RenderFrame's off-screen surfaces come from: width, height, device pixels per pixel.
+    using SurfaceFactory = std::function<std::unique_ptr<RasterDc>(int, int, int)>;
+    void SetSurfaceFactory(SurfaceFactory factory) { m_createSurface = std::move(factory); }
 
     const MessageMap* GetMessageMap() const override;
 
@@ -55,4 +59,5 @@ class CFieldDemoDialog : public CDialog, public SceneHost {
 
   private:
     Ui::FieldDemoDialog ui;
+    SurfaceFactory m_createSurface;
 };

@@ -1,13 +1,14 @@
 // Frame rendering: each frame is composed off-screen and reaches the canvas in one copy, so a
-// half-drawn frame never shows.
+// half-drawn frame never shows. Data flows one way: the frame is computed from the step and the
+// check box, its readouts go to their boxes, then its image goes to the canvas.
 #include <algorithm>
 
 #include <QPainter>
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "gdi_objects.h"
-#include "raster_dc.h"
+#include "frame.h"
+#include "raster_image.h"
 #include "resource.h"
 #include "resources.h"
 
@@ -17,15 +18,24 @@ void CFieldDemoDialog::RenderFrame(int step) {
     // On a HiDPI screen the frame is drawn at the screen's resolution (whole multiples only; a
     // fractional ratio shows the frame enlarged).
     const int scale = std::max(1, static_cast<int>(canvas->devicePixelRatioF()));
-    RasterDc memDC(rc.width(), rc.height(), scale);
-    try {
-        DrawScene(&memDC, step);
-    } catch (const CResourceException&) {
-        // An abandoned frame is missing until the next event draws one.
-        canvas->ShowFrame(QImage());
-        return;
-    }
-    canvas->ShowFrame(memDC.TakeImage());
+    const std::unique_ptr<RasterDc> memDC = m_createSurface
+                                                ? m_createSurface(rc.width(), rc.height(), scale)
+                                                : MakeRasterDc(rc.width(), rc.height(), scale);
+    // An abandoned frame is missing until the next event draws one.
+    const bool complete = DrawScene(memDC.get(), step);
+    canvas->ShowFrame(complete ? ToImage(memDC->TakePixels()) : QImage());
+}
+
+bool CFieldDemoDialog::DrawScene(CDC* pDC, int step) {
+    const QWidget* canvas = GetDlgItem(IDC_CANVAS);
+    const FrameInputs inputs{step, canvas->width(), canvas->height(), m_bShowResultant != FALSE};
+    const FrameResult frame = DrawFrame(inputs, *pDC);
+    m_strPhaseAngle = QString::fromStdString(frame.readouts.phaseAngle);
+    m_strAmpU = QString::fromStdString(frame.readouts.ampU);
+    m_strAmpV = QString::fromStdString(frame.readouts.ampV);
+    m_strAmpW = QString::fromStdString(frame.readouts.ampW);
+    UpdateData(FALSE);
+    return frame.complete;
 }
 
 void CFieldDemoDialog::OnPaint() {
@@ -39,19 +49,4 @@ void CFieldDemoDialog::OnPaint() {
         RenderFrame(m_nStep);
         Default();
     }
-}
-
-void CFieldDemoDialog::DrawScene(CDC* pDC, int step) { ::DrawScene(*this, pDC, step); }
-
-CRect CFieldDemoDialog::GetCanvasRect() const {
-    const QWidget* canvas = GetDlgItem(IDC_CANVAS);
-    return {0, 0, canvas->width(), canvas->height()};
-}
-
-void CFieldDemoDialog::PushReadouts(const Readouts& readouts) {
-    m_strPhaseAngle = QString::fromStdString(readouts.phaseAngle);
-    m_strAmpU = QString::fromStdString(readouts.ampU);
-    m_strAmpV = QString::fromStdString(readouts.ampV);
-    m_strAmpW = QString::fromStdString(readouts.ampW);
-    UpdateData(FALSE);
 }

@@ -1,6 +1,7 @@
 // The step controller: the buttons, the check box and the animation timer move the step and have
 // its frame drawn at once. The timer is the only record of whether the animation runs.
 #include "field_demo_dialog.h"
+#include "phase_model.h"
 
 void CFieldDemoDialog::OnStart() {
     m_nStep = 0;

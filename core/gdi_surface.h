@@ -3,7 +3,7 @@
 // and the background mode. Concrete surfaces only draw the primitives.
 #include <unordered_map>
 
-#include "dc.h"
+#include "surface.h"
 
 struct PenInfo {
     int style = PS_SOLID;
@@ -26,6 +26,8 @@ class GdiSurface : public CDC {
     HGDIOBJ SelectObject(HGDIOBJ object) override;
     bool DeleteObject(HGDIOBJ object) override;
     int SetBkMode(int mode) override;
+    int SetTextSize(int pixels) override;
+    COLORREF SetTextColor(COLORREF colour) override;
 
     bool Rectangle(int l, int t, int r, int b) override;
     bool Ellipse(int l, int t, int r, int b) override;
@@ -41,6 +43,8 @@ class GdiSurface : public CDC {
     const PenInfo& Pen() const { return m_pen; }
     const BrushInfo& Brush() const { return m_brush; }
     int BkMode() const { return m_bkMode; }
+    int TextSize() const { return m_textSize; }
+    COLORREF TextColor() const { return m_textColor; }
 
     virtual void DrawRectangle(int l, int t, int r, int b) = 0;
     virtual void DrawEllipse(int l, int t, int r, int b) = 0;
@@ -62,6 +66,8 @@ class GdiSurface : public CDC {
     PenInfo m_pen;
     BrushInfo m_brush;
     int m_bkMode = OPAQUE;
+    int m_textSize = kDefaultTextPixels;
+    COLORREF m_textColor = RGB(0, 0, 0);
     int m_x = 0;
     int m_y = 0;
 };

@@ -1,33 +1,10 @@
-#include "frame_export.h"
+#include "png_writer.h"
 
 #include <unordered_map>
 
-#include "fixed_host.h"
-#include "raster_dc.h"
-#include "svg_dc.h"
-#include "trace_dc.h"
+#include <QIODevice>
 
-std::string TraceFrame(const FrameOptions& o) {
-    TraceDc dc;
-    FixedHost host(o.width, o.height, o.showResultant);
-    host.onReadouts = [&dc](const Readouts& r) { dc.WriteReadouts(r); };
-    DrawScene(host, &dc, o.step);
-    return dc.Text();
-}
-
-QImage RasterFrame(const FrameOptions& o) {
-    RasterDc dc(o.width, o.height, o.scale);
-    FixedHost host(o.width, o.height, o.showResultant);
-    DrawScene(host, &dc, o.step);
-    return dc.TakeImage();
-}
-
-bool WriteSvgFrame(const FrameOptions& o, QIODevice* device) {
-    SvgDc dc(device, o.width, o.height);
-    FixedHost host(o.width, o.height, o.showResultant);
-    DrawScene(host, &dc, o.step);
-    return dc.Finish();
-}
+#include "raster_image.h"
 
 QImage ExactIndexed(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
@@ -57,8 +34,9 @@ QImage ExactIndexed(const QImage& source) {
     return indexed;
 }
 
-bool WritePngFrame(const FrameOptions& o, QIODevice* device) {
-    const QImage frame = RasterFrame(o);
+bool WritePngFrame(const FrameInputs& inputs, QIODevice* device) {
+    const QImage frame = RasterFrame(inputs);
+    if (frame.isNull()) return false;
     const QImage indexed = ExactIndexed(frame);
     return (indexed.isNull() ? frame : indexed).save(device, "PNG");
 }

@@ -47,6 +47,18 @@ int GdiSurface::SetBkMode(int mode) {
     return previous;
 }
 
+int GdiSurface::SetTextSize(int pixels) {
+    const int previous = m_textSize;
+    if (pixels > 0) m_textSize = pixels;
+    return previous;
+}
+
+COLORREF GdiSurface::SetTextColor(COLORREF colour) {
+    const COLORREF previous = m_textColor;
+    m_textColor = colour & 0xffffff;
+    return previous;
+}
+
 bool GdiSurface::Rectangle(int l, int t, int r, int b) {
     DrawRectangle(l, t, r, b);
     return true;

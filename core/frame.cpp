@@ -1,19 +1,16 @@
-#include "scene.h"
+#include "frame.h"
 
 #include "scene_layers.h"
+#include "trace_dc.h"
 
 SceneAnchors ComputeAnchors(const CRect& rc) {
     return {(rc.left + rc.right) / 2, (3 * (rc.top + rc.bottom)) / 4, (rc.top + rc.bottom) / 4};
 }
 
-void DrawScene(SceneHost& host, CDC* pDC, int step) {
-    const CRect rc = host.GetCanvasRect();
-    // Drawn with whatever the surface has selected, as the first thing on a fresh surface.
-    pDC->Rectangle(rc);
+namespace {
 
-    const PhaseValues f = ComputePhases(step);
-    host.PushReadouts(FormatReadouts(step, f));
-
+void DrawLayers(const FrameInputs& in, const PhaseValues& f, CDC* pDC) {
+    const CRect rc{0, 0, in.width, in.height};
     CBrush white(pDC, RGB(255, 255, 255));
     CBrush red(pDC, RGB(255, 0, 0));
     CBrush green(pDC, RGB(0, 255, 0));
@@ -31,10 +28,10 @@ void DrawScene(SceneHost& host, CDC* pDC, int step) {
 
     CPen penU(pDC), penV(pDC), penW(pDC);
     const VectorPens pens{penU, penV, penW};
-    DrawVectors(pDC, a.cx, a.cy, f, host.ShowResultant(), pens);
+    DrawVectors(pDC, a.cx, a.cy, f, in.showResultant, pens);
 
     pDC->SelectObject(outline.GetSafeHandle());
-    DrawChart(pDC, rc, a.y0, step, pens);
+    DrawChart(pDC, rc, a.y0, in.step, pens);
 
     penU.DeleteObject();
     penV.DeleteObject();
@@ -44,4 +41,25 @@ void DrawScene(SceneHost& host, CDC* pDC, int step) {
     red.DeleteObject();
     green.DeleteObject();
     blue.DeleteObject();
+}
+
+}  // namespace
+
+FrameResult DrawFrame(const FrameInputs& in, CDC& surface) {
+    // Drawn with whatever the surface has selected, as the first thing on a fresh surface.
+    surface.Rectangle(0, 0, in.width, in.height);
+    const PhaseValues f = ComputePhases(in.step);
+    FrameResult result{FormatReadouts(in.step, f)};
+    try {
+        DrawLayers(in, f, &surface);
+    } catch (const CResourceException&) {
+        result.complete = false;
+    }
+    return result;
+}
+
+std::string TraceFrame(const FrameInputs& in) {
+    TraceDc dc;
+    dc.WriteReadouts(DrawFrame(in, dc).readouts);
+    return dc.Text();
 }

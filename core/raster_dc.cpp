@@ -4,60 +4,64 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 #include <vector>
 
-#include <QPainter>
-
-#include "scene_font.h"
-
 namespace {
-QRgb ToRgb(COLORREF c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+std::uint32_t ToPixel(COLORREF c) {
+    return 0xff000000u | static_cast<std::uint32_t>(GetRValue(c)) << 16 |
+           static_cast<std::uint32_t>(GetGValue(c)) << 8 | static_cast<std::uint32_t>(GetBValue(c));
+}
+constexpr std::uint32_t kWhitePixel = 0xffffffffu;
+constexpr std::uint32_t kBlackPixel = 0xff000000u;
 // Products of two squared lengths in half pixels.
 __extension__ typedef __int128 Wide;
+constexpr long long kCoordinateLimit = 1LL << 24;
+constexpr int kWidthLimit = 1 << 16;
+constexpr int kMaxScale = 8;
 }  // namespace
 
-RasterDc::RasterDc(int width, int height, int scale)
-    : m_scale(std::max(scale, 1)),
-      m_image(std::max(width, 1) * m_scale, std::max(height, 1) * m_scale, QImage::Format_RGB32) {
-    m_image.setDevicePixelRatio(m_scale);
-    m_image.fill(Qt::black);
-    m_bits = reinterpret_cast<QRgb*>(m_image.bits());
-    m_stride = m_image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+RasterDc::RasterDc(int width, int height, int scale, std::unique_ptr<TextPainter> text)
+    : m_scale(std::clamp(scale, 1, kMaxScale)), m_text(std::move(text)) {
+    m_buffer.width = std::max(width, 1) * m_scale;
+    m_buffer.height = std::max(height, 1) * m_scale;
+    m_buffer.scale = m_scale;
+    m_buffer.pixels.assign(static_cast<std::size_t>(m_buffer.width) * m_buffer.height, kBlackPixel);
 }
 
-void RasterDc::Plot(int x, int y, QRgb colour) {
+void RasterDc::Plot(int x, int y, Pixel colour) {
     if (m_scale > 1) {
         FillBox(x * m_scale, y * m_scale, (x + 1) * m_scale, (y + 1) * m_scale, colour);
         return;
     }
-    if (x < 0 || y < 0 || x >= m_image.width() || y >= m_image.height()) return;
+    if (x < 0 || y < 0 || x >= m_buffer.width || y >= m_buffer.height) return;
     Row(y)[x] = colour;
 }
 
-void RasterDc::FillSpan(int y, int x0, int x1, QRgb colour) {
-    if (y < 0 || y >= m_image.height()) return;
+void RasterDc::FillSpan(int y, int x0, int x1, Pixel colour) {
+    if (y < 0 || y >= m_buffer.height) return;
     x0 = std::max(x0, 0);
-    x1 = std::min(x1, m_image.width() - 1);
+    x1 = std::min(x1, m_buffer.width - 1);
     if (x0 > x1) return;
     std::fill(Row(y) + x0, Row(y) + x1 + 1, colour);
 }
 
 // l <= x < r, t <= y < b. The first row is filled and copied down: memcpy is far faster than
 // storing pixel by pixel, and the background takes two full-canvas fills per frame.
-void RasterDc::FillBox(int l, int t, int r, int b, QRgb colour) {
+void RasterDc::FillBox(int l, int t, int r, int b, Pixel colour) {
     l = std::max(l, 0);
     t = std::max(t, 0);
-    r = std::min(r, m_image.width());
-    b = std::min(b, m_image.height());
+    r = std::min(r, m_buffer.width);
+    b = std::min(b, m_buffer.height);
     if (l >= r || t >= b) return;
     FillSpan(t, l, r - 1, colour);
-    const size_t bytes = static_cast<size_t>(r - l) * sizeof(QRgb);
+    const size_t bytes = static_cast<size_t>(r - l) * sizeof(Pixel);
     for (int y = t + 1; y < b; ++y) std::memcpy(Row(y) + l, Row(t) + l, bytes);
 }
 
 // Bresenham from the start point; the end point itself is left out, so a polyline touches each
 // joint once.
-void RasterDc::ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted) {
+void RasterDc::ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotted) {
     const long long dx = std::llabs(static_cast<long long>(x2) - x1);
     const long long dy = std::llabs(static_cast<long long>(y2) - y1);
     const int sx = x1 < x2 ? 1 : -1;
@@ -71,7 +75,7 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted
         if (!dotted || i % 3 == 0) {
             Plot(static_cast<int>(x), static_cast<int>(y), colour);
         } else if (opaqueGaps) {
-            Plot(static_cast<int>(x), static_cast<int>(y), qRgb(255, 255, 255));
+            Plot(static_cast<int>(x), static_cast<int>(y), kWhitePixel);
         }
         const long long e = error;
         if (e > -dx) {
@@ -88,44 +92,43 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, QRgb colour, bool dotted
 // Every pixel whose centre lies within half the width of the segment: a band with round ends.
 // Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
 // `width` pixels across.
-void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) {
-    // The exact test below works in half pixels, where every end point and pixel centre is a whole
-    // number: no rounding, and no division per pixel. Coordinates far off any canvas fall back to
-    // floating point, where those products would overflow.
-    constexpr long long kExactLimit = 1 << 20;
-    const bool exact =
-        std::max({std::llabs(x1), std::llabs(y1), std::llabs(x2), std::llabs(y2)}) < kExactLimit &&
-        width < (1 << 16) && m_scale < (1 << 4);
+// Every pixel whose centre lies within half the width of the segment: a band with round ends.
+// Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
+// `width` pixels across. The test works in half pixels of the device, where every end point and
+// pixel centre is a whole number: no rounding, and no division per pixel.
+void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, Pixel colour) {
+    // Within these bounds no product below overflows; no picture comes near them.
+    if (std::max({std::llabs(x1), std::llabs(y1), std::llabs(x2), std::llabs(y2)}) >=
+            kCoordinateLimit ||
+        width >= kWidthLimit)
+        return;
     const long long odd = width % 2;
-    const long long ax2 = exact ? (2LL * x1 + odd) * m_scale : 0;
-    const long long ay2 = exact ? (2LL * y1 + odd) * m_scale : 0;
-    const long long vx2 = exact ? (2LL * x2 + odd) * m_scale - ax2 : 0;
-    const long long vy2 = exact ? (2LL * y2 + odd) * m_scale - ay2 : 0;
-    const long long exactLength2 = vx2 * vx2 + vy2 * vy2;
-    const long long diameter2 =
-        exact ? static_cast<long long>(width) * m_scale * width * m_scale : 0;
-    const Wide bandLimit = static_cast<Wide>(diameter2) * exactLength2;
+    const long long ax2 = (2LL * x1 + odd) * m_scale;
+    const long long ay2 = (2LL * y1 + odd) * m_scale;
+    const long long vx2 = (2LL * x2 + odd) * m_scale - ax2;
+    const long long vy2 = (2LL * y2 + odd) * m_scale - ay2;
+    const long long length2 = vx2 * vx2 + vy2 * vy2;
+    const long long diameter2 = static_cast<long long>(width) * m_scale * width * m_scale;
+    const Wide bandLimit = static_cast<Wide>(diameter2) * length2;
 
-    const double offset = (width % 2 == 1) ? 0.5 : 0.0;
-    const double s = m_scale;
-    const double ax = (x1 + offset) * s, ay = (y1 + offset) * s;
-    const double bx = (x2 + offset) * s, by = (y2 + offset) * s;
-    const double radius = width * s / 2.0;
+    // The rows and, within each, the columns to test are bounded in floating point, with a
+    // pixel to spare; the test itself is exact.
+    const double ax = ax2 / 2.0, ay = ay2 / 2.0, vx = vx2 / 2.0, vy = vy2 / 2.0;
+    const double bx = ax + vx, by = ay + vy;
+    const double radius = width * static_cast<double>(m_scale) / 2.0;
     const double r2 = radius * radius;
-    const double vx = bx - ax, vy = by - ay;
-    const double length2 = vx * vx + vy * vy;
+    const double lengthSquared = vx * vx + vy * vy;
+    const double length = std::sqrt(lengthSquared);
     const int left = std::max(0, static_cast<int>(std::floor(std::min(ax, bx) - radius)));
     const int right =
-        std::min(m_image.width() - 1, static_cast<int>(std::ceil(std::max(ax, bx) + radius)));
+        std::min(m_buffer.width - 1, static_cast<int>(std::ceil(std::max(ax, bx) + radius)));
     const int top = std::max(0, static_cast<int>(std::floor(std::min(ay, by) - radius)));
     const int bottom =
-        std::min(m_image.height() - 1, static_cast<int>(std::ceil(std::max(ay, by) + radius)));
-    const double length = std::sqrt(length2);
+        std::min(m_buffer.height - 1, static_cast<int>(std::ceil(std::max(ay, by) + radius)));
     for (int py = top; py <= bottom; ++py) {
         const double cy = py + 0.5;
         const double dy = cy - ay;
-        // Bound the row by the capsule's pieces (the two end discs and the band between them),
-        // then test only those pixels exactly.
+        // Bound the row by the capsule's pieces: the two end discs and the band between them.
         double lo = 1e300, hi = -1e300;
         auto take = [&](double a, double b) {
             lo = std::min(lo, std::min(a, b));
@@ -135,7 +138,7 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) 
             const double h = r2 - (cy - ey) * (cy - ey);
             if (h > 0) take(ex - std::sqrt(h), ex + std::sqrt(h));
         }
-        if (length2 > 0) {
+        if (lengthSquared > 0) {
             // Within the band: |cross(P - A, v)| < r |v| and 0 <= dot(P - A, v) <= |v|^2, both
             // linear in x along the row. A row the band misses entirely is left to the discs.
             double bandLo = -1e300, bandHi = 1e300;
@@ -150,49 +153,39 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, QRgb colour) 
                 empty = std::fabs(dy) >= radius;
             }
             if (vx != 0) {
-                clip(ax - dy * vy / vx, ax + (length2 - dy * vy) / vx);
+                clip(ax - dy * vy / vx, ax + (lengthSquared - dy * vy) / vx);
             } else {
-                empty = empty || dy * vy < 0 || dy * vy > length2;
+                empty = empty || dy * vy < 0 || dy * vy > lengthSquared;
             }
             if (!empty && bandLo <= bandHi) take(bandLo, bandHi);
         }
         if (lo > hi) continue;
         const int from = std::max(left, static_cast<int>(std::floor(lo - 0.5)) - 1);
         const int to = std::min(right, static_cast<int>(std::ceil(hi - 0.5)) + 1);
-        QRgb* row = Row(py);
-        if (exact) {
-            // W = P - A; nearest to A when W.V <= 0, to B when W.V >= |V|^2, else to the band,
-            // whose squared distance is cross(W, V)^2 / |V|^2.
-            const long long wy = 2LL * py + 1 - ay2;
-            long long wx = 2LL * from + 1 - ax2;
-            for (int px = from; px <= to; ++px, wx += 2) {
-                const long long along = wx * vx2 + wy * vy2;
-                bool inside;
-                if (along <= 0) {
-                    inside = wx * wx + wy * wy < diameter2;
-                } else if (along >= exactLength2) {
-                    const long long ux = wx - vx2, uy = wy - vy2;
-                    inside = ux * ux + uy * uy < diameter2;
-                } else {
-                    const long long cross = wx * vy2 - wy * vx2;
-                    inside = static_cast<Wide>(cross) * cross < bandLimit;
-                }
-                if (inside) row[px] = colour;
+        Pixel* row = Row(py);
+        // W = P - A; nearest to A when W.V <= 0, to B when W.V >= |V|^2, else to the band,
+        // whose squared distance is cross(W, V)^2 / |V|^2.
+        const long long wy = 2LL * py + 1 - ay2;
+        long long wx = 2LL * from + 1 - ax2;
+        for (int px = from; px <= to; ++px, wx += 2) {
+            const long long along = wx * vx2 + wy * vy2;
+            bool inside;
+            if (along <= 0) {
+                inside = wx * wx + wy * wy < diameter2;
+            } else if (along >= length2) {
+                const long long ux = wx - vx2, uy = wy - vy2;
+                inside = ux * ux + uy * uy < diameter2;
+            } else {
+                const long long cross = wx * vy2 - wy * vx2;
+                inside = static_cast<Wide>(cross) * cross < bandLimit;
             }
-            continue;
-        }
-        for (int px = from; px <= to; ++px) {
-            const double cx = px + 0.5;
-            double t = length2 > 0 ? ((cx - ax) * vx + dy * vy) / length2 : 0.0;
-            t = std::clamp(t, 0.0, 1.0);
-            const double ex = ax + t * vx - cx, ey = ay + t * vy - cy;
-            if (ex * ex + ey * ey < r2) row[px] = colour;
+            if (inside) row[px] = colour;
         }
     }
 }
 
 void RasterDc::PenLine(int x1, int y1, int x2, int y2) {
-    const QRgb colour = ToRgb(Pen().colour);
+    const Pixel colour = ToPixel(Pen().colour);
     const bool dotted = Pen().style == PS_DOT;
     const int width = dotted ? 1 : Pen().DrawnWidth();
     if (width == 1) {
@@ -208,7 +201,7 @@ void RasterDc::DrawRectangle(int l, int t, int r, int b) {
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
-    FillBox(l * m_scale, t * m_scale, r * m_scale, b * m_scale, ToRgb(Brush().colour));
+    FillBox(l * m_scale, t * m_scale, r * m_scale, b * m_scale, ToPixel(Brush().colour));
     Outline(l, t, r, b);
 }
 
@@ -216,7 +209,7 @@ void RasterDc::DrawRectangle(int l, int t, int r, int b) {
 // centred on them for a wider one.
 void RasterDc::Outline(int l, int t, int r, int b) {
     if (Pen().DrawnWidth() == 1 || Pen().style == PS_DOT) {
-        const QRgb colour = ToRgb(Pen().colour);
+        const Pixel colour = ToPixel(Pen().colour);
         const int s = m_scale;
         FillBox(l * s, t * s, r * s, (t + 1) * s, colour);
         FillBox(l * s, (b - 1) * s, r * s, b * s, colour);
@@ -232,7 +225,7 @@ void RasterDc::Outline(int l, int t, int r, int b) {
 
 // The ellipse inscribed in l <= x < r, t <= y < b, row by row: a pixel is inside when its centre
 // is; the ring is every inside pixel with a neighbour outside.
-void RasterDc::EllipseRing(int l, int t, int r, int b, QRgb colour, bool fill, QRgb fillColour) {
+void RasterDc::EllipseRing(int l, int t, int r, int b, Pixel colour, bool fill, Pixel fillColour) {
     const double cx = (l + r) / 2.0, cy = (t + b) / 2.0;
     const double a = (r - l) / 2.0, bb = (b - t) / 2.0;
     const int rows = b - t;
@@ -245,7 +238,7 @@ void RasterDc::EllipseRing(int l, int t, int r, int b, QRgb colour, bool fill, Q
     }
     for (int i = 1; i <= rows; ++i) {
         const int y = t + i - 1;
-        if (y < 0 || y >= m_image.height() || x0[i] > x1[i]) continue;
+        if (y < 0 || y >= m_buffer.height || x0[i] > x1[i]) continue;
         const int innerL = std::max({x0[i] + 1, x0[i - 1], x0[i + 1]});
         const int innerR = std::min({x1[i] - 1, x1[i - 1], x1[i + 1]});
         if (innerL > innerR) {
@@ -262,9 +255,9 @@ void RasterDc::DrawEllipse(int l, int t, int r, int b) {
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
-    const QRgb colour = ToRgb(Pen().colour);
+    const Pixel colour = ToPixel(Pen().colour);
     const int s = m_scale;
-    EllipseRing(l * s, t * s, r * s, b * s, colour, true, ToRgb(Brush().colour));
+    EllipseRing(l * s, t * s, r * s, b * s, colour, true, ToPixel(Brush().colour));
     // A wider pen, or a finer screen, thickens the ring inwards.
     const int width = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) * s;
     for (int i = 1; i < width && (r - l) * s > 2 * i && (b - t) * s > 2 * i; ++i) {
@@ -274,15 +267,11 @@ void RasterDc::DrawEllipse(int l, int t, int r, int b) {
 
 RasterDc::~RasterDc() = default;
 
-QImage RasterDc::TakeImage() {
-    m_textPainter.reset();
-    return std::move(m_image);
+PixelBuffer RasterDc::TakePixels() {
+    if (m_text) m_text->Finish(m_buffer);
+    return std::exchange(m_buffer, PixelBuffer{});
 }
 
 void RasterDc::DrawText(int x, int y, std::string_view text) {
-    if (!m_textPainter) {
-        m_textPainter = std::make_unique<QPainter>(&m_image);
-        m_textPainter->setFont(SceneFont());
-    }
-    DrawSceneText(*m_textPainter, x, y, text, BkMode() == OPAQUE);
+    if (m_text) m_text->DrawText(m_buffer, x, y, text, TextSize(), TextColor(), BkMode() == OPAQUE);
 }

@@ -12,7 +12,8 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame_export.h"
+#include "frame.h"
+#include "raster_image.h"
 #include "resource.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // out of scope (so an abandoned frame leaks nothing).
 #include <stdexcept>
 
-#include "dc.h"
+#include "surface.h"
 
 // Raised when a brush cannot be created; the frame being drawn is abandoned.
 class CResourceException : public std::runtime_error {

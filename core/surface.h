@@ -1,6 +1,7 @@
 #pragma once
-// The drawing surface the scene draws on: the device-context operations of a GDI-style API,
-// with pens and brushes as handles that the surface owns.
+// The drawing surface every frame is drawn on: the device-context operations of a GDI-style API
+// (CDC), with pens and brushes as handles that the surface owns. Pixels, vector graphics and the
+// text trace each implement it.
 #include <cstdint>
 #include <string_view>
 
@@ -16,6 +17,9 @@ constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xff);
 
 enum PenStyle : int { PS_SOLID = 0, PS_DOT = 2 };
 enum BkMode : int { TRANSPARENT = 1, OPAQUE = 2 };
+
+// The height of the surface's default font, which writes the main window's labels.
+constexpr int kDefaultTextPixels = 12;
 
 struct CRect {
     int left = 0;
@@ -46,6 +50,10 @@ class CDC {
     virtual bool LineTo(int x, int y) = 0;
     // Text is UTF-8, anchored at its top-left corner.
     virtual bool TextOut(int x, int y, std::string_view text) = 0;
+    // The text that follows: its height in pixels and its colour. A fresh surface writes black
+    // text kDefaultTextPixels high. Each returns the previous value.
+    virtual int SetTextSize(int pixels) = 0;
+    virtual COLORREF SetTextColor(COLORREF colour) = 0;
 
     bool Rectangle(const CRect& rc) { return Rectangle(rc.left, rc.top, rc.right, rc.bottom); }
 };

@@ -1,8 +1,10 @@
 #pragma once
 #include <string>
 
-// The values a program of old stored for 10 and 120 degrees; the signs of the near-zero phase
-// values (and so the markers and readouts) depend on them, so they are kept as they are.
+// The main window's stored values for 10 and 120 degrees, a little off pi/18 and 2*pi/3. Where a
+// phase crosses zero they decide its sign, and with it the marker, the pen width and the -0.00 or
+// 0.00 of the readout: every frame and trace the window has ever shown follows from them, so they
+// are kept as they are rather than recomputed.
 constexpr double STEP_ANGLE = 0.17453292519943334;
 constexpr double PHASE_SHIFT = 2.0943951023932;
 constexpr double PEAK_LENGTH = 70.0;

@@ -1,4 +1,4 @@
-#include "window_menu.h"
+#include "menu.h"
 
 CMenu::CMenu(QWidget* owner) : m_menu(owner) { m_menu.setFont(owner->font()); }
 
