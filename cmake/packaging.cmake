@@ -32,3 +32,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming | fonts-noto-cjk, fonts-liberation2")
 
 include(CPack)
+
+# Debian looks for the licence in /usr/share/doc/PACKAGE/copyright, in its machine-readable format.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION share/doc/vesk)

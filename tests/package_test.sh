@@ -87,6 +87,7 @@ expected_files=$(sort <<'FILES'
 ./usr/share/icons/hicolor/48x48/apps/org.vesk.Vesk.png
 ./usr/share/icons/hicolor/256x256/apps/org.vesk.Vesk.png
 ./usr/share/icons/hicolor/scalable/apps/org.vesk.Vesk.svg
+./usr/share/doc/vesk/copyright
 FILES
 )
 actual_files=$(cd "$tmp/root" && find . ! -type d | sort)
@@ -101,6 +102,14 @@ done
 if ! out=$(QT_QPA_PLATFORM=offscreen "$tmp/root/usr/bin/vesk-render" --version 2>&1) ||
     [ "$out" != "vesk-render $version" ]; then
     fail "packaged vesk-render --version printed '$out', expected 'vesk-render $version'"
+fi
+
+# The licence, in Debian's machine-readable copyright format.
+copyright=$tmp/root/usr/share/doc/vesk/copyright
+if [ -f "$copyright" ]; then
+    head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+        fail "usr/share/doc/vesk/copyright does not start with the Format: line"
+    grep -qx 'License: MIT' "$copyright" || fail "usr/share/doc/vesk/copyright does not name the MIT licence"
 fi
 
 # Each PNG's header must give the size of the folder it sits in.
