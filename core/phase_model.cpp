@@ -19,7 +19,7 @@ std::string Format(const char* format, auto... args) {
 }  // namespace
 
 Readouts FormatReadouts(int step, const PhaseValues& f) {
-    // "%.2f" keeps the sign of a tiny negative value: -0.00 is what the phase really is.
+    // "%.2f" keeps the sign of a tiny negative value, which reads -0.00.
     return {Format("%d*π/18=%lld°", step, 10LL * step), Format("%.2f", f.Fu * READOUT_SCALE),
             Format("%.2f", f.Fv * READOUT_SCALE), Format("%.2f", f.Fw * READOUT_SCALE)};
 }
