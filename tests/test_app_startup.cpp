@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include "test_dialog_support.h"
+#include "x_session.h"
 
 #include "display_check.h"
 #include "field_demo_app.h"
@@ -222,21 +223,10 @@ TEST(Offscreen, AnExplicitOffscreenPlatformStartsTheWindow) {
     EXPECT_FALSE(vesk.readAllStandardError().contains("vesk:"));
 }
 
-// Runs a helper program to its end; returns its standard output.
-QByteArray RunTool(const QString& program, const QStringList& args,
-                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(15000);
-    return p.readAllStandardOutput();
-}
-
 // Pixels of the canvas in a screenshot of the window that differ from the frame of `step`, or -1
 // when no screenshot could be taken.
-int CanvasDifference(const QString& import, const QString& window, const QProcessEnvironment& env,
-                     int step) {
-    const QImage shot = QImage::fromData(RunTool(import, {"-window", window, "png:-"}, env), "PNG");
+int CanvasDifference(XSession& x, int step) {
+    const QImage shot = x.Shot();
     if (shot.isNull()) return -1;
     // Compared colour by colour: the screenshot carries a colour space, the frame none.
     const QImage canvas = shot.copy(11, 11, 513, 624).convertToFormat(QImage::Format_RGB32);
@@ -250,86 +240,24 @@ int CanvasDifference(const QString& import, const QString& window, const QProces
 
 // The real program on a real (virtual) X server, driven by X input events.
 TEST(RealDisplay, ShowsTheRenderedFramesAndExitsWithZeroOnEscape) {
-    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    const QString xdotool = QStandardPaths::findExecutable("xdotool");
-    const QString import = QStandardPaths::findExecutable("import");
-    if (xvfb.isEmpty() || xdotool.isEmpty() || import.isEmpty())
-        GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
-
-    // A display number of our own (others run virtual servers too); a server that loses the race
-    // for a number exits, and the next one is tried.
-    QProcess server;
-    QString display;
-    for (int n = 160; n < 190 && display.isEmpty(); ++n) {
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            continue;
-        // -noreset: the display check connects and leaves just before the toolkit connects, and
-        // a server that resets as its last client leaves would turn the toolkit away meanwhile.
-        server.start(xvfb, {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x1024x24",
-                            "-nolisten", "tcp", "-noreset"});
-        if (!server.waitForStarted(5000)) continue;
-        if (QTest::qWaitFor(
-                [&] { return QFile::exists(socket) || server.state() == QProcess::NotRunning; },
-                10000) &&
-            server.state() == QProcess::Running)
-            display = QStringLiteral(":%1").arg(n);
-    }
-    ASSERT_FALSE(display.isEmpty()) << "no virtual X server could be started";
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("QT_QPA_PLATFORM");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("DISPLAY", display);
-    // The socket appears a moment before the server answers.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !RunTool(xdotool, {"getdisplaygeometry"}, env).trimmed().isEmpty(); }, 10000));
-    QProcess vesk;
-    vesk.setProcessEnvironment(env);
-    vesk.start(VESK_APP_PATH, {});
-    ASSERT_TRUE(vesk.waitForStarted(5000));
-
-    QString window;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            window = QString::fromUtf8(RunTool(xdotool,
-                                               {"search", "--onlyvisible", "--pid",
-                                                QString::number(vesk.processId())},
-                                               env))
-                         .trimmed()
-                         .split('\n')
-                         .last();
-            return !window.isEmpty() || vesk.state() == QProcess::NotRunning;
-        },
-        15000));
-    ASSERT_FALSE(window.isEmpty())
-        << "no window; the program said: " << vesk.readAllStandardError().toStdString();
+    XSession x;
+    if (!x.HasTools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+    ASSERT_TRUE(x.Start(160)) << "no virtual X server could be started";
+    ASSERT_TRUE(x.Launch(VESK_APP_PATH))
+        << "no window; the program said: " << x.Program().readAllStandardError().toStdString();
     // The first frame is on screen once the window has been painted.
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return CanvasDifference(import, window, env, 0) == 0; }, 10000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return CanvasDifference(x, 0) == 0; }, 10000))
         << "the canvas does not show step 0 as vesk-render draws it";
     // Each click on Next (template rectangle 360,289,56,21 in dialog units) shows the next frame.
     for (const int step : {1, 2}) {
-        RunTool(xdotool, {"mousemove", "--window", window, "582", "450", "click", "1"}, env);
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return CanvasDifference(import, window, env, step) == 0; }, 10000))
+        x.Click(582, 450);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return CanvasDifference(x, step) == 0; }, 10000))
             << "the canvas does not show step " << step << " as vesk-render draws it";
     }
-
     // Escape, once the window has the keyboard focus, ends the program.
-    bool ended = false;
-    for (int attempt = 0; attempt < 3 && !ended; ++attempt) {
-        RunTool(xdotool, {"windowfocus", "--sync", window}, env);
-        RunTool(xdotool, {"key", "Escape"}, env);
-        ended = vesk.waitForFinished(5000);
-    }
-    if (!ended) vesk.kill();
-    vesk.waitForFinished(5000);
-    server.terminate();
-    server.waitForFinished(5000);
-    ASSERT_TRUE(ended) << "Escape did not end the program";
-    EXPECT_EQ(vesk.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(vesk.exitCode(), 0);
+    ASSERT_TRUE(x.EndWithEscape()) << "Escape did not end the program";
+    EXPECT_EQ(x.Program().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(x.Program().exitCode(), 0);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "test_dialog_support.h"
+#include "x_session.h"
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
@@ -175,97 +176,31 @@ TEST(MissingFonts, VeskStaysUpOffscreen) {
     EXPECT_FALSE(LooksLikeACrash(err)) << err.toStdString();
 }
 
-QByteArray RunTool(const QString& program, const QStringList& args,
-                   const QProcessEnvironment& env) {
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.waitForFinished(15000);
-    return p.readAllStandardOutput();
-}
-
 // On a real (virtual) X server, where the window can be closed from outside: it shows the frame
 // and Escape ends the program with status 0.
 TEST(MissingFonts, VeskOnAnXServerDrawsAndExitsWithZero) {
-    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-    const QString xdotool = QStandardPaths::findExecutable("xdotool");
-    const QString import = QStandardPaths::findExecutable("import");
-    if (xvfb.isEmpty() || xdotool.isEmpty() || import.isEmpty())
-        GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
-
-    // A display number of our own; a server that loses the race for one exits.
-    QProcess server;
-    QString display;
-    for (int n = 120; n < 150 && display.isEmpty(); ++n) {
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
-        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            continue;
-        // -noreset: a server that resets as each client leaves turns the next one away meanwhile.
-        server.start(xvfb, {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x1024x24",
-                            "-nolisten", "tcp", "-noreset"});
-        if (!server.waitForStarted(5000)) continue;
-        if (QTest::qWaitFor(
-                [&] { return QFile::exists(socket) || server.state() == QProcess::NotRunning; },
-                10000) &&
-            server.state() == QProcess::Running)
-            display = QStringLiteral(":%1").arg(n);
-    }
-    ASSERT_FALSE(display.isEmpty()) << "no virtual X server could be started";
-
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove("QT_QPA_PLATFORM");
-    env.remove("WAYLAND_DISPLAY");
-    env.insert("DISPLAY", display);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !RunTool(xdotool, {"getdisplaygeometry"}, env).trimmed().isEmpty(); }, 10000));
-    QProcess vesk;
-    vesk.setProcessEnvironment(env);
-    vesk.start(VESK_APP_PATH, {});
-    ASSERT_TRUE(vesk.waitForStarted(5000));
-
-    QString window;
-    (void)QTest::qWaitFor(
-        [&] {
-            window = QString::fromUtf8(RunTool(xdotool,
-                                               {"search", "--onlyvisible", "--pid",
-                                                QString::number(vesk.processId())},
-                                               env))
-                         .trimmed()
-                         .split('\n')
-                         .last();
-            return !window.isEmpty() || vesk.state() == QProcess::NotRunning;
-        },
-        15000);
-    bool drawn = false;
-    if (!window.isEmpty()) {
-        // The canvas lies 11 pixels in from the window's corner.
-        drawn = QTest::qWaitFor(
-            [&] {
-                const QImage shot =
-                    QImage::fromData(RunTool(import, {"-window", window, "png:-"}, env), "PNG");
-                return !shot.isNull() &&
-                       CompareOutsideTexts(shot.copy(11, 11, 513, 624), 0).different == 0;
-            },
-            10000);
-    }
-    bool ended = false;
-    for (int attempt = 0; attempt < 3 && !ended && !window.isEmpty(); ++attempt) {
-        RunTool(xdotool, {"windowfocus", "--sync", window}, env);
-        RunTool(xdotool, {"key", "Escape"}, env);
-        ended = vesk.waitForFinished(5000);
-    }
-    if (!ended) vesk.kill();
-    vesk.waitForFinished(5000);
-    server.terminate();
-    server.waitForFinished(5000);
-    const QString err = QString::fromUtf8(vesk.readAllStandardError());
-    std::printf("vesk without fonts on %s said \"%s\"\n", qPrintable(display),
+    XSession x;
+    if (!x.HasTools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+    ASSERT_TRUE(x.Start(120)) << "no virtual X server could be started";
+    const bool shown = x.Launch(VESK_APP_PATH);
+    // The canvas lies 11 pixels in from the window's corner.
+    const bool drawn =
+        shown && QTest::qWaitFor(
+                     [&] {
+                         const QImage shot = x.Shot();
+                         return !shot.isNull() &&
+                                CompareOutsideTexts(shot.copy(11, 11, 513, 624), 0).different == 0;
+                     },
+                     10000);
+    const bool ended = x.EndWithEscape();
+    const QString err = QString::fromUtf8(x.Program().readAllStandardError());
+    std::printf("vesk without fonts on %s said \"%s\"\n", qPrintable(x.Display()),
                 qPrintable(err.trimmed()));
-    ASSERT_FALSE(window.isEmpty()) << "no window; the program said: " << err.toStdString();
+    ASSERT_TRUE(shown) << "no window; the program said: " << err.toStdString();
     EXPECT_TRUE(drawn) << "the canvas does not show the frame of step 0";
     ASSERT_TRUE(ended) << "Escape did not end the program";
-    EXPECT_EQ(vesk.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(vesk.exitCode(), 0);
+    EXPECT_EQ(x.Program().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(x.Program().exitCode(), 0);
     EXPECT_FALSE(LooksLikeACrash(err)) << err.toStdString();
 }
 

@@ -3,19 +3,20 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "qt_text_painter.h"
+
 namespace {
 
-using QRgb = std::uint32_t;  // 0xffRRGGBB, as the buffer holds it
 constexpr QRgb kBlack = 0xff000000, kWhite = 0xffffffff, kRed = 0xffff0000, kGrey = 0xff404040;
 
 // A 100 x 100 surface, first painted red so that untouched pixels show.
 struct Canvas {
-    RasterDc dc{100, 100};
+    RasterDc dc{100, 100, 1, std::make_unique<QtTextPainter>()};
     HGDIOBJ redBrush = 0;
     Canvas() {
         HGDIOBJ nullPen = dc.CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
@@ -243,50 +244,64 @@ TEST(RasterDc, DottedPenLeavesGapsUntouchedInTransparentMode) {
     }
 }
 
-// Texts go to the host's painter with their place, size and colour, in the order drawn, and on
-// the surface's own buffer; without a painter they are passed over.
+// Texts go to the host's painter with their place, size and colour, on the surface's own buffer;
+// the painter hears when the frame is done. Without a painter they are passed over.
 TEST(RasterDc, HandsEveryTextToTheHostsPainter) {
-    struct Call {
-        int x, y;
-        std::string text;
-        int pixels;
-        COLORREF colour;
-        bool opaque;
-        int scale;
-        bool operator==(const Call&) const = default;
-    };
     struct Recorder : TextPainter {
-        std::vector<Call>* calls;
-        int* finished;
+        std::string calls;
         void DrawText(PixelBuffer& buffer, int x, int y, std::string_view text, int pixels,
                       COLORREF colour, bool opaque) override {
-            calls->push_back({x, y, std::string(text), pixels, colour, opaque, buffer.scale});
-            buffer.Row(y * buffer.scale)[x * buffer.scale] = 0xff123456;  // it draws on the frame
+            calls += std::to_string(x) + "," + std::to_string(y) + " " + std::string(text) + " " +
+                     std::to_string(pixels) + " " + std::to_string(colour) +
+                     (opaque ? " o" : " t") + " x" + std::to_string(buffer.scale) + ";";
+            buffer.Row(y * buffer.scale)[x * buffer.scale] = 0xff123456;
         }
-        void Finish(PixelBuffer&) override { ++*finished; }
+        void Finish(PixelBuffer&) override { calls += "done"; }
     };
-    std::vector<Call> calls;
-    int finished = 0;
-    auto recorder = std::make_unique<Recorder>();
-    recorder->calls = &calls;
-    recorder->finished = &finished;
-    RasterDc dc(40, 30, 2, std::move(recorder));
+    auto owned = std::make_unique<Recorder>();
+    Recorder* recorder = owned.get();
+    RasterDc dc(40, 30, 2, std::move(owned));
     dc.TextOut(3, 4, "U相");
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextSize(20);
     dc.SetTextColor(RGB(255, 0, 0));
     dc.TextOut(10, 12, "F₊");
-    const std::vector<Call> expected{{3, 4, "U相", kDefaultTextPixels, RGB(0, 0, 0), true, 2},
-                                     {10, 12, "F₊", 20, RGB(255, 0, 0), false, 2}};
-    EXPECT_EQ(calls, expected);
-    EXPECT_EQ(finished, 0);
-    const PixelBuffer frame = dc.TakePixels();
-    EXPECT_EQ(finished, 1) << "the painter is told when the frame is done";
-    EXPECT_EQ(frame.At(20, 24), 0xff123456u);
+    EXPECT_EQ(recorder->calls, "3,4 U相 12 0 o x2;10,12 F₊ 20 255 t x2;");
+    EXPECT_EQ(dc.TakePixels().At(20, 24), 0xff123456u);
+    EXPECT_EQ(recorder->calls.substr(recorder->calls.size() - 4), "done");
 
     RasterDc silent(10, 10);
     EXPECT_TRUE(silent.TextOut(1, 1, "U"));
     EXPECT_EQ(silent.Pixels().At(1, 1), kBlack);
+}
+
+TEST(RasterDc, TextIsAnchoredAtItsTopLeftCorner) {
+    Canvas c;
+    c.dc.SetBkMode(TRANSPARENT);
+    c.dc.TextOut(20, 30, "U相");
+    int top = 100, left = 100, bottom = -1, dark = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            if (c.At(x, y) == kBlack) {
+                top = std::min(top, y), left = std::min(left, x), bottom = std::max(bottom, y);
+                ++dark;
+            } else {
+                ASSERT_EQ(c.At(x, y), kRed) << "transparent text keeps the background";
+            }
+        }
+    }
+    EXPECT_GT(dark, 20);
+    EXPECT_GE(top, 30);
+    EXPECT_LE(top, 33);
+    EXPECT_GE(left, 20);
+    EXPECT_LE(left, 22);
+    EXPECT_LT(bottom, 30 + 16);
+}
+
+TEST(RasterDc, OpaqueTextPaintsItsBackground) {
+    Canvas c;
+    c.dc.TextOut(20, 30, "U");
+    EXPECT_GT(c.CountInRow(31, kWhite), 0);
 }
 
 }  // namespace
