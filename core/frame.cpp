@@ -12,9 +12,9 @@ namespace {
 void DrawLayers(const FrameInputs& in, const PhaseValues& f, CDC* pDC) {
     const CRect rc{0, 0, in.width, in.height};
     CBrush white(pDC, RGB(255, 255, 255));
-    CBrush red(pDC, RGB(255, 0, 0));
-    CBrush green(pDC, RGB(0, 255, 0));
-    CBrush blue(pDC, RGB(0, 0, 255));
+    CBrush red(pDC, in.palette.phase[0]);
+    CBrush green(pDC, in.palette.phase[1]);
+    CBrush blue(pDC, in.palette.phase[2]);
     pDC->SelectObject(white.GetSafeHandle());
     pDC->Rectangle(rc);
     pDC->SetBkMode(TRANSPARENT);
@@ -24,14 +24,14 @@ void DrawLayers(const FrameInputs& in, const PhaseValues& f, CDC* pDC) {
     pDC->SelectObject(outline.GetSafeHandle());
 
     const SceneAnchors a = ComputeAnchors(rc);
-    DrawStator(pDC, a.cx, a.cy, f, {white, red, green, blue}, outline);
+    DrawStator(pDC, a.cx, a.cy, f, {white, red, green, blue}, outline, in.translation);
 
     CPen penU(pDC), penV(pDC), penW(pDC);
     const VectorPens pens{penU, penV, penW};
-    DrawVectors(pDC, a.cx, a.cy, f, in.showResultant, pens);
+    DrawVectors(pDC, a.cx, a.cy, f, in.showResultant, pens, in.palette);
 
     pDC->SelectObject(outline.GetSafeHandle());
-    DrawChart(pDC, rc, a.y0, in.step, pens);
+    DrawChart(pDC, rc, a.y0, in.step, pens, in.translation);
 
     penU.DeleteObject();
     penV.DeleteObject();

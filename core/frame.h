@@ -4,8 +4,10 @@
 // window, vesk-render, the page, the benchmarks and the tests.
 #include <string>
 
+#include "palette.h"
 #include "phase_model.h"
 #include "surface.h"
+#include "translation.h"
 
 // The canvas of the main window, in pixels.
 constexpr int kCanvasWidth = 513;
@@ -17,6 +19,8 @@ struct FrameInputs {
     int height = kCanvasHeight;
     bool showResultant = true;
     int scale = 1;  // device pixels per pixel, for HiDPI screens and slides (raster only)
+    Palette palette = kStandardPalette;
+    const Translation* translation = nullptr;  // the labels' language; none: Chinese
 };
 
 struct FrameResult {

@@ -3,29 +3,49 @@
 #include "scene_layers.h"
 #include "trunc.h"
 
+namespace {
+
+// The phase's letter just beyond the tip of its vector, along the vector (or along the phase's
+// axis when the vector has no length).
+void DrawTipLetter(CDC* pDC, int tipX, int tipY, double value, double axisX, double axisY,
+                   const char* letter) {
+    const double sign = value < 0.0 ? -1.0 : 1.0;
+    pDC->TextOut(Trunc(tipX + sign * axisX * 10.0 - 4.0), Trunc(tipY + sign * axisY * 10.0 - 6.0),
+                 letter);
+}
+
+}  // namespace
+
 void DrawVectors(CDC* pDC, int cx, int cy, const PhaseValues& f, bool showResultant,
-                 const VectorPens& pens) {
+                 const VectorPens& pens, const Palette& palette) {
     const double s3 = std::sqrt(3.0);
 
     const int Ux = Trunc(cx + f.Fu);
-    pens.u.CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
+    pens.u.CreatePen(PS_SOLID, 2, palette.phase[0]);
     pDC->SelectObject(pens.u.GetSafeHandle());
     pDC->MoveTo(cx, cy);
     pDC->LineTo(Ux, cy);
 
     const int Vx = Trunc(cx - f.Fv * 0.5);
     const int Vy = Trunc(cy - (s3 * f.Fv) * 0.5);
-    pens.v.CreatePen(PS_SOLID, 2, RGB(0, 255, 0));
+    pens.v.CreatePen(PS_SOLID, 2, palette.phase[1]);
     pDC->SelectObject(pens.v.GetSafeHandle());
     pDC->MoveTo(cx, cy);
     pDC->LineTo(Vx, Vy);
 
     const int Wx = Trunc(cx - f.Fw * 0.5);
     const int Wy = Trunc((s3 * f.Fw) * 0.5 + cy);
-    pens.w.CreatePen(PS_SOLID, 2, RGB(0, 0, 255));
+    pens.w.CreatePen(PS_SOLID, 2, palette.phase[2]);
     pDC->SelectObject(pens.w.GetSafeHandle());
     pDC->MoveTo(cx, cy);
     pDC->LineTo(Wx, Wy);
+
+    if (palette.lettersAtTips) {
+        const double half = s3 * 0.5;
+        DrawTipLetter(pDC, Ux, cy, f.Fu, 1.0, 0.0, "U");
+        DrawTipLetter(pDC, Vx, Vy, f.Fv, -0.5, -half, "V");
+        DrawTipLetter(pDC, Wx, Wy, f.Fw, -0.5, half, "W");
+    }
 
     if (!showResultant) return;
 
