@@ -25,7 +25,7 @@ void DrawTrace(CDC* pDC, int y0, int step, double offset, CPen& pen) {
 
 void DrawChart(CDC* pDC, const CRect& rc, int y0, int step, const VectorPens& pens,
                const Translation* translation) {
-    auto tr = [translation](const char* text) { return Tr(translation, "Scene", text); };
+    auto label = [translation](const char* text) { return Tr(translation, "Scene", text); };
     pDC->MoveTo(kChartLeft, y0);
     pDC->LineTo(rc.right - rc.left - 10, y0);
     pDC->MoveTo(kChartLeft, y0 - 100);
@@ -34,7 +34,7 @@ void DrawChart(CDC* pDC, const CRect& rc, int y0, int step, const VectorPens& pe
     pDC->LineTo(266, y0 + 90);
     pDC->MoveTo(266, y0 + 80);
     pDC->LineTo(266, y0 + 100);
-    pDC->TextOut(138, y0 + 73, tr(QT_TRANSLATE_NOOP("Scene", "周期T")));
+    pDC->TextOut(138, y0 + 73, label(QT_TRANSLATE_NOOP("Scene", "周期T")));
 
     if (step >= 1) {
         DrawTrace(pDC, y0, step, 0.0, pens.u);
@@ -45,7 +45,7 @@ void DrawChart(CDC* pDC, const CRect& rc, int y0, int step, const VectorPens& pe
     const double base = y0 - 70.0;
     const int titleY = Trunc(base - 50.0);
     const int letterY = Trunc(base - 20.0);
-    pDC->TextOut(rc.right / 2 - 50, titleY, tr(QT_TRANSLATE_NOOP("Scene", "三相交流电")));
+    pDC->TextOut(rc.right / 2 - 50, titleY, label(QT_TRANSLATE_NOOP("Scene", "三相交流电")));
     // Each letter stands over the positive peak of its phase.
     static constexpr struct {
         int x;

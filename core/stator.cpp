@@ -40,7 +40,7 @@ void DrawDisc(CDC* pDC, int x, int y) { pDC->Ellipse(x - 20, y - 20, x + 20, y +
 
 void DrawStator(CDC* pDC, int cx, int cy, const PhaseValues& f, const SceneBrushes& brushes,
                 CPen& outlinePen, const Translation* translation) {
-    auto tr = [translation](const char* text) { return Tr(translation, "Scene", text); };
+    auto label = [translation](const char* text) { return Tr(translation, "Scene", text); };
     const double s3 = std::sqrt(3.0);
     const double d65 = s3 * 65.0;
     const int xL = Trunc(cx - d65);
@@ -63,10 +63,10 @@ void DrawStator(CDC* pDC, int cx, int cy, const PhaseValues& f, const SceneBrush
     DrawDisc(pDC, xR, cy + 65);
 
     pDC->SetBkMode(TRANSPARENT);
-    pDC->TextOut(cx - 30, cy - 204, tr(QT_TRANSLATE_NOOP("Scene", "旋转磁动势")));
-    pDC->TextOut(cx - 10, cy - 174, tr(QT_TRANSLATE_NOOP("Scene", "U相")));
-    pDC->TextOut(Trunc(cx + d77), cy - 97, tr(QT_TRANSLATE_NOOP("Scene", "V相")));
-    pDC->TextOut(Trunc(cx - d77 - 30.0), cy - 97, tr(QT_TRANSLATE_NOOP("Scene", "W相")));
+    pDC->TextOut(cx - 30, cy - 204, label(QT_TRANSLATE_NOOP("Scene", "旋转磁动势")));
+    pDC->TextOut(cx - 10, cy - 174, label(QT_TRANSLATE_NOOP("Scene", "U相")));
+    pDC->TextOut(Trunc(cx + d77), cy - 97, label(QT_TRANSLATE_NOOP("Scene", "V相")));
+    pDC->TextOut(Trunc(cx - d77 - 30.0), cy - 97, label(QT_TRANSLATE_NOOP("Scene", "W相")));
 
     pDC->SelectObject(outlinePen.GetSafeHandle());
     pDC->MoveTo(cx + 110, cy);
