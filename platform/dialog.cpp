@@ -130,10 +130,12 @@ void CDialog::CreateFromTemplate() {
 void CDialog::ResetSystemMenu() {
     m_sysMenu->RemoveAll();
     if (HasStyle(property("dialogStyle").toString(), QLatin1StringView("WS_MINIMIZEBOX"))) {
-        m_sysMenu->AppendMenu(MF_STRING, SC_MINIMIZE, QStringLiteral("最小化(&N)"));
+        m_sysMenu->AppendMenu(MF_STRING, SC_MINIMIZE,
+                              QCoreApplication::translate("WindowMenu", "最小化(&N)"));
         m_sysMenu->AppendMenu(MF_SEPARATOR);
     }
-    m_sysMenu->AppendMenu(MF_STRING, SC_CLOSE, QStringLiteral("关闭(&C)\tAlt+F4"));
+    m_sysMenu->AppendMenu(MF_STRING, SC_CLOSE,
+                          QCoreApplication::translate("WindowMenu", "关闭(&C)") + "\tAlt+F4");
 }
 
 void CDialog::EndDialog(int nResult) { done(nResult); }

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -22,7 +23,9 @@ HICON LoadIcon(UINT nIDResource) {
 CString LoadResourceString(UINT nID) {
     QFile file(QStringLiteral(":/strings/%1").arg(nID));
     if (!file.open(QIODevice::ReadOnly)) return {};
-    return QString::fromUtf8(file.readAll()).trimmed();
+    // Translated like the texts in the code; the context names the table.
+    const QByteArray text = file.readAll().trimmed();
+    return QCoreApplication::translate("StringTable", text.constData());
 }
 
 void DrawIcon(QPainter& painter, int x, int y, HICON hIcon) {

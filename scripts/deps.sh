@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     fonts-noto-cjk fonts-arphic-uming fonts-liberation2 fontconfig
     xvfb xdotool x11-utils imagemagick
