@@ -1,72 +1,131 @@
 #include "svg_dc.h"
 
+#include <cstdio>
+
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QIODevice>
 
 #include "scene_font.h"
 
 namespace {
-QColor ToColor(COLORREF c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+std::string Colour(COLORREF c) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+    return buffer;
+}
+
+std::string Number(double v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", v);
+    return buffer;
+}
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+// The family that really draws the glyphs here first, then the other Chinese families, then the
+// generic one.
+std::string FontFamilies() {
+    QStringList families{QFontInfo(SceneFont(kDefaultTextPixels)).family()};
+    for (const QString& f : ChineseFontFamilies())
+        if (!families.contains(f)) families << f;
+    std::string list;
+    for (const QString& f : families) list += "'" + Escaped(f.toStdString()) + "', ";
+    return list + "serif";
+}
+
 }  // namespace
 
-SvgDc::SvgDc(QIODevice* device, int width, int height) {
-    m_generator.setOutputDevice(device);
-    m_generator.setSize(QSize(width, height));
-    m_generator.setResolution(96);  // one pixel is one CSS pixel in any viewer
-    m_generator.setViewBox(QRect(0, 0, width, height));
-    m_generator.setTitle("vesk");
-    m_generator.setDescription("Rotating magnetic field of a three-phase stator");
-    m_painter.begin(&m_generator);
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    // Name the family that really draws the glyphs, so that viewers lay the text out as we do.
-    m_family = QFontInfo(SceneFont(kDefaultTextPixels)).family();
-    UseTextSize(kDefaultTextPixels);
-    m_painter.fillRect(QRect(0, 0, width, height), Qt::black);
+SvgDc::SvgDc(QIODevice* device, int width, int height) : m_device(device) {
+    // Sized in CSS pixels: one pixel of the frame is one pixel in any viewer.
+    m_body =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+        "width=\"" +
+        std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
+        std::to_string(width) + " " + std::to_string(height) +
+        "\">\n<title>vesk</title>\n<desc>Rotating magnetic field of a three-phase "
+        "stator</desc>\n<g shape-rendering=\"crispEdges\" font-family=\"" +
+        FontFamilies() + "\">\n<rect width=\"" + std::to_string(width) + "\" height=\"" +
+        std::to_string(height) + "\" fill=\"#000000\"/>\n";
 }
 
 SvgDc::~SvgDc() { Finish(); }
 
-void SvgDc::UseTextSize(int pixels) {
-    if (pixels == m_textPixels) return;
-    QFont font = SceneFont(pixels);
-    font.setFamilies({m_family});
-    m_painter.setFont(font);
-    m_textPixels = pixels;
+bool SvgDc::Finish() {
+    if (!m_finished) {
+        m_finished = true;
+        m_body += "</g>\n</svg>\n";
+        const qint64 size = static_cast<qint64>(m_body.size());
+        m_written = m_device != nullptr && m_device->write(m_body.data(), size) == size;
+    }
+    return m_written;
 }
 
-bool SvgDc::Finish() { return !m_painter.isActive() || m_painter.end(); }
-
 // Geometry sits on pixel centres, so a one-pixel outline covers the same pixels as on the raster.
-QPen SvgDc::OutlinePen() const {
+std::string SvgDc::Stroke() const {
     const bool dotted = Pen().style == PS_DOT;
     const int width = dotted ? 1 : Pen().DrawnWidth();
-    QPen pen(ToColor(Pen().colour), width, dotted ? Qt::DotLine : Qt::SolidLine,
-             width > 1 ? Qt::RoundCap : Qt::FlatCap, Qt::RoundJoin);
-    return pen;
+    std::string s = " stroke=\"" + Colour(Pen().colour) + "\" stroke-width=\"" +
+                    std::to_string(width) + "\" stroke-linejoin=\"round\"";
+    s += width > 1 ? " stroke-linecap=\"round\"" : " stroke-linecap=\"butt\"";
+    if (dotted) s += " stroke-dasharray=\"1 2\"";
+    return s;
 }
 
 void SvgDc::DrawRectangle(int l, int t, int r, int b) {
-    m_painter.fillRect(QRectF(l, t, r - l, b - t), ToColor(Brush().colour));
-    m_painter.setPen(OutlinePen());
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    m_body += "<rect x=\"" + std::to_string(l) + "\" y=\"" + std::to_string(t) + "\" width=\"" +
+              std::to_string(r - l) + "\" height=\"" + std::to_string(b - t) + "\" fill=\"" +
+              Colour(Brush().colour) + "\"/>\n";
+    m_body += "<rect x=\"" + Number(l + 0.5) + "\" y=\"" + Number(t + 0.5) + "\" width=\"" +
+              std::to_string(r - l - 1) + "\" height=\"" + std::to_string(b - t - 1) +
+              "\" fill=\"none\"" + Stroke() + "/>\n";
 }
 
 void SvgDc::DrawEllipse(int l, int t, int r, int b) {
-    m_painter.setPen(OutlinePen());
-    m_painter.setBrush(ToColor(Brush().colour));
-    m_painter.drawEllipse(QRectF(l + 0.5, t + 0.5, r - l - 1, b - t - 1));
+    m_body += "<ellipse cx=\"" + Number((l + r) / 2.0) + "\" cy=\"" + Number((t + b) / 2.0) +
+              "\" rx=\"" + Number((r - l - 1) / 2.0) + "\" ry=\"" + Number((b - t - 1) / 2.0) +
+              "\" fill=\"" + Colour(Brush().colour) + "\"" + Stroke() + "/>\n";
 }
 
 void SvgDc::DrawLine(int x1, int y1, int x2, int y2) {
-    const QPen pen = OutlinePen();
-    const double offset = pen.width() % 2 == 1 ? 0.5 : 0.0;
-    m_painter.setPen(pen);
-    m_painter.drawLine(QPointF(x1 + offset, y1 + offset), QPointF(x2 + offset, y2 + offset));
+    const bool odd = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) % 2 == 1;
+    const double o = odd ? 0.5 : 0.0;
+    m_body += "<line x1=\"" + Number(x1 + o) + "\" y1=\"" + Number(y1 + o) + "\" x2=\"" +
+              Number(x2 + o) + "\" y2=\"" + Number(y2 + o) + "\"" + Stroke() + "/>\n";
 }
 
+// Anchored at its top-left corner like the other surfaces: the baseline lies one ascent of the
+// font that draws it below y.
 void SvgDc::DrawText(int x, int y, std::string_view text) {
-    UseTextSize(TextSize());
-    DrawSceneText(m_painter, x, y, text, ToColor(TextColor()), BkMode() == OPAQUE);
+    const QFontMetrics metrics(SceneFont(TextSize()));
+    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (BkMode() == OPAQUE) {
+        m_body += "<rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
+                  std::to_string(metrics.horizontalAdvance(s)) + "\" height=\"" +
+                  std::to_string(metrics.height()) + "\" fill=\"#ffffff\"/>\n";
+    }
+    m_body += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y + metrics.ascent()) +
+              "\" font-size=\"" + std::to_string(TextSize()) + "\" fill=\"" + Colour(TextColor()) +
+              "\" xml:space=\"preserve\">" + Escaped(text) + "</text>\n";
 }
 
 bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device) {

@@ -1,10 +1,15 @@
 #pragma once
-// The same frame as vector graphics, for slides and print.
-#include <QPainter>
-#include <QSvgGenerator>
+// The same frame as vector graphics, for slides and print. Each text is one <text> element in a
+// list of font families that ends in a generic one, so that a program drawing the slide with a
+// font of its own keeps every label in one piece.
+#include <string>
+
+#include <QFont>
 
 #include "frame.h"
 #include "gdi_surface.h"
+
+class QIODevice;
 
 class SvgDc : public GdiSurface {
   public:
@@ -21,12 +26,11 @@ class SvgDc : public GdiSurface {
     void DrawText(int x, int y, std::string_view text) override;
 
   private:
-    QPen OutlinePen() const;
-    void UseTextSize(int pixels);
-    QSvgGenerator m_generator;
-    QPainter m_painter;
-    QString m_family;  // the family that really draws the glyphs
-    int m_textPixels = 0;
+    std::string Stroke() const;
+    QIODevice* m_device;
+    std::string m_body;
+    bool m_finished = false;
+    bool m_written = false;
 };
 
 // The frame of `inputs` as SVG; false when it could not be written to `device`.

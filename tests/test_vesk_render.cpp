@@ -58,13 +58,17 @@ TEST_F(VeskRender, WritesAWellFormedSvg) {
     ASSERT_TRUE(xml.readNextStartElement());
     EXPECT_EQ(xml.name(), QLatin1String("svg"));
     EXPECT_EQ(xml.attributes().value("viewBox"), QLatin1String("0 0 513 624"));
-    int texts = 0;
+    QStringList texts;
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
-            ++texts;
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("g"))
+            EXPECT_TRUE(xml.attributes().value("font-family").endsWith(QLatin1String(", serif")));
+        if (xml.name() == QLatin1String("text")) texts << xml.readElementText();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    EXPECT_GE(texts, 14);  // the scene's labels
+    // Each label in one piece, whatever font a slide program draws it with.
+    EXPECT_EQ(texts.size(), 16) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("U相") && texts.contains("三相交流电")) << texts.join('|').toStdString();
 }
 
 TEST_F(VeskRender, PrintsTheTraceWhenThereIsNoOutputFile) {
