@@ -61,8 +61,9 @@ TEST_F(VeskRender, WritesAWellFormedSvg) {
     QStringList texts;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-        if (xml.name() == QLatin1String("g"))
+        if (xml.name() == QLatin1String("g")) {
             EXPECT_TRUE(xml.attributes().value("font-family").endsWith(QLatin1String(", serif")));
+        }
         if (xml.name() == QLatin1String("text")) texts << xml.readElementText();
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
