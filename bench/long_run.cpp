@@ -112,7 +112,7 @@ Run DialogRun(long frames) {
         meter.End();
 
         const auto* canvas = static_cast<CanvasWidget*>(dialog.GetDlgItem(IDC_CANVAS));
-        const int scale = std::max(1, static_cast<int>(canvas->devicePixelRatioF()));
+        const double scale = canvas->devicePixelRatioF();
         const QImage expected = RasterFrame({dialog.m_nStep, canvas->width(), canvas->height(),
                                              dialog.m_bShowResultant != FALSE, scale});
         const auto* angle = qobject_cast<QLineEdit*>(dialog.GetDlgItem(IDC_PHASE_ANGLE));

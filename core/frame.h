@@ -18,7 +18,7 @@ struct FrameInputs {
     int width = kCanvasWidth;
     int height = kCanvasHeight;
     bool showResultant = true;
-    int scale = 1;  // device pixels per pixel, for HiDPI screens and slides (raster only)
+    double scale = 1;  // device pixels per pixel, for HiDPI screens and slides (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;  // the labels' language; none: Chinese
 };

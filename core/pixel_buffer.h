@@ -9,7 +9,7 @@
 struct PixelBuffer {
     int width = 0;  // device pixels
     int height = 0;
-    int scale = 1;  // device pixels per pixel of the picture, each way
+    double scale = 1;  // device pixels per pixel of the picture, each way
     std::vector<std::uint32_t> pixels;
 
     std::uint32_t* Row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }

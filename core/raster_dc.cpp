@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -16,22 +17,34 @@ constexpr std::uint32_t kWhitePixel = 0xffffffffu;
 constexpr std::uint32_t kBlackPixel = 0xff000000u;
 // Products of two squared lengths in half pixels.
 __extension__ typedef __int128 Wide;
-constexpr long long kCoordinateLimit = 1LL << 24;
+constexpr long long kCoordinateLimit = 1LL << 22;
 constexpr int kWidthLimit = 1 << 16;
-constexpr int kMaxScale = 8;
+constexpr double kMaxScale = 8;
+// Scales are kept as p / q in quarters, so that 1.25, 1.5 and 1.75 are exact.
+constexpr int kQuarters = 4;
+
+long long FloorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
 }  // namespace
 
-RasterDc::RasterDc(int width, int height, int scale, std::unique_ptr<TextPainter> text)
-    : m_scale(std::clamp(scale, 1, kMaxScale)), m_text(std::move(text)) {
-    m_buffer.width = std::max(width, 1) * m_scale;
-    m_buffer.height = std::max(height, 1) * m_scale;
-    m_buffer.scale = m_scale;
+RasterDc::RasterDc(int width, int height, double scale, std::unique_ptr<TextPainter> text)
+    : m_text(std::move(text)) {
+    const double clamped = std::isfinite(scale) ? std::clamp(scale, 1.0, kMaxScale) : 1.0;
+    m_num = std::max(kQuarters, static_cast<int>(std::lround(clamped * kQuarters)));
+    m_den = kQuarters;
+    const int common = std::gcd(m_num, m_den);
+    m_num /= common;
+    m_den /= common;
+    m_buffer.width = Device(std::max(width, 1));
+    m_buffer.height = Device(std::max(height, 1));
+    m_buffer.scale = static_cast<double>(m_num) / m_den;
     m_buffer.pixels.assign(static_cast<std::size_t>(m_buffer.width) * m_buffer.height, kBlackPixel);
 }
 
 void RasterDc::Plot(int x, int y, Pixel colour) {
-    if (m_scale > 1) {
-        FillBox(x * m_scale, y * m_scale, (x + 1) * m_scale, (y + 1) * m_scale, colour);
+    if (m_num != m_den) {
+        FillBox(Device(x), Device(y), Device(x + 1), Device(y + 1), colour);
         return;
     }
     if (x < 0 || y < 0 || x >= m_buffer.width || y >= m_buffer.height) return;
@@ -94,8 +107,8 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotte
 // `width` pixels across.
 // Every pixel whose centre lies within half the width of the segment: a band with round ends.
 // Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
-// `width` pixels across. The test works in half pixels of the device, where every end point and
-// pixel centre is a whole number: no rounding, and no division per pixel.
+// `width` pixels across. The test works in units of 1/(2q) of a device pixel, for a scale of p/q,
+// where every end point and pixel centre is a whole number: no rounding, no division per pixel.
 void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, Pixel colour) {
     // Within these bounds no product below overflows; no picture comes near them.
     if (std::max({std::llabs(x1), std::llabs(y1), std::llabs(x2), std::llabs(y2)}) >=
@@ -103,19 +116,21 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, Pixel colour)
         width >= kWidthLimit)
         return;
     const long long odd = width % 2;
-    const long long ax2 = (2LL * x1 + odd) * m_scale;
-    const long long ay2 = (2LL * y1 + odd) * m_scale;
-    const long long vx2 = (2LL * x2 + odd) * m_scale - ax2;
-    const long long vy2 = (2LL * y2 + odd) * m_scale - ay2;
+    const long long p = m_num, q = m_den;
+    const long long ax2 = (2LL * x1 + odd) * p;
+    const long long ay2 = (2LL * y1 + odd) * p;
+    const long long vx2 = (2LL * x2 + odd) * p - ax2;
+    const long long vy2 = (2LL * y2 + odd) * p - ay2;
     const long long length2 = vx2 * vx2 + vy2 * vy2;
-    const long long diameter2 = static_cast<long long>(width) * m_scale * width * m_scale;
+    const long long diameter2 = static_cast<long long>(width) * p * width * p;
     const Wide bandLimit = static_cast<Wide>(diameter2) * length2;
 
     // The rows and, within each, the columns to test are bounded in floating point, with a
     // pixel to spare; the test itself is exact.
-    const double ax = ax2 / 2.0, ay = ay2 / 2.0, vx = vx2 / 2.0, vy = vy2 / 2.0;
+    const double unit = 2.0 * q;
+    const double ax = ax2 / unit, ay = ay2 / unit, vx = vx2 / unit, vy = vy2 / unit;
     const double bx = ax + vx, by = ay + vy;
-    const double radius = width * static_cast<double>(m_scale) / 2.0;
+    const double radius = width * static_cast<double>(p) / unit;
     const double r2 = radius * radius;
     const double lengthSquared = vx * vx + vy * vy;
     const double length = std::sqrt(lengthSquared);
@@ -165,9 +180,9 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, Pixel colour)
         Pixel* row = Row(py);
         // W = P - A; nearest to A when W.V <= 0, to B when W.V >= |V|^2, else to the band,
         // whose squared distance is cross(W, V)^2 / |V|^2.
-        const long long wy = 2LL * py + 1 - ay2;
-        long long wx = 2LL * from + 1 - ax2;
-        for (int px = from; px <= to; ++px, wx += 2) {
+        const long long wy = (2LL * py + 1) * q - ay2;
+        long long wx = (2LL * from + 1) * q - ax2;
+        for (int px = from; px <= to; ++px, wx += 2 * q) {
             const long long along = wx * vx2 + wy * vy2;
             bool inside;
             if (along <= 0) {
@@ -201,7 +216,7 @@ void RasterDc::DrawRectangle(int l, int t, int r, int b) {
     if (l > r) std::swap(l, r);
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
-    FillBox(l * m_scale, t * m_scale, r * m_scale, b * m_scale, ToPixel(Brush().colour));
+    FillBox(Device(l), Device(t), Device(r), Device(b), ToPixel(Brush().colour));
     Outline(l, t, r, b);
 }
 
@@ -210,11 +225,10 @@ void RasterDc::DrawRectangle(int l, int t, int r, int b) {
 void RasterDc::Outline(int l, int t, int r, int b) {
     if (Pen().DrawnWidth() == 1 || Pen().style == PS_DOT) {
         const Pixel colour = ToPixel(Pen().colour);
-        const int s = m_scale;
-        FillBox(l * s, t * s, r * s, (t + 1) * s, colour);
-        FillBox(l * s, (b - 1) * s, r * s, b * s, colour);
-        FillBox(l * s, t * s, (l + 1) * s, b * s, colour);
-        FillBox((r - 1) * s, t * s, r * s, b * s, colour);
+        FillBox(Device(l), Device(t), Device(r), Device(t + 1), colour);
+        FillBox(Device(l), Device(b - 1), Device(r), Device(b), colour);
+        FillBox(Device(l), Device(t), Device(l + 1), Device(b), colour);
+        FillBox(Device(r - 1), Device(t), Device(r), Device(b), colour);
         return;
     }
     PenLine(l, t, r - 1, t);
@@ -256,16 +270,22 @@ void RasterDc::DrawEllipse(int l, int t, int r, int b) {
     if (t > b) std::swap(t, b);
     if (r - l < 1 || b - t < 1) return;
     const Pixel colour = ToPixel(Pen().colour);
-    const int s = m_scale;
-    EllipseRing(l * s, t * s, r * s, b * s, colour, true, ToPixel(Brush().colour));
+    const int dl = Device(l), dt = Device(t), dr = Device(r), db = Device(b);
+    EllipseRing(dl, dt, dr, db, colour, true, ToPixel(Brush().colour));
     // A wider pen, or a finer screen, thickens the ring inwards.
-    const int width = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) * s;
-    for (int i = 1; i < width && (r - l) * s > 2 * i && (b - t) * s > 2 * i; ++i) {
-        EllipseRing(l * s + i, t * s + i, r * s - i, b * s - i, colour, false, colour);
+    const int width = static_cast<int>(FloorDiv(
+        2LL * (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) * m_num + m_den, 2LL * m_den));
+    for (int i = 1; i < width && dr - dl > 2 * i && db - dt > 2 * i; ++i) {
+        EllipseRing(dl + i, dt + i, dr - i, db - i, colour, false, colour);
     }
 }
 
 RasterDc::~RasterDc() = default;
+
+// A pixel edge of the picture on the device: x * p / q, rounded half up.
+int RasterDc::Device(int x) const {
+    return static_cast<int>(FloorDiv(2LL * x * m_num + m_den, 2LL * m_den));
+}
 
 PixelBuffer RasterDc::TakePixels() {
     if (m_text) m_text->Finish(m_buffer);

@@ -11,11 +11,12 @@
 
 class RasterDc : public GdiSurface {
   public:
-    // A fresh surface is black, like a new bitmap. With a `scale` above 1 (a HiDPI screen) the
-    // buffer has scale x scale device pixels per pixel, and every shape and glyph is rasterised
-    // at that resolution rather than enlarged afterwards. Without a text painter, texts are
-    // passed over.
-    RasterDc(int width, int height, int scale = 1, std::unique_ptr<TextPainter> text = nullptr);
+    // A fresh surface is black, like a new bitmap. With a `scale` above 1 (a HiDPI screen, an
+    // enlarged window, a slide) every pixel of the picture covers `scale` device pixels each way,
+    // and every shape and glyph is rasterised at that resolution rather than enlarged afterwards.
+    // Scales go in quarters from 1 to 8; a pixel edge x lies at round(x * scale) on the device.
+    // Without a text painter, texts are passed over.
+    RasterDc(int width, int height, double scale = 1, std::unique_ptr<TextPainter> text = nullptr);
     ~RasterDc() override;
 
     const PixelBuffer& Pixels() const { return m_buffer; }
@@ -31,6 +32,7 @@ class RasterDc : public GdiSurface {
   private:
     using Pixel = std::uint32_t;
     Pixel* Row(int y) { return m_buffer.Row(y); }
+    int Device(int x) const;
     void Plot(int x, int y, Pixel colour);  // one pixel of the picture: scale x scale device pixels
     // Device pixels.
     void FillSpan(int y, int x0, int x1, Pixel colour);
@@ -41,7 +43,8 @@ class RasterDc : public GdiSurface {
     void EllipseRing(int l, int t, int r, int b, Pixel colour, bool fill, Pixel fillColour);
     void PenLine(int x1, int y1, int x2, int y2);
 
-    int m_scale;
+    int m_num = 1;  // the scale, p / q
+    int m_den = 1;
     PixelBuffer m_buffer;
     std::unique_ptr<TextPainter> m_text;
 };

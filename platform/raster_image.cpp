@@ -5,7 +5,7 @@
 
 #include "qt_text_painter.h"
 
-std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, int scale) {
+std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, double scale) {
     return std::make_unique<RasterDc>(width, height, scale, std::make_unique<QtTextPainter>());
 }
 

@@ -8,7 +8,7 @@
 #include "raster_dc.h"
 
 // A raster surface whose texts are drawn by QtTextPainter.
-std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, int scale);
+std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, double scale);
 
 // The pixels as an image with the buffer's device pixel ratio, without copying them.
 QImage ToImage(PixelBuffer pixels);

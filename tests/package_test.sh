@@ -67,7 +67,7 @@ has_dep() {
     return 1
 }
 for dep in "fonts-arphic-uming | fonts-noto-cjk" fonts-liberation2 libc6 libqt6core6 libqt6gui6 \
-    libqt6widgets6 libqt6svg6; do
+    libqt6widgets6; do
     has_dep "$dep" || fail "Depends lacks '$dep'"
 done
 

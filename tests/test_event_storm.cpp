@@ -105,8 +105,8 @@ class RealTicksHeldBack : public QObject {
 };
 
 // Expected frames, drawn by the headless renderer (not by the window) once each.
-const QImage& ExpectedFrame(int step, bool resultant, int scale) {
-    static std::map<std::tuple<int, bool, int>, QImage> frames;
+const QImage& ExpectedFrame(int step, bool resultant, double scale) {
+    static std::map<std::tuple<int, bool, double>, QImage> frames;
     const auto key = std::make_tuple(step, resultant, scale);
     auto it = frames.find(key);
     if (it == frames.end())
@@ -124,7 +124,7 @@ bool SamePixels(const QImage& a, const QImage& b) {
 }
 
 // Which frame an image is, for the failure message.
-std::string DescribeFrame(const QImage& image, int scale) {
+std::string DescribeFrame(const QImage& image, double scale) {
     if (image.isNull()) return "no frame";
     for (int step = 0; step <= 72; ++step)
         for (const bool resultant : {true, false})
@@ -184,7 +184,7 @@ class Storm {
                              IDC_PHASE_ANGLE, IDC_AMP_U, IDC_AMP_V, IDC_AMP_W})
             m_controls[id] = dialog.GetDlgItem(id);
         m_canvas = static_cast<CanvasWidget*>(dialog.GetDlgItem(IDC_CANVAS));
-        m_scale = static_cast<int>(m_canvas->devicePixelRatioF());
+        m_scale = m_canvas->devicePixelRatioF();
         dialog.installEventFilter(&m_realTicks);
     }
     ~Storm() { m_dialog.removeEventFilter(&m_realTicks); }
@@ -577,7 +577,7 @@ class Storm {
     Totals& m_totals;
     std::map<int, QWidget*> m_controls;
     CanvasWidget* m_canvas;
-    int m_scale;
+    double m_scale;
     RealTicksHeldBack m_realTicks;
     Model m_model;
     unsigned m_seed = 0;

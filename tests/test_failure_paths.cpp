@@ -175,7 +175,7 @@ TEST(FailedPens, WithNoPenEverythingIsDrawnWithTheSurfacesOwnPen) {
 // The window's raster surface, refusing what the test arms.
 class FaultyRasterDc : public RasterDc {
   public:
-    FaultyRasterDc(int width, int height, int scale)
+    FaultyRasterDc(int width, int height, double scale)
         : RasterDc(width, height, scale, std::make_unique<QtTextPainter>()) {}
     ~FaultyRasterDc() override { faults::liveAtEnd.push_back(LiveObjects()); }
     HGDIOBJ CreateSolidBrush(COLORREF colour) override {
@@ -196,7 +196,7 @@ class FaultyRasterDc : public RasterDc {
 // A main window drawing on surfaces that fail when armed.
 struct FaultyDialog : CFieldDemoDialog {
     FaultyDialog() {
-        SetSurfaceFactory([](int width, int height, int scale) {
+        SetSurfaceFactory([](int width, int height, double scale) {
             return std::make_unique<FaultyRasterDc>(width, height, scale);
         });
     }

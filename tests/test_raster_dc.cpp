@@ -244,6 +244,31 @@ TEST(RasterDc, DottedPenLeavesGapsUntouchedInTransparentMode) {
     }
 }
 
+// At a scale of p/q the edge of picture pixel x lies at round(x * p / q) on the device, so the
+// pixels of the picture tile the device without gaps or overlaps, and a 1.5 window is sharp.
+TEST(RasterDc, QuarterScalesPutEveryEdgeAtItsRoundedPlace) {
+    struct Row {
+        double scale;
+        int size;      // device pixels of a 10-pixel surface
+        int first[4];  // device columns where picture columns 0..3 start
+    };
+    for (const Row& row : {Row{1.25, 13, {0, 1, 3, 4}}, Row{1.5, 15, {0, 2, 3, 5}},
+                           Row{1.75, 18, {0, 2, 4, 5}}, Row{3, 30, {0, 3, 6, 9}}}) {
+        RasterDc dc(10, 10, row.scale);
+        ASSERT_EQ(dc.Pixels().width, row.size) << row.scale;
+        // Alternate columns black and white; every device column takes the colour of its pixel.
+        dc.SelectObject(dc.CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+        for (int x = 1; x < 4; x += 2) {
+            dc.MoveTo(x, 0);
+            dc.LineTo(x, 10);
+        }
+        for (int picture = 0; picture < 3; ++picture)
+            for (int device = row.first[picture]; device < row.first[picture + 1]; ++device)
+                EXPECT_EQ(dc.Pixels().At(device, 0), picture % 2 ? kWhite : kBlack)
+                    << row.scale << " column " << device;
+    }
+}
+
 // Texts go to the host's painter with their place, size and colour, on the surface's own buffer;
 // the painter hears when the frame is done. Without a painter they are passed over.
 TEST(RasterDc, HandsEveryTextToTheHostsPainter) {
@@ -253,8 +278,9 @@ TEST(RasterDc, HandsEveryTextToTheHostsPainter) {
                       COLORREF colour, bool opaque) override {
             calls += std::to_string(x) + "," + std::to_string(y) + " " + std::string(text) + " " +
                      std::to_string(pixels) + " " + std::to_string(colour) +
-                     (opaque ? " o" : " t") + " x" + std::to_string(buffer.scale) + ";";
-            buffer.Row(y * buffer.scale)[x * buffer.scale] = 0xff123456;
+                     (opaque ? " o" : " t") + " x" + std::to_string(buffer.scale).substr(0, 3) +
+                     ";";
+            buffer.Row(y * 2)[x * 2] = 0xff123456;
         }
         void Finish(PixelBuffer&) override { calls += "done"; }
     };
@@ -266,7 +292,7 @@ TEST(RasterDc, HandsEveryTextToTheHostsPainter) {
     dc.SetTextSize(20);
     dc.SetTextColor(RGB(255, 0, 0));
     dc.TextOut(10, 12, "F₊");
-    EXPECT_EQ(recorder->calls, "3,4 U相 12 0 o x2;10,12 F₊ 20 255 t x2;");
+    EXPECT_EQ(recorder->calls, "3,4 U相 12 0 o x2.0;10,12 F₊ 20 255 t x2.0;");
     EXPECT_EQ(dc.TakePixels().At(20, 24), 0xff123456u);
     EXPECT_EQ(recorder->calls.substr(recorder->calls.size() - 4), "done");
 

@@ -27,7 +27,7 @@ CanvasWidget* Canvas(CFieldDemoDialog& d) {
 // The canvas holds, and paints, the frame of `step` exactly (at the screen's resolution).
 void ExpectCanvasShows(CFieldDemoDialog& dialog, int step, bool resultant) {
     CanvasWidget* canvas = Canvas(dialog);
-    const int scale = static_cast<int>(canvas->devicePixelRatioF());
+    const double scale = canvas->devicePixelRatioF();
     const QImage expected = RasterFrame({step, 513, 624, resultant, scale});
     EXPECT_TRUE(canvas->Frame() == expected) << "frame held for step " << step;
     const QImage painted = canvas->grab().toImage().convertToFormat(expected.format());

@@ -26,7 +26,7 @@ class CFieldDemoDialog : public CDialog {
     bool DrawScene(CDC* pDC, int step);
 
     // Where RenderFrame's off-screen surfaces come from: width, height, device pixels per pixel.
-    using SurfaceFactory = std::function<std::unique_ptr<RasterDc>(int, int, int)>;
+    using SurfaceFactory = std::function<std::unique_ptr<RasterDc>(int, int, double)>;
     void SetSurfaceFactory(SurfaceFactory factory) { m_createSurface = std::move(factory); }
 
     const MessageMap* GetMessageMap() const override;

@@ -15,9 +15,8 @@
 void CFieldDemoDialog::RenderFrame(int step) {
     auto* canvas = static_cast<CanvasWidget*>(GetDlgItem(IDC_CANVAS));
     const QRect rc = canvas->rect();
-    // On a HiDPI screen the frame is drawn at the screen's resolution (whole multiples only; a
-    // fractional ratio shows the frame enlarged).
-    const int scale = std::max(1, static_cast<int>(canvas->devicePixelRatioF()));
+    // On a HiDPI screen, or an enlarged window, the frame is drawn at the screen's resolution.
+    const double scale = canvas->devicePixelRatioF();
     const std::unique_ptr<RasterDc> memDC = m_createSurface
                                                 ? m_createSurface(rc.width(), rc.height(), scale)
                                                 : MakeRasterDc(rc.width(), rc.height(), scale);
