@@ -17,9 +17,20 @@ std::string XProblem() {
     if (display.isEmpty()) return "no X display is set (DISPLAY is empty)";
     int screen = 0;
     xcb_connection_t* connection = xcb_connect(display.constData(), &screen);
-    const bool failed = xcb_connection_has_error(connection) != 0;
-    xcb_disconnect(connection);
-    if (failed) return "cannot connect to the X display \"" + display.toStdString() + "\"";
+    // A server in the middle of a reset turns clients away for a moment: try again, briefly.
+    for (int attempt = 1; attempt < 4 && xcb_connection_has_error(connection) != 0; ++attempt) {
+        xcb_disconnect(connection);
+        ::usleep(100000);
+        connection = xcb_connect(display.constData(), &screen);
+    }
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return "cannot connect to the X display \"" + display.toStdString() + "\"";
+    }
+    // Kept open for the life of the program: a server that resets when its last client leaves
+    // (a bare X server, with no desktop) would otherwise turn the toolkit away in that moment.
+    static xcb_connection_t* const kept = connection;
+    (void)kept;
     return {};
 }
 

@@ -25,16 +25,17 @@ class XSession {
     }
 
     // A server on the first free display number from `first` (others run virtual servers too; a
-    // server that loses the race for a number exits, and the next one is tried).
-    bool Start(int first) {
+    // server that loses the race for a number exits, and the next one is tried). `resets`: the
+    // server resets whenever its last client leaves, as a bare X server does.
+    bool Start(int first, bool resets = false) {
         for (int n = first; n < first + 30 && m_display.isEmpty(); ++n) {
             const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
             if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
                 continue;
-            // -noreset: the display check connects and leaves just before the toolkit connects,
-            // and a server that resets as its last client leaves would turn the toolkit away.
-            m_server.start(m_xvfb, {QStringLiteral(":%1").arg(n), "-screen", "0", "1280x1024x24",
-                                    "-nolisten", "tcp", "-noreset"});
+            QStringList args{
+                QStringLiteral(":%1").arg(n), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
+            if (!resets) args << "-noreset";
+            m_server.start(m_xvfb, args);
             if (!m_server.waitForStarted(5000)) continue;
             if (QTest::qWaitFor(
                     [&] { return QFile::exists(socket) || m_server.state() != QProcess::Running; },
