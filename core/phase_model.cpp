@@ -10,6 +10,13 @@ PhaseValues ComputePhases(int step) {
             std::cos(theta + PHASE_SHIFT) * PEAK_LENGTH};
 }
 
+double ResultantDirection(const PhaseValues& f) {
+    const double x = f.Fu - 0.5 * (f.Fv + f.Fw);
+    const double y = std::sqrt(3.0) / 2 * (f.Fv - f.Fw);
+    const double degrees = std::atan2(y, x) * 180.0 / std::acos(-1.0);
+    return degrees < 0 ? degrees + 360.0 : degrees;
+}
+
 namespace {
 std::string Format(const char* format, auto... args) {
     char buffer[64];

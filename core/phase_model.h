@@ -19,6 +19,10 @@ struct PhaseValues {
 
 PhaseValues ComputePhases(int step);
 
+// Where the resultant of the three phase MMFs points: degrees from U's axis, counter-clockwise,
+// 0 to 360.
+double ResultantDirection(const PhaseValues& f);
+
 struct Readouts {
     std::string phaseAngle;
     std::string ampU;

@@ -8,8 +8,13 @@ constexpr int IDD_FIELDDEMO = 102;
 // Icon group
 constexpr int IDR_MAINFRAME = 128;
 
-// String table
+// String table (the texts are in strings/; each is named here too, for the translation tools)
 constexpr int IDS_ABOUTBOX = 101;
+#ifdef QT_TRANSLATE_NOOP
+inline constexpr const char* kStringTableSources[] = {
+    QT_TRANSLATE_NOOP("StringTable", "关于 vesk(&A)..."),
+};
+#endif
 
 // Window-menu commands; the low four bits stay clear, the window's own commands start at 0xF000.
 constexpr unsigned IDM_ABOUTBOX = 0x0010;

@@ -332,3 +332,28 @@ TEST(FieldDemoLifecycle, MinimizedWindowPaintsTheIconCentred) {
 }
 
 }  // namespace
+
+namespace {
+
+// A screen reader hears what every control is and does, and what the picture shows at each step.
+TEST(FieldDemoAccessibility, ControlsAreNamedAndTheCanvasDescribesItsFrame) {
+    CFieldDemoDialog dialog;
+    RunModal(dialog, [&] {
+        for (const int id : {IDC_CANVAS, IDC_START, IDC_STOP, IDC_NEXT, IDC_PREV, IDC_RESET,
+                             IDC_SHOW_RESULTANT, IDC_PHASE_ANGLE, IDC_AMP_U, IDC_AMP_V, IDC_AMP_W}) {
+            EXPECT_FALSE(dialog.GetDlgItem(id)->accessibleName().isEmpty()) << id;
+            EXPECT_FALSE(dialog.GetDlgItem(id)->accessibleDescription().isEmpty()) << id;
+        }
+        QWidget* canvas = dialog.GetDlgItem(IDC_CANVAS);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !Edit(dialog, IDC_AMP_U)->text().isEmpty(); }));
+        EXPECT_EQ(canvas->accessibleDescription().toStdString(),
+                  "第 0 步，ωt = 0°。U 相 1.00，V 相 -0.50，W 相 -0.50。合成磁动势指向 0°（从 U "
+                  "相轴线逆时针量起）。");
+        for (int i = 0; i < 9; ++i) Click(dialog.GetDlgItem(IDC_NEXT));
+        EXPECT_EQ(canvas->accessibleDescription().toStdString(),
+                  "第 9 步，ωt = 90°。U 相 -0.00，V 相 0.87，W 相 -0.87。合成磁动势指向 90°（从 U "
+                  "相轴线逆时针量起）。");
+    });
+}
+
+}  // namespace

@@ -5,12 +5,16 @@
 #include <functional>
 #include <memory>
 
+#include <QCoreApplication>
+
 #include "dialog.h"
 #include "font.h"
 #include "raster_dc.h"
 #include "ui_field_demo_dialog.h"
 
 class CFieldDemoDialog : public CDialog {
+    Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
+
   public:
     static constexpr UINT_PTR ANIM_TIMER_ID = 1;
     static constexpr UINT ANIM_TIMER_PERIOD = 200;  // ms

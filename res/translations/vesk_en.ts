@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>CFieldDemoDialog</name>
+    <message>
+        <source>第 %1 步，ωt = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势指向 %6°（从 U 相轴线逆时针量起）。</source>
+        <translation>Step %1, ωt = %2°. Phase U %3, V %4, W %5. The resultant MMF points at %6°, counter-clockwise from the axis of U.</translation>
+    </message>
+</context>
+<context>
     <name>FieldDemoDialog</name>
     <message>
         <source>三相交流异步电动机定子旋转磁场形成</source>
@@ -108,11 +115,75 @@
     </message>
     <message>
         <source>三相合成磁动势是一个幅值恒定不变(单相最大磁动势的3/2倍)的圆形旋转磁动势。</source>
-        <translation>The resultant MMF turns on a circle with a constant amplitude, 3/2 of one phase's peak.</translation>
+        <translation>The resultant MMF turns on a circle with a constant amplitude, 3/2 of one phase&apos;s peak.</translation>
     </message>
     <message>
         <source>vesk 教学演示</source>
         <translation>vesk teaching demonstration</translation>
+    </message>
+    <message>
+        <source>旋转磁场画面</source>
+        <translation>Rotating field picture</translation>
+    </message>
+    <message>
+        <source>定子截面、各相磁动势矢量与合成磁动势、三相电流曲线</source>
+        <translation>Stator cross-section, the phase MMF vectors and their resultant, the three phase currents</translation>
+    </message>
+    <message>
+        <source>从第 0 步开始动画，每 200 毫秒前进 10°</source>
+        <translation>Starts the animation at step 0, 10° every 200 ms</translation>
+    </message>
+    <message>
+        <source>停止动画并前进 10°，第 72 步之后回到第 0 步</source>
+        <translation>Stops the animation and moves 10° on; after step 72 comes step 0</translation>
+    </message>
+    <message>
+        <source>回到第 0 步，正在运行的动画继续运行</source>
+        <translation>Goes back to step 0; a running animation keeps running</translation>
+    </message>
+    <message>
+        <source>停止动画，画面停在当前一步</source>
+        <translation>Stops the animation at the step shown</translation>
+    </message>
+    <message>
+        <source>U相相位角</source>
+        <translation>Phase angle of U</translation>
+    </message>
+    <message>
+        <source>U 相电流的电角度 ωt</source>
+        <translation>The electrical angle ωt of the current in phase U</translation>
+    </message>
+    <message>
+        <source>U相相对幅值</source>
+        <translation>Phase U current</translation>
+    </message>
+    <message>
+        <source>U 相电流与其峰值之比</source>
+        <translation>The current in phase U as a fraction of its peak</translation>
+    </message>
+    <message>
+        <source>V相相对幅值</source>
+        <translation>Phase V current</translation>
+    </message>
+    <message>
+        <source>V 相电流与其峰值之比</source>
+        <translation>The current in phase V as a fraction of its peak</translation>
+    </message>
+    <message>
+        <source>W相相对幅值</source>
+        <translation>Phase W current</translation>
+    </message>
+    <message>
+        <source>W 相电流与其峰值之比</source>
+        <translation>The current in phase W as a fraction of its peak</translation>
+    </message>
+    <message>
+        <source>显示或隐藏合成磁动势及其平行四边形作图</source>
+        <translation>Shows or hides the resultant MMF and its parallelogram construction</translation>
+    </message>
+    <message>
+        <source>停止动画并后退 10°，在第 0 步停住</source>
+        <translation>Stops the animation and moves 10° back, stopping at step 0</translation>
     </message>
 </context>
 <context>
@@ -143,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>StringTable</name>
+    <message>
+        <source>关于 vesk(&amp;A)...</source>
+        <translation>&amp;About vesk...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
         <source>最小化(&amp;N)</source>
@@ -151,13 +229,6 @@
     <message>
         <source>关闭(&amp;C)</source>
         <translation>&amp;Close</translation>
-    </message>
-</context>
-<context>
-    <name>StringTable</name>
-    <message>
-        <source>关于 vesk(&amp;A)...</source>
-        <translation>&amp;About vesk...</translation>
     </message>
 </context>
 </TS>
