@@ -41,4 +41,6 @@ constexpr int IDCANCEL = 2;
 
 // Menu item kinds
 constexpr UINT MF_STRING = 0x0000;
+constexpr UINT MF_CHECKED = 0x0008;
+constexpr UINT MFT_RADIOCHECK = 0x0200;
 constexpr UINT MF_SEPARATOR = 0x0800;
