@@ -1,0 +1,97 @@
+// The page's way into the core: one frame of the main window drawn on a raster surface. Its pixels
+// stay here, already in the byte order of the canvas's image data, for the page to put on its
+// canvas; its texts go back to the page one by one, to be written with the canvas's own fillText
+// on top of the pixels.
+#include <emscripten/em_js.h>
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "frame.h"
+#include "raster_dc.h"
+
+// clang-format off
+EM_JS(void, QueuePageText, (int x, int y, const char* text, int pixels, unsigned colour, int opaque), {
+    Module["onText"](x, y, UTF8ToString(text), pixels, colour, opaque !== 0);
+});
+// clang-format on
+
+namespace {
+
+// The largest pixel scale drawn: a 4x frame is 8 MB, and no screen needs more.
+constexpr int kMaxScale = 4;
+
+class PageTextPainter : public TextPainter {
+  public:
+    void DrawText(PixelBuffer&, int x, int y, std::string_view text, int pixels, COLORREF colour,
+                  bool opaque) override {
+        m_text.assign(text);
+        QueuePageText(x, y, m_text.c_str(), pixels, colour, opaque ? 1 : 0);
+    }
+
+  private:
+    std::string m_text;  // the text with its terminating zero
+};
+
+// 0xffRRGGBB becomes the bytes R, G, B, A.
+void ToCanvasOrder(PixelBuffer& buffer) {
+    for (std::uint32_t& p : buffer.pixels)
+        p = (p & 0xff00ff00u) | ((p >> 16) & 0xffu) | ((p & 0xffu) << 16);
+}
+
+struct PageFrame {
+    PixelBuffer pixels;
+    Readouts readouts;
+};
+PageFrame g_frame;
+
+}  // namespace
+
+extern "C" {
+
+// The last step before the animation wraps to 0.
+EMSCRIPTEN_KEEPALIVE int PageMaxStep() { return MAX_STEP; }
+
+// Draws the frame of `step` (0 to MAX_STEP; anything else draws step 0) at `scale` device pixels
+// per pixel (1 to kMaxScale). Returns 1, or 0 when the frame was abandoned and nothing is kept.
+EMSCRIPTEN_KEEPALIVE int DrawPageFrame(int step, int showResultant, int scale) {
+    if (step < 0 || step > MAX_STEP) step = 0;
+    scale = std::clamp(scale, 1, kMaxScale);
+    RasterDc dc(kCanvasWidth, kCanvasHeight, scale, std::make_unique<PageTextPainter>());
+    const FrameResult result =
+        DrawFrame({step, kCanvasWidth, kCanvasHeight, showResultant != 0, scale}, dc);
+    g_frame.readouts = result.readouts;
+    if (!result.complete) {
+        g_frame.pixels = PixelBuffer{};
+        return 0;
+    }
+    g_frame.pixels = dc.TakePixels();
+    ToCanvasOrder(g_frame.pixels);
+    return 1;
+}
+
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* FramePixels() { return g_frame.pixels.pixels.data(); }
+EMSCRIPTEN_KEEPALIVE int FrameWidth() { return g_frame.pixels.width; }
+EMSCRIPTEN_KEEPALIVE int FrameHeight() { return g_frame.pixels.height; }
+
+// 0: phase angle, 1 to 3: the U, V and W amplitudes.
+EMSCRIPTEN_KEEPALIVE const char* FrameReadout(int which) {
+    const Readouts& r = g_frame.readouts;
+    switch (which) {
+        case 0:
+            return r.phaseAngle.c_str();
+        case 1:
+            return r.ampU.c_str();
+        case 2:
+            return r.ampV.c_str();
+        case 3:
+            return r.ampW.c_str();
+        default:
+            return "";
+    }
+}
+
+}  // extern "C"
