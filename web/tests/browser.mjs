@@ -2,13 +2,14 @@
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { join, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { chromium } from 'playwright-core';
 
 import { serveSite } from '../serve_site.mjs';
 
-export const siteDir = process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url));
+export const siteDir = resolve(process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
+export const fileUrl = pathToFileURL(join(siteDir, 'index.html')).href;
 const vesRender = process.env.VESK_RENDER ?? fileURLToPath(new URL('../../build/dev/tools/vesk-render', import.meta.url));
 
 export const kChromiumArgs = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',

@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { differingPixels, openPage, siteDir, startBrowser } from './browser.mjs';
+import { differingPixels, fileUrl, openPage, startBrowser } from './browser.mjs';
 
 let session;
 before(async () => { session = await startBrowser(); });
@@ -19,7 +19,7 @@ const kCases = [
 
 for (const c of kCases) {
     test(`frame equals vesk-render: ${c.name}`, async () => {
-        const url = c.fromDisk ? `file://${siteDir}/index.html` : `${session.origin}/index.html`;
+        const url = c.fromDisk ? fileUrl : `${session.origin}/index.html`;
         const { page, errors, close } = await openPage(session.browser, url + (c.address ?? ''));
         for (const selector of c.clicks ?? []) await page.click(selector);
         const differing = await differingPixels(page, c.render);
