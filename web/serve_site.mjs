@@ -13,8 +13,8 @@ const kTypes = {
     '.png': 'image/png',
 };
 
-// Serves `dir` on 127.0.0.1:`port`; resolves to { origin, close() }.
-export async function serveSite(dir, port = 0) {
+// Serves `dir` on 127.0.0.1:`port`, with `headers` on every answer; resolves to { origin, close() }.
+export async function serveSite(dir, port = 0, headers = {}) {
     const root = resolve(dir);
     const server = createServer(async (req, res) => {
         try {
@@ -25,7 +25,7 @@ export async function serveSite(dir, port = 0) {
                 return;
             }
             const body = await readFile(file);
-            res.writeHead(200, { 'content-type': kTypes[extname(file)] ?? 'application/octet-stream' });
+            res.writeHead(200, { ...headers, 'content-type': kTypes[extname(file)] ?? 'application/octet-stream' });
             res.end(body);
         } catch {
             res.writeHead(404).end();
