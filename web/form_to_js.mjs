@@ -1,12 +1,18 @@
 // Turns a window's Designer form into a script for the page: the window's title and size, and
 // each control in form order (which is its tab order) with its class, object name, rectangle in
-// pixels, text, and read-only and right-aligned flags. The page lays the window out from it, so no word of the window
-// is typed a second time.
+// pixels, text, and read-only and right-aligned flags. The page lays the window out from it, so no
+// word of the window is typed a second time.
 //
 //   node form_to_js.mjs VIEW FORM.ui OUT.js
-import { readFileSync, renameSync, writeFileSync } from 'node:fs';
+import {readFileSync, renameSync, writeFileSync} from 'node:fs';
 
-const entities = { amp: '&', lt: '<', gt: '>', quot: '"', apos: "'" };
+const entities = {
+    amp: '&',
+    lt: '<',
+    gt: '>',
+    quot: '"',
+    apos: '\''
+};
 
 function decode(text) {
     return text.replace(/&(#x[0-9a-f]+|#[0-9]+|[a-z]+);/gi, (whole, name) => {
@@ -30,11 +36,16 @@ function properties(body) {
         const string = value.match(/<string>([\s\S]*?)<\/string>/);
         const bool = value.match(/<bool>(true|false)<\/bool>/);
         const set = value.match(/<set>([^<]*)<\/set>/);
-        if (rect) props[name] = rect.slice(1, 5).map(Number);
-        else if (string) props[name] = decode(string[1]);
-        else if (value.includes('<string/>')) props[name] = '';
-        else if (bool) props[name] = bool[1] === 'true';
-        else if (set) props[name] = set[1];
+        if (rect)
+            props[name] = rect.slice(1, 5).map(Number);
+        else if (string)
+            props[name] = decode(string[1]);
+        else if (value.includes('<string/>'))
+            props[name] = '';
+        else if (bool)
+            props[name] = bool[1] === 'true';
+        else if (set)
+            props[name] = set[1];
     }
     return props;
 }
@@ -52,14 +63,19 @@ export function formToObject(xml) {
         if (body.includes('<widget')) throw new Error(`${name}: nested widgets are not supported`);
         const p = properties(body);
         if (!p.geometry) throw new Error(`${name}: no geometry`);
-        const control = { cls, name, rect: p.geometry };
+        const control = {cls, name, rect: p.geometry};
         const text = p.text ?? p.title;
         if (text !== undefined) control.text = text;
         if (p.readOnly) control.readOnly = true;
         if (p.alignment?.includes('AlignRight')) control.alignRight = true;
         controls.push(control);
     }
-    return { title: top.windowTitle ?? '', width: top.geometry[2], height: top.geometry[3], controls };
+    return {
+        title: top.windowTitle ?? '',
+        width: top.geometry[2],
+        height: top.geometry[3],
+        controls
+    };
 }
 
 function main(argv) {

@@ -1,6 +1,7 @@
 // The page: each window laid out from its form (main_form.js, generated from the .ui), its frames
 // drawn by the core in WebAssembly (vesk.js) and put on the canvas, its buttons stepping as the
-// window's do. The address picks the view, the step and the resultant: #view=main&step=9&resultant=0.
+// window's do. The address picks the view, the step and the resultant:
+// #view=main&step=9&resultant=0.
 'use strict';
 
 (() => {
@@ -57,7 +58,8 @@
                     break;
                 case 'QGroupBox':
                     box = el = document.createElement('div');
-                    el.append(Object.assign(document.createElement('span'), { textContent: c.text ?? '' }));
+                    el.append(
+                        Object.assign(document.createElement('span'), {textContent: c.text ?? ''}));
                     break;
                 default:
                     box = el = document.createElement('div');
@@ -66,18 +68,20 @@
             }
             box.classList.add(c.cls);
             const [x, y, w, h] = c.rect;
-            Object.assign(box.style, { left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px` });
+            Object.assign(
+                box.style, {left: `${x}px`, top: `${y}px`, width: `${w}px`, height: `${h}px`});
             if (ids[c.name]) el.id = ids[c.name];
             controls[c.name] = el;
             root.append(box);
         }
-        return { root, controls };
+        return {root, controls};
     }
 
-    // What the address asks for. Anything unknown or malformed is passed over: step 0, resultant on.
+    // What the address asks for; anything unknown or malformed is passed over (step 0, resultant
+    // shown).
     function readAddress(hash, views, maxStep) {
         const params = new URLSearchParams(hash.replace(/^#/, ''));
-        const address = { view: 'main', step: 0, resultant: true };
+        const address = {view: 'main', step: 0, resultant: true};
         const view = params.get('view');
         if (view !== null && Object.hasOwn(views, view)) address.view = view;
         const step = params.get('step');
@@ -106,7 +110,8 @@
             ctx.fillStyle = '#fff';
             ctx.fillRect(t.x, t.y, metrics.width, ascent + descent);
         }
-        ctx.fillStyle = `rgb(${t.colour & 255}, ${(t.colour >> 8) & 255}, ${(t.colour >> 16) & 255})`;
+        ctx.fillStyle =
+            `rgb(${t.colour & 255}, ${(t.colour >> 8) & 255}, ${(t.colour >> 16) & 255})`;
         ctx.fillText(t.text, t.x, t.y + ascent);
     }
 
@@ -140,17 +145,18 @@
     // the step and have its frame drawn at once. The timer is the only record of whether the
     // animation runs.
     class MainView {
-        static kTickMs = 200;
+        static kTickMs = 200;  // the window's ANIM_TIMER_PERIOD
 
         constructor(form) {
-            const { root, controls } = buildForm(form, kMainIds);
+            const {root, controls} = buildForm(form, kMainIds);
             this.root = root;
             this.c = controls;
             this.core = null;
             this.step = 0;
             this.timer = null;
             this.c.showResultant.checked = true;
-            const on = (name, event, handler) => this.c[name].addEventListener(event, handler.bind(this));
+            const on = (name, event, handler) =>
+                this.c[name].addEventListener(event, handler.bind(this));
             on('start', 'click', this.start);
             on('stop', 'click', this.stop);
             on('next', 'click', this.next);
@@ -223,7 +229,8 @@
         document.getElementById('tabs').hidden = true;
         document.getElementById('views').hidden = true;
         const noscript = document.getElementById('needs');
-        if (!document.querySelector('p.needs')) noscript.insertAdjacentHTML('afterend', noscript.textContent);
+        if (!document.querySelector('p.needs'))
+            noscript.insertAdjacentHTML('afterend', noscript.textContent);
     }
 
     function main() {
@@ -233,23 +240,8 @@
             return;
         }
         // The explorer's tab joins here once it has a form of its own.
-        const views = { main: new MainView(forms.main) };
-        const titles = { main: forms.main.title };
-        const tabs = document.getElementById('tabs');
-        const holder = document.getElementById('views');
-        for (const [name, view] of Object.entries(views)) {
-            const tab = document.createElement('button');
-            tab.type = 'button';
-            tab.setAttribute('role', 'tab');
-            tab.id = `tab-${name}`;
-            tab.textContent = titles[name];
-            view.tab = tab;
-            view.root.setAttribute('role', 'tabpanel');
-            view.root.setAttribute('aria-labelledby', tab.id);
-            tabs.append(tab);
-            holder.append(view.root);
-        }
-
+        const views = {main: new MainView(forms.main)};
+        const titles = {main: forms.main.title};
         const selectView = (name) => {
             for (const [other, view] of Object.entries(views)) {
                 view.root.hidden = other !== name;
@@ -259,10 +251,21 @@
             document.title = titles[name];
             return views[name];
         };
-        for (const [name, view] of Object.entries(views)) view.tab.addEventListener('click', () => selectView(name));
+        for (const [name, view] of Object.entries(views)) {
+            view.tab = Object.assign(
+                document.createElement('button'),
+                {type: 'button', id: `tab-${name}`, textContent: titles[name]});
+            view.tab.setAttribute('role', 'tab');
+            view.tab.addEventListener('click', () => selectView(name));
+            view.root.setAttribute('role', 'tabpanel');
+            view.root.setAttribute('aria-labelledby', view.tab.id);
+            document.getElementById('tabs').append(view.tab);
+            document.getElementById('views').append(view.root);
+        }
 
-        const onText = (x, y, text, pixels, colour, opaque) => pendingTexts.push({ x, y, text, pixels, colour, opaque });
-        VeskModule({ onText }).then((core) => {
+        const onText = (x, y, text, pixels, colour, opaque) =>
+            pendingTexts.push({x, y, text, pixels, colour, opaque});
+        VeskModule({onText}).then((core) => {
             for (const view of Object.values(views)) view.attach(core);
             const follow = () => {
                 const address = readAddress(location.hash, views, core._PageMaxStep());
@@ -275,9 +278,10 @@
             const watchResolution = () => {
                 const query = matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
                 query.addEventListener('change', () => {
-                    for (const view of Object.values(views)) if (!view.root.hidden) view.draw();
+                    for (const view of Object.values(views))
+                        if (!view.root.hidden) view.draw();
                     watchResolution();
-                }, { once: true });
+                }, {once: true});
             };
             watchResolution();
         }, showNeeds);

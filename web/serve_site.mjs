@@ -2,9 +2,9 @@
 // the browser tests and the page benchmark too.
 //
 //   node serve_site.mjs SITE_DIR [PORT]      (PORT 0 picks a free one; default 8080)
-import { createServer } from 'node:http';
-import { readFile } from 'node:fs/promises';
-import { extname, join, resolve, sep } from 'node:path';
+import {readFile} from 'node:fs/promises';
+import {createServer} from 'node:http';
+import {extname, join, resolve, sep} from 'node:path';
 
 const kTypes = {
     '.html': 'text/html; charset=utf-8',
@@ -13,7 +13,8 @@ const kTypes = {
     '.png': 'image/png',
 };
 
-// Serves `dir` on 127.0.0.1:`port`, with `headers` on every answer; resolves to { origin, close() }.
+// Serves `dir` on 127.0.0.1:`port`, with `headers` on every answer; resolves to its origin and a
+// close().
 export async function serveSite(dir, port = 0, headers = {}) {
     const root = resolve(dir);
     const server = createServer(async (req, res) => {
@@ -25,7 +26,9 @@ export async function serveSite(dir, port = 0, headers = {}) {
                 return;
             }
             const body = await readFile(file);
-            res.writeHead(200, { ...headers, 'content-type': kTypes[extname(file)] ?? 'application/octet-stream' });
+            res.writeHead(
+                200,
+                {...headers, 'content-type': kTypes[extname(file)] ?? 'application/octet-stream'});
             res.end(body);
         } catch {
             res.writeHead(404).end();
@@ -50,11 +53,13 @@ if (import.meta.url === `file://${process.argv[1]}`) {
         console.error('usage: node serve_site.mjs SITE_DIR [PORT]');
         process.exit(2);
     }
-    serveSite(dir, Number(port)).then(
-        ({ origin }) => console.log(`vesk: serving ${dir} on ${origin.replace('127.0.0.1', 'localhost')}/ (Ctrl+C stops)`),
-        (e) => {
-            console.error(`vesk: cannot serve on port ${port}: ${e.message}`);
-            process.exit(1);
-        },
-    );
+    serveSite(dir, Number(port))
+        .then(
+            ({origin}) => console.log(`vesk: serving ${dir} on ${
+                origin.replace('127.0.0.1', 'localhost')}/ (Ctrl+C stops)`),
+            (e) => {
+                console.error(`vesk: cannot serve on port ${port}: ${e.message}`);
+                process.exit(1);
+            },
+        );
 }

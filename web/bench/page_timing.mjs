@@ -3,11 +3,11 @@
 // the core in WebAssembly (median of 1,000 frames, steps 0 to 72 in turn).
 //
 //   node web/bench/page_timing.mjs [LOADS]        (after scripts/build-web.sh; LOADS default 20)
-import { readdirSync, statSync } from 'node:fs';
-import { join } from 'node:path';
+import {readdirSync, statSync} from 'node:fs';
+import {join} from 'node:path';
 
-import { serveSite } from '../serve_site.mjs';
-import { siteDir, startBrowser } from '../tests/browser.mjs';
+import {serveSite} from '../serve_site.mjs';
+import {siteDir, startBrowser} from '../tests/browser.mjs';
 
 const loads = Number(process.argv[2] ?? 20);
 const median = (values) => {
@@ -18,7 +18,8 @@ const ms = (value) => `${value.toFixed(3)} ms`;
 
 const files = readdirSync(siteDir).map((name) => [name, statSync(join(siteDir, name)).size]);
 const total = files.reduce((sum, [, size]) => sum + size, 0);
-console.log(`site: ${total} bytes (${(total / 1024).toFixed(1)} KiB) in ${files.length} files: ` +
+console.log(
+    `site: ${total} bytes (${(total / 1024).toFixed(1)} KiB) in ${files.length} files: ` +
     files.map(([name, size]) => `${name} ${size}`).join(', '));
 
 const session = await startBrowser();
@@ -33,12 +34,15 @@ try {
         const ctx = await session.browser.newContext();
         const page = await ctx.newPage();
         await page.goto(`${session.origin}/index.html`);
-        await page.waitForFunction(() => performance.getEntriesByName('vesk-first-frame').length > 0);
-        const t = await page.evaluate(() => performance.getEntriesByName('vesk-first-frame')[0].startTime);
+        await page.waitForFunction(
+            () => performance.getEntriesByName('vesk-first-frame').length > 0);
+        const t = await page.evaluate(
+            () => performance.getEntriesByName('vesk-first-frame')[0].startTime);
         if (i > 0) firstFrame.push(t);  // the first load warms the server and the disk cache
         await ctx.close();
     }
-    console.log(`navigation to first drawn frame: median ${ms(median(firstFrame))} of ${loads} loads ` +
+    console.log(
+        `navigation to first drawn frame: median ${ms(median(firstFrame))} of ${loads} loads ` +
         `(min ${ms(Math.min(...firstFrame))}, max ${ms(Math.max(...firstFrame))})`);
 
     const ctx = await session.browser.newContext();
@@ -46,7 +50,7 @@ try {
     await page.goto(`${isolated.origin}/index.html`);
     const frames = await page.evaluate(async () => {
         const texts = [];
-        const core = await VeskModule({ onText: (...args) => texts.push(args) });
+        const core = await VeskModule({onText: (...args) => texts.push(args)});
         const times = [];
         for (let i = 0; i < 1000; ++i) {
             texts.length = 0;
@@ -54,9 +58,10 @@ try {
             core._DrawPageFrame(i % 73, 1, 1);
             times.push(performance.now() - start);
         }
-        return { times, isolated: crossOriginIsolated };
+        return {times, isolated: crossOriginIsolated};
     });
-    console.log(`one frame in WebAssembly: median ${ms(median(frames.times))} of 1000 ` +
+    console.log(
+        `one frame in WebAssembly: median ${ms(median(frames.times))} of 1000 ` +
         `(min ${ms(Math.min(...frames.times))}, max ${ms(Math.max(...frames.times))}; ` +
         `cross-origin isolated: ${frames.isolated})`);
     await ctx.close();

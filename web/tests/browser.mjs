@@ -1,39 +1,55 @@
 // Debian's chromium, headless, driven by Playwright; the site served from this machine.
-import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
-import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
-import { fileURLToPath, pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join, resolve} from 'node:path';
+import {fileURLToPath, pathToFileURL} from 'node:url';
+import {chromium} from 'playwright-core';
 
-import { serveSite } from '../serve_site.mjs';
+import {serveSite} from '../serve_site.mjs';
 
-export const siteDir = resolve(process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
+export const siteDir = resolve(
+    process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
 export const fileUrl = pathToFileURL(join(siteDir, 'index.html')).href;
-const vesRender = process.env.VESK_RENDER ?? fileURLToPath(new URL('../../build/dev/tools/vesk-render', import.meta.url));
+const vesRender = process.env.VESK_RENDER ??
+    fileURLToPath(new URL('../../build/dev/tools/vesk-render', import.meta.url));
 
-export const kChromiumArgs = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-    '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+export const kChromiumArgs = [
+    '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'
+];
 
 // A browser with a fresh profile of its own, and a server for the site; close() ends both.
 export async function startBrowser() {
-    const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: kChromiumArgs });
+    const browser =
+        await chromium.launch({executablePath: '/usr/bin/chromium', args: kChromiumArgs});
     const server = await serveSite(siteDir);
-    return { browser, origin: server.origin, close: async () => { await browser.close(); await server.close(); } };
+    return {
+        browser,
+        origin: server.origin,
+        close: async () => {
+            await browser.close();
+            await server.close();
+        }
+    };
 }
 
 // Opens the page at `url` in a context of its own and waits for its first frame. With `clock`, the
 // page's timers run only when the test moves the clock on. `errors` collects the page's exceptions.
-export async function openPage(browser, url, { clock = false, context = {} } = {}) {
-    const ctx = await browser.newContext({ viewport: { width: 1100, height: 760 }, ...context });
+export async function openPage(browser, url, {clock = false, context = {}} = {}) {
+    const ctx = await browser.newContext({viewport: {width: 1100, height: 760}, ...context});
     const page = await ctx.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
-    if (clock) await page.clock.install();
+    if (clock) await page.clock.install({time: 0});
     await page.goto(url);
     if (context.javaScriptEnabled !== false)
-        await until(page, () => document.getElementById('angle')?.value || document.querySelector('p.needs'));
-    return { page, errors, close: () => ctx.close() };
+        await until(
+            page,
+            () => document.getElementById('angle')?.value || document.querySelector('p.needs'));
+    // From here on the page's clock stands still between the test's moves.
+    if (clock) await page.clock.pauseAt(60000);
+    return {page, errors, close: () => ctx.close()};
 }
 
 // Waits for `condition` to hold in the page, polled from here: the page's own timers may be held.
@@ -44,14 +60,14 @@ export async function until(page, condition, arg) {
     }
 }
 
-export const readouts = (page) =>
-    page.evaluate(() => ['angle', 'amp-u', 'amp-v', 'amp-w'].map((id) => document.getElementById(id).value));
+export const readouts = (page) => page.evaluate(
+    () => ['angle', 'amp-u', 'amp-v', 'amp-w'].map((id) => document.getElementById(id).value));
 
 // The step the page shows, read off its phase-angle readout ("K*π/18=...").
 export const shownStep = async (page) => Number((await readouts(page))[0].split('*')[0]);
 
 export function render(args) {
-    return execFileSync(vesRender, args, { maxBuffer: 1 << 24 });
+    return execFileSync(vesRender, args, {maxBuffer: 1 << 24});
 }
 
 // The canvas's pixels that differ from vesk-render's PNG for `args`, outside the boxes of the texts
@@ -60,22 +76,29 @@ export async function differingPixels(page, args) {
     const dir = mkdtempSync(join(tmpdir(), 'vesk-web-'));
     render([...args, '-o', join(dir, 'frame.png')]);
     const png = readFileSync(join(dir, 'frame.png')).toString('base64');
-    rmSync(dir, { recursive: true });
-    const boxes = render([...args, '--format', 'trace']).toString().split('\n')
-        .filter((line) => line.startsWith('text '))
-        .map((line) => {
-            const [, x, y, ...words] = line.split(' ');
-            // No glyph of 12-pixel text is wider or taller than 12 pixels, nor reaches far below.
-            return [Number(x) - 2, Number(y) - 2, Number(x) + 12 * [...words.join(' ')].length + 2, Number(y) + 16];
-        });
-    return page.evaluate(async ({ png, boxes }) => {
+    rmSync(dir, {recursive: true});
+    const boxes = render([...args, '--format', 'trace'])
+                      .toString()
+                      .split('\n')
+                      .filter((line) => line.startsWith('text '))
+                      .map((line) => {
+                          const [, x, y, ...words] = line.split(' ');
+                          // No glyph of 12-pixel text is wider or taller than 12 pixels, nor
+                          // reaches far below.
+                          return [
+                              Number(x) - 2, Number(y) - 2,
+                              Number(x) + 12 * [...words.join(' ')].length + 2, Number(y) + 16
+                          ];
+                      });
+    return page.evaluate(async ({png, boxes}) => {
         const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
-        const bitmap = await createImageBitmap(new Blob([bytes]), { colorSpaceConversion: 'none' });
+        const bitmap = await createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none'});
         const ref = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
         ref.drawImage(bitmap, 0, 0);
         const want = ref.getImageData(0, 0, bitmap.width, bitmap.height).data;
         const canvas = document.getElementById('canvas');
-        if (canvas.width !== bitmap.width || canvas.height !== bitmap.height) return [`size ${canvas.width}x${canvas.height}`];
+        if (canvas.width !== bitmap.width || canvas.height !== bitmap.height)
+            return [`size ${canvas.width}x${canvas.height}`];
         const got = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
         const differing = [];
         for (let y = 0; y < canvas.height; ++y) {
@@ -83,9 +106,10 @@ export async function differingPixels(page, args) {
                 if (boxes.some(([l, t, r, b]) => x >= l && x < r && y >= t && y < b)) continue;
                 const i = 4 * (y * canvas.width + x);
                 if (got[i] !== want[i] || got[i + 1] !== want[i + 1] || got[i + 2] !== want[i + 2])
-                    differing.push(`(${x},${y}) ${got.slice(i, i + 3)} not ${want.slice(i, i + 3)}`);
+                    differing.push(
+                        `(${x},${y}) ${got.slice(i, i + 3)} not ${want.slice(i, i + 3)}`);
             }
         }
         return differing;
-    }, { png, boxes });
+    }, {png, boxes});
 }

@@ -2,39 +2,61 @@
 // opens a frame, the keyboard reaches every control in the window's order, and a browser that
 // cannot run the page says so.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import {after, before, test} from 'node:test';
 
-import { openPage, readouts, shownStep, startBrowser, until } from './browser.mjs';
+import {openPage, readouts, shownStep, startBrowser, until} from './browser.mjs';
 
 let session;
-before(async () => { session = await startBrowser(); });
+before(async () => {
+    session = await startBrowser();
+});
 after(() => session?.close());
 
-const open = (address = '', options) => openPage(session.browser, `${session.origin}/index.html${address}`, options);
+const open = (address = '', options) =>
+    openPage(session.browser, `${session.origin}/index.html${address}`, options);
 
 // Each step is a click on a control, or a number: that many milliseconds of the page's clock.
 const kSteps = [
-    { name: 'Next twice', steps: ['#next', '#next'], step: 2 },
-    { name: 'Previous at 0 stays at 0', steps: ['#prev'], step: 0 },
-    { name: 'Previous goes back one', address: '#step=5', steps: ['#prev'], step: 4 },
-    { name: 'Next after 72 wraps to 0', address: '#step=72', steps: ['#next'], step: 0 },
-    { name: 'Start goes to 0, then five steps a second', address: '#step=9', steps: ['#start', 1000], step: 5 },
-    { name: 'Stop holds the step', steps: ['#start', 600, '#stop', 1000], step: 3 },
-    { name: 'the animation wraps after 72', steps: ['#start', 73 * 200], step: 0 },
-    { name: 'Reset keeps a running animation running', steps: ['#start', 600, '#reset', 400], step: 2 },
-    { name: 'Reset leaves a stopped one stopped', steps: ['#next', '#next', '#reset', 1000], step: 0 },
-    { name: 'Next stops the animation', steps: ['#start', 400, '#next', 1000], step: 3 },
-    { name: 'Previous stops the animation', steps: ['#start', 600, '#prev', 1000], step: 2 },
-    { name: 'Start while running starts again at 0', steps: ['#start', 600, '#start', 200], step: 1 },
-    { name: 'the check box keeps the step and the timer', steps: ['#start', 400, '#show-resultant', 200], step: 3 },
+    {name: 'Next twice', steps: ['#next', '#next'], step: 2},
+    {name: 'Previous at 0 stays at 0', steps: ['#prev'], step: 0},
+    {name: 'Previous goes back one', address: '#step=5', steps: ['#prev'], step: 4},
+    {name: 'Next after 72 wraps to 0', address: '#step=72', steps: ['#next'], step: 0},
+    {
+        name: 'Start goes to 0, then five steps a second',
+        address: '#step=9',
+        steps: ['#start', 1000],
+        step: 5
+    },
+    {name: 'Stop holds the step', steps: ['#start', 600, '#stop', 1000], step: 3},
+    {name: 'the animation wraps after 72', steps: ['#start', 73 * 200], step: 0},
+    {
+        name: 'Reset keeps a running animation running',
+        steps: ['#start', 600, '#reset', 400],
+        step: 2
+    },
+    {
+        name: 'Reset leaves a stopped one stopped',
+        steps: ['#next', '#next', '#reset', 1000],
+        step: 0
+    },
+    {name: 'Next stops the animation', steps: ['#start', 400, '#next', 1000], step: 3},
+    {name: 'Previous stops the animation', steps: ['#start', 600, '#prev', 1000], step: 2},
+    {name: 'Start while running starts again at 0', steps: ['#start', 600, '#start', 200], step: 1},
+    {
+        name: 'the check box keeps the step and the timer',
+        steps: ['#start', 400, '#show-resultant', 200],
+        step: 3
+    },
 ];
 
 for (const c of kSteps) {
     test(`steps: ${c.name}`, async () => {
-        const { page, errors, close } = await open(c.address, { clock: true });
+        const {page, errors, close} = await open(c.address, {clock: true});
         for (const s of c.steps) {
-            if (typeof s === 'number') await page.clock.runFor(s);
-            else await page.click(s);
+            if (typeof s === 'number')
+                await page.clock.runFor(s);
+            else
+                await page.click(s);
         }
         assert.equal(await shownStep(page), c.step);
         assert.deepEqual(errors, []);
@@ -43,18 +65,21 @@ for (const c of kSteps) {
 }
 
 test('the readouts after Next, Next, and where a phase crosses zero from either side', async () => {
-    const { page, close } = await open();
+    const {page, close} = await open();
     await page.click('#next');
     await page.click('#next');
     assert.deepEqual(await readouts(page), ['2*π/18=20°', '0.94', '-0.17', '-0.77']);
     // Links to other frames of the open page.
     const kLinks = [
-        { step: 9, readouts: ['9*π/18=90°', '-0.00', '0.87', '-0.87'] },
-        { step: 27, readouts: ['27*π/18=270°', '0.00', '-0.87', '0.87'] },
+        {step: 9, readouts: ['9*π/18=90°', '-0.00', '0.87', '-0.87']},
+        {step: 27, readouts: ['27*π/18=270°', '0.00', '-0.87', '0.87']},
     ];
     for (const link of kLinks) {
-        await page.evaluate((s) => { location.hash = `step=${s}`; }, link.step);
-        await until(page, (s) => document.getElementById('angle').value.startsWith(`${s}*`), link.step);
+        await page.evaluate((s) => {
+            location.hash = `step=${s}`;
+        }, link.step);
+        await until(
+            page, (s) => document.getElementById('angle').value.startsWith(`${s}*`), link.step);
         assert.deepEqual(await readouts(page), link.readouts);
     }
     assert.equal(await page.$eval('#amp-u', (e) => e.readOnly), true);
@@ -62,20 +87,20 @@ test('the readouts after Next, Next, and where a phase crosses zero from either 
 });
 
 const kAddresses = [
-    { address: '#step=9&resultant=0', step: 9, resultant: false },
-    { address: '#view=main&step=72&resultant=1', step: 72, resultant: true },
-    { address: '#step=73', step: 0, resultant: true },
-    { address: '#step=-1', step: 0, resultant: true },
-    { address: '#step=9.5&resultant=no', step: 0, resultant: true },
-    { address: '#step=1e1', step: 0, resultant: true },
-    { address: '#step=%E0%A4%A&resultant=%', step: 0, resultant: true },
-    { address: '#view=nowhere&step=3', step: 3, resultant: true },
-    { address: '#step=constructor&view=__proto__', step: 0, resultant: true },
+    {address: '#step=9&resultant=0', step: 9, resultant: false},
+    {address: '#view=main&step=72&resultant=1', step: 72, resultant: true},
+    {address: '#step=73', step: 0, resultant: true},
+    {address: '#step=-1', step: 0, resultant: true},
+    {address: '#step=9.5&resultant=no', step: 0, resultant: true},
+    {address: '#step=1e1', step: 0, resultant: true},
+    {address: '#step=%E0%A4%A&resultant=%', step: 0, resultant: true},
+    {address: '#view=nowhere&step=3', step: 3, resultant: true},
+    {address: '#step=constructor&view=__proto__', step: 0, resultant: true},
 ];
 
 for (const c of kAddresses) {
     test(`address ${c.address}`, async () => {
-        const { page, errors, close } = await open(c.address);
+        const {page, errors, close} = await open(c.address);
         assert.equal(await shownStep(page), c.step);
         assert.equal(await page.isChecked('#show-resultant'), c.resultant);
         assert.equal(await page.isVisible('#canvas'), true);
@@ -84,35 +109,43 @@ for (const c of kAddresses) {
     });
 }
 
-test('Tab goes through the controls in the window order; Enter and Space press the focused one', async () => {
-    const { page, close } = await open('', { clock: true });
-    await page.focus('#start');
-    const order = ['start'];
-    for (let i = 0; i < 9; ++i) {
-        await page.keyboard.press('Tab');
-        order.push(await page.evaluate(() => document.activeElement.id));
-    }
-    assert.deepEqual(order, ['start', 'next', 'reset', 'stop', 'angle', 'amp-u', 'amp-v', 'amp-w', 'show-resultant', 'prev']);
-    await page.focus('#next');
-    await page.keyboard.press('Enter');
-    await page.keyboard.press('Space');
-    assert.equal(await shownStep(page), 2);
-    await page.focus('#show-resultant');
-    await page.keyboard.press('Space');
-    assert.equal(await page.isChecked('#show-resultant'), false);
-    await page.focus('#start');
-    await page.keyboard.press('Enter');
-    await page.clock.runFor(400);
-    assert.equal(await shownStep(page), 2);
-    await close();
-});
+test(
+    'Tab goes through the controls in the window order; Enter and Space press the focused one',
+    async () => {
+        const {page, close} = await open('', {clock: true});
+        await page.focus('#start');
+        const order = ['start'];
+        for (let i = 0; i < 9; ++i) {
+            await page.keyboard.press('Tab');
+            order.push(await page.evaluate(() => document.activeElement.id));
+        }
+        assert.deepEqual(order, [
+            'start', 'next', 'reset', 'stop', 'angle', 'amp-u', 'amp-v', 'amp-w', 'show-resultant',
+            'prev'
+        ]);
+        await page.focus('#next');
+        await page.keyboard.press('Enter');
+        await page.keyboard.press('Space');
+        assert.equal(await shownStep(page), 2);
+        await page.focus('#show-resultant');
+        await page.keyboard.press('Space');
+        assert.equal(await page.isChecked('#show-resultant'), false);
+        await page.focus('#start');
+        await page.keyboard.press('Enter');
+        await page.clock.runFor(400);
+        assert.equal(await shownStep(page), 2);
+        await close();
+    });
 
-test("the window's words and title", async () => {
-    const { page, close } = await open();
-    const texts = await page.$$eval('#start, #stop, #next, #prev, #reset', (els) => els.map((e) => e.textContent));
+test('the window\'s words and title', async () => {
+    const {page, close} = await open();
+    const texts = await page.$$eval(
+        '#start, #stop, #next, #prev, #reset', (els) => els.map((e) => e.textContent));
     assert.deepEqual(texts, ['开始', '下一步', '重置', '停止', '前一步']);
     assert.equal(await page.title(), '三相交流异步电动机定子旋转磁场形成');
-    assert.match(await page.textContent('.window'), /显示合成磁动势.*F\(x,t\)=3\/2\*Fp\*cos\(ωt-α\)/s);
+    assert.match(
+        await page.textContent('.window'),
+        /显示合成磁动势.*F\(x,t\)=3\/2\*Fp\*cos\(ωt-α\)/s);
     await close();
 });
 
@@ -128,8 +161,13 @@ test('the page loads nothing but its own files', async () => {
 });
 
 const kCannotRun = [
-    { name: 'without scripts', context: { javaScriptEnabled: false } },
-    { name: 'without WebAssembly', init: () => { delete globalThis.WebAssembly; } },
+    {name: 'without scripts', context: {javaScriptEnabled: false}},
+    {
+        name: 'without WebAssembly',
+        init: () => {
+            delete globalThis.WebAssembly;
+        }
+    },
 ];
 
 for (const c of kCannotRun) {
