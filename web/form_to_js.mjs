@@ -33,14 +33,14 @@ function properties(body) {
         const [, name, value] = m;
         const rect = value.match(
             /<rect>\s*<x>(-?\d+)<\/x>\s*<y>(-?\d+)<\/y>\s*<width>(\d+)<\/width>\s*<height>(\d+)<\/height>\s*<\/rect>/);
-        const string = value.match(/<string>([\s\S]*?)<\/string>/);
+        const string = value.match(/<string(?:\s[^>]*[^/])?>([\s\S]*?)<\/string>/);
         const bool = value.match(/<bool>(true|false)<\/bool>/);
         const set = value.match(/<set>([^<]*)<\/set>/);
         if (rect)
             props[name] = rect.slice(1, 5).map(Number);
         else if (string)
             props[name] = decode(string[1]);
-        else if (value.includes('<string/>'))
+        else if (/<string(\s[^>]*)?\/>/.test(value))
             props[name] = '';
         else if (bool)
             props[name] = bool[1] === 'true';

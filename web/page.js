@@ -92,11 +92,6 @@
         return address;
     }
 
-    // Device pixels per pixel of the picture: whole multiples only, as on the desktop.
-    function pixelScale() {
-        return Math.max(1, Math.floor(window.devicePixelRatio || 1));
-    }
-
     // The texts of the frame being drawn, handed over by the core; written after its pixels.
     let pendingTexts = [];
 
@@ -117,9 +112,9 @@
 
     // Draws the frame of `step` into `canvas` and returns its four readouts.
     function drawFrame(core, canvas, step, showResultant) {
-        const scale = pixelScale();
         pendingTexts = [];
-        const complete = core._DrawPageFrame(step, showResultant ? 1 : 0, scale) === 1;
+        const complete =
+            core._DrawPageFrame(step, showResultant ? 1 : 0, window.devicePixelRatio || 1) === 1;
         const readouts = [0, 1, 2, 3].map((i) => core.UTF8ToString(core._FrameReadout(i)));
         const ctx = canvas.getContext('2d');
         if (!complete) {
@@ -135,6 +130,7 @@
         }
         const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, core._FramePixels(), w * h * 4);
         ctx.putImageData(new ImageData(bytes, w, h), 0, 0);
+        const scale = core._FrameScale();
         ctx.setTransform(scale, 0, 0, scale, 0, 0);
         for (const t of pendingTexts) writeText(ctx, t);
         ctx.setTransform(1, 0, 0, 1, 0, 0);

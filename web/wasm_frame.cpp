@@ -6,6 +6,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -21,8 +22,9 @@ EM_JS(void, QueuePageText, (int x, int y, const char* text, int pixels, unsigned
 
 namespace {
 
-// The largest pixel scale drawn: a 4x frame is 8 MB, and no screen needs more.
-constexpr int kMaxScale = 4;
+// The largest pixel scale drawn: a 4x frame is 20 MB, and no screen needs more.
+constexpr double kMaxScale = 4;
+using Scale = decltype(FrameInputs::scale);
 
 class PageTextPainter : public TextPainter {
   public:
@@ -55,14 +57,17 @@ extern "C" {
 // The last step before the animation wraps to 0.
 EMSCRIPTEN_KEEPALIVE int PageMaxStep() { return MAX_STEP; }
 
-// Draws the frame of `step` (0 to MAX_STEP; anything else draws step 0) at `scale` device pixels
-// per pixel (1 to kMaxScale). Returns 1, or 0 when the frame was abandoned and nothing is kept.
-EMSCRIPTEN_KEEPALIVE int DrawPageFrame(int step, int showResultant, int scale) {
-    if (step < 0 || step > MAX_STEP) step = 0;
-    scale = std::clamp(scale, 1, kMaxScale);
-    RasterDc dc(kCanvasWidth, kCanvasHeight, scale, std::make_unique<PageTextPainter>());
-    const FrameResult result =
-        DrawFrame({step, kCanvasWidth, kCanvasHeight, showResultant != 0, scale}, dc);
+// Draws the frame of `step` (0 to MAX_STEP; anything else draws step 0) for a screen of
+// `devicePixelRatio` device pixels per pixel, up to kMaxScale; the raster takes from it the scales
+// it draws at. Returns 1, or 0 when the frame was abandoned and no pixels are kept.
+EMSCRIPTEN_KEEPALIVE int DrawPageFrame(int step, int showResultant, double devicePixelRatio) {
+    FrameInputs inputs;
+    inputs.step = step >= 0 && step <= MAX_STEP ? step : 0;
+    inputs.showResultant = showResultant != 0;
+    inputs.scale = static_cast<Scale>(
+        std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, kMaxScale) : 1.0);
+    RasterDc dc(inputs.width, inputs.height, inputs.scale, std::make_unique<PageTextPainter>());
+    const FrameResult result = DrawFrame(inputs, dc);
     g_frame.readouts = result.readouts;
     if (!result.complete) {
         g_frame.pixels = PixelBuffer{};
@@ -76,6 +81,8 @@ EMSCRIPTEN_KEEPALIVE int DrawPageFrame(int step, int showResultant, int scale) {
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* FramePixels() { return g_frame.pixels.pixels.data(); }
 EMSCRIPTEN_KEEPALIVE int FrameWidth() { return g_frame.pixels.width; }
 EMSCRIPTEN_KEEPALIVE int FrameHeight() { return g_frame.pixels.height; }
+// Device pixels per pixel of the picture, each way.
+EMSCRIPTEN_KEEPALIVE double FrameScale() { return static_cast<double>(g_frame.pixels.scale); }
 
 // 0: phase angle, 1 to 3: the U, V and W amplitudes.
 EMSCRIPTEN_KEEPALIVE const char* FrameReadout(int which) {

@@ -145,7 +145,7 @@ test('the window\'s words and title', async () => {
     assert.equal(await page.title(), '三相交流异步电动机定子旋转磁场形成');
     assert.match(
         await page.textContent('.window'),
-        /显示合成磁动势.*F\(x,t\)=3\/2\*Fp\*cos\(ωt-α\)/s);
+        /显示合成磁动势.*Fux=Fp\*cos\(ωt\)\*cosα.*F\(x,t\)=3\/2\*Fp\*cos\(ωt-α\)/s);
     await close();
 });
 
