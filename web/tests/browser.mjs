@@ -11,10 +11,10 @@ import {serveSite} from '../serve_site.mjs';
 export const siteDir = resolve(
     process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
 export const fileUrl = pathToFileURL(join(siteDir, 'index.html')).href;
-const vesRender = process.env.VESK_RENDER ??
+const veskRender = process.env.VESK_RENDER ??
     fileURLToPath(new URL('../../build/dev/tools/vesk-render', import.meta.url));
 
-export const kChromiumArgs = [
+const kChromiumArgs = [
     '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
     '--disable-background-networking', '--disable-component-update', '--disable-sync'
 ];
@@ -66,30 +66,17 @@ export const readouts = (page) => page.evaluate(
 // The step the page shows, read off its phase-angle readout ("K*π/18=...").
 export const shownStep = async (page) => Number((await readouts(page))[0].split('*')[0]);
 
-export function render(args) {
-    return execFileSync(vesRender, args, {maxBuffer: 1 << 24});
-}
-
 // The canvas's pixels that differ from vesk-render's PNG for `args`, outside the boxes of the texts
 // its trace lists (where the page writes with the browser's fonts and the desktop with Qt's).
 export async function differingPixels(page, args) {
     const dir = mkdtempSync(join(tmpdir(), 'vesk-web-'));
-    render([...args, '-o', join(dir, 'frame.png')]);
+    execFileSync(veskRender, [...args, '-o', join(dir, 'frame.png')]);
     const png = readFileSync(join(dir, 'frame.png')).toString('base64');
     rmSync(dir, {recursive: true});
-    const boxes = render([...args, '--format', 'trace'])
-                      .toString()
-                      .split('\n')
-                      .filter((line) => line.startsWith('text '))
-                      .map((line) => {
-                          const [, x, y, ...words] = line.split(' ');
-                          // No glyph of 12-pixel text is wider or taller than 12 pixels, nor
-                          // reaches far below.
-                          return [
-                              Number(x) - 2, Number(y) - 2,
-                              Number(x) + 12 * [...words.join(' ')].length + 2, Number(y) + 16
-                          ];
-                      });
+    const trace = execFileSync(veskRender, [...args, '--format', 'trace']).toString();
+    // No glyph of 12-pixel text is wider or taller than 12 pixels, nor reaches far below.
+    const boxes = [...trace.matchAll(/^text (\d+) (\d+) (.*)$/gm)].map(
+        ([, x, y, text]) => [x - 2, y - 2, Number(x) + 12 * [...text].length + 2, Number(y) + 16]);
     return page.evaluate(async ({png, boxes}) => {
         const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
         const bitmap = await createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none'});
