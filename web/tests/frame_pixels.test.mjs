@@ -11,33 +11,28 @@ before(async () => {
 });
 after(() => session?.close());
 
+// Rows: name, address, clicks, vesk-render's options for the same frame, and whether the page is
+// opened from disk rather than from a server.
 const kCases = [
-    {name: 'Next, Next', clicks: ['#next', '#next'], render: ['--step', '2']},
-    {
-        name: 'Next, Next, check box off',
-        clicks: ['#next', '#next', '#show-resultant'],
-        render: ['--step', '2', '--no-resultant']
-    },
-    {
-        name: 'check box off and on again',
-        address: '#step=2',
-        clicks: ['#show-resultant', '#show-resultant'],
-        render: ['--step', '2']
-    },
-    {
-        name: 'address at a -0.00 readout',
-        address: '#step=9&resultant=0',
-        render: ['--step', '9', '--no-resultant']
-    },
-    {name: 'last step, from disk', fromDisk: true, address: '#step=72', render: ['--step', '72']},
+    ['Next, Next', '', ['#next', '#next'], ['--step', '2']],
+    [
+        'Next, Next, check box off', '', ['#next', '#next', '#show-resultant'],
+        ['--step', '2', '--no-resultant']
+    ],
+    [
+        'check box off and on again', '#step=2', ['#show-resultant', '#show-resultant'],
+        ['--step', '2']
+    ],
+    ['address at a -0.00 readout', '#step=9&resultant=0', [], ['--step', '9', '--no-resultant']],
+    ['last step', '#step=72', [], ['--step', '72'], true],
 ];
 
-for (const c of kCases) {
-    test(`frame equals vesk-render: ${c.name}`, async () => {
-        const url = c.fromDisk ? fileUrl : `${session.origin}/index.html`;
-        const {page, errors, close} = await openPage(session.browser, url + (c.address ?? ''));
-        for (const selector of c.clicks ?? []) await page.click(selector);
-        const differing = await differingPixels(page, c.render);
+for (const [name, address, clicks, options, fromDisk] of kCases) {
+    test(`frame equals vesk-render: ${name}${fromDisk ? ', from disk' : ''}`, async () => {
+        const url = (fromDisk ? fileUrl : `${session.origin}/index.html`) + address;
+        const {page, errors, close} = await openPage(session.browser, url);
+        for (const selector of clicks) await page.click(selector);
+        const differing = await differingPixels(page, options);
         assert.deepEqual(differing.slice(0, 5), [], `${differing.length} pixels differ`);
         assert.deepEqual(errors, []);
         await close();

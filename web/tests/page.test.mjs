@@ -15,50 +15,29 @@ after(() => session?.close());
 const open = (address = '', options) =>
     openPage(session.browser, `${session.origin}/index.html${address}`, options);
 
-// Each step is a click on a control, or a number: that many milliseconds of the page's clock.
+// Rows: name, address, clicks and milliseconds of the page's clock, the step shown after them.
 const kSteps = [
-    {name: 'Next twice', steps: ['#next', '#next'], step: 2},
-    {name: 'Previous at 0 stays at 0', steps: ['#prev'], step: 0},
-    {name: 'Previous goes back one', address: '#step=5', steps: ['#prev'], step: 4},
-    {name: 'Next after 72 wraps to 0', address: '#step=72', steps: ['#next'], step: 0},
-    {
-        name: 'Start goes to 0, then five steps a second',
-        address: '#step=9',
-        steps: ['#start', 1000],
-        step: 5
-    },
-    {name: 'Stop holds the step', steps: ['#start', 600, '#stop', 1000], step: 3},
-    {name: 'the animation wraps after 72', steps: ['#start', 73 * 200], step: 0},
-    {
-        name: 'Reset keeps a running animation running',
-        steps: ['#start', 600, '#reset', 400],
-        step: 2
-    },
-    {
-        name: 'Reset leaves a stopped one stopped',
-        steps: ['#next', '#next', '#reset', 1000],
-        step: 0
-    },
-    {name: 'Next stops the animation', steps: ['#start', 400, '#next', 1000], step: 3},
-    {name: 'Previous stops the animation', steps: ['#start', 600, '#prev', 1000], step: 2},
-    {name: 'Start while running starts again at 0', steps: ['#start', 600, '#start', 200], step: 1},
-    {
-        name: 'the check box keeps the step and the timer',
-        steps: ['#start', 400, '#show-resultant', 200],
-        step: 3
-    },
+    ['Next twice', '', ['#next', '#next'], 2],
+    ['Previous at 0 stays at 0', '', ['#prev'], 0],
+    ['Previous goes back one', '#step=5', ['#prev'], 4],
+    ['Next after 72 wraps to 0', '#step=72', ['#next'], 0],
+    ['Start goes to 0, then five steps a second', '#step=9', ['#start', 1000], 5],
+    ['Stop holds the step', '', ['#start', 600, '#stop', 1000], 3],
+    ['the animation wraps after 72', '', ['#start', 73 * 200], 0],
+    ['Reset keeps a running animation running', '', ['#start', 600, '#reset', 400], 2],
+    ['Reset leaves a stopped one stopped', '', ['#next', '#next', '#reset', 1000], 0],
+    ['Next stops the animation', '', ['#start', 400, '#next', 1000], 3],
+    ['Previous stops the animation', '', ['#start', 600, '#prev', 1000], 2],
+    ['Start while running starts again at 0', '', ['#start', 600, '#start', 200], 1],
+    ['the check box keeps step and timer', '', ['#start', 400, '#show-resultant', 200], 3],
 ];
 
-for (const c of kSteps) {
-    test(`steps: ${c.name}`, async () => {
-        const {page, errors, close} = await open(c.address, {clock: true});
-        for (const s of c.steps) {
-            if (typeof s === 'number')
-                await page.clock.runFor(s);
-            else
-                await page.click(s);
-        }
-        assert.equal(await shownStep(page), c.step);
+for (const [name, address, moves, step] of kSteps) {
+    test(`steps: ${name}`, async () => {
+        const {page, errors, close} = await open(address, {clock: true});
+        for (const move of moves)
+            await (typeof move === 'number' ? page.clock.runFor(move) : page.click(move));
+        assert.equal(await shownStep(page), step);
         assert.deepEqual(errors, []);
         await close();
     });
