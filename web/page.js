@@ -235,6 +235,10 @@
             showNeeds();
             return;
         }
+        // Compiled while the page is laid out.
+        const onText = (x, y, text, pixels, colour, opaque) =>
+            pendingTexts.push({x, y, text, pixels, colour, opaque});
+        const coreReady = VeskModule({onText});
         // The explorer's tab joins here once it has a form of its own.
         const views = {main: new MainView(forms.main)};
         const titles = {main: forms.main.title};
@@ -259,9 +263,7 @@
             document.getElementById('views').append(view.root);
         }
 
-        const onText = (x, y, text, pixels, colour, opaque) =>
-            pendingTexts.push({x, y, text, pixels, colour, opaque});
-        VeskModule({onText}).then((core) => {
+        coreReady.then((core) => {
             for (const view of Object.values(views)) view.attach(core);
             const follow = () => {
                 const address = readAddress(location.hash, views, core._PageMaxStep());
