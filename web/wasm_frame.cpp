@@ -25,6 +25,7 @@ namespace {
 
 // The largest pixel scale drawn: a 4x frame is 20 MB, and no screen needs more.
 constexpr double kMaxScale = 4;
+// The scales the raster draws at: whole multiples, or finer steps where the core has them.
 using Scale = decltype(FrameInputs::scale);
 
 class PageTextPainter : public TextPainter {
