@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need, and only the missing ones.
+# Installs the Debian packages that building, testing and running need, and only the missing ones;
+# then the browser tests' Playwright, as web/package-lock.json pins it, unless it is there already.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
     cmake ninja-build g++ pkg-config
@@ -9,6 +11,7 @@ packages=(
     fonts-noto-cjk fonts-arphic-uming fonts-liberation2 fontconfig
     xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
+    emscripten chromium
 )
 
 missing=()
@@ -16,17 +19,28 @@ for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
     [ "$status" = "install ok installed" ] || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# npm comes with node where node is not Debian's own.
+command -v npm >/dev/null || missing+=(npm)
 
-echo "Installing missing packages: ${missing[*]}"
-if [ "$(id -u)" -eq 0 ]; then
-    run=()
-elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
-    run=(sudo)
-else
-    echo "error: cannot install packages (not root and no sudo); please install: ${missing[*]}" >&2
-    exit 1
+install_packages() {
+    echo "Installing missing packages: ${missing[*]}"
+    if [ "$(id -u)" -eq 0 ]; then
+        run=()
+    elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
+        run=(sudo)
+    else
+        echo "error: cannot install packages (not root and no sudo); please install: ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    "${run[@]}" apt-get update -qq
+    "${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+[ ${#missing[@]} -eq 0 ] || install_packages
+
+# The lock file that the installed node_modules came from is kept beside them.
+if ! cmp -s web/package-lock.json web/node_modules/.installed-package-lock.json; then
+    echo "Installing the browser tests' npm packages (npm ci in web/)"
+    (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    cp web/package-lock.json web/node_modules/.installed-package-lock.json
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${run[@]}" apt-get update -qq
-"${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,102 @@
+// Debian's chromium, headless, driven by Playwright; the site served from this machine.
+import {execFileSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join, resolve} from 'node:path';
+import {fileURLToPath, pathToFileURL} from 'node:url';
+import {chromium} from 'playwright-core';
+
+import {serveSite} from '../serve_site.mjs';
+
+export const siteDir = resolve(
+    process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
+export const fileUrl = pathToFileURL(join(siteDir, 'index.html')).href;
+const veskRender = process.env.VESK_RENDER ??
+    fileURLToPath(new URL('../../build/dev/tools/vesk-render', import.meta.url));
+
+const kChromiumArgs = [
+    '--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--disable-background-networking', '--disable-component-update', '--disable-sync'
+];
+
+// A browser with a fresh profile of its own, and a server for the site; close() ends both.
+export async function startBrowser() {
+    const browser =
+        await chromium.launch({executablePath: '/usr/bin/chromium', args: kChromiumArgs});
+    const server = await serveSite(siteDir);
+    return {
+        browser,
+        origin: server.origin,
+        close: async () => {
+            await browser.close();
+            await server.close();
+        }
+    };
+}
+
+// Opens the page at `url` in a context of its own and waits for its first frame. With `clock`, the
+// page's timers run only when the test moves the clock on. `errors` collects the page's exceptions.
+export async function openPage(browser, url, {clock = false, context = {}} = {}) {
+    const ctx = await browser.newContext({viewport: {width: 1100, height: 760}, ...context});
+    const page = await ctx.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e.message));
+    if (clock) await page.clock.install({time: 0});
+    await page.goto(url);
+    if (context.javaScriptEnabled !== false)
+        await until(
+            page,
+            () => document.getElementById('angle')?.value || document.querySelector('p.needs'));
+    // From here on the page's clock stands still between the test's moves.
+    if (clock) await page.clock.pauseAt(60000);
+    return {page, errors, close: () => ctx.close()};
+}
+
+// Waits for `condition` to hold in the page, polled from here: the page's own timers may be held.
+export async function until(page, condition, arg) {
+    for (const end = Date.now() + 10000; !(await page.evaluate(condition, arg));) {
+        if (Date.now() > end) throw new Error(`timed out waiting for ${condition}`);
+        await new Promise((done) => setTimeout(done, 10));
+    }
+}
+
+export const readouts = (page) => page.evaluate(
+    () => ['angle', 'amp-u', 'amp-v', 'amp-w'].map((id) => document.getElementById(id).value));
+
+// The step the page shows, read off its phase-angle readout ("K*π/18=...").
+export const shownStep = async (page) => Number((await readouts(page))[0].split('*')[0]);
+
+// The canvas's pixels that differ from vesk-render's PNG for `args`, outside the boxes of the texts
+// its trace lists (where the page writes with the browser's fonts and the desktop with Qt's).
+export async function differingPixels(page, args) {
+    const dir = mkdtempSync(join(tmpdir(), 'vesk-web-'));
+    execFileSync(veskRender, [...args, '-o', join(dir, 'frame.png')]);
+    const png = readFileSync(join(dir, 'frame.png')).toString('base64');
+    rmSync(dir, {recursive: true});
+    const trace = execFileSync(veskRender, [...args, '--format', 'trace']).toString();
+    // No glyph of 12-pixel text is wider or taller than 12 pixels, nor reaches far below.
+    const boxes = [...trace.matchAll(/^text (\d+) (\d+) (.*)$/gm)].map(
+        ([, x, y, text]) => [x - 2, y - 2, Number(x) + 12 * [...text].length + 2, Number(y) + 16]);
+    return page.evaluate(async ({png, boxes}) => {
+        const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+        const bitmap = await createImageBitmap(new Blob([bytes]), {colorSpaceConversion: 'none'});
+        const ref = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+        ref.drawImage(bitmap, 0, 0);
+        const want = ref.getImageData(0, 0, bitmap.width, bitmap.height).data;
+        const canvas = document.getElementById('canvas');
+        if (canvas.width !== bitmap.width || canvas.height !== bitmap.height)
+            return [`size ${canvas.width}x${canvas.height}`];
+        const got = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        const differing = [];
+        for (let y = 0; y < canvas.height; ++y) {
+            for (let x = 0; x < canvas.width; ++x) {
+                if (boxes.some(([l, t, r, b]) => x >= l && x < r && y >= t && y < b)) continue;
+                const i = 4 * (y * canvas.width + x);
+                if (got[i] !== want[i] || got[i + 1] !== want[i + 1] || got[i + 2] !== want[i + 2])
+                    differing.push(
+                        `(${x},${y}) ${got.slice(i, i + 3)} not ${want.slice(i, i + 3)}`);
+            }
+        }
+        return differing;
+    }, {png, boxes});
+}
