@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include "explorer_frame.h"
 #include "frame.h"
 #include "gdi_surface.h"
 
@@ -31,3 +32,4 @@ class SvgDc : public GdiSurface {
 
 // The frame of `inputs` as SVG; false when it could not be written to `device`.
 bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device);
+bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device);

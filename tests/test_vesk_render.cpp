@@ -2,12 +2,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include "explorer_frame.h"
 #include "frame.h"
 #include "raster_image.h"
 
@@ -118,6 +120,105 @@ TEST_F(VeskRender, VersionAndHelp) {
     EXPECT_TRUE(help.out.contains("--size WxH"));
 }
 
+// ---- the explorer ---------------------------------------------------------------------------
+
+ExplorerInputs Explorer(const Supply& supply, int step, int width = 1024, int height = 768) {
+    ExplorerInputs in;
+    in.supply = supply;
+    in.step = step;
+    in.width = width;
+    in.height = height;
+    return in;
+}
+
+TEST_F(VeskRender, ExplorerTraceOfAnOpenPhase) {
+    const Outcome run =
+        Render({"--view", "explorer", "--preset", "open-u", "--step", "3", "--format", "trace"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        run.out.contains("readout positive 0.75\nreadout negative 0.75\n"
+                         "readout rotation pulsating\n"));
+    EXPECT_EQ(run.out.toStdString(), TraceExplorerFrame(Explorer(PresetSupply(Preset::OpenU), 3)));
+}
+
+TEST_F(VeskRender, ExplorerPngAtItsOwnSize) {
+    const Outcome run = Render({"--view", "explorer", "--preset", "unbalanced", "--offsets",
+                                "0,-30,30", "--step", "7", "-o", Path("e.png")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    Supply supply = PresetSupply(Preset::Unbalanced);
+    supply.offset = {0, -30, 30};
+    EXPECT_EQ(QImage(Path("e.png")).convertToFormat(QImage::Format_RGB32),
+              RasterExplorerFrame(Explorer(supply, 7)));
+}
+
+// The options given override the preset's values, in any order.
+struct OverrideCase {
+    const char* name;
+    QStringList args;
+    Supply supply;
+};
+
+class ExplorerOverrides : public ::testing::TestWithParam<OverrideCase> {};
+
+TEST_P(ExplorerOverrides, DrawTheSupplyTheyDescribe) {
+    const Outcome run = Render(QStringList{"--view", "explorer", "--step", "4"} + GetParam().args);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), TraceExplorerFrame(Explorer(GetParam().supply, 4)));
+}
+
+Supply OpenWithNeutral(int phase) {
+    Supply s;
+    s.openPhase = phase;
+    s.neutral = true;
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExplorerOverrides,
+    ::testing::Values(OverrideCase{"AmplitudesOverThePreset",
+                                   {"--amplitudes", "1,1,1", "--preset", "unbalanced"},
+                                   PresetSupply(Preset::Balanced)},
+                      OverrideCase{"SequenceOverThePreset",
+                                   {"--preset", "reversed", "--sequence", "positive"},
+                                   PresetSupply(Preset::Balanced)},
+                      OverrideCase{"OpenPhaseOverThePreset",
+                                   {"--preset", "open-u-neutral", "--open", "w"},
+                                   OpenWithNeutral(2)},
+                      OverrideCase{"NeutralOnAnOpenPreset",
+                                   {"--preset", "open-u", "--neutral"},
+                                   PresetSupply(Preset::OpenUNeutral)},
+                      OverrideCase{
+                          "NoPresetIsBalanced", {"--open", "V", "--neutral"}, OpenWithNeutral(1)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VeskRender, ExplorerAllIsOnePeriod) {
+    const Outcome frames = Render({"--view", "explorer", "--preset", "reversed", "--all",
+                                   "--format", "trace", "-o", Path("frames")});
+    ASSERT_EQ(frames.status, 0) << frames.err.toStdString();
+    const QStringList files = QDir(Path("frames")).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), 36);
+    EXPECT_EQ(files.back(), "frame-35.trace");
+    // A looping GIF of the same period: 36 frames, the last one step before the first.
+    const Outcome gif =
+        Render({"--view", "explorer", "--all", "--size", "320x240", "-o", Path("cycle.gif")});
+    ASSERT_EQ(gif.status, 0) << gif.err.toStdString();
+    QImageReader reader(Path("cycle.gif"));
+    EXPECT_EQ(reader.imageCount(), 36);
+}
+
+TEST_F(VeskRender, ExplorerSvg) {
+    const Outcome run =
+        Render({"--view", "explorer", "--preset", "single-phase", "-o", Path("e.svg")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    QFile file(Path("e.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    ASSERT_TRUE(xml.readNextStartElement());
+    EXPECT_EQ(xml.attributes().value("viewBox"), QLatin1String("0 0 1024 768"));
+    while (!xml.atEnd()) xml.readNext();
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+}
+
 struct BadCase {
     const char* name;
     QStringList args;
@@ -148,25 +249,75 @@ TEST_P(BadInput, OneLineNonZeroExitAndNoFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadInput,
-    ::testing::Values(BadCase{"StepTooLarge", {"--step", "73", "-o", "f.png"}, 2, "step"},
-                      BadCase{"StepNegative", {"--step", "-1", "-o", "f.png"}, 2, "step"},
-                      BadCase{"StepNotANumber", {"--step", "nine", "-o", "f.png"}, 2, "nine"},
-                      BadCase{"StepTrailingText", {"--step", "9x", "-o", "f.png"}, 2, "9x"},
-                      BadCase{"StepWithoutValue", {"--step"}, 2, "needs a value"},
-                      BadCase{"UnknownOption", {"--frobnicate", "-o", "f.png"}, 2, "--frobnicate"},
-                      BadCase{"UnknownFormat", {"--format", "bmp", "-o", "f.bmp"}, 2, "bmp"},
-                      BadCase{"UnknownExtension", {"-o", "f.bmp"}, 2, "format"},
-                      BadCase{"SizeTooSmall", {"--size", "10x10", "-o", "f.png"}, 2, "10x10"},
-                      BadCase{"SizeTooLarge", {"--size", "9000x624", "-o", "f.png"}, 2, "9000x624"},
-                      BadCase{"SizeWithoutHeight", {"--size", "513", "-o", "f.png"}, 2, "513"},
-                      BadCase{"SizeThreeNumbers", {"--size", "5x6x7", "-o", "f.png"}, 2, "5x6x7"},
-                      BadCase{"AllWithoutDirectory", {"--all"}, 2, "directory"},
-                      BadCase{"AllWithStep", {"--all", "--step", "3", "-o", "d"}, 2, "--all"},
-                      BadCase{"PngWithoutOutput", {"--format", "png"}, 2, "-o"},
-                      BadCase{"UnwritableFile", {"-o", "BLOCKER/f.png"}, 1, "cannot write"},
-                      BadCase{
-                          "UnwritableDirectory", {"--all", "-o", "BLOCKER/frames"}, 1, "directory"},
-                      BadCase{"DirectoryIsAFile", {"--all", "-o", "BLOCKER"}, 1, "directory"}),
+    ::testing::Values(
+        BadCase{"StepTooLarge", {"--step", "73", "-o", "f.png"}, 2, "step"},
+        BadCase{"StepNegative", {"--step", "-1", "-o", "f.png"}, 2, "step"},
+        BadCase{"StepNotANumber", {"--step", "nine", "-o", "f.png"}, 2, "nine"},
+        BadCase{"StepTrailingText", {"--step", "9x", "-o", "f.png"}, 2, "9x"},
+        BadCase{"StepWithoutValue", {"--step"}, 2, "needs a value"},
+        BadCase{"UnknownOption", {"--frobnicate", "-o", "f.png"}, 2, "--frobnicate"},
+        BadCase{"UnknownFormat", {"--format", "bmp", "-o", "f.bmp"}, 2, "bmp"},
+        BadCase{"UnknownExtension", {"-o", "f.bmp"}, 2, "format"},
+        BadCase{"SizeTooSmall", {"--size", "10x10", "-o", "f.png"}, 2, "10x10"},
+        BadCase{"SizeTooLarge", {"--size", "9000x624", "-o", "f.png"}, 2, "9000x624"},
+        BadCase{"SizeWithoutHeight", {"--size", "513", "-o", "f.png"}, 2, "513"},
+        BadCase{"SizeThreeNumbers", {"--size", "5x6x7", "-o", "f.png"}, 2, "5x6x7"},
+        BadCase{"AllWithoutDirectory", {"--all"}, 2, "directory"},
+        BadCase{"AllWithStep", {"--all", "--step", "3", "-o", "d"}, 2, "--all"},
+        BadCase{"PngWithoutOutput", {"--format", "png"}, 2, "-o"},
+        BadCase{"UnwritableFile", {"-o", "BLOCKER/f.png"}, 1, "cannot write"},
+        BadCase{"UnwritableDirectory", {"--all", "-o", "BLOCKER/frames"}, 1, "directory"},
+        BadCase{"DirectoryIsAFile", {"--all", "-o", "BLOCKER"}, 1, "directory"},
+        BadCase{"UnknownView", {"--view", "side", "-o", "f.png"}, 2, "side"},
+        BadCase{"SupplyWithoutTheExplorer",
+                {"--preset", "reversed", "-o", "f.png"},
+                2,
+                "--view explorer"},
+        BadCase{"ExplorerStepBeyondOnePeriod",
+                {"--view", "explorer", "--step", "36", "-o", "f.png"},
+                2,
+                "0 to 35"},
+        BadCase{"AmplitudeAboveTwo",
+                {"--view", "explorer", "--amplitudes", "1,2.5,1", "-o", "f.png"},
+                2,
+                "2.5"},
+        BadCase{"AmplitudeNegative",
+                {"--view", "explorer", "--amplitudes", "1,-0.1,1", "-o", "f.png"},
+                2,
+                "-0.1"},
+        BadCase{"OffsetOutside",
+                {"--view", "explorer", "--offsets", "0,0,181", "-o", "f.png"},
+                2,
+                "181"},
+        BadCase{"TwoAmplitudes",
+                {"--view", "explorer", "--amplitudes", "1,1", "-o", "f.png"},
+                2,
+                "'1,1'"},
+        BadCase{"TrailingComma",
+                {"--view", "explorer", "--offsets", "0,0,0,", "-o", "f.png"},
+                2,
+                "'0,0,0,'"},
+        BadCase{"NotNumbers",
+                {"--view", "explorer", "--amplitudes", "a,b,c", "-o", "f.png"},
+                2,
+                "'a,b,c'"},
+        BadCase{"UnknownPreset",
+                {"--view", "explorer", "--preset", "open-x", "-o", "f.png"},
+                2,
+                "open-x"},
+        BadCase{"UnknownPhase", {"--view", "explorer", "--open", "X", "-o", "f.png"}, 2, "'X'"},
+        BadCase{"UnknownSequence",
+                {"--view", "explorer", "--sequence", "zero", "-o", "f.png"},
+                2,
+                "zero"},
+        BadCase{"NeutralWithoutOpenPhase",
+                {"--view", "explorer", "--neutral", "-o", "f.png"},
+                2,
+                "--neutral"},
+        BadCase{"OpenWithSinglePhase",
+                {"--view", "explorer", "--preset", "single-phase", "--open", "V", "-o", "f.png"},
+                2,
+                "single-phase"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
