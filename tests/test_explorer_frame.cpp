@@ -97,6 +97,7 @@ struct ReadoutCase {
     Supply supply;
     int step;
     const char* lines;
+    friend void PrintTo(const ReadoutCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class Readouts : public ::testing::TestWithParam<ReadoutCase> {};
@@ -140,6 +141,7 @@ struct Size {
     const char* name;
     int width;
     int height;
+    friend void PrintTo(const Size& row, std::ostream* os) { *os << row.name; }
 };
 
 class BalancedResultant : public ::testing::TestWithParam<Size> {};
@@ -174,6 +176,7 @@ struct MarkerCase {
     Supply supply;
     int step;
     int marked;
+    friend void PrintTo(const MarkerCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class Markers : public ::testing::TestWithParam<MarkerCase> {};
@@ -221,6 +224,7 @@ struct ComponentCase {
     int step;
     double fx;
     double fy;
+    friend void PrintTo(const ComponentCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class Components : public ::testing::TestWithParam<ComponentCase> {};
@@ -264,6 +268,7 @@ struct LocusCase {
     Supply supply;
     double major;
     double minor;
+    friend void PrintTo(const LocusCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class DrawnLocus : public ::testing::TestWithParam<LocusCase> {};

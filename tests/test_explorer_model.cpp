@@ -31,6 +31,7 @@ struct ComponentCase {
     double positive;  // |F+|
     double negative;  // |F-|
     Rotation rotation;
+    friend void PrintTo(const ComponentCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class Components : public ::testing::TestWithParam<ComponentCase> {};
@@ -85,6 +86,7 @@ struct CurrentCase {
     Supply supply;
     int step;
     std::array<double, 3> current;
+    friend void PrintTo(const CurrentCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class Currents : public ::testing::TestWithParam<CurrentCase> {};
@@ -152,6 +154,7 @@ struct LocusCase {
     double major;
     double minor;
     int turn;  // +1 counter-clockwise, -1 clockwise, 0 a line
+    friend void PrintTo(const LocusCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class Locus : public ::testing::TestWithParam<LocusCase> {};
@@ -204,6 +207,7 @@ struct WaveCase {
     Supply supply;
     int step;
     double atZero;  // the step around beta = 0, from the definition
+    friend void PrintTo(const WaveCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class AirGap : public ::testing::TestWithParam<WaveCase> {};

@@ -30,6 +30,7 @@ struct Scenario {
     std::vector<Action> actions;
     int step;
     bool playing;
+    friend void PrintTo(const Scenario& row, std::ostream* os) { *os << row.name; }
 };
 
 class Stepper : public ::testing::TestWithParam<Scenario> {};

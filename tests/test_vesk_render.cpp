@@ -156,6 +156,7 @@ struct OverrideCase {
     const char* name;
     QStringList args;
     Supply supply;
+    friend void PrintTo(const OverrideCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class ExplorerOverrides : public ::testing::TestWithParam<OverrideCase> {};
