@@ -10,9 +10,11 @@ constexpr int IDR_MAINFRAME = 128;
 
 // String table
 constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDS_EXPLORER = 103;
 
 // Window-menu commands; the low four bits stay clear, the window's own commands start at 0xF000.
 constexpr unsigned IDM_ABOUTBOX = 0x0010;
+constexpr unsigned IDM_EXPLORER = 0x0020;
 
 // Controls of IDD_FIELDDEMO
 constexpr int IDC_START = 1000;

@@ -5,10 +5,14 @@
 #include <functional>
 #include <memory>
 
+#include <QPointer>
+
 #include "dialog.h"
 #include "font.h"
 #include "raster_dc.h"
 #include "ui_field_demo_dialog.h"
+
+class ExplorerWindow;
 
 class CFieldDemoDialog : public CDialog {
   public:
@@ -58,6 +62,10 @@ class CFieldDemoDialog : public CDialog {
     void OnClose();
 
   private:
+    // Opens the explorer beside this window, or raises it when it is open already.
+    void OpenExplorer();
+
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;
+    QPointer<ExplorerWindow> m_explorer;  // a child window: it goes when this window goes
 };
