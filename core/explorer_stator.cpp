@@ -35,17 +35,24 @@ int PeakLength(int cx, int cy, double wanted) {
     return 1;
 }
 
-// The letter of a vector at its tip, `beyond` it along the vector or else beside it, on its
-// counter-clockwise side: a phase vector along the resultant keeps its letter off the resultant.
+// The letter of a vector at its tip: the resultant's just beyond it, a phase vector's beside it,
+// on the side away from the resultant, which often runs close by.
 void LetterAt(const ExplorerScene& scene, Point from, Point tip, std::string_view letter,
-              COLORREF colour, bool beyond) {
+              COLORREF colour, const Point* awayFrom) {
     const double dx = tip.x - from.x, dy = tip.y - from.y;
     const double length = std::hypot(dx, dy);
     if (length < 1.0) return;
+    double ux = dx / length, uy = dy / length;
+    if (awayFrom != nullptr) {
+        // A quarter turn, to whichever side the resultant is not on.
+        const double side = dy * (awayFrom->x - from.x) - dx * (awayFrom->y - from.y);
+        const double turn = side > 0 ? -1.0 : 1.0;
+        const double nx = turn * uy, ny = -turn * ux;
+        ux = nx;
+        uy = ny;
+    }
     const int size = scene.Size(28);
-    const double gap = scene.Size(beyond ? 24 : 20);
-    // On screen y grows downwards, so a quarter turn counter-clockwise takes (dx, dy) to (dy, -dx).
-    const double ux = (beyond ? dx : dy) / length, uy = (beyond ? dy : -dx) / length;
+    const double gap = scene.Size(awayFrom != nullptr ? 20 : 24);
     const double x = tip.x + ux * gap - ApproxTextWidth(letter, size) / 2.0;
     const double y = tip.y + uy * gap - size / 2.0;
     scene.Text(Px(x), Px(y), letter, 28, colour);
@@ -122,13 +129,11 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
         }
     }
 
-    static constexpr std::string_view kLetters[] = {"U", "V", "W"};
+    std::array<Point, 3> tips;
     for (int x = 0; x < 3; ++x) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(4), scene.Phase(x));
-        const Point tip = Tip(cx, cy, peak, current[x] * PhaseAxis(x));
-        DrawArrow(dc, cx, cy, tip.x, tip.y, scene.Size(14));
-        if (std::abs(current[x]) >= kMarkerThreshold)
-            LetterAt(scene, {cx, cy}, tip, kLetters[x], scene.Phase(x), false);
+        tips[x] = Tip(cx, cy, peak, current[x] * PhaseAxis(x));
+        DrawArrow(dc, cx, cy, tips[x].x, tips[x].y, scene.Size(14));
     }
 
     // The resultant first, then F+ from the centre and F- from its tip along it: drawn over it,
@@ -147,5 +152,11 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kNegativeColour);
         DrawArrow(dc, positive.x, positive.y, resultant.x, resultant.y, scene.Size(14));
     }
-    LetterAt(scene, {cx, cy}, resultant, "F", kInk, true);
+    // The letters last, so that no vector hides one.
+    static constexpr std::string_view kLetters[] = {"U", "V", "W"};
+    for (int x = 0; x < 3; ++x) {
+        if (std::abs(current[x]) >= kMarkerThreshold)
+            LetterAt(scene, {cx, cy}, tips[x], kLetters[x], scene.Phase(x), &resultant);
+    }
+    LetterAt(scene, {cx, cy}, resultant, "F", kInk, nullptr);
 }
