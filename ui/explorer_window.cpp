@@ -69,6 +69,8 @@ ExplorerWindow::ExplorerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     });
     m_timer.setInterval(m_stepper.Interval());
     ShowSupply();
+    // The keys work from anywhere; the preset box, first in the tab order, starts with the focus.
+    ui.preset->setFocus();
 }
 
 ExplorerWindow::~ExplorerWindow() = default;
