@@ -1,5 +1,5 @@
 // The explorer's picture through the trace surface: the readout lines, the resultant's length,
-// the coil-side markers, F+ and F- tip to tail, the drawn locus and how the picture scales.
+// the coil-side markers, F+ and F- tip to tail, and how the picture scales.
 #include "explorer_frame.h"
 
 #include <cmath>
@@ -121,14 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "readout angle 27*π/18=270°\nreadout u 0.00\nreadout v -0.87\n"
                     "readout w 0.87\nreadout resultant 1.50\nreadout positive 1.50\n"
                     "readout negative 0.00\nreadout rotation counter-clockwise\n"},
-        ReadoutCase{"ReversedAt90", PresetSupply(Preset::Reversed), 9,
-                    "readout angle 9*π/18=90°\nreadout u 0.00\nreadout v -0.87\nreadout w 0.87\n"
-                    "readout resultant 1.50\nreadout positive 0.00\nreadout negative 1.50\n"
-                    "readout rotation clockwise\n"},
-        ReadoutCase{"SinglePhaseAt120", PresetSupply(Preset::SinglePhase), 12,
-                    "readout angle 12*π/18=120°\nreadout u -0.50\nreadout v 0.00\n"
-                    "readout w 0.00\nreadout resultant 0.50\nreadout positive 0.50\n"
-                    "readout negative 0.50\nreadout rotation pulsating\n"},
         ReadoutCase{"NoField", WithAmplitudes({0, 0, 0}), 5,
                     "readout angle 5*π/18=50°\nreadout u 0.00\nreadout v 0.00\nreadout w 0.00\n"
                     "readout resultant 0.00\nreadout positive 0.00\nreadout negative 0.00\n"
@@ -254,46 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
         // i = (1, -0.2, -0.35).
         ComponentCase{"UnbalancedAt0", PresetSupply(Preset::Unbalanced), 0, 1.275,
                       kRoot3 / 2 * 0.15},
-        ComponentCase{"ReversedAt40", PresetSupply(Preset::Reversed), 4,
-                      1.5 * std::cos(-40 * std::numbers::pi / 180),
-                      1.5 * std::sin(-40 * std::numbers::pi / 180)},
-        ComponentCase{"SinglePhaseAt60", PresetSupply(Preset::SinglePhase), 6, 0.5, 0.0},
-        // V and W alone at 0°: i_V = i_W = -0.5, their sum points left at half a peak.
+        // V and W alone at 0°: i_V = i_W = -0.5, their sum points right, half a peak long.
         ComponentCase{"OpenUNeutralAt0", PresetSupply(Preset::OpenUNeutral), 0, 0.5, 0.0}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// The grey curve drawn over one period reaches |F+| + |F-| and comes down to ||F+| - |F-||.
-struct LocusCase {
-    const char* name;
-    Supply supply;
-    double major;
-    double minor;
-    friend void PrintTo(const LocusCase& row, std::ostream* os) { *os << row.name; }
-};
-
-class DrawnLocus : public ::testing::TestWithParam<LocusCase> {};
-
-TEST_P(DrawnLocus, HasTheSemiAxesOfTheComponents) {
-    const LocusCase& c = GetParam();
-    const std::vector<std::string> trace = TraceLines(Inputs(c.supply, 0));
-    const Stator stator = StatorAt(1024, 768);
-    const int peak = stator.peak;
-    double longest = 0.0, shortest = 1e9;
-    for (const Line& l : LinesIn(trace, kLocusColour)) {
-        const double d = std::hypot(l.x2 - stator.cx, l.y2 - stator.cy);
-        longest = std::max(longest, d);
-        shortest = std::min(shortest, d);
-    }
-    EXPECT_NEAR(longest, c.major * peak, 1.0);
-    EXPECT_NEAR(shortest, c.minor * peak, 1.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Presets, DrawnLocus,
-    ::testing::Values(LocusCase{"BalancedCircle", PresetSupply(Preset::Balanced), 1.5, 1.5},
-                      LocusCase{"OpenUNeutral", PresetSupply(Preset::OpenUNeutral), 1.5, 0.5},
-                      LocusCase{"OpenULine", PresetSupply(Preset::OpenU), 1.5, 0.0},
-                      LocusCase{"SinglePhaseLine", PresetSupply(Preset::SinglePhase), 1.0, 0.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Sizes of the texts a frame writes, in order.

@@ -109,19 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
     Lecture, Steps,
     ::testing::Values(
         StepCase{"SpacePlays", [](ExplorerWindow&) { PressKey(Qt::Key_Space); }, 0, true},
-        StepCase{"SpaceAgainPauses",
-                 [](ExplorerWindow&) {
-                     PressKey(Qt::Key_Space);
-                     PressKey(Qt::Key_Space);
-                 },
-                 0, false},
         StepCase{"LeftWrapsBack", [](ExplorerWindow&) { PressKey(Qt::Key_Left); }, 35, false},
-        StepCase{"RightTwice",
-                 [](ExplorerWindow&) {
-                     PressKey(Qt::Key_Right);
-                     PressKey(Qt::Key_Right);
-                 },
-                 2, false},
         StepCase{"SliderGoesStraightThere",
                  [](ExplorerWindow& w) { Find<QSlider>(w, "angle")->setValue(20); }, 20, false},
         StepCase{"PlayCarriesOnFromTheStepShown",
@@ -134,13 +122,6 @@ INSTANTIATE_TEST_SUITE_P(
                      Click(Find<QPushButton>(w, "playPause"));
                  },
                  4, false},
-        StepCase{"ResetKeepsPlaying",
-                 [](ExplorerWindow& w) {
-                     PressKey(Qt::Key_Left);
-                     PressKey(Qt::Key_Space);
-                     Click(Find<QPushButton>(w, "reset"));
-                 },
-                 0, true},
         StepCase{"KeysTypedIntoABoxAreNotShortcuts",
                  [](ExplorerWindow& w) {
                      Find<QSpinBox>(w, "offsetU")->setFocus();
@@ -178,37 +159,34 @@ Supply Unbalanced(double offsetW) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, Controls,
-    ::testing::Values(
-        SupplyCase{"AmplitudesMakeThePreset",
-                   [](ExplorerWindow& w) {
-                       Find<QDoubleSpinBox>(w, "amplitudeV")->setValue(0.4);
-                       Find<QDoubleSpinBox>(w, "amplitudeW")->setValue(0.7);
-                   },
-                   PresetSupply(Preset::Unbalanced), "不平衡"},
-        SupplyCase{"AnOffsetMakesItCustom",
-                   [](ExplorerWindow& w) {
-                       Find<QComboBox>(w, "preset")->setCurrentIndex(5);
-                       Find<QSpinBox>(w, "offsetW")->setValue(-45);
-                   },
-                   Unbalanced(-45), "自定义"},
-        SupplyCase{"OpenPhaseThenNeutral",
-                   [](ExplorerWindow& w) {
-                       Find<QComboBox>(w, "openPhase")->setCurrentIndex(1);
-                       EXPECT_TRUE(Find<QCheckBox>(w, "neutral")->isEnabled());
-                       Find<QCheckBox>(w, "neutral")->setChecked(true);
-                   },
-                   PresetSupply(Preset::OpenUNeutral), "断U相带中线"},
-        SupplyCase{"SinglePhaseSetsTheOthersAside",
-                   [](ExplorerWindow& w) {
-                       Find<QComboBox>(w, "preset")->setCurrentIndex(2);
-                       Find<QCheckBox>(w, "singlePhase")->setChecked(true);
-                       EXPECT_FALSE(Find<QComboBox>(w, "openPhase")->isEnabled());
-                       EXPECT_FALSE(Find<QDoubleSpinBox>(w, "amplitudeV")->isEnabled());
-                   },
-                   PresetSupply(Preset::SinglePhase), "单相"},
-        SupplyCase{"SequenceReverses",
-                   [](ExplorerWindow& w) { Find<QComboBox>(w, "sequence")->setCurrentIndex(1); },
-                   PresetSupply(Preset::Reversed), "反相序"}),
+    ::testing::Values(SupplyCase{"AmplitudesMakeThePreset",
+                                 [](ExplorerWindow& w) {
+                                     Find<QDoubleSpinBox>(w, "amplitudeV")->setValue(0.4);
+                                     Find<QDoubleSpinBox>(w, "amplitudeW")->setValue(0.7);
+                                 },
+                                 PresetSupply(Preset::Unbalanced), "不平衡"},
+                      SupplyCase{"AnOffsetMakesItCustom",
+                                 [](ExplorerWindow& w) {
+                                     Find<QComboBox>(w, "preset")->setCurrentIndex(5);
+                                     Find<QSpinBox>(w, "offsetW")->setValue(-45);
+                                 },
+                                 Unbalanced(-45), "自定义"},
+                      SupplyCase{"OpenPhaseThenNeutral",
+                                 [](ExplorerWindow& w) {
+                                     Find<QComboBox>(w, "openPhase")->setCurrentIndex(1);
+                                     EXPECT_TRUE(Find<QCheckBox>(w, "neutral")->isEnabled());
+                                     Find<QCheckBox>(w, "neutral")->setChecked(true);
+                                 },
+                                 PresetSupply(Preset::OpenUNeutral), "断U相带中线"},
+                      SupplyCase{"SinglePhaseSetsTheOthersAside",
+                                 [](ExplorerWindow& w) {
+                                     Find<QComboBox>(w, "preset")->setCurrentIndex(2);
+                                     Find<QCheckBox>(w, "singlePhase")->setChecked(true);
+                                     EXPECT_FALSE(Find<QComboBox>(w, "openPhase")->isEnabled());
+                                     EXPECT_FALSE(
+                                         Find<QDoubleSpinBox>(w, "amplitudeV")->isEnabled());
+                                 },
+                                 PresetSupply(Preset::SinglePhase), "单相"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the derivation beside the picture, evaluated ---------------------------------------------
@@ -233,8 +211,7 @@ class Formula {
         return true;
     }
     double Sum() {
-        double v = Product();
-        for (;;) {
+        for (double v = Product();;) {
             if (Take("+"))
                 v += Product();
             else if (Take("-") || Take("−"))
@@ -244,8 +221,7 @@ class Formula {
         }
     }
     double Product() {
-        double v = Factor();
-        for (;;) {
+        for (double v = Factor();;) {
             if (Take("*"))
                 v *= Factor();
             else if (Take("/"))
@@ -256,19 +232,20 @@ class Formula {
     }
     double Factor() {
         if (Take("-") || Take("−")) return -Factor();
-        double v = Atom();
-        if (Take("°")) v *= kPi / 180;
-        return v;
+        const double v = Atom();
+        return Take("°") ? v * kPi / 180 : v;
     }
     double Atom() {
-        if (Take("(")) {
-            const double v = Sum();
+        for (const auto& [name, f] :
+             {std::pair<QString, double (*)(double)>{"(", [](double x) { return x; }},
+              {"cos(", [](double x) { return std::cos(x); }},
+              {"sin(", [](double x) { return std::sin(x); }}}) {
+            if (!Take(name)) continue;
+            const double v = f(Sum());
             EXPECT_TRUE(Take(")")) << m_text.toStdString();
             return v;
         }
         if (Take("√3")) return std::sqrt(3.0);
-        if (Take("cos(")) return std::cos(Close());
-        if (Take("sin(")) return std::sin(Close());
         for (const auto& [name, value] : m_names)
             if (Take(name)) return value;
         int end = m_pos;
@@ -277,11 +254,6 @@ class Formula {
         const double v = m_text.mid(m_pos, end - m_pos).toDouble(&ok);
         EXPECT_TRUE(ok) << "cannot read " << m_text.mid(m_pos).toStdString();
         m_pos = end;
-        return v;
-    }
-    double Close() {
-        const double v = Sum();
-        EXPECT_TRUE(Take(")")) << m_text.toStdString();
         return v;
     }
 
@@ -299,43 +271,38 @@ double Evaluate(ExplorerWindow& w, const char* label, std::map<QString, double> 
 // The drawn resultant of a frame, in units of one phase's peak (x right, y up), and the
 // currents its readouts show.
 struct Drawn {
-    double fx;
-    double fy;
+    Phasor f;
     double pixel;  // one pixel in units of the peak
     std::map<QString, double> names;
 };
 
-Drawn DrawnFrame(const Supply& supply, int step) {
-    const auto resultant = [](const std::string& trace, double& length) {
-        std::istringstream in(trace);
-        int x1 = 0, y1 = 0, x2 = 0, y2 = 0, width = 0, widest = 0, bx = 0, by = 0;
-        std::string kind, pen, style, colour;
-        for (std::string line; std::getline(in, line);) {
-            std::istringstream l(line);
-            if (l >> kind >> x1 >> y1 >> x2 >> y2 >> pen >> style >> width >> colour &&
-                kind == "line" && colour == "000000" && width > widest) {
-                widest = width;
-                bx = x2 - x1;
-                by = y1 - y2;
-            }
+// The resultant's shaft: the widest line in its colour.
+Phasor DrawnResultant(const std::string& trace) {
+    std::istringstream in(trace);
+    int x1, y1, x2, y2, width, widest = 0;
+    Phasor f;
+    std::string kind, pen, style, colour;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream l(line);
+        if (l >> kind >> x1 >> y1 >> x2 >> y2 >> pen >> style >> width >> colour &&
+            kind == "line" && colour == "000000" && width > widest) {
+            widest = width;
+            f = Phasor(x2 - x1, y1 - y2);
         }
-        length = std::hypot(bx, by);
-        return std::pair(bx, by);
-    };
+    }
+    return f;
+}
+
+Drawn DrawnFrame(const Supply& supply, int step) {
+    // The balanced resultant at 0° is 3/2 of a peak along U's axis.
+    const double peak = std::abs(DrawnResultant(TraceExplorerFrame({}))) / 1.5;
     ExplorerInputs in;
     in.supply = supply;
     in.step = step;
-    double peak = 0, length = 0;
-    // The balanced resultant at 0° is 3/2 of a peak along U's axis.
-    resultant(TraceExplorerFrame(ExplorerInputs{}), peak);
-    peak /= 1.5;
     const std::string trace = TraceExplorerFrame(in);
-    const auto [bx, by] = resultant(trace, length);
-    Drawn d{bx / peak, by / peak, 1 / peak, {{"Fp", 1.0}, {"ωt", step * kPi / 18}}};
-    for (const auto& [key, name] : {std::pair{"u ", "iU"}, {"v ", "iV"}, {"w ", "iW"}}) {
-        const size_t at = trace.find(std::string("readout ") + key);
-        d.names[name] = std::stod(trace.substr(at + 10));
-    }
+    Drawn d{DrawnResultant(trace) / peak, 1 / peak, {{"Fp", 1.0}, {"ωt", step * kPi / 18}}};
+    for (const auto& [key, name] : {std::pair{"u ", "iU"}, {"v ", "iV"}, {"w ", "iW"}})
+        d.names[name] = std::stod(trace.substr(trace.find(std::string("readout ") + key) + 10));
     return d;
 }
 
@@ -362,20 +329,18 @@ TEST_P(Derivation, AgreesWithTheDrawnResultant) {
     const Drawn d = DrawnFrame(GetParam().supply, GetParam().step);
     // Readouts carry two decimals; a tip, half a pixel.
     const double tolerance = 0.015 + d.pixel;
-    EXPECT_NEAR(Evaluate(w, "derivationX", d.names), d.fx, tolerance);
-    EXPECT_NEAR(Evaluate(w, "derivationY", d.names), d.fy, tolerance);
+    EXPECT_NEAR(Evaluate(w, "derivationX", d.names), d.f.real(), tolerance);
+    EXPECT_NEAR(Evaluate(w, "derivationY", d.names), d.f.imag(), tolerance);
     auto at = d.names;
-    const double angle = std::atan2(d.fy, d.fx);
-    at["α"] = angle;
-    EXPECT_NEAR(Evaluate(w, "derivationGeneral", at), std::hypot(d.fx, d.fy), tolerance);
-    at["α"] = angle + kPi / 2;
+    at["α"] = std::arg(d.f);
+    EXPECT_NEAR(Evaluate(w, "derivationGeneral", at), std::abs(d.f), tolerance);
+    at["α"] = std::arg(d.f) + kPi / 2;
     EXPECT_NEAR(Evaluate(w, "derivationGeneral", at), 0.0, tolerance);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Supplies, Derivation,
     ::testing::Values(DerivationCase{"BalancedAt50", {}, 5},
-                      DerivationCase{"ReversedAt130", PresetSupply(Preset::Reversed), 13},
                       DerivationCase{"OpenUAt70", PresetSupply(Preset::OpenU), 7},
                       DerivationCase{"UnbalancedWithOffsetAt200", Unbalanced(40), 20},
                       DerivationCase{"SinglePhaseAt300", PresetSupply(Preset::SinglePhase), 30}),
@@ -387,7 +352,7 @@ TEST(Derivation, BalancedPeakTurnsWithTheAngle) {
     for (int step = 0; step < kExplorerSteps; step += 5) {
         const Drawn d = DrawnFrame({}, step);
         auto at = d.names;
-        at["α"] = std::atan2(d.fy, d.fx);
+        at["α"] = std::arg(d.f);
         EXPECT_NEAR(Evaluate(w, "derivationBalanced", at), 1.5, 0.01) << "step " << step;
         at["α"] = step * kPi / 18 + 0.7;
         EXPECT_NEAR(Evaluate(w, "derivationBalanced", at), Evaluate(w, "derivationGeneral", at),
