@@ -159,13 +159,7 @@ Supply Unbalanced(double offsetW) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, Controls,
-    ::testing::Values(SupplyCase{"AmplitudesMakeThePreset",
-                                 [](ExplorerWindow& w) {
-                                     Find<QDoubleSpinBox>(w, "amplitudeV")->setValue(0.4);
-                                     Find<QDoubleSpinBox>(w, "amplitudeW")->setValue(0.7);
-                                 },
-                                 PresetSupply(Preset::Unbalanced), "不平衡"},
-                      SupplyCase{"AnOffsetMakesItCustom",
+    ::testing::Values(SupplyCase{"AnOffsetMakesItCustom",
                                  [](ExplorerWindow& w) {
                                      Find<QComboBox>(w, "preset")->setCurrentIndex(5);
                                      Find<QSpinBox>(w, "offsetW")->setValue(-45);
@@ -304,13 +298,6 @@ Drawn DrawnFrame(const Supply& supply, int step) {
     for (const auto& [key, name] : {std::pair{"u ", "iU"}, {"v ", "iV"}, {"w ", "iW"}})
         d.names[name] = std::stod(trace.substr(trace.find(std::string("readout ") + key) + 10));
     return d;
-}
-
-TEST(Derivation, StatesItsConventions) {
-    ExplorerWindow w;
-    const QString text = Find<QLabel>(w, "derivationConventions")->text();
-    EXPECT_TRUE(text.contains("α 从U相轴线逆时针量起")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Fp 为单相磁动势的幅值")) << text.toStdString();
 }
 
 struct DerivationCase {
