@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "explorer_window.h"
 #include "field_demo_dialog.h"
 #include "version.h"
 
@@ -14,6 +15,17 @@ BOOL CFieldDemoApp::InitInstance() {
     QCoreApplication::setApplicationName(QStringLiteral("vesk"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVeskVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vesk.Vesk"));
+
+    if (m_bExplore) {
+        // The explorer is the program's only window: closing it deletes it, and with the last
+        // window gone the event loop ends.
+        auto* explorer = new ExplorerWindow;
+        explorer->setAttribute(Qt::WA_DeleteOnClose);
+        m_pMainWnd = explorer;
+        QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
+        explorer->show();
+        return TRUE;
+    }
 
     CFieldDemoDialog dlg;
     m_pMainWnd = &dlg;

@@ -1,5 +1,6 @@
 #pragma once
-// The application: runs the main window modally; its end is the end of the program.
+// The application: runs the main window modally, or shows the explorer alone; the end of that
+// window is the end of the program.
 #include "win_app.h"
 
 class CFieldDemoApp : public CWinApp {
@@ -8,4 +9,7 @@ class CFieldDemoApp : public CWinApp {
     ~CFieldDemoApp() override;
 
     BOOL InitInstance() override;
+
+    // Open the explorer instead of the main window (vesk --explore).
+    bool m_bExplore = false;
 };

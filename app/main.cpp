@@ -1,11 +1,22 @@
 #include <cstdio>
 
+#include "app_options.h"
 #include "display_check.h"
 #include "field_demo_app.h"
 
 CFieldDemoApp theApp;
 
 int main(int argc, char** argv) {
+    const AppOptionsResult parsed = ParseAppOptions({argv + 1, argv + argc});
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "vesk: %s\n", parsed.error.c_str());
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::fputs(kAppUsage, stdout);
+        return 0;
+    }
+    theApp.m_bExplore = parsed.options.explore;
     if (const std::string problem = DisplayProblem(); !problem.empty()) {
         std::fprintf(stderr,
                      "vesk: no display to show the window on (%s); run vesk in a desktop "

@@ -1,9 +1,10 @@
-// One complete frame on each surface.
+// One complete frame on each surface, the main window's and the explorer's.
 #include <QBuffer>
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
+#include "explorer_frame.h"
 #include "frame.h"
 #include "raster_dc.h"
 #include "raster_image.h"
@@ -36,6 +37,41 @@ void BM_SvgFrame(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SvgFrame)->Unit(benchmark::kMicrosecond);
+
+// One explorer frame at its design size, with Qt's text, for each preset; the window draws one on
+// every step and every change of a control.
+void BM_ExplorerRasterFrame(benchmark::State& state) {
+    ExplorerInputs inputs;
+    inputs.supply = PresetSupply(kPresets[state.range(0)]);
+    inputs.step = 7;
+    state.SetLabel(std::string(PresetName(kPresets[state.range(0)])));
+    for (auto _ : state) {
+        const std::unique_ptr<RasterDc> dc = MakeRasterDc(kExplorerWidth, kExplorerHeight, 1);
+        DrawExplorerFrame(inputs, *dc);
+        benchmark::DoNotOptimize(dc->Pixels().pixels.data());
+    }
+}
+BENCHMARK(BM_ExplorerRasterFrame)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+// The same frame as the window shows it on a HiDPI screen, at twice the resolution.
+void BM_ExplorerRasterFrameHiDpi(benchmark::State& state) {
+    ExplorerInputs inputs;
+    inputs.supply = PresetSupply(Preset::Unbalanced);
+    inputs.step = 7;
+    for (auto _ : state) {
+        const std::unique_ptr<RasterDc> dc = MakeRasterDc(kExplorerWidth, kExplorerHeight, 2);
+        DrawExplorerFrame(inputs, *dc);
+        benchmark::DoNotOptimize(dc->Pixels().pixels.data());
+    }
+}
+BENCHMARK(BM_ExplorerRasterFrameHiDpi)->Unit(benchmark::kMicrosecond);
+
+void BM_ExplorerTraceFrame(benchmark::State& state) {
+    ExplorerInputs inputs;
+    inputs.supply = PresetSupply(Preset::Unbalanced);
+    for (auto _ : state) benchmark::DoNotOptimize(TraceExplorerFrame(inputs));
+}
+BENCHMARK(BM_ExplorerTraceFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

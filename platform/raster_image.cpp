@@ -26,3 +26,9 @@ QImage RasterFrame(const FrameInputs& inputs) {
     if (!DrawFrame(inputs, *dc).complete) return QImage();
     return ToImage(dc->TakePixels());
 }
+
+QImage RasterExplorerFrame(const ExplorerInputs& inputs) {
+    const std::unique_ptr<RasterDc> dc = MakeRasterDc(inputs.width, inputs.height, inputs.scale);
+    if (!DrawExplorerFrame(inputs, *dc).complete) return QImage();
+    return ToImage(dc->TakePixels());
+}

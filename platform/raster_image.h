@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "explorer_frame.h"
 #include "frame.h"
 #include "raster_dc.h"
 
@@ -15,3 +16,4 @@ QImage ToImage(PixelBuffer pixels);
 
 // The frame of `inputs` as an image; a null image when the frame was abandoned.
 QImage RasterFrame(const FrameInputs& inputs);
+QImage RasterExplorerFrame(const ExplorerInputs& inputs);

@@ -133,3 +133,9 @@ bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device) {
     DrawFrame(inputs, dc);
     return dc.Finish();
 }
+
+bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device) {
+    SvgDc dc(device, inputs.width, inputs.height);
+    DrawExplorerFrame(inputs, dc);
+    return dc.Finish();
+}

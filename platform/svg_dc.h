@@ -6,6 +6,7 @@
 
 #include <QFont>
 
+#include "explorer_frame.h"
 #include "frame.h"
 #include "gdi_surface.h"
 
@@ -35,3 +36,4 @@ class SvgDc : public GdiSurface {
 
 // The frame of `inputs` as SVG; false when it could not be written to `device`.
 bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device);
+bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device);

@@ -10,14 +10,17 @@ constexpr int IDR_MAINFRAME = 128;
 
 // String table (the texts are in strings/; each is named here too, for the translation tools)
 constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDS_EXPLORER = 103;
 #ifdef QT_TRANSLATE_NOOP
 inline constexpr const char* kStringTableSources[] = {
     QT_TRANSLATE_NOOP("StringTable", "关于 vesk(&A)..."),
+    QT_TRANSLATE_NOOP("StringTable", "探索(&E)..."),
 };
 #endif
 
 // Window-menu commands; the low four bits stay clear, the window's own commands start at 0xF000.
 constexpr unsigned IDM_ABOUTBOX = 0x0010;
+constexpr unsigned IDM_EXPLORER = 0x0020;
 
 // Controls of IDD_FIELDDEMO
 constexpr int IDC_START = 1000;

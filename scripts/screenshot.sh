@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Photographs the vesk window on a virtual display: scripts/screenshot.sh [OUT.png] [xdotool keys...]
-# The keys are typed into the window first, e.g. "Tab Tab space" or "space".
+# The keys are typed into the window first, e.g. "Tab Tab space" or "space". VESK_ARGS are passed
+# to vesk, e.g. VESK_ARGS=--explore for the explorer (scripts/explorer-screenshot.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
@@ -21,7 +22,8 @@ trap 'kill $app $xvfb 2>/dev/null; wait 2>/dev/null' EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-build/dev/app/vesk 2>/dev/null &
+# shellcheck disable=SC2086 # VESK_ARGS is a list of words
+build/dev/app/vesk ${VESK_ARGS:-} 2>/dev/null &
 app=$!
 window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$app" | tail -n 1)
 [ -n "$window" ] || { echo "screenshot: the window did not appear" >&2; exit 1; }

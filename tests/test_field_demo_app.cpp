@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include "x_session.h"
 
 #include "display_check.h"
+#include "explorer_window.h"
 #include "field_demo_app.h"
 #include "field_demo_dialog.h"
 #include "frame.h"
@@ -69,6 +71,73 @@ TEST(FieldDemoApp, InitInstanceRunsTheMainWindowModallyThenReturnsFalse) {
     EXPECT_EQ(QCoreApplication::applicationVersion(), "1.0.0.1");
     EXPECT_EQ(QGuiApplication::desktopFileName(), "org.vesk.Vesk");
 }
+
+TEST(FieldDemoApp, ExploreShowsTheExplorerAloneAndItsCloseEndsTheRun) {
+    CFieldDemoApp app;
+    app.m_bExplore = true;
+    EXPECT_EQ(app.InitInstance(), TRUE) << "the event loop runs the explorer";
+    QPointer<QWidget> explorer = AfxGetMainWnd();
+    ASSERT_NE(qobject_cast<ExplorerWindow*>(explorer), nullptr);
+    EXPECT_TRUE(explorer->isVisible());
+    EXPECT_EQ(explorer->parentWidget(), nullptr);
+    QTimer::singleShot(0, explorer, [explorer] {
+        EXPECT_TRUE(QTest::qWaitForWindowActive(explorer));
+        explorer->close();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        ADD_FAILURE() << "closing the explorer did not end the run";
+        QApplication::quit();
+    });
+    watchdog.start(10000);
+    QApplication::exec();
+    EXPECT_TRUE(explorer.isNull()) << "the window is deleted when it closes";
+    EXPECT_EQ(AfxGetMainWnd(), nullptr);
+}
+
+// vesk's own command line, run as a user runs it.
+struct CommandLine {
+    const char* name;
+    QStringList args;
+    int status;       // -1: still running after 1.5 s
+    const char* out;  // what standard output or error must contain
+    friend void PrintTo(const CommandLine& row, std::ostream* os) { *os << row.name; }
+};
+
+class VeskCommandLine : public ::testing::TestWithParam<CommandLine> {};
+
+TEST_P(VeskCommandLine, ExitsOrRuns) {
+    const CommandLine& row = GetParam();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess vesk;
+    vesk.setProcessEnvironment(env);
+    vesk.start(VESK_APP_PATH, row.args);
+    ASSERT_TRUE(vesk.waitForStarted(5000));
+    if (row.status < 0) {
+        EXPECT_FALSE(vesk.waitForFinished(1500)) << "the window's run ended by itself";
+        vesk.kill();
+        vesk.waitForFinished(5000);
+        return;
+    }
+    ASSERT_TRUE(vesk.waitForFinished(10000));
+    EXPECT_EQ(vesk.exitCode(), row.status);
+    const QString out = QString::fromUtf8(vesk.readAllStandardOutput());
+    const QString err = QString::fromUtf8(vesk.readAllStandardError());
+    EXPECT_TRUE((row.status == 0 ? out : err).contains(row.out)) << (out + err).toStdString();
+    if (row.status != 0) {
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, VeskCommandLine,
+    ::testing::Values(CommandLine{"Explore", {"--explore"}, -1, ""},
+                      CommandLine{"Help", {"--help"}, 0, "--explore"},
+                      CommandLine{
+                          "Unknown", {"--explorer"}, 2, "vesk: unknown option '--explorer'"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Sets environment variables for the lifetime of the object; nullptr unsets one.
 class ScopedEnv {

@@ -2,12 +2,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include "explorer_frame.h"
 #include "frame.h"
 #include "raster_image.h"
 
@@ -134,6 +136,93 @@ TEST_F(VeskRender, VersionAndHelp) {
     EXPECT_TRUE(help.out.contains("--size WxH"));
 }
 
+// ---- the explorer ---------------------------------------------------------------------------
+
+ExplorerInputs Explorer(const Supply& supply, int step, int width = 1024, int height = 768) {
+    ExplorerInputs in;
+    in.supply = supply;
+    in.step = step;
+    in.width = width;
+    in.height = height;
+    return in;
+}
+
+TEST_F(VeskRender, ExplorerTraceOfAnOpenPhase) {
+    const Outcome run =
+        Render({"--view", "explorer", "--preset", "open-u", "--step", "3", "--format", "trace"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(
+        run.out.contains("readout positive 0.75\nreadout negative 0.75\n"
+                         "readout rotation pulsating\n"));
+    EXPECT_EQ(run.out.toStdString(), TraceExplorerFrame(Explorer(PresetSupply(Preset::OpenU), 3)));
+}
+
+TEST_F(VeskRender, ExplorerPngAtItsOwnSize) {
+    const Outcome run = Render({"--view", "explorer", "--preset", "unbalanced", "--offsets",
+                                "0,-30,30", "--step", "7", "-o", Path("e.png")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    Supply supply = PresetSupply(Preset::Unbalanced);
+    supply.offset = {0, -30, 30};
+    EXPECT_EQ(QImage(Path("e.png")).convertToFormat(QImage::Format_RGB32),
+              RasterExplorerFrame(Explorer(supply, 7)));
+}
+
+// The options given override the preset's values, in any order.
+struct OverrideCase {
+    const char* name;
+    QStringList args;
+    Supply supply;
+    friend void PrintTo(const OverrideCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class ExplorerOverrides : public ::testing::TestWithParam<OverrideCase> {};
+
+TEST_P(ExplorerOverrides, DrawTheSupplyTheyDescribe) {
+    const Outcome run = Render(QStringList{"--view", "explorer", "--step", "4"} + GetParam().args);
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), TraceExplorerFrame(Explorer(GetParam().supply, 4)));
+}
+
+Supply OpenWithNeutral(int phase) {
+    Supply s;
+    s.openPhase = phase;
+    s.neutral = true;
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExplorerOverrides,
+    ::testing::Values(OverrideCase{"AmplitudesOverThePreset",
+                                   {"--amplitudes", "1,1,1", "--preset", "unbalanced"},
+                                   PresetSupply(Preset::Balanced)},
+                      OverrideCase{"OpenPhaseOverThePreset",
+                                   {"--preset", "open-u-neutral", "--open", "w"},
+                                   OpenWithNeutral(2)},
+                      OverrideCase{"NeutralOnAnOpenPreset",
+                                   {"--preset", "open-u", "--neutral"},
+                                   PresetSupply(Preset::OpenUNeutral)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(VeskRender, ExplorerAllIsOnePeriod) {
+    const Outcome frames = Render({"--view", "explorer", "--preset", "reversed", "--all",
+                                   "--format", "trace", "-o", Path("frames")});
+    ASSERT_EQ(frames.status, 0) << frames.err.toStdString();
+    const QStringList files = QDir(Path("frames")).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), 36);
+    EXPECT_EQ(files.back(), "frame-35.trace");
+    // A looping GIF of the same period: 36 frames, the last one step before the first.
+    const Outcome gif =
+        Render({"--view", "explorer", "--all", "--size", "320x240", "-o", Path("cycle.gif")});
+    ASSERT_EQ(gif.status, 0) << gif.err.toStdString();
+    QImageReader reader(Path("cycle.gif"));
+    EXPECT_EQ(reader.imageCount(), 36);
+}
+
+// An explorer command line that writes a PNG.
+QStringList X(const QStringList& args) {
+    return QStringList{"--view", "explorer"} + args + QStringList{"-o", "f.png"};
+}
+
 struct BadCase {
     const char* name;
     QStringList args;
@@ -183,6 +272,26 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{
                           "UnwritableDirectory", {"--all", "-o", "BLOCKER/frames"}, 1, "directory"},
                       BadCase{"DirectoryIsAFile", {"--all", "-o", "BLOCKER"}, 1, "directory"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Explorer, BadInput,
+    ::testing::Values(
+        BadCase{"UnknownView", {"--view", "side", "-o", "f.png"}, 2, "side"},
+        BadCase{"SupplyWithoutTheExplorer", {"--preset", "reversed"}, 2, "--view explorer"},
+        BadCase{"ExplorerStep36", X({"--step", "36"}), 2, "0 to 35"},
+        BadCase{"AmplitudeAboveTwo", X({"--amplitudes", "1,2.5,1"}), 2, "2.5"},
+        BadCase{"AmplitudeNegative", X({"--amplitudes", "1,-0.1,1"}), 2, "-0.1"},
+        BadCase{"OffsetOutside", X({"--offsets", "0,0,181"}), 2, "181"},
+        BadCase{"TwoAmplitudes", X({"--amplitudes", "1,1"}), 2, "'1,1'"},
+        BadCase{"TrailingComma", X({"--offsets", "0,0,0,"}), 2, "'0,0,0,'"},
+        BadCase{"NotNumbers", X({"--amplitudes", "a,b,c"}), 2, "'a,b,c'"},
+        BadCase{"UnknownPreset", X({"--preset", "open-x"}), 2, "open-x"},
+        BadCase{"UnknownPhase", X({"--open", "X"}), 2, "'X'"},
+        BadCase{"UnknownSequence", X({"--sequence", "zero"}), 2, "zero"},
+        BadCase{"NeutralWithoutOpenPhase", X({"--neutral"}), 2, "--neutral"},
+        BadCase{"OpenWithSinglePhase", X({"--preset", "single-phase", "--open", "V"}), 2,
+                "single-phase"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -35,7 +35,10 @@ QImage ExactIndexed(const QImage& source) {
 }
 
 bool WritePngFrame(const FrameInputs& inputs, QIODevice* device) {
-    const QImage frame = RasterFrame(inputs);
+    return WritePngImage(RasterFrame(inputs), device);
+}
+
+bool WritePngImage(const QImage& frame, QIODevice* device) {
     if (frame.isNull()) return false;
     const QImage indexed = ExactIndexed(frame);
     return (indexed.isNull() ? frame : indexed).save(device, "PNG");

@@ -12,3 +12,5 @@ QImage ExactIndexed(const QImage& image);
 // The frame as PNG; a frame of at most 256 colours (all of them, normally) is stored with an exact
 // palette, which is smaller and several times faster to encode. False when it cannot be written.
 bool WritePngFrame(const FrameInputs& inputs, QIODevice* device);
+// Any finished frame as PNG, stored the same way; false for a null image.
+bool WritePngImage(const QImage& frame, QIODevice* device);

@@ -1,8 +1,11 @@
 #include "render_options.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -13,6 +16,102 @@ std::optional<int> ParseInt(const std::string& text) {
     if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
     return value;
 }
+
+// Three numbers separated by commas, such as 1,0.4,0.7.
+std::optional<std::array<double, 3>> ParseTriple(const std::string& text) {
+    std::array<double, 3> values{};
+    const char* first = text.data();
+    const char* const end = text.data() + text.size();
+    for (size_t n = 0; n < 3; ++n) {
+        const char* last = n < 2 ? std::find(first, end, ',') : end;
+        if (last == end && n < 2) return std::nullopt;
+        const auto [ptr, ec] = std::from_chars(first, last, values[n]);
+        if (first == last || ec != std::errc() || ptr != last || !std::isfinite(values[n]))
+            return std::nullopt;
+        first = last + 1;
+    }
+    return values;
+}
+
+std::string Figure(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", value);
+    return buffer;
+}
+
+// The explorer's supply options as given; checked and applied over the preset at the end.
+struct SupplyArgs {
+    std::string first;  // the first supply option given, for the message when it is out of place
+    std::optional<Preset> preset;
+    std::optional<std::array<double, 3>> amplitudes;
+    std::optional<std::array<double, 3>> offsets;
+    std::optional<Sequence> sequence;
+    std::optional<int> open;
+    bool neutral = false;
+
+    static bool IsSupplyOption(const std::string& arg) {
+        return arg == "--preset" || arg == "--amplitudes" || arg == "--offsets" ||
+               arg == "--sequence" || arg == "--open" || arg == "--neutral";
+    }
+
+    // Takes one option's value; returns the reason it is unusable, or an empty string.
+    std::string Take(const std::string& arg, const std::string& v) {
+        if (first.empty()) first = arg;
+        if (arg == "--preset") {
+            preset = FindPreset(v);
+            if (!preset)
+                return "unknown preset '" + v +
+                       "' (use balanced, reversed, open-u, open-u-neutral, single-phase or "
+                       "unbalanced)";
+        } else if (arg == "--amplitudes" || arg == "--offsets") {
+            const bool amplitude = arg == "--amplitudes";
+            const auto values = ParseTriple(v);
+            if (!values)
+                return (amplitude ? "amplitudes '" : "offsets '") + v + "' are not three numbers " +
+                       (amplitude ? "AU,AV,AW, such as 1,0.4,0.7" : "DU,DV,DW, such as 0,-30,30");
+            const double limit = amplitude ? kMaxAmplitude : kMaxOffset;
+            for (const double value : *values) {
+                if (value < (amplitude ? 0.0 : -limit) || value > limit)
+                    return (amplitude ? "amplitude " + Figure(value) + " is outside 0..2"
+                                      : "offset " + Figure(value) + " is outside -180..180") +
+                           " (in '" + v + "')";
+            }
+            (amplitude ? amplitudes : offsets) = values;
+        } else if (arg == "--sequence") {
+            if (v == "positive")
+                sequence = Sequence::Positive;
+            else if (v == "negative")
+                sequence = Sequence::Negative;
+            else
+                return "unknown sequence '" + v + "' (use positive or negative)";
+        } else if (arg == "--open") {
+            // u, v and w will do as well.
+            static constexpr char kPhases[] = "UVW";
+            for (int x = 0; x < 3; ++x)
+                if (v.size() == 1 && std::toupper(static_cast<unsigned char>(v[0])) == kPhases[x])
+                    open = x;
+            if (!open) return "unknown phase '" + v + "' for --open (use U, V or W)";
+        }
+        return {};
+    }
+
+    // The supply: the preset's, with the values given in its place.
+    std::string Apply(Supply& s) const {
+        if (open && preset == Preset::SinglePhase)
+            return "--open cannot be used with --preset single-phase";
+        s = preset ? PresetSupply(*preset) : Supply{};
+        if (amplitudes) s.amplitude = *amplitudes;
+        if (offsets) s.offset = *offsets;
+        if (sequence) s.sequence = *sequence;
+        if (open) s.openPhase = *open;
+        if (neutral) {
+            if (s.openPhase == kNoPhase)
+                return "--neutral needs an open phase: add --open U, V or W";
+            s.neutral = true;
+        }
+        return {};
+    }
+};
 
 std::optional<OutputFormat> ParseFormat(const std::string& name) {
     if (name == "png") return OutputFormat::Png;
@@ -50,10 +149,15 @@ const char* FormatExtension(OutputFormat format) {
     return "";
 }
 
+int LastStep(View view) { return view == View::Explorer ? kExplorerSteps - 1 : MAX_STEP; }
+
 ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     ParseResult result;
     RenderOptions& o = result.options;
     bool stepGiven = false;
+    bool sizeGiven = false;
+    std::string stepText;
+    SupplyArgs supply;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         std::optional<std::string> inlineValue;
@@ -84,6 +188,23 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             o.all = true;
         } else if (arg == "--no-resultant") {
             o.showResultant = false;
+        } else if (arg == "--view") {
+            if (!value(v)) return result;
+            if (v == "main") {
+                o.view = View::Main;
+            } else if (v == "explorer") {
+                o.view = View::Explorer;
+            } else {
+                result.error = "unknown view '" + v + "' (use main or explorer)";
+                return result;
+            }
+        } else if (arg == "--neutral") {
+            supply.Take(arg, {});
+            supply.neutral = true;
+        } else if (SupplyArgs::IsSupplyOption(arg)) {
+            if (!value(v)) return result;
+            result.error = supply.Take(arg, v);
+            if (!result.error.empty()) return result;
         } else if (arg == "--step") {
             if (!value(v)) return result;
             const auto step = ParseInt(v);
@@ -93,6 +214,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             }
             o.step = *step;
             stepGiven = true;
+            stepText = v;
         } else if (arg == "--size") {
             if (!value(v)) return result;
             const auto x = v.find('x');
@@ -108,6 +230,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             }
             o.width = *w;
             o.height = *h;
+            sizeGiven = true;
         } else if (arg == "--format") {
             if (!value(v)) return result;
             o.format = ParseFormat(v);
@@ -128,6 +251,25 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         }
     }
     if (o.help || o.version) return result;
+    if (o.view == View::Explorer) {
+        if (!sizeGiven) {
+            o.width = kExplorerWidth;
+            o.height = kExplorerHeight;
+        }
+        if (stepGiven && o.step > LastStep(View::Explorer)) {
+            result.error = "step '" + stepText + "' is not a whole number from 0 to 35";
+            return result;
+        }
+        if (!o.showResultant) {
+            result.error = "--no-resultant is for the main view; the explorer always shows it";
+            return result;
+        }
+        result.error = supply.Apply(o.supply);
+        if (!result.error.empty()) return result;
+    } else if (!supply.first.empty()) {
+        result.error = supply.first + " needs --view explorer";
+        return result;
+    }
     if (o.all && stepGiven) {
         result.error = "--step and --all cannot be used together";
     } else if (o.all && o.output.empty()) {

@@ -4,9 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "explorer_frame.h"
 #include "frame.h"
 
 enum class OutputFormat { Png, Svg, Gif, Trace };
+
+// The main window's picture, or the explorer's.
+enum class View { Main, Explorer };
 
 struct RenderOptions {
     bool help = false;
@@ -18,7 +22,12 @@ struct RenderOptions {
     int height = kCanvasHeight;
     std::optional<OutputFormat> format;  // set by --format or, failing that, by -o's extension
     std::string output;                  // empty: the trace goes to standard output
+    View view = View::Main;
+    Supply supply;  // the explorer's: the preset's values, overridden by the options given
 };
+
+// The last step a view draws: 72 for the main window's two periods, 35 for the explorer's one.
+int LastStep(View view);
 
 // Returns the options, or the one-line reason why the command line is unusable.
 struct ParseResult {

@@ -1,4 +1,5 @@
-// vesk-render: writes frames of the rotating-field demonstration without opening a window.
+// vesk-render: writes frames of the rotating-field demonstration and of the explorer without
+// opening a window.
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -39,6 +40,17 @@ constexpr const char* kUsage =
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
+    "The explorer: reversed, open and unbalanced supplies (one period, steps 0..35;\n"
+    "--all writes 36 frames; the canvas is 1024x768 unless --size says otherwise):\n"
+    "  --view VIEW       main (the default) or explorer\n"
+    "  --preset NAME     balanced, reversed, open-u, open-u-neutral, single-phase or\n"
+    "                    unbalanced (amplitudes 1, 0.4, 0.7); the options below override it\n"
+    "  --amplitudes A,A,A  the peaks of U, V and W, 0..2 (1 is the balanced peak)\n"
+    "  --offsets D,D,D   the phase offsets of U, V and W in degrees, -180..180\n"
+    "  --sequence SEQ    positive or negative\n"
+    "  --open PHASE      U, V or W is open; the other two windings are in series\n"
+    "  --neutral         with --open: the star point is joined to the neutral\n"
+    "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
 int Fail(int status, const std::string& message) {
@@ -68,16 +80,53 @@ bool SaveTo(const QString& path, std::string& error,
     return true;
 }
 
+// What a view draws for a step, in each format: the main window's frames or the explorer's.
+struct Scene {
+    int width;
+    int height;
+    int lastStep;
+    std::function<QImage(int step)> raster;
+    std::function<bool(int step, QIODevice*)> svg;
+    std::function<std::string(int step)> trace;
+};
+
+Scene MainScene(const FrameInputs& frame) {
+    const auto at = [frame](int step) {
+        FrameInputs one = frame;
+        one.step = step;
+        return one;
+    };
+    return {frame.width,
+            frame.height,
+            MAX_STEP,
+            [at](int step) { return RasterFrame(at(step)); },
+            [at](int step, QIODevice* device) { return WriteSvgFrame(at(step), device); },
+            [at](int step) { return TraceFrame(at(step)); }};
+}
+
+Scene ExplorerScene(const ExplorerInputs& inputs) {
+    const auto at = [inputs](int step) {
+        ExplorerInputs one = inputs;
+        one.step = step;
+        return one;
+    };
+    return {inputs.width,
+            inputs.height,
+            kExplorerSteps - 1,
+            [at](int step) { return RasterExplorerFrame(at(step)); },
+            [at](int step, QIODevice* device) { return WriteSvgExplorerFrame(at(step), device); },
+            [at](int step) { return TraceExplorerFrame(at(step)); }};
+}
+
 // Steps `first`..`last` as one GIF; several frames loop forever at the timer's pace.
-bool WriteGif(FrameInputs frame, int first, int last, const QString& path, std::string& error,
+bool WriteGif(const Scene& scene, int first, int last, const QString& path, std::string& error,
               std::vector<int>& approximated) {
     return SaveTo(path, error, [&](QIODevice* device, std::string& detail) {
         const bool animated = last > first;
         GifWriter gif(device,
-                      {frame.width, frame.height, animated ? kFrameCentiseconds : 0, animated});
+                      {scene.width, scene.height, animated ? kFrameCentiseconds : 0, animated});
         for (int step = first; step <= last; ++step) {
-            frame.step = step;
-            if (!gif.AddFrame(RasterFrame(frame))) break;
+            if (!gif.AddFrame(scene.raster(step))) break;
         }
         if (gif.Error().empty()) gif.Finish();
         detail = gif.Error();
@@ -86,16 +135,16 @@ bool WriteGif(FrameInputs frame, int first, int last, const QString& path, std::
     });
 }
 
-bool WriteFrame(const FrameInputs& frame, OutputFormat format, const QString& path,
+bool WriteFrame(const Scene& scene, int step, OutputFormat format, const QString& path,
                 std::string& error) {
     return SaveTo(path, error, [&](QIODevice* device, std::string&) {
         switch (format) {
             case OutputFormat::Png:
-                return WritePngFrame(frame, device);
+                return WritePngImage(scene.raster(step), device);
             case OutputFormat::Svg:
-                return WriteSvgFrame(frame, device);
+                return scene.svg(step, device);
             case OutputFormat::Trace: {
-                const std::string trace = TraceFrame(frame);
+                const std::string trace = scene.trace(step);
                 return device->write(trace.data(), static_cast<qint64>(trace.size())) ==
                        static_cast<qint64>(trace.size());
             }
@@ -109,18 +158,17 @@ bool WriteFrame(const FrameInputs& frame, OutputFormat format, const QString& pa
 // Every frame into its own file in `dir`, drawn and encoded on every core at once. Each file is
 // the same as when it is written alone; on a failure no further frame is begun, and the error of
 // the lowest step that failed is reported.
-bool WriteAllFrames(const FrameInputs& frame, OutputFormat format, const QString& dir,
+bool WriteAllFrames(const Scene& scene, OutputFormat format, const QString& dir,
                     std::string& error) {
-    std::vector<std::string> errors(MAX_STEP + 1);
+    std::vector<std::string> errors(scene.lastStep + 1);
     std::atomic<int> next{0};
     std::atomic<bool> failed{false};
     auto work = [&] {
-        for (int step = next++; step <= MAX_STEP && !failed; step = next++) {
-            FrameInputs one = frame;
-            one.step = step;
+        for (int step = next++; step <= scene.lastStep && !failed; step = next++) {
             const QString name =
                 QString("frame-%1.%2").arg(step, 2, 10, QChar('0')).arg(FormatExtension(format));
-            if (!WriteFrame(one, format, QDir(dir).filePath(name), errors[step])) failed = true;
+            if (!WriteFrame(scene, step, format, QDir(dir).filePath(name), errors[step]))
+                failed = true;
         }
     };
     const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
@@ -171,9 +219,13 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const FrameInputs frame{o.step, o.width, o.height, o.showResultant};
+    const Scene scene =
+        o.view == View::Explorer
+            ? ExplorerScene(
+                  {.supply = o.supply, .step = o.step, .width = o.width, .height = o.height})
+            : MainScene({o.step, o.width, o.height, o.showResultant});
     if (o.output.empty()) {
-        const std::string trace = TraceFrame(frame);
+        const std::string trace = scene.trace(o.step);
         std::fwrite(trace.data(), 1, trace.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : Fail(1, "cannot write the trace to standard output");
     }
@@ -187,13 +239,13 @@ int main(int argc, char** argv) {
     std::string error;
     if (*o.format == OutputFormat::Gif) {
         std::vector<int> approximated;
-        const bool ok = WriteGif(frame, o.all ? 0 : o.step, o.all ? MAX_STEP : o.step,
+        const bool ok = WriteGif(scene, o.all ? 0 : o.step, o.all ? scene.lastStep : o.step,
                                  QString::fromStdString(o.output), error, approximated);
         NoteApproximated(approximated);
         return ok ? 0 : Fail(1, error);
     }
     if (!o.all) {
-        return WriteFrame(frame, *o.format, QString::fromStdString(o.output), error)
+        return WriteFrame(scene, o.step, *o.format, QString::fromStdString(o.output), error)
                    ? 0
                    : Fail(1, error);
     }
@@ -201,5 +253,5 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir()) {
         return Fail(1, "cannot create the directory '" + o.output + "'");
     }
-    return WriteAllFrames(frame, *o.format, dir, error) ? 0 : Fail(1, error);
+    return WriteAllFrames(scene, *o.format, dir, error) ? 0 : Fail(1, error);
 }

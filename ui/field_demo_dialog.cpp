@@ -1,6 +1,7 @@
 #include "field_demo_dialog.h"
 
 #include "about_dialog.h"
+#include "explorer_window.h"
 #include "menu.h"
 #include "resource.h"
 #include "resources.h"
@@ -49,6 +50,11 @@ BOOL CFieldDemoDialog::OnInitDialog() {
     CDialog::OnInitDialog();
 
     if (CMenu* pSysMenu = GetSystemMenu(FALSE); pSysMenu != nullptr) {
+        const CString strExplorerMenu = LoadResourceString(IDS_EXPLORER);
+        if (!strExplorerMenu.isEmpty()) {
+            pSysMenu->AppendMenu(MF_SEPARATOR);
+            pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
+        }
         const CString strAboutMenu = LoadResourceString(IDS_ABOUTBOX);
         if (!strAboutMenu.isEmpty()) {
             pSysMenu->AppendMenu(MF_SEPARATOR);
@@ -75,9 +81,20 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDialog dlgAbout;
         dlgAbout.DoModal();
+    } else if ((nID & 0xFFF0) == IDM_EXPLORER) {
+        OpenExplorer();
     } else {
         Default();
     }
+}
+
+void CFieldDemoDialog::OpenExplorer() {
+    // A window of its own whose parent is this one: the modal run of this window does not block
+    // it, and it closes with it.
+    if (m_explorer == nullptr) m_explorer = new ExplorerWindow(this);
+    m_explorer->show();
+    m_explorer->raise();
+    m_explorer->activateWindow();
 }
 
 HCURSOR CFieldDemoDialog::OnQueryDragIcon() { return m_hIcon; }

@@ -6,11 +6,14 @@
 #include <memory>
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include "dialog.h"
 #include "font.h"
 #include "raster_dc.h"
 #include "ui_field_demo_dialog.h"
+
+class ExplorerWindow;
 
 class CFieldDemoDialog : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
@@ -62,6 +65,10 @@ class CFieldDemoDialog : public CDialog {
     void OnClose();
 
   private:
+    // Opens the explorer beside this window, or raises it when it is open already.
+    void OpenExplorer();
+
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;
+    QPointer<ExplorerWindow> m_explorer;  // a child window: it goes when this window goes
 };

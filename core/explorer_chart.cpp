@@ -1,0 +1,56 @@
+// The chart pane: the three winding currents over one period, with the present instant marked.
+#include <numbers>
+
+#include "explorer_layers.h"
+
+namespace {
+
+constexpr std::string_view kLetters[] = {"U", "V", "W"};
+
+// The curves are drawn from 72 points a period, each computed afresh.
+constexpr int kSegments = 72;
+
+}  // namespace
+
+void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane) {
+    CDC* dc = scene.dc;
+    DrawPaneTitle(scene, pane, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "绕组电流")));
+    for (int x = 0; x < 3; ++x) {
+        scene.Text(pane.right - scene.Size(130 - 40 * x), pane.top + scene.Size(10), kLetters[x],
+                   22, scene.Phase(x));
+    }
+
+    // Up to the balanced peak the scale is 1; a larger current doubles it, so that the curves
+    // of the usual cases keep their height and no case leaves the chart.
+    double largest = 0.0;
+    for (const Phasor& winding : scene.field.Windings())
+        largest = std::max(largest, std::abs(winding));
+    const PlotArea plot = PlotIn(scene, pane, largest <= 1.0 + 1e-9 ? 1.0 : 2.0);
+    DrawPlotFrame(scene, plot, "θ");
+
+    for (int x = 0; x < 3; ++x) {
+        ScopedPen pen(dc, PS_SOLID, scene.Size(3), scene.Phase(x));
+        for (int k = 0; k <= kSegments; ++k) {
+            const double theta = k * 2.0 * std::numbers::pi / kSegments;
+            const int px = plot.X(theta);
+            const int py = plot.Y(scene.field.Currents(theta)[x]);
+            if (k == 0)
+                dc->MoveTo(px, py);
+            else
+                dc->LineTo(px, py);
+        }
+    }
+
+    const int now = plot.X(scene.theta);
+    {
+        ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
+        dc->MoveTo(now, plot.top);
+        dc->LineTo(now, plot.bottom);
+    }
+    const std::array<double, 3> current = scene.field.Currents(scene.theta);
+    ScopedPen outline(dc, PS_SOLID, scene.Size(1.5), kInk);
+    for (int x = 0; x < 3; ++x) {
+        ScopedBrush brush(dc, scene.Phase(x));
+        DrawDisc(dc, now, plot.Y(current[x]), scene.Size(6));
+    }
+}

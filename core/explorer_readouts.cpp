@@ -1,0 +1,113 @@
+// The readouts pane: the angle, the winding currents, |F|, |F+|, |F-|, the unbalance and the
+// direction, then the supply they come from. The swatches make it the other panes' legend too.
+#include <cstdio>
+#include <string>
+
+#include "explorer_layers.h"
+
+namespace {
+
+enum class Swatch { None, Box, Line };
+
+struct Row {
+    Swatch swatch;
+    COLORREF colour;
+    int width;  // of a line swatch, at the design size
+    std::string_view label;
+    std::string value;
+};
+
+// Figures as a person writes them, with a true minus sign.
+std::string Figure(const char* format, double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    const std::string text = buffer;
+    return text.front() == '-' ? "−" + text.substr(1) : text;
+}
+
+std::string Joined(const char* format, const std::array<double, 3>& v, std::string_view unit) {
+    return Figure(format, v[0]) + std::string(unit) + " / " + Figure(format, v[1]) +
+           std::string(unit) + " / " + Figure(format, v[2]) + std::string(unit);
+}
+
+std::string Connection(const ExplorerScene& scene) {
+    const Supply& s = scene.inputs.supply;
+    if (s.singlePhase) return std::string(scene.Tr(QT_TRANSLATE_NOOP("Explorer", "单相（仅U相）")));
+    std::string text(s.sequence == Sequence::Positive
+                         ? scene.Tr(QT_TRANSLATE_NOOP("Explorer", "正序"))
+                         : scene.Tr(QT_TRANSLATE_NOOP("Explorer", "负序")));
+    if (s.openPhase == kNoPhase) return text;
+    static constexpr const char* kOpen[] = {QT_TRANSLATE_NOOP("Explorer", "，断U相"),
+                                            QT_TRANSLATE_NOOP("Explorer", "，断V相"),
+                                            QT_TRANSLATE_NOOP("Explorer", "，断W相")};
+    text += scene.Tr(kOpen[s.openPhase]);
+    text += s.neutral ? scene.Tr(QT_TRANSLATE_NOOP("Explorer", "，带中线"))
+                      : scene.Tr(QT_TRANSLATE_NOOP("Explorer", "，无中线"));
+    return text;
+}
+
+std::string_view RotationText(const ExplorerScene& scene, Rotation rotation) {
+    switch (rotation) {
+        case Rotation::CounterClockwise:
+            return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "逆时针"));
+        case Rotation::Clockwise:
+            return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "顺时针"));
+        case Rotation::Pulsating:
+            return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "脉振"));
+        case Rotation::None:
+            break;
+    }
+    return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "无"));
+}
+
+}  // namespace
+
+void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
+                          const ExplorerReadouts& r) {
+    CDC* dc = scene.dc;
+    DrawPaneTitle(scene, pane, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "读数")));
+    const Supply& s = scene.inputs.supply;
+    const Row rows[] = {
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电角度 θ")), r.angle},
+        {Swatch::Box, scene.Phase(0), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iU")), r.u},
+        {Swatch::Box, scene.Phase(1), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iV")), r.v},
+        {Swatch::Box, scene.Phase(2), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iW")), r.w},
+        {Swatch::Line, kInk, 6, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "合成 |F|")),
+         r.resultant + " Fp"},
+        {Swatch::Line, kPositiveColour, 3, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "正转分量 |F+|")),
+         r.positive + " Fp"},
+        {Swatch::Line, kNegativeColour, 3, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "反转分量 |F−|")),
+         r.negative + " Fp"},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "不平衡度 |F−|/|F+|")),
+         r.unbalance},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "转向")),
+         std::string(RotationText(scene, r.rotation))},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "供电")), Connection(scene)},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "幅值 A")),
+         Joined("%.2f", s.amplitude, "")},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "偏移 δ")),
+         Joined("%g", s.offset, "°")},
+    };
+
+    const int labelX = pane.left + scene.Size(56);
+    const int valueX = pane.left + scene.Size(292);
+    const int textSize = scene.Size(21);
+    int y = pane.top + scene.Size(50);
+    for (const Row& row : rows) {
+        const int middle = y + textSize / 2;
+        if (row.swatch == Swatch::Box) {
+            ScopedPen outline(dc, PS_SOLID, 1, kInk);
+            ScopedBrush brush(dc, row.colour);
+            const int half = scene.Size(8);
+            dc->Rectangle(pane.left + scene.Size(22), middle - half,
+                          pane.left + scene.Size(22) + 2 * half, middle + half);
+        } else if (row.swatch == Swatch::Line) {
+            ScopedPen pen(dc, PS_SOLID, scene.Size(row.width), row.colour);
+            dc->MoveTo(pane.left + scene.Size(18), middle);
+            dc->LineTo(pane.left + scene.Size(44), middle);
+        }
+        scene.Text(labelX, y, row.label, 21, kInk);
+        scene.Text(valueX, y, row.value, 21, kInk);
+        y += scene.Size(30);
+    }
+}
