@@ -19,7 +19,7 @@ struct ExplorerInputs {
     int step = 0;  // taken round one period: 36 is 0 again
     int width = kExplorerWidth;
     int height = kExplorerHeight;
-    int scale = 1;  // device pixels per pixel, for HiDPI screens (raster only)
+    double scale = 1;  // device pixels per pixel, for HiDPI screens and slides (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;
 };

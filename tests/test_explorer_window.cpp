@@ -46,7 +46,7 @@ ExplorerInputs InputsOf(ExplorerWindow& w) {
     in.step = w.Stepper().Step();
     in.width = Canvas(w)->width();
     in.height = Canvas(w)->height();
-    in.scale = std::max(1, static_cast<int>(Canvas(w)->devicePixelRatioF()));
+    in.scale = Canvas(w)->devicePixelRatioF();
     return in;
 }
 

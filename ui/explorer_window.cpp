@@ -137,8 +137,8 @@ void ExplorerWindow::ShowStep() {
 void ExplorerWindow::Render() {
     if (!isVisible()) return;
     CanvasWidget* canvas = ui.canvas;
-    // Whole device pixels only, as in the main window: a fractional ratio shows it enlarged.
-    const int scale = std::max(1, static_cast<int>(canvas->devicePixelRatioF()));
+    // Drawn at the screen's resolution, as in the main window.
+    const double scale = canvas->devicePixelRatioF();
     ExplorerInputs inputs;
     inputs.supply = m_supply;
     inputs.step = m_stepper.Step();
