@@ -28,6 +28,384 @@
     </message>
 </context>
 <context>
+    <name>Explorer</name>
+    <message>
+        <source>气隙磁动势</source>
+        <translation>Air-gap MMF</translation>
+    </message>
+    <message>
+        <source>阶梯波</source>
+        <translation>stepped wave</translation>
+    </message>
+    <message>
+        <source>基波</source>
+        <translation>fundamental</translation>
+    </message>
+    <message>
+        <source>绕组电流</source>
+        <translation>Winding currents</translation>
+    </message>
+    <message>
+        <source>单相（仅U相）</source>
+        <translation>single phase (U only)</translation>
+    </message>
+    <message>
+        <source>正序</source>
+        <translation>Positive</translation>
+    </message>
+    <message>
+        <source>负序</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>，断U相</source>
+        <translation>, U open</translation>
+    </message>
+    <message>
+        <source>，断V相</source>
+        <translation>, V open</translation>
+    </message>
+    <message>
+        <source>，断W相</source>
+        <translation>, W open</translation>
+    </message>
+    <message>
+        <source>，带中线</source>
+        <translation>, with neutral</translation>
+    </message>
+    <message>
+        <source>，无中线</source>
+        <translation>, no neutral</translation>
+    </message>
+    <message>
+        <source>逆时针</source>
+        <translation>counter-clockwise</translation>
+    </message>
+    <message>
+        <source>顺时针</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>脉振</source>
+        <translation>pulsating</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>电角度 θ</source>
+        <translation>Angle θ</translation>
+    </message>
+    <message>
+        <source>电流 iU</source>
+        <translation>Current iU</translation>
+    </message>
+    <message>
+        <source>电流 iV</source>
+        <translation>Current iV</translation>
+    </message>
+    <message>
+        <source>电流 iW</source>
+        <translation>Current iW</translation>
+    </message>
+    <message>
+        <source>合成 |F|</source>
+        <translation>Resultant |F|</translation>
+    </message>
+    <message>
+        <source>正转分量 |F+|</source>
+        <translation>Positive-seq. |F+|</translation>
+    </message>
+    <message>
+        <source>反转分量 |F−|</source>
+        <translation>Negative-seq. |F−|</translation>
+    </message>
+    <message>
+        <source>不平衡度 |F−|/|F+|</source>
+        <translation>Unbalance |F−|/|F+|</translation>
+    </message>
+    <message>
+        <source>转向</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>供电</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>幅值 A</source>
+        <translation>Amplitude A</translation>
+    </message>
+    <message>
+        <source>偏移 δ</source>
+        <translation>Offset δ</translation>
+    </message>
+    <message>
+        <source>定子电流与磁动势</source>
+        <translation>Stator currents and MMF</translation>
+    </message>
+</context>
+<context>
+    <name>ExplorerWindow</name>
+    <message>
+        <source>探索</source>
+        <translation>Explorer</translation>
+    </message>
+    <message>
+        <source>探索 (Explorer): reversed, open and unbalanced phases</source>
+        <translation>Explorer: reversed, open and unbalanced phases</translation>
+    </message>
+    <message>
+        <source>画面 (Picture): the stator, the currents, the air-gap MMF and the readouts</source>
+        <translation>Picture: the stator, the currents, the air-gap MMF and the readouts</translation>
+    </message>
+    <message>
+        <source>供电</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>供电 (Supply)</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>预设(&amp;T)</source>
+        <translation>Pre&amp;set</translation>
+    </message>
+    <message>
+        <source>预设 (Preset): balanced, reversed, open U (star, no neutral), open U with neutral, single phase, unbalanced 1 / 0.4 / 0.7; custom once a value is changed</source>
+        <translation>Preset: balanced, reversed, open U (star, no neutral), open U with neutral, single phase, unbalanced 1 / 0.4 / 0.7; custom once a value is changed</translation>
+    </message>
+    <message>
+        <source>平衡</source>
+        <translation>Balanced</translation>
+    </message>
+    <message>
+        <source>反相序</source>
+        <translation>Reversed</translation>
+    </message>
+    <message>
+        <source>断U相</source>
+        <translation>Open U</translation>
+    </message>
+    <message>
+        <source>断U相带中线</source>
+        <translation>Open U with neutral</translation>
+    </message>
+    <message>
+        <source>单相</source>
+        <translation>Single phase</translation>
+    </message>
+    <message>
+        <source>不平衡</source>
+        <translation>Unbalanced</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>幅值</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>幅值 (Amplitude): 1 is the balanced peak</source>
+        <translation>Amplitude: 1 is the balanced peak</translation>
+    </message>
+    <message>
+        <source>偏移</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>偏移 (Offset) in degrees</source>
+        <translation>Offset in degrees</translation>
+    </message>
+    <message>
+        <source>U相</source>
+        <translation>Phase U</translation>
+    </message>
+    <message>
+        <source>U相幅值 (Amplitude of U): 0.00 to 2.00</source>
+        <translation>Amplitude of U: 0.00 to 2.00</translation>
+    </message>
+    <message>
+        <source>U相偏移 (Offset of U): -180° to 180°</source>
+        <translation>Offset of U: -180° to 180°</translation>
+    </message>
+    <message>
+        <source>V相</source>
+        <translation>Phase V</translation>
+    </message>
+    <message>
+        <source>V相幅值 (Amplitude of V): 0.00 to 2.00</source>
+        <translation>Amplitude of V: 0.00 to 2.00</translation>
+    </message>
+    <message>
+        <source>V相偏移 (Offset of V): -180° to 180°</source>
+        <translation>Offset of V: -180° to 180°</translation>
+    </message>
+    <message>
+        <source>W相</source>
+        <translation>Phase W</translation>
+    </message>
+    <message>
+        <source>W相幅值 (Amplitude of W): 0.00 to 2.00</source>
+        <translation>Amplitude of W: 0.00 to 2.00</translation>
+    </message>
+    <message>
+        <source>W相偏移 (Offset of W): -180° to 180°</source>
+        <translation>Offset of W: -180° to 180°</translation>
+    </message>
+    <message>
+        <source>相序(&amp;Q)</source>
+        <translation>Se&amp;quence</translation>
+    </message>
+    <message>
+        <source>相序 (Sequence): positive, V 120° behind U; negative, V 240° behind U</source>
+        <translation>Sequence: positive, V 120° behind U; negative, V 240° behind U</translation>
+    </message>
+    <message>
+        <source>正序</source>
+        <translation>Positive</translation>
+    </message>
+    <message>
+        <source>负序</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>断相(&amp;O)</source>
+        <translation>&amp;Open phase</translation>
+    </message>
+    <message>
+        <source>断相 (Open phase): none, U, V or W</source>
+        <translation>Open phase: none, U, V or W</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>带中线(&amp;L)</source>
+        <translation>Neutra&amp;l</translation>
+    </message>
+    <message>
+        <source>带中线 (Neutral): with an open phase, the star point is joined to the neutral</source>
+        <translation>Neutral: with an open phase, the star point is joined to the neutral</translation>
+    </message>
+    <message>
+        <source>单相供电，仅U相(&amp;G)</source>
+        <translation>Sin&amp;gle phase, U only</translation>
+    </message>
+    <message>
+        <source>单相 (Single phase): winding U alone is fed</source>
+        <translation>Single phase: winding U alone is fed</translation>
+    </message>
+    <message>
+        <source>步进</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>步进 (Steps): one period, 10° a step</source>
+        <translation>Steps: one period, 10° a step</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>播放/暂停 (Play/Pause, Space): carries on from the step shown</source>
+        <translation>Play/Pause (Space): carries on from the step shown</translation>
+    </message>
+    <message>
+        <source>上一步(&amp;B)</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>上一步 (Previous, Left arrow): 0 goes round to 35</source>
+        <translation>Previous (Left arrow): 0 goes round to 35</translation>
+    </message>
+    <message>
+        <source>下一步(&amp;N)</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>下一步 (Next, Right arrow): 35 goes round to 0</source>
+        <translation>Next (Right arrow): 35 goes round to 0</translation>
+    </message>
+    <message>
+        <source>重置(&amp;R)</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>重置 (Reset): back to step 0</source>
+        <translation>Reset: back to step 0</translation>
+    </message>
+    <message>
+        <source>角度(&amp;A)</source>
+        <translation>&amp;Angle</translation>
+    </message>
+    <message>
+        <source>角度 (Angle): any step, 0° to 350°</source>
+        <translation>Angle: any step, 0° to 350°</translation>
+    </message>
+    <message>
+        <source>速度(&amp;D)</source>
+        <translation>Spee&amp;d</translation>
+    </message>
+    <message>
+        <source>速度 (Speed): milliseconds per step, 50 to 1000</source>
+        <translation>Speed: milliseconds per step, 50 to 1000</translation>
+    </message>
+    <message>
+        <source> ms/步</source>
+        <translation> ms/step</translation>
+    </message>
+    <message>
+        <source>推导</source>
+        <translation>Derivation</translation>
+    </message>
+    <message>
+        <source>推导 (Derivation) of the rotating field, in the picture&apos;s conventions</source>
+        <translation>Derivation of the rotating field, in the picture's conventions</translation>
+    </message>
+    <message>
+        <source>约定：α 从U相轴线逆时针量起，Fp 为单相磁动势的幅值，θ=ωt；各相轴线 αU=0°，αV=120°，αW=240°。</source>
+        <translation>Conventions: α is measured counter-clockwise from the axis of U; Fp is the peak MMF of one phase; θ=ωt; the axes lie at αU=0°, αV=120°, αW=240°.</translation>
+    </message>
+    <message>
+        <source>三相磁动势之和：</source>
+        <translation>The sum of the three phase MMFs:</translation>
+    </message>
+    <message>
+        <source>即合成矢量的X向与Y向分量：</source>
+        <translation>that is, the X and Y components of the resultant:</translation>
+    </message>
+    <message>
+        <source>平衡时 iU=cos(ωt)，iV=cos(ωt-120°)，iW=cos(ωt-240°)，得：</source>
+        <translation>Balanced, iU=cos(ωt), iV=cos(ωt-120°), iW=cos(ωt-240°), so:</translation>
+    </message>
+    <message>
+        <source>峰值在 α=ωt 处，随 ωt 逆时针旋转。</source>
+        <translation>Its peak lies at α=ωt and turns counter-clockwise as ωt grows.</translation>
+    </message>
+    <message>
+        <source>脉振磁动势是两个幅值各半、转向相反的旋转磁动势之和：</source>
+        <translation>A pulsating MMF is the sum of two rotating MMFs of half its amplitude, turning opposite ways:</translation>
+    </message>
+    <message>
+        <source>一般地 F=F+·e^(jωt)+F−·e^(−jωt)：F+ 逆时针转，F− 顺时针转，二者首尾相接即合成磁动势。</source>
+        <translation>In general F=F+·e^(jωt)+F−·e^(−jωt): F+ turns counter-clockwise, F− clockwise, and tip to tail they make the resultant.</translation>
+    </message>
+    <message>
+        <source>暂停(&amp;P)</source>
+        <translation>&amp;Pause</translation>
+    </message>
+</context>
+<context>
     <name>FieldDemoDialog</name>
     <message>
         <source>三相交流异步电动机定子旋转磁场形成</source>
@@ -218,6 +596,10 @@
     <message>
         <source>关于 vesk(&amp;A)...</source>
         <translation>&amp;About vesk...</translation>
+    </message>
+    <message>
+        <source>探索(&amp;E)...</source>
+        <translation>&amp;Explorer...</translation>
     </message>
 </context>
 <context>
