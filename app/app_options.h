@@ -1,11 +1,19 @@
 #pragma once
-// The command line of vesk: nothing opens the main window, --explore the explorer alone.
+// The command line of vesk: nothing opens the main window, --explore the explorer alone; the
+// language, the palette and the size may be given for this run.
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "language.h"
+#include "palette.h"
 
 struct AppOptions {
     bool explore = false;
     bool help = false;
+    std::optional<Language> language;
+    const Palette* palette = nullptr;
+    std::optional<double> scale;
 };
 
 // Returns the options, or the one-line reason why the command line is unusable.

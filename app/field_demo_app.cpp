@@ -4,6 +4,7 @@
 
 #include "explorer_window.h"
 #include "field_demo_dialog.h"
+#include "preferences.h"
 #include "version.h"
 
 CFieldDemoApp::CFieldDemoApp() = default;
@@ -15,6 +16,8 @@ BOOL CFieldDemoApp::InitInstance() {
     QCoreApplication::setApplicationName(QStringLiteral("vesk"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVeskVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vesk.Vesk"));
+    SetLanguage(m_language);
+    SetPalette(*m_palette);
 
     if (m_bExplore) {
         // The explorer is the program's only window: closing it deletes it, and with the last

@@ -1,6 +1,8 @@
 #pragma once
 // The application: runs the main window modally, or shows the explorer alone; the end of that
 // window is the end of the program.
+#include "language.h"
+#include "palette.h"
 #include "win_app.h"
 
 class CFieldDemoApp : public CWinApp {
@@ -12,4 +14,7 @@ class CFieldDemoApp : public CWinApp {
 
     // Open the explorer instead of the main window (vesk --explore).
     bool m_bExplore = false;
+    // The class's language and palette for this run.
+    Language m_language = Language::Chinese;
+    const Palette* m_palette = &kStandardPalette;
 };

@@ -3,6 +3,7 @@
 #include "app_options.h"
 #include "display_check.h"
 #include "field_demo_app.h"
+#include "preferences.h"
 
 CFieldDemoApp theApp;
 
@@ -17,6 +18,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     theApp.m_bExplore = parsed.options.explore;
+    theApp.m_language = parsed.options.language.value_or(RememberedLanguage());
+    theApp.m_palette =
+        parsed.options.palette != nullptr ? parsed.options.palette : &RememberedPalette();
+    // Qt's own scaling, which is read when the application starts: the given size, else the
+    // size chosen in the window menu, unless the desktop sets a factor of its own.
+    const double scale = parsed.options.scale.value_or(RememberedScale());
+    if (parsed.options.scale || (scale != 1.0 && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")))
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     if (const std::string problem = DisplayProblem(); !problem.empty()) {
         std::fprintf(stderr,
                      "vesk: no display to show the window on (%s); run vesk in a desktop "

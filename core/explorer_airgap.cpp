@@ -31,8 +31,8 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
         }
         scene.Text(x + scene.Size(36), legendY, text, 19, kInk);
     };
-    legend(250, kWaveColour, 4, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "阶梯波")));
-    legend(120, kInk, 2, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "基波")));
+    legend(330, kWaveColour, 4, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "阶梯波")));
+    legend(160, kInk, 2, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "基波")));
 
     // As for the currents: one scale for the usual cases, twice it when a wave would leave it.
     const double largest =

@@ -2,12 +2,26 @@
 // The texts a picture draws, in the language of the class. Each text is written in the code in
 // Chinese, marked with QT_TRANSLATE_NOOP(context, text) so that Qt's lupdate finds it, and looked
 // up at draw time; without a translation the Chinese source is drawn.
+#include <optional>
 #include <string_view>
 
 #ifndef QT_TRANSLATE_NOOP
 // The core needs no Qt: the marker is only a name for lupdate to find.
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+
+// The languages a class can be taught in: Chinese, the texts as written, or English.
+enum class Language { Chinese, English };
+
+// "zh" or "en"; nothing for anything else.
+inline std::optional<Language> ParseLanguage(std::string_view code) {
+    if (code == "zh") return Language::Chinese;
+    if (code == "en") return Language::English;
+    return std::nullopt;
+}
+inline const char* LanguageCode(Language language) {
+    return language == Language::English ? "en" : "zh";
+}
 
 class Translation {
   public:

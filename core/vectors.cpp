@@ -5,13 +5,15 @@
 
 namespace {
 
-// The phase's letter just beyond the tip of its vector, along the vector (or along the phase's
-// axis when the vector has no length).
+// The phase's letter beside the tip of its vector, a little to its counter-clockwise side, so that
+// the resultant, which runs along a vector at its peak, never covers it. The direction is the
+// vector's, or the phase's axis when the vector has no length.
 void DrawTipLetter(CDC* pDC, int tipX, int tipY, double value, double axisX, double axisY,
                    const char* letter) {
     const double sign = value < 0.0 ? -1.0 : 1.0;
-    pDC->TextOut(Trunc(tipX + sign * axisX * 10.0 - 4.0), Trunc(tipY + sign * axisY * 10.0 - 6.0),
-                 letter);
+    const double dx = sign * axisX, dy = sign * axisY;  // along the vector, y downward
+    const double cx = tipX + 4.0 * dx + 10.0 * dy, cy = tipY + 4.0 * dy - 10.0 * dx;
+    pDC->TextOut(Trunc(cx - 4.0), Trunc(cy - 6.0), letter);
 }
 
 }  // namespace

@@ -6,12 +6,6 @@
 
 #include "translation.h"
 
-enum class Language { Chinese, English };
-
-// "zh" or "en"; nothing for anything else.
-std::optional<Language> ParseLanguage(std::string_view code);
-const char* LanguageCode(Language language);
-
 // Installs the translation of `language` in the application in place of the previous one. Every
 // window hears of it (QEvent::LanguageChange) and redraws itself in the new language.
 void SetLanguage(Language language);
@@ -19,7 +13,3 @@ Language CurrentLanguage();
 
 // The texts the core draws, in the current language: nullptr for Chinese.
 const Translation* CurrentTranslation();
-
-// The choice made in the last run (QSettings), Chinese when there is none.
-Language RememberedLanguage();
-void RememberLanguage(Language language);

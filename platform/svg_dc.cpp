@@ -55,17 +55,15 @@ std::string FontFamilies() {
 
 }  // namespace
 
-SvgDc::SvgDc(QIODevice* device, int width, int height) : m_device(device) {
-    // Sized in CSS pixels: one pixel of the frame is one pixel in any viewer.
-    m_body =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-        "width=\"" +
-        std::to_string(width) + "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " +
-        std::to_string(width) + " " + std::to_string(height) +
-        "\">\n<title>vesk</title>\n<desc>Rotating magnetic field of a three-phase "
-        "stator</desc>\n<g shape-rendering=\"crispEdges\" font-family=\"" +
-        FontFamilies() + "\">\n<rect width=\"" + std::to_string(width) + "\" height=\"" +
-        std::to_string(height) + "\" fill=\"#000000\"/>\n";
+SvgDc::SvgDc(QIODevice* device, int width, int height, double scale) : m_device(device) {
+    const std::string w = std::to_string(width), h = std::to_string(height);
+    // Sized in CSS pixels: one pixel of the frame is `scale` pixels in any viewer.
+    m_body = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    m_body += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(width * scale) +
+              "\" height=\"" + Number(height * scale) + "\" viewBox=\"0 0 " + w + " " + h + "\">\n";
+    m_body += "<title>vesk</title>\n<desc>Rotating magnetic field of a three-phase stator</desc>\n";
+    m_body += "<g shape-rendering=\"crispEdges\" font-family=\"" + FontFamilies() + "\">\n";
+    m_body += "<rect width=\"" + w + "\" height=\"" + h + "\" fill=\"#000000\"/>\n";
 }
 
 SvgDc::~SvgDc() { Finish(); }
@@ -129,13 +127,13 @@ void SvgDc::DrawText(int x, int y, std::string_view text) {
 }
 
 bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device) {
-    SvgDc dc(device, inputs.width, inputs.height);
+    SvgDc dc(device, inputs.width, inputs.height, inputs.scale);
     DrawFrame(inputs, dc);
     return dc.Finish();
 }
 
 bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device) {
-    SvgDc dc(device, inputs.width, inputs.height);
+    SvgDc dc(device, inputs.width, inputs.height, inputs.scale);
     DrawExplorerFrame(inputs, dc);
     return dc.Finish();
 }

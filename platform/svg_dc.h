@@ -14,8 +14,9 @@ class QIODevice;
 
 class SvgDc : public GdiSurface {
   public:
-    // Writes the SVG to `device` when the surface is finished or destroyed.
-    SvgDc(QIODevice* device, int width, int height);
+    // Writes the SVG to `device` when the surface is finished or destroyed. A viewer shows it
+    // `scale` times as large as the picture's pixels.
+    SvgDc(QIODevice* device, int width, int height, double scale = 1);
     ~SvgDc() override;
     // Ends the document; returns false when it could not be written.
     bool Finish();

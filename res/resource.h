@@ -21,6 +21,11 @@ inline constexpr const char* kStringTableSources[] = {
 // Window-menu commands; the low four bits stay clear, the window's own commands start at 0xF000.
 constexpr unsigned IDM_ABOUTBOX = 0x0010;
 constexpr unsigned IDM_EXPLORER = 0x0020;
+constexpr unsigned IDM_LANGUAGE_ZH = 0x0030;
+constexpr unsigned IDM_LANGUAGE_EN = 0x0040;
+constexpr unsigned IDM_PALETTE_STANDARD = 0x0050;
+constexpr unsigned IDM_PALETTE_SAFE = 0x0060;
+constexpr unsigned IDM_SCALE_FIRST = 0x0070;  // one per window scale, 0x10 apart
 
 // Controls of IDD_FIELDDEMO
 constexpr int IDC_START = 1000;

@@ -362,14 +362,18 @@ QMenu* OpenPopup() { return qobject_cast<QMenu*>(QApplication::activePopupWidget
 TEST(FromTheMainWindow, TheWindowMenuOpensOneExplorerThatTheModalRunDoesNotBlock) {
     CFieldDemoDialog dialog;
     RunModal(dialog, [&] {
-        const QList<QAction*> actions = dialog.GetSystemMenu(FALSE)->Menu().actions();
-        ASSERT_GE(actions.size(), 4);
-        EXPECT_EQ(actions[actions.size() - 3]->text().toStdString(), "探索(&E)...");
-        EXPECT_EQ(actions[actions.size() - 3]->data().toUInt(), IDM_EXPLORER);
+        auto explorerEntry = [](const QMenu& menu) -> QAction* {
+            for (QAction* action : menu.actions())
+                if (action->data().toUInt() == IDM_EXPLORER) return action;
+            return nullptr;
+        };
+        const QAction* entry = explorerEntry(dialog.GetSystemMenu(FALSE)->Menu());
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->text().toStdString(), "探索(&E)...");
         WhenOpen(OpenPopup, [&](QWidget* popup) {
             auto* menu = qobject_cast<QMenu*>(popup);
-            QAction* explore = menu->actions()[menu->actions().size() - 3];
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(explore).center());
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(explorerEntry(*menu)).center());
         });
         PressKey(Qt::Key_Menu);
         auto* explorer = dialog.findChild<ExplorerWindow*>();

@@ -182,6 +182,41 @@ TEST(SceneTrace, AnotherCanvasSizeMovesEveryAnchor) {
     EXPECT_TRUE(Contains(lines, "line 400 450 470 450 pen solid 2 ff0000"));
 }
 
+// The safe palette changes nothing but the three phase colours, and adds each vector's letter
+// beside its tip, on its counter-clockwise side, the letter's box 8 x 12 about its centre.
+TEST(SceneTrace, TheSafePaletteChangesOnlyColoursAndAddsTheLetters) {
+    for (const int step : {0, 9, 40}) {
+        FrameInputs safe{step};
+        safe.palette = kSafePalette;
+        std::vector<std::string> lines = Lines(TraceFrame(safe));
+        std::vector<std::string> letters;
+        std::erase_if(lines, [&](const std::string& line) {
+            const bool letter = line.size() >= 2 && line.rfind("text ", 0) == 0 &&
+                                std::string("UVW").find(line.back()) != std::string::npos &&
+                                line[line.size() - 2] == ' ' &&
+                                line.find(" 66 ") == std::string::npos;
+            if (letter) letters.push_back(line);
+            return letter;
+        });
+        std::string recoloured = TraceFrame({step});
+        for (const auto& [from, to] :
+             {std::pair{"ff0000", "cc3311"}, {"00ff00", "009988"}, {"0000ff", "004488"}}) {
+            for (auto at = recoloured.find(from); at != std::string::npos;
+                 at = recoloured.find(from)) {
+                recoloured.replace(at, 6, to);
+            }
+        }
+        EXPECT_EQ(lines, Lines(recoloured)) << "step " << step;
+        ASSERT_EQ(letters.size(), 3u) << "step " << step;
+        if (step == 0) {
+            // U: centre 4 on and 10 aside of (326,468) along (1,0), i.e. (330,458). V and W point
+            // backwards along (0.5, 0.866) and (0.5, -0.866): centres (283.7,496.5), (266.3,428.5).
+            EXPECT_EQ(letters, (std::vector<std::string>{"text 326 452 U", "text 279 490 V",
+                                                         "text 262 422 W"}));
+        }
+    }
+}
+
 TEST(SceneTrace, EveryFrameReleasesItsObjects) {
     for (bool resultant : {false, true}) {
         for (int step = 0; step <= MAX_STEP; ++step) {

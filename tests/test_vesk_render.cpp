@@ -71,7 +71,8 @@ TEST_F(VeskRender, WritesAWellFormedSvg) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     // Each label in one piece, whatever font a slide program draws it with.
     EXPECT_EQ(texts.size(), 16) << texts.join('|').toStdString();
-    EXPECT_TRUE(texts.contains("U相") && texts.contains("三相交流电")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("U相") && texts.contains("三相交流电"))
+        << texts.join('|').toStdString();
 }
 
 TEST_F(VeskRender, PrintsTheTraceWhenThereIsNoOutputFile) {
@@ -123,6 +124,34 @@ TEST_F(VeskRender, AllWritesEachPngAsWhenWrittenAlone) {
             Render({"--step", QString::number(step), "--no-resultant", "-o", Path("one.PNG")});
         ASSERT_EQ(one.status, 0) << one.err.toStdString();
         EXPECT_EQ(bytes(Path(name)), bytes(Path("one.PNG"))) << name.toStdString();
+    }
+}
+
+// A slide for a 4K projector: the same frame drawn at twice the resolution, as on a screen of
+// twice the pixel density, not enlarged.
+TEST_F(VeskRender, ScaleDrawsTheFrameAtThatManyDevicePixels) {
+    const Outcome run = Render({"--scale", "2", "--step", "9", "-o", Path("big.png")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QImage image(Path("big.png"));
+    ASSERT_EQ(image.size(), QSize(1026, 1248));
+    QImage expected = RasterFrame({9, 513, 624, true, 2});
+    expected.setDevicePixelRatio(1);
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), expected);
+}
+
+// In English every label of the picture is English: no Chinese character in any text line.
+TEST_F(VeskRender, EnglishLabelsHaveNoChinese) {
+    for (const QString view : {"main", "explorer"}) {
+        const Outcome run = Render({"--lang", "en", "--view", view, "--step", "3"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        int texts = 0;
+        for (const QString& line : run.out.split('\n')) {
+            if (!line.startsWith("text ")) continue;
+            ++texts;
+            for (const QChar c : line)
+                EXPECT_FALSE(c.unicode() >= 0x3000 && c.unicode() < 0xa000) << line.toStdString();
+        }
+        EXPECT_GT(texts, 10) << view.toStdString();
     }
 }
 
@@ -271,7 +300,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"UnwritableFile", {"-o", "BLOCKER/f.png"}, 1, "cannot write"},
                       BadCase{
                           "UnwritableDirectory", {"--all", "-o", "BLOCKER/frames"}, 1, "directory"},
-                      BadCase{"DirectoryIsAFile", {"--all", "-o", "BLOCKER"}, 1, "directory"}),
+                      BadCase{"DirectoryIsAFile", {"--all", "-o", "BLOCKER"}, 1, "directory"},
+                      BadCase{"UnknownLanguage", {"--lang", "fr", "-o", "f.png"}, 2, "fr"},
+                      BadCase{"UnknownPalette", {"--palette", "pink", "-o", "f.png"}, 2, "pink"},
+                      BadCase{"ScaleTooLarge", {"--scale", "5", "-o", "f.png"}, 2, "scale"},
+                      BadCase{"ScaleNotAQuarter", {"--scale", "1.3", "-o", "f.png"}, 2, "1.3"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

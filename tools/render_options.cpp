@@ -113,6 +113,16 @@ struct SupplyArgs {
     }
 };
 
+// 1 to 4 in steps of a quarter, the scales the raster draws exactly.
+std::optional<double> ParseScale(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || !(value >= 1 && value <= 4)) return {};
+    if (value * 4 != std::floor(value * 4)) return {};
+    return value;
+}
+
 std::optional<OutputFormat> ParseFormat(const std::string& name) {
     if (name == "png") return OutputFormat::Png;
     if (name == "svg") return OutputFormat::Svg;
@@ -231,6 +241,30 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             o.width = *w;
             o.height = *h;
             sizeGiven = true;
+        } else if (arg == "--lang") {
+            if (!value(v)) return result;
+            const std::optional<Language> language = ParseLanguage(v);
+            if (!language) {
+                result.error = "unknown language '" + v + "' (use zh or en)";
+                return result;
+            }
+            o.language = *language;
+        } else if (arg == "--palette") {
+            if (!value(v)) return result;
+            o.palette = PaletteNamed(v);
+            if (o.palette == nullptr) {
+                result.error = "unknown palette '" + v + "' (use standard or safe)";
+                return result;
+            }
+        } else if (arg == "--scale") {
+            if (!value(v)) return result;
+            const std::optional<double> scale = ParseScale(v);
+            if (!scale) {
+                result.error = "scale '" + v +
+                               "' is not a number from 1 to 4 in quarters (1, 1.25, 1.5 ... 4)";
+                return result;
+            }
+            o.scale = *scale;
         } else if (arg == "--format") {
             if (!value(v)) return result;
             o.format = ParseFormat(v);

@@ -2,6 +2,7 @@
 // opening a window.
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -16,6 +17,7 @@
 
 #include "frame.h"
 #include "gif_writer.h"
+#include "language.h"
 #include "png_writer.h"
 #include "raster_image.h"
 #include "render_options.h"
@@ -37,6 +39,12 @@ constexpr const char* kUsage =
     "  --format FORMAT   png, svg, gif or trace (default: from the output's extension;\n"
     "                    a trace, on standard output, when there is no -o)\n"
     "  -o PATH           the output file, or the directory (or .gif file) for --all\n"
+    "  --lang zh|en      the labels in the picture in Chinese (the default) or English\n"
+    "  --palette standard|safe\n"
+    "                    the phases in red, green and blue (the default), or in colours that\n"
+    "                    stay apart for colour-blind eyes, each vector with its letter\n"
+    "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
+    "                    quarters, for sharp slides (an SVG is sized S times larger)\n"
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
@@ -82,7 +90,7 @@ bool SaveTo(const QString& path, std::string& error,
 
 // What a view draws for a step, in each format: the main window's frames or the explorer's.
 struct Scene {
-    int width;
+    int width;  // of a raster frame, in device pixels
     int height;
     int lastStep;
     std::function<QImage(int step)> raster;
@@ -90,14 +98,19 @@ struct Scene {
     std::function<std::string(int step)> trace;
 };
 
+// The size of a raster frame on the device: each pixel edge at its rounded place.
+int DeviceSize(int pixels, double scale) {
+    return static_cast<int>(std::floor(pixels * scale + 0.5));
+}
+
 Scene MainScene(const FrameInputs& frame) {
     const auto at = [frame](int step) {
         FrameInputs one = frame;
         one.step = step;
         return one;
     };
-    return {frame.width,
-            frame.height,
+    return {DeviceSize(frame.width, frame.scale),
+            DeviceSize(frame.height, frame.scale),
             MAX_STEP,
             [at](int step) { return RasterFrame(at(step)); },
             [at](int step, QIODevice* device) { return WriteSvgFrame(at(step), device); },
@@ -110,8 +123,8 @@ Scene ExplorerScene(const ExplorerInputs& inputs) {
         one.step = step;
         return one;
     };
-    return {inputs.width,
-            inputs.height,
+    return {DeviceSize(inputs.width, inputs.scale),
+            DeviceSize(inputs.height, inputs.scale),
             kExplorerSteps - 1,
             [at](int step) { return RasterExplorerFrame(at(step)); },
             [at](int step, QIODevice* device) { return WriteSvgExplorerFrame(at(step), device); },
@@ -219,11 +232,18 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    const Scene scene =
-        o.view == View::Explorer
-            ? ExplorerScene(
-                  {.supply = o.supply, .step = o.step, .width = o.width, .height = o.height})
-            : MainScene({o.step, o.width, o.height, o.showResultant});
+    // The labels' language works without an application, so a trace can have it too.
+    if (o.language != Language::Chinese) SetLanguage(o.language);
+    const Scene scene = o.view == View::Explorer
+                            ? ExplorerScene({.supply = o.supply,
+                                             .step = o.step,
+                                             .width = o.width,
+                                             .height = o.height,
+                                             .scale = o.scale,
+                                             .palette = *o.palette,
+                                             .translation = CurrentTranslation()})
+                            : MainScene({o.step, o.width, o.height, o.showResultant, o.scale,
+                                         *o.palette, CurrentTranslation()});
     if (o.output.empty()) {
         const std::string trace = scene.trace(o.step);
         std::fwrite(trace.data(), 1, trace.size(), stdout);

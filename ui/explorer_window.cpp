@@ -6,9 +6,12 @@
 #include <QEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 
 #include "explorer_frame.h"
 #include "font.h"
+#include "language.h"
+#include "preferences.h"
 #include "raster_image.h"
 #include "resource.h"
 #include "resources.h"
@@ -145,7 +148,22 @@ void ExplorerWindow::Render() {
     inputs.width = canvas->width();
     inputs.height = canvas->height();
     inputs.scale = scale;
+    inputs.palette = CurrentPalette();
+    inputs.translation = CurrentTranslation();
     canvas->ShowFrame(RasterExplorerFrame(inputs));
+}
+
+// A new language or palette: the texts and the frame are drawn again in it at once.
+bool ExplorerWindow::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        const QSignalBlocker blocker(ui.preset);
+        ui.retranslateUi(this);
+        ShowSupply();
+        ShowStep();
+    } else if (event->type() == AppearanceChangeEvent()) {
+        Render();
+    }
+    return QWidget::event(event);
 }
 
 bool ExplorerWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -23,6 +23,7 @@ class ExplorerWindow : public QWidget {
     const ExplorerStepper& Stepper() const { return m_stepper; }
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;

@@ -1,8 +1,11 @@
 #include "field_demo_dialog.h"
 
+#include <QMessageBox>
+
 #include "about_dialog.h"
 #include "explorer_window.h"
 #include "menu.h"
+#include "preferences.h"
 #include "resource.h"
 #include "resources.h"
 
@@ -49,18 +52,7 @@ void CFieldDemoDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL CFieldDemoDialog::OnInitDialog() {
     CDialog::OnInitDialog();
 
-    if (CMenu* pSysMenu = GetSystemMenu(FALSE); pSysMenu != nullptr) {
-        const CString strExplorerMenu = LoadResourceString(IDS_EXPLORER);
-        if (!strExplorerMenu.isEmpty()) {
-            pSysMenu->AppendMenu(MF_SEPARATOR);
-            pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
-        }
-        const CString strAboutMenu = LoadResourceString(IDS_ABOUTBOX);
-        if (!strAboutMenu.isEmpty()) {
-            pSysMenu->AppendMenu(MF_SEPARATOR);
-            pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
-        }
-    }
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE); pSysMenu != nullptr) AppendMenuEntries(pSysMenu);
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -77,15 +69,76 @@ BOOL CFieldDemoDialog::OnInitDialog() {
     return TRUE;
 }
 
+// The explorer, the class's choices, and last, after a separator, the About box.
+void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
+    const CString strExplorerMenu = LoadResourceString(IDS_EXPLORER);
+    if (!strExplorerMenu.isEmpty()) {
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
+    }
+    auto choice = [](bool chosen) {
+        return MF_STRING | MFT_RADIOCHECK | (chosen ? MF_CHECKED : 0);
+    };
+    CMenu* language = pSysMenu->AppendPopup(tr("语言(&L)"));
+    // Each language is named in itself, so that it can be found whichever is shown.
+    language->AppendMenu(choice(CurrentLanguage() == Language::Chinese), IDM_LANGUAGE_ZH, "中文");
+    language->AppendMenu(choice(CurrentLanguage() == Language::English), IDM_LANGUAGE_EN,
+                         "English");
+    CMenu* colours = pSysMenu->AppendPopup(tr("配色(&P)"));
+    colours->AppendMenu(choice(CurrentPalette() == kStandardPalette), IDM_PALETTE_STANDARD,
+                        tr("标准"));
+    colours->AppendMenu(choice(CurrentPalette() == kSafePalette), IDM_PALETTE_SAFE, tr("色盲友好"));
+    CMenu* size = pSysMenu->AppendPopup(tr("放大(&Z)"));
+    const double remembered = RememberedScale();
+    for (std::size_t i = 0; i < kWindowScales.size(); ++i) {
+        size->AppendMenu(choice(kWindowScales[i] == remembered), IDM_SCALE_FIRST + 0x10 * i,
+                         QStringLiteral("%1%").arg(kWindowScales[i] * 100));
+    }
+    const CString strAboutMenu = LoadResourceString(IDS_ABOUTBOX);
+    if (!strAboutMenu.isEmpty()) {
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+    }
+}
+
 void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    const UINT command = nID & 0xFFF0;
+    if (command == IDM_ABOUTBOX) {
         CAboutDialog dlgAbout;
         dlgAbout.DoModal();
-    } else if ((nID & 0xFFF0) == IDM_EXPLORER) {
+    } else if (command == IDM_EXPLORER) {
         OpenExplorer();
+    } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
+        const Language language =
+            command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;
+        RememberLanguage(language);
+        SetLanguage(language);
+    } else if (command == IDM_PALETTE_STANDARD || command == IDM_PALETTE_SAFE) {
+        const Palette& palette = command == IDM_PALETTE_SAFE ? kSafePalette : kStandardPalette;
+        RememberPalette(palette);
+        SetPalette(palette);
+    } else if (command >= IDM_SCALE_FIRST &&
+               command < IDM_SCALE_FIRST + 0x10 * kWindowScales.size()) {
+        RememberScale(kWindowScales[(command - IDM_SCALE_FIRST) / 0x10]);
+        RebuildMenu();
+        QMessageBox::information(this, windowTitle(), tr("新的大小在 vesk 下次启动时生效。"));
     } else {
         Default();
     }
+}
+
+void CFieldDemoDialog::RebuildMenu() {
+    if (CMenu* pSysMenu = GetSystemMenu(TRUE); pSysMenu != nullptr) AppendMenuEntries(pSysMenu);
+}
+
+// A new language or palette: the texts, the menu and the frame are drawn again in it at once.
+bool CFieldDemoDialog::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange || event->type() == AppearanceChangeEvent()) {
+        if (event->type() == QEvent::LanguageChange) ui.retranslateUi(this);
+        RebuildMenu();
+        if (isVisible()) RenderFrame(m_nStep);
+    }
+    return CDialog::event(event);
 }
 
 void CFieldDemoDialog::OpenExplorer() {

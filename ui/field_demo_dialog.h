@@ -48,6 +48,7 @@ class CFieldDemoDialog : public CDialog {
     CFont m_fontReadout;
 
   protected:
+    bool event(QEvent* event) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
 
@@ -67,6 +68,10 @@ class CFieldDemoDialog : public CDialog {
   private:
     // Opens the explorer beside this window, or raises it when it is open already.
     void OpenExplorer();
+    // The window menu's entries after its own (explorer, language, colours, size, About), and
+    // the whole menu again when a choice or the language changes.
+    void AppendMenuEntries(CMenu* pSysMenu);
+    void RebuildMenu();
 
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;

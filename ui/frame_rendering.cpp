@@ -9,6 +9,7 @@
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
 #include "frame.h"
+#include "preferences.h"
 #include "raster_image.h"
 #include "resource.h"
 #include "resources.h"
@@ -28,7 +29,9 @@ void CFieldDemoDialog::RenderFrame(int step) {
 
 bool CFieldDemoDialog::DrawScene(CDC* pDC, int step) {
     const QWidget* canvas = GetDlgItem(IDC_CANVAS);
-    const FrameInputs inputs{step, canvas->width(), canvas->height(), m_bShowResultant != FALSE};
+    FrameInputs inputs{step, canvas->width(), canvas->height(), m_bShowResultant != FALSE};
+    inputs.palette = CurrentPalette();
+    inputs.translation = CurrentTranslation();
     const FrameResult frame = DrawFrame(inputs, *pDC);
     m_strPhaseAngle = QString::fromStdString(frame.readouts.phaseAngle);
     m_strAmpU = QString::fromStdString(frame.readouts.ampU);

@@ -26,6 +26,30 @@
         <source>第 %1 步，ωt = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势指向 %6°（从 U 相轴线逆时针量起）。</source>
         <translation>Step %1, ωt = %2°. Phase U %3, V %4, W %5. The resultant MMF points at %6°, counter-clockwise from the axis of U.</translation>
     </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>配色(&amp;P)</source>
+        <translation>&amp;Colours</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>色盲友好</source>
+        <translation>Colour-blind safe</translation>
+    </message>
+    <message>
+        <source>放大(&amp;Z)</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <source>新的大小在 vesk 下次启动时生效。</source>
+        <translation>The new size applies the next time vesk starts.</translation>
+    </message>
 </context>
 <context>
     <name>Explorer</name>
@@ -47,15 +71,15 @@
     </message>
     <message>
         <source>单相（仅U相）</source>
-        <translation>single phase (U only)</translation>
+        <translation>single phase, U only</translation>
     </message>
     <message>
         <source>正序</source>
-        <translation>Positive</translation>
+        <translation>pos.</translation>
     </message>
     <message>
         <source>负序</source>
-        <translation>Negative</translation>
+        <translation>neg.</translation>
     </message>
     <message>
         <source>，断U相</source>
@@ -71,11 +95,11 @@
     </message>
     <message>
         <source>，带中线</source>
-        <translation>, with neutral</translation>
+        <translation>, with N</translation>
     </message>
     <message>
         <source>，无中线</source>
-        <translation>, no neutral</translation>
+        <translation>, no N</translation>
     </message>
     <message>
         <source>逆时针</source>
@@ -370,7 +394,7 @@
     </message>
     <message>
         <source>推导 (Derivation) of the rotating field, in the picture&apos;s conventions</source>
-        <translation>Derivation of the rotating field, in the picture's conventions</translation>
+        <translation>Derivation of the rotating field, in the picture&apos;s conventions</translation>
     </message>
     <message>
         <source>约定：α 从U相轴线逆时针量起，Fp 为单相磁动势的幅值，θ=ωt；各相轴线 αU=0°，αV=120°，αW=240°。</source>
@@ -445,7 +469,7 @@
     </message>
     <message>
         <source>旋转频率与电流波形频率一致。</source>
-        <translation>It turns at the current frequency.</translation>
+        <translation>One turn per current period.</translation>
     </message>
     <message>
         <source>U相相对幅值:</source>
@@ -493,7 +517,7 @@
     </message>
     <message>
         <source>三相合成磁动势是一个幅值恒定不变(单相最大磁动势的3/2倍)的圆形旋转磁动势。</source>
-        <translation>The resultant MMF turns on a circle with a constant amplitude, 3/2 of one phase&apos;s peak.</translation>
+        <translation>A circular rotating MMF of constant amplitude: 3/2 of one phase's peak.</translation>
     </message>
     <message>
         <source>vesk 教学演示</source>

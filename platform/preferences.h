@@ -1,0 +1,29 @@
+#pragma once
+// The class's choices, remembered from one run to the next (QSettings, ~/.config/vesk/vesk.conf):
+// the language, the phase colours and how large the windows are drawn.
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "language.h"
+#include "palette.h"
+
+// The palette every picture is drawn in now (kStandardPalette or kSafePalette). Changing it has
+// every window draw itself again.
+const Palette& CurrentPalette();
+void SetPalette(const Palette& palette);
+// The event windows get when the palette changes.
+int AppearanceChangeEvent();
+
+// How large the windows can be drawn: Qt's own scaling, set before the application starts.
+inline constexpr std::array<double, 5> kWindowScales{1.0, 1.25, 1.5, 1.75, 2.0};
+// One of kWindowScales written as a number ("1.5"); nothing for anything else.
+std::optional<double> ParseWindowScale(std::string_view text);
+
+// The choices of the last run: Chinese, the standard palette and 1 when none was made.
+Language RememberedLanguage();
+void RememberLanguage(Language language);
+const Palette& RememberedPalette();
+void RememberPalette(const Palette& palette);
+double RememberedScale();
+void RememberScale(double scale);
