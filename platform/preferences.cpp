@@ -4,6 +4,7 @@
 #include <string>
 
 #include <QApplication>
+#include <QPointer>
 #include <QSettings>
 #include <QWidget>
 
@@ -31,7 +32,11 @@ int AppearanceChangeEvent() {
 void SetPalette(const Palette& palette) {
     g_palette = palette == kSafePalette ? &kSafePalette : &kStandardPalette;
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    // A window that rebuilds its menus deletes some of the others (their popups) on the way.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows << window;
+    for (const QPointer<QWidget>& window : windows) {
+        if (window.isNull()) continue;
         QEvent change(static_cast<QEvent::Type>(AppearanceChangeEvent()));
         QCoreApplication::sendEvent(window, &change);
     }

@@ -136,7 +136,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CommandLine{"Explore", {"--explore"}, -1, ""},
                       CommandLine{"Help", {"--help"}, 0, "--explore"},
                       CommandLine{
-                          "Unknown", {"--explorer"}, 2, "vesk: unknown option '--explorer'"}),
+                          "Unknown", {"--explorer"}, 2, "vesk: unknown option '--explorer'"},
+                      CommandLine{"English", {"--lang", "en"}, -1, ""},
+                      CommandLine{"SafeAndLarger", {"--palette=safe", "--scale", "1.5"}, -1, ""},
+                      CommandLine{"UnknownLanguage", {"--lang", "xx"}, 2, "unknown language 'xx'"},
+                      CommandLine{"UnknownPalette", {"--palette", "pink"}, 2, "'pink'"},
+                      CommandLine{"ScaleNotOffered", {"--scale", "3"}, 2, "scale '3'"},
+                      CommandLine{"ScaleWithoutValue", {"--scale"}, 2, "needs a value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Sets environment variables for the lifetime of the object; nullptr unsets one.
