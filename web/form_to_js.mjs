@@ -1,81 +1,124 @@
-// Turns a window's Designer form into a script for the page: the window's title and size, and
-// each control in form order (which is its tab order) with its class, object name, rectangle in
-// pixels, text, and read-only and right-aligned flags. The page lays the window out from it, so no
-// word of the window is typed a second time.
+// Turns a window's Designer form into a script for the page: the window's translation context,
+// title and size, and its controls in form order (which is their tab order) with the properties the
+// page shows. A form whose controls sit at fixed places lists them with their rectangles; a form
+// laid out by layouts becomes the tree of its layouts. Texts stay in the form's language; the page
+// translates them with the catalogue, except those marked as not for translation (listed in
+// `notr`). So no word of a window is typed a second time.
 //
 //   node form_to_js.mjs VIEW FORM.ui OUT.js
 import {readFileSync, renameSync, writeFileSync} from 'node:fs';
 
-const entities = {
-    amp: '&',
-    lt: '<',
-    gt: '>',
-    quot: '"',
-    apos: '\''
+import {element, elements, parseXml, text} from './xml.mjs';
+
+// The properties the page uses, by the name it knows them by.
+const kStrings = {
+    text: 'text',
+    title: 'text',
+    windowTitle: 'title',
+    toolTip: 'toolTip',
+    accessibleName: 'accessibleName',
+    accessibleDescription: 'accessibleDescription',
+    suffix: 'suffix',
 };
+const kNumbers = [
+    'minimum', 'maximum', 'singleStep', 'value', 'decimals', 'pageStep', 'tickInterval', 'spacing'
+];
+const kFlags = ['readOnly', 'wordWrap', 'checked'];
+const kMargins = ['leftMargin', 'topMargin', 'rightMargin', 'bottomMargin'];
 
-function decode(text) {
-    return text.replace(/&(#x[0-9a-f]+|#[0-9]+|[a-z]+);/gi, (whole, name) => {
-        if (name[0] === '#') {
-            const hex = name[1] === 'x' || name[1] === 'X';
-            return String.fromCodePoint(parseInt(name.slice(hex ? 2 : 1), hex ? 16 : 10));
-        }
-        if (!(name in entities)) throw new Error(`unknown entity ${whole}`);
-        return entities[name];
-    });
-}
-
-// The properties written directly inside `body`, not those of widgets nested in it.
-function properties(body) {
+function properties(owner) {
     const props = {};
-    const own = body.replace(/<widget\b[\s\S]*<\/widget>/, '');
-    for (const m of own.matchAll(/<property name="(\w+)"[^>]*>([\s\S]*?)<\/property>/g)) {
-        const [, name, value] = m;
-        const rect = value.match(
-            /<rect>\s*<x>(-?\d+)<\/x>\s*<y>(-?\d+)<\/y>\s*<width>(\d+)<\/width>\s*<height>(\d+)<\/height>\s*<\/rect>/);
-        const string = value.match(/<string(?:\s[^>]*[^/])?>([\s\S]*?)<\/string>/);
-        const bool = value.match(/<bool>(true|false)<\/bool>/);
-        const set = value.match(/<set>([^<]*)<\/set>/);
-        if (rect)
-            props[name] = rect.slice(1, 5).map(Number);
-        else if (string)
-            props[name] = decode(string[1]);
-        else if (/<string(\s[^>]*)?\/>/.test(value))
-            props[name] = '';
-        else if (bool)
-            props[name] = bool[1] === 'true';
-        else if (set)
-            props[name] = set[1];
+    const notr = [];
+    for (const p of elements(owner, 'property')) {
+        const name = p.attrs.name;
+        const value = elements(p)[0];
+        if (!value) continue;
+        const numbers = (...names) => names.map((n) => Number(text(element(value, n))));
+        if (Object.hasOwn(kStrings, name) && value.name === 'string') {
+            props[kStrings[name]] = text(value);
+            if (value.attrs.notr === 'true') notr.push(kStrings[name]);
+        } else if (kNumbers.includes(name) || kMargins.includes(name)) {
+            props[name] = Number(text(value));
+        } else if (kFlags.includes(name) && text(value) === 'true') {
+            props[name] = true;
+        } else if (name === 'buddy') {
+            props.buddy = text(value);
+        } else if (name === 'geometry' && value.name === 'rect') {
+            props.rect = numbers('x', 'y', 'width', 'height');
+        } else if ((name === 'minimumSize' || name === 'maximumSize') && value.name === 'size') {
+            props[name] = numbers('width', 'height');
+        } else if (name === 'sizePolicy' && Number(text(element(value, 'horstretch'))) > 0) {
+            props.stretch = Number(text(element(value, 'horstretch')));
+        } else if (name === 'alignment' && text(value).includes('AlignRight')) {
+            props.alignRight = true;
+        }
     }
+    if (notr.length) props.notr = notr;
     return props;
 }
 
-export function formToObject(xml) {
-    const open = xml.match(/<widget class="\w+" name="\w+">/);
-    if (!open) throw new Error('no top-level widget');
-    const body = xml.slice(open.index + open[0].length, xml.lastIndexOf('</widget>'));
-    const top = properties(body);
-    if (!top.geometry) throw new Error('the window has no geometry');
-    const controls = [];
-    // The window's controls are its direct children; none of them holds widgets of its own.
-    for (const m of body.matchAll(/<widget class="(\w+)" name="(\w+)">([\s\S]*?)<\/widget>/g)) {
-        const [, cls, name, body] = m;
-        if (body.includes('<widget')) throw new Error(`${name}: nested widgets are not supported`);
-        const p = properties(body);
-        if (!p.geometry) throw new Error(`${name}: no geometry`);
-        const control = {cls, name, rect: p.geometry};
-        const text = p.text ?? p.title;
-        if (text !== undefined) control.text = text;
-        if (p.readOnly) control.readOnly = true;
-        if (p.alignment?.includes('AlignRight')) control.alignRight = true;
-        controls.push(control);
+function widget(w, nested) {
+    const node = {cls: w.attrs.class, name: w.attrs.name, ...properties(w)};
+    const items = elements(w, 'item').map((item) => properties(item).text ?? '');
+    if (items.length) node.items = items;
+    const layout = element(w, 'layout');
+    const children = elements(w, 'widget');
+    if (!nested && (layout || children.length))
+        throw new Error(`${node.name}: nested widgets are not supported`);
+    if (layout) node.layout = layoutNode(layout);
+    if (children.length) node.children = children.map((c) => widget(c, true));
+    return node;
+}
+
+function layoutNode(l) {
+    const {spacing, leftMargin, topMargin, rightMargin, bottomMargin} = properties(l);
+    const node = {layout: l.attrs.class, items: []};
+    if (spacing !== undefined) node.spacing = spacing;
+    if (leftMargin !== undefined)
+        node.margins = [leftMargin, topMargin ?? 0, rightMargin ?? 0, bottomMargin ?? 0];
+    for (const item of elements(l, 'item')) {
+        const cell = {};
+        for (const key of ['row', 'column', 'rowspan', 'colspan'])
+            if (item.attrs[key] !== undefined) cell[key] = Number(item.attrs[key]);
+        const content = elements(item)[0];
+        if (content?.name === 'widget')
+            cell.widget = widget(content, true);
+        else if (content?.name === 'layout')
+            cell.sublayout = layoutNode(content);
+        else if (content?.name === 'spacer')
+            cell.spacer = true;
+        else
+            throw new Error(`${l.attrs.name}: an empty layout item`);
+        node.items.push(cell);
     }
-    return {
-        title: top.windowTitle ?? '',
-        width: top.geometry[2],
-        height: top.geometry[3],
-        controls
+    return node;
+}
+
+export function formToObject(xml) {
+    const ui = parseXml(xml);
+    const top = element(ui, 'widget');
+    if (!top) throw new Error('no top-level widget');
+    const p = properties(top);
+    if (!p.rect) throw new Error('the window has no geometry');
+    const cls = element(ui, 'class');
+    const form = {
+        context: cls ? text(cls).trim() : top.attrs.name,
+        title: p.title ?? '',
+        width: p.rect[2],
+        height: p.rect[3],
     };
+    if (p.toolTip !== undefined) form.toolTip = p.toolTip;
+    const layout = element(top, 'layout');
+    if (layout) {
+        form.layout = layoutNode(layout);
+        return form;
+    }
+    form.controls = elements(top, 'widget').map((w) => {
+        const control = widget(w, false);
+        if (!control.rect) throw new Error(`${control.name}: no geometry`);
+        return control;
+    });
+    return form;
 }
 
 function main(argv) {

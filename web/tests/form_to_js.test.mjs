@@ -19,22 +19,25 @@ const kTexts = [
     {
         name: 'not for translation',
         xml: '<string notr="true">Fux=Fp*cos(ωt)*cosα</string>',
-        text: 'Fux=Fp*cos(ωt)*cosα'
+        text: 'Fux=Fp*cos(ωt)*cosα',
+        notr: ['text']
     },
     {
         name: 'entities',
         xml: '<string>a&amp;b &lt;&#x4e2d;&#25991;&gt;</string>',
         text: 'a&b <中文>'
     },
-    {name: 'empty, not for translation', xml: '<string notr="true"/>', text: ''},
+    {name: 'empty, not for translation', xml: '<string notr="true"/>', text: '', notr: ['text']},
 ];
 
 for (const c of kTexts) {
     test(`a label's text: ${c.name}`, () => {
         const parsed = formToObject(form(label(c.xml)));
+        const want = {cls: 'QLabel', name: 'l', rect: [1, 2, 3, 4], text: c.text};
+        if (c.notr) want.notr = c.notr;
+        assert.deepEqual(parsed.controls, [want]);
         assert.deepEqual(
-            parsed.controls, [{cls: 'QLabel', name: 'l', rect: [1, 2, 3, 4], text: c.text}]);
-        assert.deepEqual([parsed.title, parsed.width, parsed.height], ['标题', 300, 200]);
+            [parsed.context, parsed.title, parsed.width, parsed.height], ['d', '标题', 300, 200]);
     });
 }
 
