@@ -1,0 +1,194 @@
+// The page's way into the core for the explorer: the supply and the step controls live here, in the
+// core's own Supply and ExplorerStepper, and the page only shows them. Each answer that has more
+// than one value comes back as a JSON object.
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <complex>
+#include <cstdio>
+#include <memory>
+#include <numbers>
+#include <optional>
+#include <string>
+
+#include "explorer_frame.h"
+#include "explorer_stepper.h"
+#include "page_frame.h"
+
+namespace {
+
+struct ExplorerPage {
+    Supply supply;
+    ExplorerStepper stepper;
+    ExplorerReadouts readouts;
+    int direction = 0;
+    std::string answer;  // the last JSON handed out, alive until the next
+};
+ExplorerPage g_explorer;
+
+class Json {
+  public:
+    Json& Number(const char* key, double value) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.17g", std::isfinite(value) ? value : 0.0);
+        return Raw(key, buffer);
+    }
+    Json& Bool(const char* key, bool value) { return Raw(key, value ? "true" : "false"); }
+    Json& Numbers(const char* key, const std::array<double, 3>& values) {
+        std::string list;
+        for (const double v : values) {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.17g", v);
+            list += (list.empty() ? "[" : ",") + std::string(buffer);
+        }
+        return Raw(key, list + "]");
+    }
+    Json& String(const char* key, std::string_view value) {
+        std::string quoted = "\"";
+        for (const char c : value) {
+            if (c == '"' || c == '\\') quoted += '\\';
+            if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
+        }
+        return Raw(key, quoted + "\"");
+    }
+    const char* Done(std::string& out) {
+        out = m_text + "}";
+        return out.c_str();
+    }
+
+  private:
+    Json& Raw(const char* key, const std::string& value) {
+        m_text += (m_text.empty() ? "{\"" : ",\"") + std::string(key) + "\":" + value;
+        return *this;
+    }
+    std::string m_text;
+};
+
+enum StepAction { kPlayPause, kPause, kTick, kNext, kPrevious, kReset };
+
+}  // namespace
+
+extern "C" {
+
+// The preset of a name as vesk-render takes it (balanced, reversed, open-u, ...): its place in
+// the preset box, or -1.
+EMSCRIPTEN_KEEPALIVE int ExplorerFindPreset(const char* name) {
+    const std::optional<Preset> preset = FindPreset(name);
+    return preset ? static_cast<int>(*preset) : -1;
+}
+
+EMSCRIPTEN_KEEPALIVE void ExplorerChoosePreset(int index) {
+    if (index >= 0 && index < static_cast<int>(kPresets.size()))
+        g_explorer.supply = PresetSupply(kPresets[index]);
+}
+
+// The supply as the controls set it. A single phase leaves the open phase aside, and the neutral
+// matters only with a phase open; values out of range are brought into it.
+EMSCRIPTEN_KEEPALIVE void ExplorerSetSupply(double amplitudeU, double amplitudeV, double amplitudeW,
+                                            double offsetU, double offsetV, double offsetW,
+                                            int negative, int openPhase, int neutral,
+                                            int singlePhase) {
+    Supply s;
+    s.amplitude = {amplitudeU, amplitudeV, amplitudeW};
+    s.offset = {offsetU, offsetV, offsetW};
+    s.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
+    s.singlePhase = singlePhase != 0;
+    s.openPhase = s.singlePhase ? kNoPhase : openPhase;
+    s = ClampSupply(s);
+    s.neutral = s.openPhase != kNoPhase && neutral != 0;
+    g_explorer.supply = s;
+}
+
+EMSCRIPTEN_KEEPALIVE void ExplorerStep(int action) {
+    ExplorerStepper& s = g_explorer.stepper;
+    switch (action) {
+        case kPlayPause:
+            s.PlayPause();
+            break;
+        case kPause:
+            s.Pause();
+            break;
+        case kTick:
+            s.Tick();
+            break;
+        case kNext:
+            s.Next();
+            break;
+        case kPrevious:
+            s.Previous();
+            break;
+        case kReset:
+            s.Reset();
+            break;
+        default:
+            break;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void ExplorerSeek(int step) { g_explorer.stepper.Seek(step); }
+EMSCRIPTEN_KEEPALIVE void ExplorerSetInterval(int ms) { g_explorer.stepper.SetInterval(ms); }
+
+// What the controls show: the step, whether it plays and how fast, the supply, and the preset it
+// is (the preset box's place; one past the presets for a supply of no preset).
+EMSCRIPTEN_KEEPALIVE const char* ExplorerState() {
+    const ExplorerStepper& st = g_explorer.stepper;
+    const Supply& s = g_explorer.supply;
+    const std::optional<Preset> preset = MatchPreset(s);
+    return Json()
+        .Number("step", st.Step())
+        .Bool("playing", st.Playing())
+        .Number("interval", st.Interval())
+        .Number("lastStep", kExplorerSteps - 1)
+        .Number("preset", preset ? static_cast<int>(*preset) : static_cast<int>(kPresets.size()))
+        .Numbers("amplitude", s.amplitude)
+        .Numbers("offset", s.offset)
+        .Bool("negative", s.sequence == Sequence::Negative)
+        .Number("openPhase", s.openPhase)
+        .Bool("neutral", s.neutral)
+        .Bool("singlePhase", s.singlePhase)
+        .Done(g_explorer.answer);
+}
+
+// Draws the frame of the step shown on a canvas of `width` x `height` pixels, for a screen of
+// `devicePixelRatio` device pixels per pixel. Returns 1, or 0 when the frame was abandoned.
+EMSCRIPTEN_KEEPALIVE int DrawExplorerPageFrame(int width, int height, double devicePixelRatio) {
+    ExplorerInputs inputs;
+    inputs.supply = g_explorer.supply;
+    inputs.step = g_explorer.stepper.Step();
+    inputs.width = std::max(width, 1);
+    inputs.height = std::max(height, 1);
+    inputs.scale = PageScale(devicePixelRatio);
+    inputs.palette = Settings().palette;
+    inputs.translation = Settings().Language();
+    const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
+    const ExplorerResult result = DrawExplorerFrame(inputs, *dc);
+    g_explorer.readouts = result.readouts;
+    const Phasor f = ExplorerField(inputs.supply).Resultant(ExplorerAngle(inputs.step));
+    const double degrees = std::arg(f) * 180 / std::numbers::pi;
+    g_explorer.direction =
+        static_cast<int>(std::lround(degrees < 0 ? degrees + 360 : degrees)) % 360;
+    KeepFrame(*dc, result.complete);
+    return result.complete ? 1 : 0;
+}
+
+// The readouts of the frame last drawn, its rotation (counter-clockwise, clockwise, pulsating or
+// none: 0 to 3) and where its resultant points (degrees from U's axis, counter-clockwise).
+EMSCRIPTEN_KEEPALIVE const char* ExplorerFrameReadouts() {
+    const ExplorerReadouts& r = g_explorer.readouts;
+    return Json()
+        .String("angle", r.angle)
+        .String("u", r.u)
+        .String("v", r.v)
+        .String("w", r.w)
+        .String("resultant", r.resultant)
+        .String("positive", r.positive)
+        .String("negative", r.negative)
+        .String("unbalance", r.unbalance)
+        .Number("rotation", static_cast<int>(r.rotation))
+        .Number("direction", g_explorer.direction)
+        .Done(g_explorer.answer);
+}
+
+}  // extern "C"
