@@ -428,6 +428,14 @@
         <source>暂停(&amp;P)</source>
         <translation>&amp;Pause</translation>
     </message>
+    <message>
+        <source>第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势为零。转向：%6。</source>
+        <translation>Step %1, θ = %2°. Phase U %3, V %4, W %5. The resultant MMF is zero. Rotation: %6.</translation>
+    </message>
+    <message>
+        <source>第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势 %6 Fp，指向 %7°（从 U 相轴线逆时针量起）。转向：%8。</source>
+        <translation>Step %1, θ = %2°. Phase U %3, V %4, W %5. The resultant MMF is %6 Fp and points at %7°, counter-clockwise from the axis of U. Rotation: %8.</translation>
+    </message>
 </context>
 <context>
     <name>FieldDemoDialog</name>

@@ -46,7 +46,8 @@ export async function openPage(browser, url, {clock = false, context = {}} = {})
     if (context.javaScriptEnabled !== false)
         await until(
             page,
-            () => document.getElementById('angle')?.value || document.querySelector('p.needs'));
+            () => document.getElementById('views')?.getAttribute('aria-busy') === 'false' ||
+                document.querySelector('p.needs'));
     // From here on the page's clock stands still between the test's moves.
     if (clock) await page.clock.pauseAt(60000);
     return {page, errors, close: () => ctx.close()};

@@ -1,0 +1,69 @@
+// A frame drawn by the core onto a canvas: its pixels with putImageData, then its texts with the
+// canvas's fillText in the scene's fonts, at the scale the frame was drawn at. And the sentence
+// that tells a screen reader what the picture shows, in a polite live region beside the canvas.
+'use strict';
+
+(() => {
+    const vesk = (window.vesk = window.vesk || {});
+
+    // The scene's font, as on the desktop: Chinese serif faces, whichever the machine has.
+    const kSceneFonts = '"SimSun", "宋体", "AR PL UMing CN", "Noto Serif CJK SC", serif';
+
+    // The texts of the frame being drawn, handed over by the core; written after its pixels.
+    let pendingTexts = [];
+    vesk.onText = (x, y, text, pixels, colour, opaque) =>
+        pendingTexts.push({x, y, text, pixels, colour, opaque});
+    // Called before the core draws a frame.
+    vesk.startFrame = () => {
+        pendingTexts = [];
+    };
+
+    function writeText(ctx, t) {
+        ctx.font = `${t.pixels}px ${kSceneFonts}`;
+        const metrics = ctx.measureText(t.text);
+        // Anchored at the top-left like the desktop's text: the baseline is one ascent down.
+        const ascent = metrics.fontBoundingBoxAscent ?? t.pixels;
+        const descent = metrics.fontBoundingBoxDescent ?? 0;
+        if (t.opaque) {
+            ctx.fillStyle = '#fff';
+            ctx.fillRect(t.x, t.y, metrics.width, ascent + descent);
+        }
+        ctx.fillStyle =
+            `rgb(${t.colour & 255}, ${(t.colour >> 8) & 255}, ${(t.colour >> 16) & 255})`;
+        ctx.fillText(t.text, t.x, t.y + ascent);
+    }
+
+    // Puts the frame the core has just drawn on `canvas`; `complete` is what the core returned.
+    vesk.putFrame = (core, canvas, complete) => {
+        const ctx = canvas.getContext('2d');
+        if (!complete) {
+            // An abandoned frame is missing until the next one is drawn.
+            ctx.clearRect(0, 0, canvas.width, canvas.height);
+            return;
+        }
+        const w = core._FrameWidth();
+        const h = core._FrameHeight();
+        if (canvas.width !== w || canvas.height !== h) {
+            canvas.width = w;
+            canvas.height = h;
+        }
+        const bytes = new Uint8ClampedArray(core.HEAPU8.buffer, core._FramePixels(), w * h * 4);
+        ctx.putImageData(new ImageData(bytes, w, h), 0, 0);
+        const scale = core._FrameScale();
+        ctx.setTransform(scale, 0, 0, scale, 0, 0);
+        for (const t of pendingTexts) writeText(ctx, t);
+        ctx.setTransform(1, 0, 0, 1, 0, 0);
+    };
+
+    // The live region that describes `canvas`, placed after it.
+    vesk.describe = (canvas) => {
+        const region = document.createElement('div');
+        region.id = `${canvas.id}-description`;
+        region.className = 'description';
+        region.setAttribute('aria-live', 'polite');
+        region.setAttribute('aria-atomic', 'true');
+        canvas.setAttribute('aria-describedby', region.id);
+        canvas.parentElement.append(region);
+        return region;
+    };
+})();

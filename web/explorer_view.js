@@ -1,0 +1,255 @@
+// The explorer on the page: the controls set the core's supply and move the core's stepper (both
+// live in WebAssembly, wasm_explorer.cpp), and every change has the frame drawn at once at the
+// canvas's size and pixel ratio. The page only runs the timer while the stepper plays. Space plays
+// and pauses and the arrow keys step, except while typing in a number box.
+'use strict';
+
+(() => {
+    const vesk = (window.vesk = window.vesk || {});
+    const qsTranslate = (context, source) => vesk.translate(context, source);
+    // Marks a text for the catalogue that is looked up later.
+    const QT_TRANSLATE_NOOP = (context, source) => source;
+
+    // ExplorerStep's actions, in the order of wasm_explorer.cpp.
+    const kPlayPause = 0;
+    const kPause = 1;
+    const kTick = 2;
+    const kNext = 3;
+    const kPrevious = 4;
+    const kReset = 5;
+
+    // The words of the core's Rotation, in its order, as the picture's readouts write them.
+    const kRotations = [
+        QT_TRANSLATE_NOOP('Explorer', '逆时针'), QT_TRANSLATE_NOOP('Explorer', '顺时针'),
+        QT_TRANSLATE_NOOP('Explorer', '脉振'), QT_TRANSLATE_NOOP('Explorer', '无')
+    ];
+
+    const kPhases = ['U', 'V', 'W'];
+
+    vesk.ExplorerView = class {
+        constructor(form) {
+            const {root, controls, texts} = vesk.buildLaidOut(form, 'explorer-');
+            this.root = root;
+            this.c = controls;
+            this.texts = texts;
+            this.title = () => vesk.plain(vesk.translate(form.context, form.title));
+            this.description = vesk.describe(this.c.canvas);
+            this.core = null;
+            this.timer = null;
+            this.readouts = null;
+
+            const c = this.c;
+            c.preset.addEventListener('change', () => this.choosePreset(Number(c.preset.value)));
+            for (const x of kPhases) {
+                for (const box of [c[`amplitude${x}`], c[`offset${x}`]]) {
+                    // Each figure typed counts at once; the box is tidied when it is left.
+                    box.addEventListener('input', () => this.readSupply(false));
+                    box.addEventListener('change', () => this.readSupply(true));
+                }
+            }
+            for (const name of ['sequence', 'openPhase', 'neutral', 'singlePhase'])
+                c[name].addEventListener('change', () => this.readSupply(true));
+            const act = (name, action) => c[name].addEventListener('click', () => this.act(action));
+            act('playPause', kPlayPause);
+            act('previous', kPrevious);
+            act('next', kNext);
+            act('reset', kReset);
+            c.angle.addEventListener('input', () => {
+                if (!this.core || Number(c.angle.value) === this.state().step) return;
+                this.core._ExplorerSeek(Number(c.angle.value));
+                this.showStep();
+            });
+            c.speed.addEventListener('input', () => this.setSpeed(false));
+            c.speed.addEventListener('change', () => this.setSpeed(true));
+            document.addEventListener('keydown', (e) => this.key(e));
+            new ResizeObserver(() => this.draw()).observe(c.canvas.parentElement);
+        }
+
+        attach(core) {
+            this.core = core;
+            this.showSupply(true);
+        }
+
+        state() {
+            return JSON.parse(this.core.UTF8ToString(this.core._ExplorerState()));
+        }
+
+        // The address's preset, if it names one, and its step (0 if it names none).
+        show(address) {
+            const core = this.core;
+            core._ExplorerStep(kPause);
+            if (address.preset !== null)
+                core._ExplorerChoosePreset(
+                    core.ccall('ExplorerFindPreset', 'number', ['string'], [address.preset]));
+            const step = address.step;
+            core._ExplorerSeek(step !== null && step <= this.state().lastStep ? step : 0);
+            this.showSupply(true);
+            this.showStep();
+        }
+
+        // A view out of sight does not animate; it shows the same step when it comes back.
+        hide() {
+            if (!this.core) return;
+            this.core._ExplorerStep(kPause);
+            this.killTimer();
+            this.showPlaying(false);
+        }
+
+        retranslate() {
+            this.texts.retranslate();
+            if (!this.core) return;
+            this.showPlaying(this.state().playing);
+            this.draw();
+        }
+
+        choosePreset(index) {
+            // 自定义, the last entry, is no supply of its own.
+            if (!this.core || index >= this.c.preset.options.length - 1) return;
+            this.core._ExplorerChoosePreset(index);
+            this.showSupply(true);
+            this.draw();
+        }
+
+        // The supply from the controls, after one of them changed; a box being typed into is only
+        // tidied with `tidy`.
+        readSupply(tidy) {
+            if (!this.core) return;
+            const c = this.c;
+            const value = (box) => {
+                const v = box.valueAsNumber;
+                return Number.isFinite(v) ? Number(v.toFixed(Number(box.dataset.decimals))) : NaN;
+            };
+            const boxes = kPhases.flatMap((x) => [c[`amplitude${x}`], c[`offset${x}`]]);
+            if (!tidy && boxes.some((box) => Number.isNaN(value(box)))) return;
+            // A box left empty or unreadable goes back to what it showed before.
+            const s = this.state();
+            const before = [0, 1, 2].flatMap((i) => [s.amplitude[i], s.offset[i]]);
+            const [aU, oU, aV, oV, aW, oW] =
+                boxes.map((box, i) => (Number.isNaN(value(box)) ? before[i] : value(box)));
+            this.core._ExplorerSetSupply(
+                aU, aV, aW, oU, oV, oW, Number(c.sequence.value), Number(c.openPhase.value) - 1,
+                c.neutral.checked ? 1 : 0, c.singlePhase.checked ? 1 : 0);
+            this.showSupply(tidy);
+            this.draw();
+        }
+
+        // The controls from the supply. A box being typed into keeps what is typed while it means
+        // the same value.
+        showSupply(tidy) {
+            const s = this.state();
+            const c = this.c;
+            const put = (box, value) => {
+                const typing = !tidy && box === document.activeElement && box.value !== '';
+                if (!typing || Number(box.value) !== value)
+                    box.value = value.toFixed(Number(box.dataset.decimals));
+            };
+            kPhases.forEach((x, i) => {
+                put(c[`amplitude${x}`], s.amplitude[i]);
+                put(c[`offset${x}`], s.offset[i]);
+            });
+            c.sequence.value = s.negative ? '1' : '0';
+            c.singlePhase.checked = s.singlePhase;
+            if (!s.singlePhase) c.openPhase.value = String(s.openPhase + 1);
+            c.neutral.checked = s.neutral;
+            c.preset.value = String(s.preset);
+            // What a single phase or a closed star leaves out cannot be set.
+            for (const name
+                     of ['amplitudeV', 'amplitudeW', 'offsetV', 'offsetW', 'sequence', 'openPhase'])
+                c[name].disabled = s.singlePhase;
+            c.neutral.disabled = s.singlePhase || s.openPhase < 0;
+            if (tidy) put(c.speed, s.interval);
+        }
+
+        act(action) {
+            if (!this.core) return;
+            this.core._ExplorerStep(action);
+            this.showStep();
+        }
+
+        setSpeed(tidy) {
+            const ms = this.c.speed.valueAsNumber;
+            if (!this.core || !Number.isFinite(ms)) {
+                if (tidy && this.core) this.showSupply(true);
+                return;
+            }
+            this.core._ExplorerSetInterval(Math.round(ms));
+            if (tidy) this.showSupply(true);
+            // A new interval starts the timer afresh, as QTimer's does.
+            if (this.timer !== null) {
+                this.killTimer();
+                this.showStep();
+            }
+        }
+
+        showPlaying(playing) {
+            this.c.playPause.textContent = vesk.plain(
+                playing ? qsTranslate('ExplorerWindow', '暂停(&P)') :
+                          qsTranslate('ExplorerWindow', '播放(&P)'));
+        }
+
+        // The timer, the play button and the slider from the stepper; then the frame.
+        showStep() {
+            const s = this.state();
+            this.showPlaying(s.playing);
+            if (!s.playing)
+                this.killTimer();
+            else if (this.timer === null)
+                this.timer = setInterval(() => this.act(kTick), s.interval);
+            this.c.angle.value = String(s.step);
+            this.draw();
+        }
+
+        killTimer() {
+            clearInterval(this.timer);
+            this.timer = null;
+        }
+
+        key(e) {
+            if (this.root.hidden || !this.core || e.defaultPrevented || e.altKey || e.ctrlKey ||
+                e.metaKey)
+                return;
+            const target = e.target;
+            if (target !== document.body && !this.root.contains(target)) return;
+            if (target.matches('input[type="number"]')) return;
+            const action = {' ': kPlayPause, ArrowLeft: kPrevious, ArrowRight: kNext}[e.key];
+            if (action === undefined) return;
+            e.preventDefault();
+            this.act(action);
+        }
+
+        // The frame of the step shown, at the size the page gives the canvas.
+        draw() {
+            if (!this.core || this.root.hidden) return;
+            const canvas = this.c.canvas;
+            const box = canvas.parentElement.getBoundingClientRect();
+            const width = Math.floor(box.width);
+            const height = Math.floor(box.height);
+            if (width <= 0 || height <= 0) return;
+            canvas.style.width = `${width}px`;
+            canvas.style.height = `${height}px`;
+            vesk.startFrame();
+            const complete =
+                this.core._DrawExplorerPageFrame(width, height, window.devicePixelRatio || 1);
+            vesk.putFrame(this.core, canvas, complete === 1);
+            this.readouts = JSON.parse(this.core.UTF8ToString(this.core._ExplorerFrameReadouts()));
+            this.describe();
+        }
+
+        describe() {
+            const r = this.readouts;
+            const step = this.state().step;
+            const rotation = vesk.translate('Explorer', kRotations[r.rotation] ?? kRotations[3]);
+            this.description.textContent = r.resultant === '0.00' ?
+                vesk.format(
+                    qsTranslate(
+                        'ExplorerWindow',
+                        '第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势为零。转向：%6。'),
+                    step, 10 * step, r.u, r.v, r.w, rotation) :
+                vesk.format(
+                    qsTranslate(
+                        'ExplorerWindow',
+                        '第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势 %6 Fp，指向 %7°（从 U 相轴线逆时针量起）。转向：%8。'),
+                    step, 10 * step, r.u, r.v, r.w, r.resultant, r.direction, rotation);
+        }
+    };
+})();
