@@ -14,14 +14,14 @@
         get: (key) => {
             try {
                 return localStorage.getItem(`vesk.${key}`);
-            } catch {
+            } catch (refused) {
                 return null;
             }
         },
         set: (key, value) => {
             try {
                 localStorage.setItem(`vesk.${key}`, value);
-            } catch {
+            } catch (refused) {
                 // Storage refused (private mode, a policy): the choice lasts until the page closes.
             }
         },
