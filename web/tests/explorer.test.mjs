@@ -191,6 +191,12 @@ test('a later address without a preset keeps the supply and goes to its step', a
 // Rows: name, address, moves, vesk-render's options for the same frame.
 const kFrames = [
     ['opened by address', '&preset=open-u&step=3', [], ['--preset', 'open-u', '--step', '3']],
+    // Where the library's sine was a bit off, the locus and the resultant moved by a pixel.
+    ['balanced', '&step=3', [], ['--preset', 'balanced', '--step', '3']],
+    [
+        'open U with neutral', '&preset=open-u-neutral&step=3', [],
+        ['--preset', 'open-u-neutral', '--step', '3']
+    ],
     [
         'an offset typed, then Next twice', '&preset=unbalanced',
         [['fill', '#explorer-offset-w', '-45'], '#explorer-next', '#explorer-next'],
