@@ -62,7 +62,13 @@
             c.speed.addEventListener('input', () => this.setSpeed(false));
             c.speed.addEventListener('change', () => this.setSpeed(true));
             document.addEventListener('keydown', (e) => this.key(e));
-            new ResizeObserver(() => this.draw()).observe(c.canvas.parentElement);
+            // A new size of the page is a new size of the picture.
+            new ResizeObserver(() => {
+                const box = c.canvas.parentElement.getBoundingClientRect();
+                if (Math.floor(box.width) !== c.canvas.clientWidth ||
+                    Math.floor(box.height) !== c.canvas.clientHeight)
+                    this.draw();
+            }).observe(c.canvas.parentElement);
         }
 
         attach(core) {
@@ -95,11 +101,10 @@
             this.showPlaying(false);
         }
 
+        // The words in the class's language; the frame follows when it is drawn next.
         retranslate() {
             this.texts.retranslate();
-            if (!this.core) return;
-            this.showPlaying(this.state().playing);
-            this.draw();
+            if (this.core) this.showPlaying(this.state().playing);
         }
 
         choosePreset(index) {

@@ -62,9 +62,9 @@
             this.killTimer();
         }
 
+        // The words in the class's language; the frame follows when it is drawn next.
         retranslate() {
             this.texts.retranslate();
-            this.draw();
         }
 
         draw() {

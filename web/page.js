@@ -150,9 +150,7 @@
         };
         const setPalette = (name) => {
             settings.palette.value = name;
-            if (!core) return;
-            core.ccall('SetPagePalette', 'number', ['string'], [name]);
-            views[shown].draw();
+            if (core) core.ccall('SetPagePalette', 'number', ['string'], [name]);
         };
         // The address's choice, else the remembered one, else the first.
         const choose = (asked, key, allowed) => [asked, stored.get(key), allowed[0]].find(
@@ -161,11 +159,13 @@
             stored.set('language', settings.language.value);
             keepInAddress('lang', settings.language.value);
             setLanguage(settings.language.value);
+            views[shown].draw();
         });
         settings.palette.addEventListener('change', () => {
             stored.set('palette', settings.palette.value);
             keepInAddress('palette', settings.palette.value);
             setPalette(settings.palette.value);
+            views[shown].draw();
         });
         // The words are in the class's language before the first frame.
         const first = readAddress(location.hash, views);

@@ -1,6 +1,7 @@
 // The page's figures in headless chromium, from a server on this machine: the site's size, the time
-// from navigation to the first drawn frame (median of LOADS fresh loads), and one frame drawn by
-// the core in WebAssembly (median of 1,000 frames, steps 0 to 72 in turn).
+// from navigation to the first drawn frame (median of LOADS fresh loads, of the main window and of
+// the explorer), and one frame drawn by the core in WebAssembly (median of 1,000 frames: the main
+// window's steps 0 to 72 in turn; the explorer's at 1024x768, every preset at every step).
 //
 //   node web/bench/page_timing.mjs [LOADS]        (after scripts/build-web.sh; LOADS default 20)
 import {readdirSync, statSync} from 'node:fs';
@@ -29,30 +30,34 @@ const isolated = await serveSite(siteDir, 0, {
     'cross-origin-embedder-policy': 'require-corp',
 });
 try {
-    const firstFrame = [];
-    const loaded = [];  // the part of it up to DOMContentLoaded: the page's files, parsed and run
-    for (let i = 0; i < loads + 1; ++i) {
-        const ctx = await session.browser.newContext();
-        const page = await ctx.newPage();
-        await page.goto(`${session.origin}/index.html`);
-        await page.waitForFunction(
-            () => performance.getEntriesByName('vesk-first-frame').length > 0);
-        const times = await page.evaluate(
-            () =>
-                [performance.getEntriesByName('vesk-first-frame')[0].startTime,
-                 performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd,
-        ]);
-        // The first load warms the server and the disk cache.
-        if (i > 0) {
-            firstFrame.push(times[0]);
-            loaded.push(times[1]);
+    for (const address of ['', '#view=explorer']) {
+        const firstFrame = [];
+        const loaded =
+            [];  // the part of it up to DOMContentLoaded: the page's files, parsed and run
+        for (let i = 0; i < loads + 1; ++i) {
+            const ctx = await session.browser.newContext();
+            const page = await ctx.newPage();
+            await page.goto(`${session.origin}/index.html${address}`);
+            await page.waitForFunction(
+                () => performance.getEntriesByName('vesk-first-frame').length > 0);
+            const times = await page.evaluate(
+                () =>
+                    [performance.getEntriesByName('vesk-first-frame')[0].startTime,
+                     performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd,
+            ]);
+            // The first load warms the server and the disk cache.
+            if (i > 0) {
+                firstFrame.push(times[0]);
+                loaded.push(times[1]);
+            }
+            await ctx.close();
         }
-        await ctx.close();
+        console.log(
+            `navigation to first drawn frame${address && ` at ${address}`}: ` +
+            `median ${ms(median(firstFrame))} of ${loads} loads ` +
+            `(min ${ms(Math.min(...firstFrame))}, max ${ms(Math.max(...firstFrame))}; ` +
+            `DOMContentLoaded at ${ms(median(loaded))})`);
     }
-    console.log(
-        `navigation to first drawn frame: median ${ms(median(firstFrame))} of ${loads} loads ` +
-        `(min ${ms(Math.min(...firstFrame))}, max ${ms(Math.max(...firstFrame))}; ` +
-        `DOMContentLoaded at ${ms(median(loaded))})`);
 
     const ctx = await session.browser.newContext();
     const page = await ctx.newPage();
@@ -60,19 +65,29 @@ try {
     const frames = await page.evaluate(async () => {
         const texts = [];
         const core = await VeskModule({onText: (...args) => texts.push(args)});
-        const times = [];
-        for (let i = 0; i < 1000; ++i) {
-            texts.length = 0;
-            const start = performance.now();
-            core._DrawPageFrame(i % 73, 1, 1);
-            times.push(performance.now() - start);
-        }
-        return {times, isolated: crossOriginIsolated};
+        const time = (draw) => {
+            const times = [];
+            for (let i = 0; i < 1000; ++i) {
+                texts.length = 0;
+                const start = performance.now();
+                draw(i);
+                times.push(performance.now() - start);
+            }
+            return times;
+        };
+        const main = time((i) => core._DrawPageFrame(i % 73, 1, 1));
+        const explorer = time((i) => {
+            core._ExplorerChoosePreset(Math.floor(i / 36) % 6);
+            core._ExplorerSeek(i % 36);
+            core._DrawExplorerPageFrame(1024, 768, 1);
+        });
+        return {main, explorer, isolated: crossOriginIsolated};
     });
-    console.log(
-        `one frame in WebAssembly: median ${ms(median(frames.times))} of 1000 ` +
-        `(min ${ms(Math.min(...frames.times))}, max ${ms(Math.max(...frames.times))}; ` +
-        `cross-origin isolated: ${frames.isolated})`);
+    for (const view of ['main', 'explorer'])
+        console.log(
+            `one ${view} frame in WebAssembly: median ${ms(median(frames[view]))} of 1000 ` +
+            `(min ${ms(Math.min(...frames[view]))}, max ${ms(Math.max(...frames[view]))}; ` +
+            `cross-origin isolated: ${frames.isolated})`);
     await ctx.close();
 } finally {
     await isolated.close();
