@@ -20,7 +20,7 @@ const kViewport = {
 const open = (address, options = {}) =>
     openPage(session.browser, `${session.origin}/index.html${address}`, {
         ...options,
-        context: {viewport: kViewport},
+        context: {viewport: kViewport, ...options.context},
     });
 
 // A move: a click on '#selector', milliseconds of the page's clock, a key, or [action, selector,
@@ -226,3 +226,15 @@ for (const [name, address, moves, options] of kFrames) {
         await close();
     });
 }
+
+test(
+    'at a device pixel ratio of 2 the picture has twice the pixels of its box, each way',
+    async () => {
+        const {page, close} = await open('#view=explorer', {context: {deviceScaleFactor: 2}});
+        const sizes = await page.$eval('#explorer-canvas', (c) => {
+            const box = c.parentElement.getBoundingClientRect();
+            return [c.width, c.height, 2 * Math.floor(box.width), 2 * Math.floor(box.height)];
+        });
+        assert.deepEqual(sizes.slice(0, 2), sizes.slice(2));
+        await close();
+    });
