@@ -1,7 +1,8 @@
 // The explorer on the page: the controls set the core's supply and move the core's stepper (both
 // live in WebAssembly, wasm_explorer.cpp), and every change has the frame drawn at once at the
 // canvas's size and pixel ratio. The page only runs the timer while the stepper plays. Space plays
-// and pauses and the arrow keys step, except while typing in a number box.
+// and pauses and the arrow keys step, except while typing in a number box (and Space on a check
+// box ticks it).
 'use strict';
 
 (() => {
@@ -216,6 +217,8 @@
             const target = e.target;
             if (target !== document.body && !this.root.contains(target)) return;
             if (target.matches('input[type="number"]')) return;
+            // Without the window's Alt-letter keys, Space is the only key that ticks a box.
+            if (e.key === ' ' && target.matches('input[type="checkbox"]')) return;
             const action = {' ': kPlayPause, ArrowLeft: kPrevious, ArrowRight: kNext}[e.key];
             if (action === undefined) return;
             e.preventDefault();

@@ -123,6 +123,10 @@ const kSupply = [
         ['amplitude-v', 'offset-v', 'amplitude-w', 'offset-w', 'sequence', 'open-phase', 'neutral']
     ],
     [
+        'Space on a check box ticks it', [['focus', '#explorer-single-phase'], 'Space'], '4',
+        ['amplitude-v', 'offset-v', 'amplitude-w', 'offset-w', 'sequence', 'open-phase', 'neutral']
+    ],
+    [
         'custom chosen by hand changes nothing',
         [['choose', '#explorer-preset', '2'], ['choose', '#explorer-preset', '6']], '6', []
     ],
