@@ -30,20 +30,24 @@ std::string Joined(const char* format, const std::array<double, 3>& v, std::stri
            std::string(unit) + " / " + Figure(format, v[2]) + std::string(unit);
 }
 
-std::string Connection(const ExplorerScene& scene) {
+std::string_view SequenceText(const ExplorerScene& scene) {
     const Supply& s = scene.inputs.supply;
-    if (s.singlePhase) return std::string(scene.Tr(QT_TRANSLATE_NOOP("Explorer", "单相（仅U相）")));
-    std::string text(s.sequence == Sequence::Positive
-                         ? scene.Tr(QT_TRANSLATE_NOOP("Explorer", "正序"))
-                         : scene.Tr(QT_TRANSLATE_NOOP("Explorer", "负序")));
-    if (s.openPhase == kNoPhase) return text;
-    static constexpr const char* kOpen[] = {QT_TRANSLATE_NOOP("Explorer", "，断U相"),
-                                            QT_TRANSLATE_NOOP("Explorer", "，断V相"),
-                                            QT_TRANSLATE_NOOP("Explorer", "，断W相")};
-    text += scene.Tr(kOpen[s.openPhase]);
-    text += s.neutral ? scene.Tr(QT_TRANSLATE_NOOP("Explorer", "，带中线"))
-                      : scene.Tr(QT_TRANSLATE_NOOP("Explorer", "，无中线"));
-    return text;
+    if (s.singlePhase) return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "单相（仅U相）"));
+    return s.sequence == Sequence::Positive ? scene.Tr(QT_TRANSLATE_NOOP("Explorer", "正序"))
+                                            : scene.Tr(QT_TRANSLATE_NOOP("Explorer", "负序"));
+}
+
+std::string_view OpenPhaseText(const ExplorerScene& scene) {
+    const Supply& s = scene.inputs.supply;
+    if (s.singlePhase || s.openPhase == kNoPhase)
+        return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "无"));
+    static constexpr const char* kStar[] = {QT_TRANSLATE_NOOP("Explorer", "断U相，无中线"),
+                                            QT_TRANSLATE_NOOP("Explorer", "断V相，无中线"),
+                                            QT_TRANSLATE_NOOP("Explorer", "断W相，无中线")};
+    static constexpr const char* kNeutral[] = {QT_TRANSLATE_NOOP("Explorer", "断U相，带中线"),
+                                               QT_TRANSLATE_NOOP("Explorer", "断V相，带中线"),
+                                               QT_TRANSLATE_NOOP("Explorer", "断W相，带中线")};
+    return scene.Tr((s.neutral ? kNeutral : kStar)[s.openPhase]);
 }
 
 std::string_view RotationText(const ExplorerScene& scene, Rotation rotation) {
@@ -82,7 +86,10 @@ void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
          r.unbalance},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "转向")),
          std::string(RotationText(scene, r.rotation))},
-        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "供电")), Connection(scene)},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "相序")),
+         std::string(SequenceText(scene))},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "断相")),
+         std::string(OpenPhaseText(scene))},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "幅值 A")),
          Joined("%.2f", s.amplitude, "")},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "偏移 δ")),
@@ -108,6 +115,6 @@ void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
         }
         scene.Text(labelX, y, row.label, 21, kInk);
         scene.Text(valueX, y, row.value, 21, kInk);
-        y += scene.Size(30);
+        y += scene.Size(28);
     }
 }

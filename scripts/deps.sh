@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running need, and only the missing ones;
-# then the browser tests' Playwright, as web/package-lock.json pins it, unless it is there already.
+# Installs the Debian packages that vesk needs, and only the missing ones:
+#   scripts/deps.sh run    building and running the window (./run.sh)
+#   scripts/deps.sh web    that, and building the page (./run.sh --web)
+#   scripts/deps.sh        everything, the tests' tools and browser included (./test.sh); then the
+#                          browser tests' Playwright, as web/package-lock.json pins it
 set -euo pipefail
 cd "$(dirname "$0")/.."
+what=${1:-all}
 
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libgl-dev libxcb1-dev
     libgtest-dev libgmock-dev libbenchmark-dev libgif-dev
     fonts-noto-cjk fonts-arphic-uming fonts-liberation2 fontconfig
+)
+[ "$what" = run ] || packages+=(emscripten)
+[ "$what" = all ] && packages+=(
     xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
-    emscripten chromium
+    chromium
 )
 
 missing=()
@@ -20,7 +27,7 @@ for p in "${packages[@]}"; do
     [ "$status" = "install ok installed" ] || missing+=("$p")
 done
 # npm comes with node where node is not Debian's own.
-command -v npm >/dev/null || missing+=(npm)
+[ "$what" = all ] && ! command -v npm >/dev/null && missing+=(npm)
 
 install_packages() {
     echo "Installing missing packages: ${missing[*]}"
@@ -37,6 +44,7 @@ install_packages() {
     "${run[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 [ ${#missing[@]} -eq 0 ] || install_packages
+[ "$what" = all ] || exit 0
 
 # The lock file that the installed node_modules came from is kept beside them.
 if ! cmp -s web/package-lock.json web/node_modules/.installed-package-lock.json; then

@@ -103,32 +103,20 @@ int DeviceSize(int pixels, double scale) {
     return static_cast<int>(std::floor(pixels * scale + 0.5));
 }
 
-Scene MainScene(const FrameInputs& frame) {
-    const auto at = [frame](int step) {
-        FrameInputs one = frame;
-        one.step = step;
-        return one;
-    };
-    return {DeviceSize(frame.width, frame.scale),
-            DeviceSize(frame.height, frame.scale),
-            MAX_STEP,
-            [at](int step) { return RasterFrame(at(step)); },
-            [at](int step, QIODevice* device) { return WriteSvgFrame(at(step), device); },
-            [at](int step) { return TraceFrame(at(step)); }};
-}
-
-Scene ExplorerScene(const ExplorerInputs& inputs) {
+// A view's frames from its inputs, whatever the step: the main window's or the explorer's.
+template <class Inputs, class Raster, class Svg, class Trace>
+Scene SceneOf(const Inputs& inputs, int lastStep, Raster raster, Svg svg, Trace trace) {
     const auto at = [inputs](int step) {
-        ExplorerInputs one = inputs;
+        Inputs one = inputs;
         one.step = step;
         return one;
     };
     return {DeviceSize(inputs.width, inputs.scale),
             DeviceSize(inputs.height, inputs.scale),
-            kExplorerSteps - 1,
-            [at](int step) { return RasterExplorerFrame(at(step)); },
-            [at](int step, QIODevice* device) { return WriteSvgExplorerFrame(at(step), device); },
-            [at](int step) { return TraceExplorerFrame(at(step)); }};
+            lastStep,
+            [at, raster](int step) { return raster(at(step)); },
+            [at, svg](int step, QIODevice* device) { return svg(at(step), device); },
+            [at, trace](int step) { return trace(at(step)); }};
 }
 
 // Steps `first`..`last` as one GIF; several frames loop forever at the timer's pace.
@@ -235,15 +223,18 @@ int main(int argc, char** argv) {
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
     const Scene scene = o.view == View::Explorer
-                            ? ExplorerScene({.supply = o.supply,
-                                             .step = o.step,
-                                             .width = o.width,
-                                             .height = o.height,
-                                             .scale = o.scale,
-                                             .palette = *o.palette,
-                                             .translation = CurrentTranslation()})
-                            : MainScene({o.step, o.width, o.height, o.showResultant, o.scale,
-                                         *o.palette, CurrentTranslation()});
+                            ? SceneOf(ExplorerInputs{.supply = o.supply,
+                                                     .step = o.step,
+                                                     .width = o.width,
+                                                     .height = o.height,
+                                                     .scale = o.scale,
+                                                     .palette = *o.palette,
+                                                     .translation = CurrentTranslation()},
+                                      kExplorerSteps - 1, RasterExplorerFrame,
+                                      WriteSvgExplorerFrame, TraceExplorerFrame)
+                            : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
+                                                  o.scale, *o.palette, CurrentTranslation()},
+                                      MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
     if (o.output.empty()) {
         const std::string trace = scene.trace(o.step);
         std::fwrite(trace.data(), 1, trace.size(), stdout);

@@ -75,31 +75,11 @@
     </message>
     <message>
         <source>正序</source>
-        <translation>pos.</translation>
+        <translation>positive</translation>
     </message>
     <message>
         <source>负序</source>
-        <translation>neg.</translation>
-    </message>
-    <message>
-        <source>，断U相</source>
-        <translation>, U open</translation>
-    </message>
-    <message>
-        <source>，断V相</source>
-        <translation>, V open</translation>
-    </message>
-    <message>
-        <source>，断W相</source>
-        <translation>, W open</translation>
-    </message>
-    <message>
-        <source>，带中线</source>
-        <translation>, with N</translation>
-    </message>
-    <message>
-        <source>，无中线</source>
-        <translation>, no N</translation>
+        <translation>negative</translation>
     </message>
     <message>
         <source>逆时针</source>
@@ -158,10 +138,6 @@
         <translation>Rotation</translation>
     </message>
     <message>
-        <source>供电</source>
-        <translation>Supply</translation>
-    </message>
-    <message>
         <source>幅值 A</source>
         <translation>Amplitude A</translation>
     </message>
@@ -172,6 +148,38 @@
     <message>
         <source>定子电流与磁动势</source>
         <translation>Stator currents and MMF</translation>
+    </message>
+    <message>
+        <source>断U相，无中线</source>
+        <translation>U open, no neutral</translation>
+    </message>
+    <message>
+        <source>断V相，无中线</source>
+        <translation>V open, no neutral</translation>
+    </message>
+    <message>
+        <source>断W相，无中线</source>
+        <translation>W open, no neutral</translation>
+    </message>
+    <message>
+        <source>断U相，带中线</source>
+        <translation>U open, with neutral</translation>
+    </message>
+    <message>
+        <source>断V相，带中线</source>
+        <translation>V open, with neutral</translation>
+    </message>
+    <message>
+        <source>断W相，带中线</source>
+        <translation>W open, with neutral</translation>
+    </message>
+    <message>
+        <source>相序</source>
+        <translation>Sequence</translation>
+    </message>
+    <message>
+        <source>断相</source>
+        <translation>Open phase</translation>
     </message>
 </context>
 <context>
@@ -525,7 +533,7 @@
     </message>
     <message>
         <source>三相合成磁动势是一个幅值恒定不变(单相最大磁动势的3/2倍)的圆形旋转磁动势。</source>
-        <translation>A circular rotating MMF of constant amplitude: 3/2 of one phase's peak.</translation>
+        <translation>A circular rotating MMF of constant amplitude: 3/2 of one phase&apos;s peak.</translation>
     </message>
     <message>
         <source>vesk 教学演示</source>
