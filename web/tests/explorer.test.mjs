@@ -148,7 +148,6 @@ for (const [name, moves, preset, fixed] of kSupply) {
 // Rows: name, what is typed into the box, what it shows once left.
 const kTyped = [
     ['beyond 2', '3', '2.00'],
-    ['below 0', '-1', '0.00'],
     ['three decimals', '0.125', '0.13'],
     ['nothing: what it showed before', '', '1.00'],
 ];

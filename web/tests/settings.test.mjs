@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
-import {differingPixels, openPage, startBrowser, traceTexts, until} from './browser.mjs';
+import {differingPixels, openPage, startBrowser, traceTexts} from './browser.mjs';
 
 let session;
 before(async () => {
@@ -101,22 +101,3 @@ for (const [name, address, choices, again, language, palette] of kChoices) {
         await close();
     });
 }
-
-test('the palette switched on the explorer redraws it at once', async () => {
-    const {page, close} = await open('#view=explorer&preset=reversed&step=2');
-    const before = await page.$eval('#explorer-canvas', (c) => c.toDataURL());
-    await page.selectOption('#palette', 'safe');
-    await until(
-        page, (before) => document.getElementById('explorer-canvas').toDataURL() !== before,
-        before);
-    const [w, h] = await page.$eval('#explorer-canvas', (c) => [c.width, c.height]);
-    const differing = await differingPixels(
-        page,
-        [
-            '--view', 'explorer', '--preset', 'reversed', '--step', '2', '--size', `${w}x${h}`,
-            '--palette', 'safe'
-        ],
-        {id: 'explorer-canvas', textPixels: 28});
-    assert.deepEqual(differing.slice(0, 5), [], `${differing.length} pixels differ`);
-    await close();
-});
