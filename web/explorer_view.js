@@ -247,6 +247,8 @@
             const r = this.readouts;
             const step = this.state().step;
             const rotation = vesk.translate('Explorer', kRotations[r.rotation] ?? kRotations[3]);
+            // Heard when the step is chosen, not with every frame of the animation.
+            this.description.setAttribute('aria-live', this.timer === null ? 'polite' : 'off');
             this.description.textContent = r.resultant === '0.00' ?
                 vesk.format(
                     qsTranslate(

@@ -76,6 +76,8 @@
             const r = [0, 1, 2, 3].map((i) => core.UTF8ToString(core._FrameReadout(i)));
             vesk.putFrame(core, this.c.canvas, complete === 1);
             [this.c.phaseAngle.value, this.c.ampU.value, this.c.ampV.value, this.c.ampW.value] = r;
+            // Heard when the step is chosen; while the animation runs it would talk five times a second.
+            this.description.setAttribute('aria-live', this.timer === null ? 'polite' : 'off');
             this.description.textContent = vesk.format(
                 qsTranslate(
                     'CFieldDemoDialog',
