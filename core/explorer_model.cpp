@@ -61,6 +61,13 @@ Supply ClampSupply(const Supply& supply) {
     return s;
 }
 
+Supply ControlledSupply(const Supply& supply) {
+    Supply s = ClampSupply(supply);
+    if (s.singlePhase) s.openPhase = kNoPhase;
+    s.neutral = s.neutral && s.openPhase != kNoPhase;
+    return s;
+}
+
 Supply PresetSupply(Preset preset) {
     Supply s;
     switch (preset) {

@@ -34,6 +34,9 @@ constexpr double kMaxOffset = 180.0;
 
 // The same supply with every value in range; a value that is not a number takes its default.
 Supply ClampSupply(const Supply& supply);
+// The supply as a user's controls set it: in range, a single phase with no phase open, and the
+// neutral only where a phase is open.
+Supply ControlledSupply(const Supply& supply);
 
 enum class Preset { Balanced, Reversed, OpenU, OpenUNeutral, SinglePhase, Unbalanced };
 inline constexpr std::array kPresets{Preset::Balanced,     Preset::Reversed,    Preset::OpenU,

@@ -96,9 +96,9 @@ void ExplorerWindow::ReadSupply() {
     }
     s.sequence = ui.sequence->currentIndex() == 1 ? Sequence::Negative : Sequence::Positive;
     s.singlePhase = ui.singlePhase->isChecked();
-    s.openPhase = s.singlePhase ? kNoPhase : ui.openPhase->currentIndex() - 1;
-    s.neutral = s.openPhase != kNoPhase && ui.neutral->isChecked();
-    m_supply = s;
+    s.openPhase = ui.openPhase->currentIndex() - 1;
+    s.neutral = ui.neutral->isChecked();
+    m_supply = ControlledSupply(s);
     ShowSupply();
     Render();
 }

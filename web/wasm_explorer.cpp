@@ -84,8 +84,8 @@ EMSCRIPTEN_KEEPALIVE void ExplorerChoosePreset(int index) {
         g_explorer.supply = PresetSupply(kPresets[index]);
 }
 
-// The supply as the controls set it. A single phase leaves the open phase aside, and the neutral
-// matters only with a phase open; values out of range are brought into it.
+// The supply as the controls set it (ControlledSupply: in range, a single phase with no phase
+// open, the neutral only where a phase is open).
 EMSCRIPTEN_KEEPALIVE void ExplorerSetSupply(double amplitudeU, double amplitudeV, double amplitudeW,
                                             double offsetU, double offsetV, double offsetW,
                                             int negative, int openPhase, int neutral,
@@ -95,10 +95,9 @@ EMSCRIPTEN_KEEPALIVE void ExplorerSetSupply(double amplitudeU, double amplitudeV
     s.offset = {offsetU, offsetV, offsetW};
     s.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
     s.singlePhase = singlePhase != 0;
-    s.openPhase = s.singlePhase ? kNoPhase : openPhase;
-    s = ClampSupply(s);
-    s.neutral = s.openPhase != kNoPhase && neutral != 0;
-    g_explorer.supply = s;
+    s.openPhase = openPhase;
+    s.neutral = neutral != 0;
+    g_explorer.supply = ControlledSupply(s);
 }
 
 EMSCRIPTEN_KEEPALIVE void ExplorerStep(int action) {
