@@ -1,8 +1,11 @@
 #include "explorer_frame.h"
 
+#include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "explorer_layers.h"
+#include "text_format.h"
 #include "trace_dc.h"
 
 namespace {
@@ -100,6 +103,33 @@ void DrawPanes(const ExplorerScene& scene, const ExplorerReadouts& readouts) {
     DrawExplorerReadouts(scene, panes.readouts, readouts);
 }
 
+int Direction(const ExplorerField& field, int step) {
+    const double degrees = std::arg(field.Resultant(ExplorerAngle(step))) * 180 / std::numbers::pi;
+    return static_cast<int>(std::lround(degrees < 0 ? degrees + 360 : degrees)) % 360;
+}
+
+std::string Describe(const ExplorerScene& scene, const ExplorerResult& result) {
+    const ExplorerReadouts& r = result.readouts;
+    const int step = scene.inputs.step;
+    const std::string rotation(ExplorerRotationText(scene, r.rotation));
+    const auto tr = [&](std::string_view source) {
+        return Tr(scene.inputs.translation, "ExplorerWindow", source);
+    };
+    if (r.resultant == "0.00") {
+        return FormatText(
+            tr(QT_TRANSLATE_NOOP(
+                "ExplorerWindow",
+                "第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势为零。转向：%6。")),
+            {std::to_string(step), std::to_string(10 * step), r.u, r.v, r.w, rotation});
+    }
+    return FormatText(tr(QT_TRANSLATE_NOOP("ExplorerWindow",
+                                           "第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 "
+                                           "%5。合成磁动势 %6 Fp，指向 %7°（从 U "
+                                           "相轴线逆时针量起）。转向：%8。")),
+                      {std::to_string(step), std::to_string(10 * step), r.u, r.v, r.w, r.resultant,
+                       std::to_string(result.direction), rotation});
+}
+
 }  // namespace
 
 ExplorerResult DrawExplorerFrame(const ExplorerInputs& raw, CDC& surface) {
@@ -109,10 +139,13 @@ ExplorerResult DrawExplorerFrame(const ExplorerInputs& raw, CDC& surface) {
     in.width = std::max(raw.width, 1);
     in.height = std::max(raw.height, 1);
     const ExplorerField field(in.supply);
-    ExplorerResult result{MakeReadouts(in.step, field)};
+    ExplorerResult result;
+    result.readouts = MakeReadouts(in.step, field);
     const double unit =
         std::min(in.width / double(kExplorerWidth), in.height / double(kExplorerHeight));
     const ExplorerScene scene{in, field, ExplorerAngle(in.step), unit, &surface};
+    result.direction = Direction(field, in.step);
+    result.description = Describe(scene, result);
     try {
         DrawPanes(scene, result.readouts);
     } catch (const CResourceException&) {

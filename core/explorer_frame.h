@@ -40,6 +40,10 @@ struct ExplorerReadouts {
 
 struct ExplorerResult {
     ExplorerReadouts readouts;
+    // Where the resultant points: whole degrees from U's axis, counter-clockwise, 0 to 359.
+    int direction = 0;
+    // What the picture shows, as a screen reader says it, in the frame's language.
+    std::string description;
     // False when a brush could not be created and the rest of the frame was abandoned.
     bool complete = true;
 };

@@ -96,5 +96,7 @@ void DrawPaneTitle(const ExplorerScene& scene, const CRect& pane, std::string_vi
 void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane);
 void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane);
 void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane);
+// The direction of rotation in the frame's language: counter-clockwise, clockwise, ...
+std::string_view ExplorerRotationText(const ExplorerScene& scene, Rotation rotation);
 void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
                           const ExplorerReadouts& readouts);

@@ -50,7 +50,9 @@ std::string_view OpenPhaseText(const ExplorerScene& scene) {
     return scene.Tr((s.neutral ? kNeutral : kStar)[s.openPhase]);
 }
 
-std::string_view RotationText(const ExplorerScene& scene, Rotation rotation) {
+}  // namespace
+
+std::string_view ExplorerRotationText(const ExplorerScene& scene, Rotation rotation) {
     switch (rotation) {
         case Rotation::CounterClockwise:
             return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "逆时针"));
@@ -63,8 +65,6 @@ std::string_view RotationText(const ExplorerScene& scene, Rotation rotation) {
     }
     return scene.Tr(QT_TRANSLATE_NOOP("Explorer", "无"));
 }
-
-}  // namespace
 
 void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
                           const ExplorerReadouts& r) {
@@ -85,7 +85,7 @@ void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "不平衡度 |F−|/|F+|")),
          r.unbalance},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "转向")),
-         std::string(RotationText(scene, r.rotation))},
+         std::string(ExplorerRotationText(scene, r.rotation))},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "相序")),
          std::string(SequenceText(scene))},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "断相")),

@@ -1,6 +1,9 @@
 #include "frame.h"
 
+#include <cmath>
+
 #include "scene_layers.h"
+#include "text_format.h"
 #include "trace_dc.h"
 
 SceneAnchors ComputeAnchors(const CRect& rc) {
@@ -43,13 +46,26 @@ void DrawLayers(const FrameInputs& in, const PhaseValues& f, CDC* pDC) {
     blue.DeleteObject();
 }
 
+// As the readouts say it, with the direction in whole degrees.
+std::string Describe(const FrameInputs& in, const Readouts& r, int direction) {
+    return FormatText(Tr(in.translation, "CFieldDemoDialog",
+                         QT_TRANSLATE_NOOP("CFieldDemoDialog",
+                                           "第 %1 步，ωt = %2°。U 相 %3，V 相 %4，W 相 "
+                                           "%5。合成磁动势指向 %6°（从 U 相轴线逆时针量起）。")),
+                      {std::to_string(in.step), std::to_string(10 * in.step), r.ampU, r.ampV,
+                       r.ampW, std::to_string(direction)});
+}
+
 }  // namespace
 
 FrameResult DrawFrame(const FrameInputs& in, CDC& surface) {
     // Drawn with whatever the surface has selected, as the first thing on a fresh surface.
     surface.Rectangle(0, 0, in.width, in.height);
     const PhaseValues f = ComputePhases(in.step);
-    FrameResult result{FormatReadouts(in.step, f)};
+    FrameResult result;
+    result.readouts = FormatReadouts(in.step, f);
+    result.direction = static_cast<int>(std::lround(ResultantDirection(f))) % 360;
+    result.description = Describe(in, result.readouts, result.direction);
     try {
         DrawLayers(in, f, &surface);
     } catch (const CResourceException&) {

@@ -100,17 +100,20 @@ void CDialog::CreateFromTemplate() {
     // No template here has a sizing border.
     setFixedSize(size());
 
-    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
-        const int id = button->property(kControlId).toInt();
-        if (id < 0) continue;
+    // Controls are found at any depth: a button inside a group box is still the dialog's control.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        const QVariant controlId = button->property(kControlId);
+        const int id = controlId.toInt();
+        if (!controlId.isValid() || id < 0) continue;
         connect(button, &QAbstractButton::clicked, this,
                 [this, id] { SendMessage(WM_COMMAND, static_cast<WPARAM>(id)); });
     }
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* control : findChildren<QWidget*>()) {
         if (!control->property(kControlId).isValid()) continue;
-        if (qobject_cast<QGroupBox*>(control) != nullptr) {
-            // A group box only frames other controls: it lies beneath them and clicks go through
-            // it to them.
+        const bool holdsControls = !control->findChildren<QWidget*>().isEmpty();
+        if (qobject_cast<QGroupBox*>(control) != nullptr && !holdsControls) {
+            // A group box beside the controls it frames lies beneath them and clicks go through
+            // it to them. One that holds its controls passes their clicks on as any parent does.
             control->setAttribute(Qt::WA_TransparentForMouseEvents);
             control->lower();
         } else {
@@ -147,7 +150,7 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
 }
 
 QWidget* CDialog::GetDlgItem(int nID) const {
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* child : findChildren<QWidget*>()) {
         const QVariant id = child->property(kControlId);
         if (id.isValid() && id.toInt() == nID) return child;
     }
@@ -278,7 +281,7 @@ void CDialog::keyPressEvent(QKeyEvent* event) {
             focused->click();
             return;
         }
-        for (QPushButton* button : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
             if (button->isDefault() && button->isVisible() && button->isEnabled()) {
                 button->click();
                 return;

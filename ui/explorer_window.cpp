@@ -150,7 +150,10 @@ void ExplorerWindow::Render() {
     inputs.scale = scale;
     inputs.palette = CurrentPalette();
     inputs.translation = CurrentTranslation();
-    canvas->ShowFrame(RasterExplorerFrame(inputs));
+    const std::unique_ptr<RasterDc> dc = MakeRasterDc(inputs.width, inputs.height, inputs.scale);
+    const ExplorerResult frame = DrawExplorerFrame(inputs, *dc);
+    canvas->setAccessibleDescription(QString::fromStdString(frame.description));
+    canvas->ShowFrame(frame.complete ? ToImage(dc->TakePixels()) : QImage());
 }
 
 // A new language or palette: the texts and the frame are drawn again in it at once.

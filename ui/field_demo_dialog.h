@@ -14,6 +14,7 @@
 #include "ui_field_demo_dialog.h"
 
 class ExplorerWindow;
+class MainStepper;
 
 class CFieldDemoDialog : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
@@ -66,6 +67,8 @@ class CFieldDemoDialog : public CDialog {
     void OnClose();
 
   private:
+    // Applies one of the core's step rules to the step shown and the timer.
+    void Step(void (MainStepper::*command)());
     // Opens the explorer beside this window, or raises it when it is open already.
     void OpenExplorer();
     // The window menu's entries after its own (explorer, language, colours, size, About), and

@@ -1,9 +1,6 @@
 // Frame rendering: each frame is composed off-screen and reaches the canvas in one copy, so a
 // half-drawn frame never shows. Data flows one way: the frame is computed from the step and the
 // check box, its readouts go to their boxes, then its image goes to the canvas.
-#include <algorithm>
-#include <cmath>
-
 #include <QPainter>
 
 #include "canvas_widget.h"
@@ -38,16 +35,7 @@ bool CFieldDemoDialog::DrawScene(CDC* pDC, int step) {
     m_strAmpV = QString::fromStdString(frame.readouts.ampV);
     m_strAmpW = QString::fromStdString(frame.readouts.ampW);
     UpdateData(FALSE);
-    // What the picture shows, for a screen reader, with each frame.
-    const int direction =
-        static_cast<int>(std::lround(ResultantDirection(ComputePhases(step)))) % 360;
-    GetDlgItem(IDC_CANVAS)
-        ->setAccessibleDescription(tr("第 %1 步，ωt = %2°。U 相 %3，V 相 %4，W 相 "
-                                      "%5。合成磁动势指向 %6°（从 U 相轴线逆时针量起）。")
-                                       .arg(step)
-                                       .arg(10LL * step)
-                                       .arg(m_strAmpU, m_strAmpV, m_strAmpW)
-                                       .arg(direction));
+    GetDlgItem(IDC_CANVAS)->setAccessibleDescription(QString::fromStdString(frame.description));
     return frame.complete;
 }
 

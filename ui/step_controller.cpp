@@ -1,39 +1,44 @@
-// The step controller: the buttons, the check box and the animation timer move the step and have
-// its frame drawn at once. The timer is the only record of whether the animation runs.
+// The step controller: the buttons, the check box and the animation timer move the step by the
+// core's rules (MainStepper) and have its frame drawn at once. The timer is the only record of
+// whether the animation runs: each command starts from it and leaves it as the rules say.
 #include "field_demo_dialog.h"
-#include "phase_model.h"
+#include "main_stepper.h"
+
+void CFieldDemoDialog::Step(void (MainStepper::*command)()) {
+    MainStepper stepper(m_nStep, HasTimer(ANIM_TIMER_ID));
+    (stepper.*command)();
+    m_nStep = stepper.Step();
+    if (!stepper.Running()) KillTimer(ANIM_TIMER_ID);
+}
 
 void CFieldDemoDialog::OnStart() {
-    m_nStep = 0;
-    RenderFrame(0);
+    Step(&MainStepper::Start);
+    RenderFrame(m_nStep);
+    // Started again when it runs, so the next tick comes a whole period after the click.
     SetTimer(ANIM_TIMER_ID, ANIM_TIMER_PERIOD);
 }
 
 void CFieldDemoDialog::OnTimer(UINT_PTR) {
-    m_nStep += 1;
-    if (m_nStep > MAX_STEP) m_nStep = 0;
+    Step(&MainStepper::Tick);
     RenderFrame(m_nStep);
     Default();
 }
 
-void CFieldDemoDialog::OnStop() { KillTimer(ANIM_TIMER_ID); }
+void CFieldDemoDialog::OnStop() { Step(&MainStepper::Stop); }
 
 void CFieldDemoDialog::OnNextStep() {
-    KillTimer(ANIM_TIMER_ID);
-    m_nStep += 1;
-    if (m_nStep > MAX_STEP) m_nStep = 0;
+    Step(&MainStepper::Next);
     RenderFrame(m_nStep);
 }
 
 void CFieldDemoDialog::OnPrevStep() {
-    KillTimer(ANIM_TIMER_ID);
-    if (m_nStep > 0) m_nStep -= 1;
+    Step(&MainStepper::Previous);
     RenderFrame(m_nStep);
 }
 
 void CFieldDemoDialog::OnReset() {
-    m_nStep = 0;
-    RenderFrame(0);
+    Step(&MainStepper::Reset);
+    RenderFrame(m_nStep);
 }
 
 void CFieldDemoDialog::OnShowResultant() {

@@ -19,12 +19,6 @@
     const kPrevious = 4;
     const kReset = 5;
 
-    // The words of the core's Rotation, in its order, as the picture's readouts write them.
-    const kRotations = [
-        QT_TRANSLATE_NOOP('Explorer', '逆时针'), QT_TRANSLATE_NOOP('Explorer', '顺时针'),
-        QT_TRANSLATE_NOOP('Explorer', '脉振'), QT_TRANSLATE_NOOP('Explorer', '无')
-    ];
-
     const kPhases = ['U', 'V', 'W'];
 
     vesk.ExplorerView = class {
@@ -244,22 +238,9 @@
         }
 
         describe() {
-            const r = this.readouts;
-            const step = this.state().step;
-            const rotation = vesk.translate('Explorer', kRotations[r.rotation] ?? kRotations[3]);
             // Heard when the step is chosen, not with every frame of the animation.
             this.description.setAttribute('aria-live', this.timer === null ? 'polite' : 'off');
-            this.description.textContent = r.resultant === '0.00' ?
-                vesk.format(
-                    qsTranslate(
-                        'ExplorerWindow',
-                        '第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势为零。转向：%6。'),
-                    step, 10 * step, r.u, r.v, r.w, rotation) :
-                vesk.format(
-                    qsTranslate(
-                        'ExplorerWindow',
-                        '第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势 %6 Fp，指向 %7°（从 U 相轴线逆时针量起）。转向：%8。'),
-                    step, 10 * step, r.u, r.v, r.w, r.resultant, r.direction, rotation);
+            this.description.textContent = this.readouts.description;
         }
     };
 })();

@@ -1,11 +1,10 @@
-// The main window on the page: its step controller. The buttons, the check box and the animation
-// timer move the step and have its frame drawn at once; the timer is the only record of whether the
+// The main window on the page: its buttons, check box and animation timer. The step rules are the
+// core's (MainStepper, in WebAssembly); the page only runs the timer while the core says the
 // animation runs. Each frame's readouts go to their boxes and its description to the live region.
 'use strict';
 
 (() => {
     const vesk = (window.vesk = window.vesk || {});
-    const qsTranslate = (context, source) => vesk.translate(context, source);
 
     // The main window's controls by object name, and the ids by which links and tests find them.
     const kIds = {
@@ -23,6 +22,8 @@
     };
 
     const kTickMs = 200;  // the window's ANIM_TIMER_PERIOD
+    // The core's step commands (web/wasm_frame.cpp).
+    const [kStart, kStop, kTick, kNext, kPrevious, kReset] = [0, 1, 2, 3, 4, 5];
 
     vesk.MainView = class {
         constructor(form) {
@@ -33,7 +34,6 @@
             this.title = () => vesk.plain(vesk.translate(form.context, form.title));
             this.description = vesk.describe(this.c.canvas);
             this.core = null;
-            this.step = 0;
             this.timer = null;
             this.c.showResultant.checked = true;
             const on = (name, event, handler) =>
@@ -48,12 +48,11 @@
 
         attach(core) {
             this.core = core;
-            this.maxStep = core._PageMaxStep();
         }
 
         show(address) {
             this.killTimer();
-            this.step = address.step !== null && address.step <= this.maxStep ? address.step : 0;
+            this.core._MainShow(address.step ?? 0);
             this.c.showResultant.checked = address.resultant;
             this.draw();
         }
@@ -67,22 +66,22 @@
             this.texts.retranslate();
         }
 
+        get step() {
+            return this.core ? this.core._MainStepShown() : 0;
+        }
+
         draw() {
             if (!this.core || this.root.hidden) return;
             const core = this.core;
             vesk.startFrame();
             const complete = core._DrawPageFrame(
-                this.step, this.c.showResultant.checked ? 1 : 0, window.devicePixelRatio || 1);
+                this.c.showResultant.checked ? 1 : 0, window.devicePixelRatio || 1);
             const r = [0, 1, 2, 3].map((i) => core.UTF8ToString(core._FrameReadout(i)));
             vesk.putFrame(core, this.c.canvas, complete === 1);
             [this.c.phaseAngle.value, this.c.ampU.value, this.c.ampV.value, this.c.ampW.value] = r;
             // Heard when the step is chosen; while the animation runs it would talk five times a second.
             this.description.setAttribute('aria-live', this.timer === null ? 'polite' : 'off');
-            this.description.textContent = vesk.format(
-                qsTranslate(
-                    'CFieldDemoDialog',
-                    '第 %1 步，ωt = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势指向 %6°（从 U 相轴线逆时针量起）。'),
-                this.step, 10 * this.step, r[1], r[2], r[3], core._FrameDirection());
+            this.description.textContent = core.UTF8ToString(core._FrameDescription());
         }
 
         killTimer() {
@@ -90,39 +89,37 @@
             this.timer = null;
         }
 
-        start() {
-            this.step = 0;
-            this.draw();
-            this.killTimer();
-            this.timer = setInterval(() => this.tick(), kTickMs);
+        // One of the core's step commands; the timer follows whether the animation runs, and Start
+        // begins a whole period after its click.
+        act(action) {
+            this.core._MainStep(action);
+            if (this.core._MainRunning() !== 1) {
+                this.killTimer();
+            } else if (action === kStart || this.timer === null) {
+                this.killTimer();
+                this.timer = setInterval(() => this.act(kTick), kTickMs);
+            }
+            if (action !== kStop) this.draw();
         }
 
-        tick() {
-            this.step += 1;
-            if (this.step > this.maxStep) this.step = 0;
-            this.draw();
+        start() {
+            this.act(kStart);
         }
 
         stop() {
-            this.killTimer();
+            this.act(kStop);
         }
 
         next() {
-            this.killTimer();
-            this.step += 1;
-            if (this.step > this.maxStep) this.step = 0;
-            this.draw();
+            this.act(kNext);
         }
 
         prev() {
-            this.killTimer();
-            if (this.step > 0) this.step -= 1;
-            this.draw();
+            this.act(kPrevious);
         }
 
         reset() {
-            this.step = 0;
-            this.draw();
+            this.act(kReset);
         }
     };
 })();

@@ -6,10 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <complex>
 #include <cstdio>
 #include <memory>
-#include <numbers>
 #include <optional>
 #include <string>
 
@@ -22,8 +20,7 @@ namespace {
 struct ExplorerPage {
     Supply supply;
     ExplorerStepper stepper;
-    ExplorerReadouts readouts;
-    int direction = 0;
+    ExplorerResult frame;
     std::string answer;  // the last JSON handed out, alive until the next
 };
 ExplorerPage g_explorer;
@@ -162,20 +159,16 @@ EMSCRIPTEN_KEEPALIVE int DrawExplorerPageFrame(int width, int height, double dev
     inputs.palette = Settings().palette;
     inputs.translation = Settings().Language();
     const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
-    const ExplorerResult result = DrawExplorerFrame(inputs, *dc);
-    g_explorer.readouts = result.readouts;
-    const Phasor f = ExplorerField(inputs.supply).Resultant(ExplorerAngle(inputs.step));
-    const double degrees = std::arg(f) * 180 / std::numbers::pi;
-    g_explorer.direction =
-        static_cast<int>(std::lround(degrees < 0 ? degrees + 360 : degrees)) % 360;
-    KeepFrame(*dc, result.complete);
-    return result.complete ? 1 : 0;
+    g_explorer.frame = DrawExplorerFrame(inputs, *dc);
+    KeepFrame(*dc, g_explorer.frame.complete);
+    return g_explorer.frame.complete ? 1 : 0;
 }
 
 // The readouts of the frame last drawn, its rotation (counter-clockwise, clockwise, pulsating or
-// none: 0 to 3) and where its resultant points (degrees from U's axis, counter-clockwise).
+// none: 0 to 3), where its resultant points (degrees from U's axis, counter-clockwise) and what a
+// screen reader hears.
 EMSCRIPTEN_KEEPALIVE const char* ExplorerFrameReadouts() {
-    const ExplorerReadouts& r = g_explorer.readouts;
+    const ExplorerReadouts& r = g_explorer.frame.readouts;
     return Json()
         .String("angle", r.angle)
         .String("u", r.u)
@@ -186,7 +179,8 @@ EMSCRIPTEN_KEEPALIVE const char* ExplorerFrameReadouts() {
         .String("negative", r.negative)
         .String("unbalance", r.unbalance)
         .Number("rotation", static_cast<int>(r.rotation))
-        .Number("direction", g_explorer.direction)
+        .Number("direction", g_explorer.frame.direction)
+        .String("description", g_explorer.frame.description)
         .Done(g_explorer.answer);
 }
 

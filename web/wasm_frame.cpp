@@ -1,19 +1,21 @@
-// The page's way into the core for the main window: one frame of a step, drawn on a raster surface
-// in the class's palette and language, with its readouts and the direction of its resultant.
+// The page's way into the core for the main window: its step rules (MainStepper), and one frame of
+// the step shown, drawn on a raster surface in the class's palette and language, with its readouts,
+// the direction of its resultant and what a screen reader hears.
 #include <emscripten/emscripten.h>
 
-#include <cmath>
-
 #include "frame.h"
+#include "main_stepper.h"
 #include "page_frame.h"
 
 namespace {
 
-struct MainFrame {
-    Readouts readouts;
-    int direction = 0;
+struct MainPage {
+    MainStepper stepper;
+    FrameResult frame;
 };
-MainFrame g_main;
+MainPage g_main;
+
+enum MainAction { kStart, kStop, kTick, kNext, kPrevious, kReset };
 
 }  // namespace
 
@@ -22,29 +24,58 @@ extern "C" {
 // The last step before the animation wraps to 0.
 EMSCRIPTEN_KEEPALIVE int PageMaxStep() { return MAX_STEP; }
 
-// Draws the frame of `step` (0 to MAX_STEP; anything else draws step 0) for a screen of
-// `devicePixelRatio` device pixels per pixel. Returns 1, or 0 when the frame was abandoned and no
-// pixels are kept.
-EMSCRIPTEN_KEEPALIVE int DrawPageFrame(int step, int showResultant, double devicePixelRatio) {
+// Shows `step` (0 to MAX_STEP; anything else is step 0) with the animation stopped.
+EMSCRIPTEN_KEEPALIVE void MainShow(int step) {
+    g_main.stepper = MainStepper(step >= 0 && step <= MAX_STEP ? step : 0);
+}
+
+EMSCRIPTEN_KEEPALIVE void MainStep(int action) {
+    MainStepper& s = g_main.stepper;
+    switch (action) {
+        case kStart:
+            s.Start();
+            break;
+        case kStop:
+            s.Stop();
+            break;
+        case kTick:
+            s.Tick();
+            break;
+        case kNext:
+            s.Next();
+            break;
+        case kPrevious:
+            s.Previous();
+            break;
+        case kReset:
+            s.Reset();
+            break;
+        default:
+            break;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE int MainStepShown() { return g_main.stepper.Step(); }
+EMSCRIPTEN_KEEPALIVE int MainRunning() { return g_main.stepper.Running() ? 1 : 0; }
+
+// Draws the frame of the step shown for a screen of `devicePixelRatio` device pixels per pixel.
+// Returns 1, or 0 when the frame was abandoned and no pixels are kept.
+EMSCRIPTEN_KEEPALIVE int DrawPageFrame(int showResultant, double devicePixelRatio) {
     FrameInputs inputs;
-    inputs.step = step >= 0 && step <= MAX_STEP ? step : 0;
+    inputs.step = g_main.stepper.Step();
     inputs.showResultant = showResultant != 0;
     inputs.scale = PageScale(devicePixelRatio);
     inputs.palette = Settings().palette;
     inputs.translation = Settings().Language();
     const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
-    const FrameResult result = DrawFrame(inputs, *dc);
-    g_main.readouts = result.readouts;
-    // As the window says it: whole degrees, 360 being 0.
-    g_main.direction =
-        static_cast<int>(std::lround(ResultantDirection(ComputePhases(inputs.step)))) % 360;
-    KeepFrame(*dc, result.complete);
-    return result.complete ? 1 : 0;
+    g_main.frame = DrawFrame(inputs, *dc);
+    KeepFrame(*dc, g_main.frame.complete);
+    return g_main.frame.complete ? 1 : 0;
 }
 
 // 0: phase angle, 1 to 3: the U, V and W amplitudes.
 EMSCRIPTEN_KEEPALIVE const char* FrameReadout(int which) {
-    const Readouts& r = g_main.readouts;
+    const Readouts& r = g_main.frame.readouts;
     switch (which) {
         case 0:
             return r.phaseAngle.c_str();
@@ -59,7 +90,7 @@ EMSCRIPTEN_KEEPALIVE const char* FrameReadout(int which) {
     }
 }
 
-// Where the frame's resultant points: degrees from U's axis, counter-clockwise, 0 to 359.
-EMSCRIPTEN_KEEPALIVE int FrameDirection() { return g_main.direction; }
+// What the frame shows, as a screen reader says it, in the class's language.
+EMSCRIPTEN_KEEPALIVE const char* FrameDescription() { return g_main.frame.description.c_str(); }
 
 }  // extern "C"

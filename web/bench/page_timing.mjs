@@ -75,7 +75,10 @@ try {
             }
             return times;
         };
-        const main = time((i) => core._DrawPageFrame(i % 73, 1, 1));
+        const main = time((i) => {
+            core._MainShow(i % 73);
+            core._DrawPageFrame(1, 1);
+        });
         const explorer = time((i) => {
             core._ExplorerChoosePreset(Math.floor(i / 36) % 6);
             core._ExplorerSeek(i % 36);
