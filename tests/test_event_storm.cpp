@@ -32,6 +32,7 @@
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
 #include "frame.h"
+#include "main_stepper.h"
 #include "phase_model.h"
 #include "raster_image.h"
 #include "resource.h"
@@ -53,31 +54,12 @@ int EnvInt(const char* name, int fallback) {
     return value != nullptr && *value != '\0' ? std::atoi(value) : fallback;
 }
 
-// What the window should show, from the controller's rules: Start runs the animation from step 0;
-// a tick moves on by one, 72 going back to 0; Stop stops the animation where it is; Next and
-// Previous stop it and step (Next after 72 shows 0, Previous stays at 0); Reset goes back to 0
-// and leaves the animation as it was; the check box switches the resultant and nothing else.
-struct Model {
-    int step = 0;
-    bool running = false;
+// What the window should show: the step and the mode by the core's step rules (MainStepper), and
+// the check box and the window's state beside them.
+struct Model : MainStepper {
     bool resultant = true;
     bool minimized = false;
 
-    void Start() {
-        step = 0;
-        running = true;
-    }
-    void Tick() { step = step == 72 ? 0 : step + 1; }
-    void Stop() { running = false; }
-    void Next() {
-        running = false;
-        step = step == 72 ? 0 : step + 1;
-    }
-    void Prev() {
-        running = false;
-        if (step > 0) step -= 1;
-    }
-    void Reset() { step = 0; }
     void Toggle() { resultant = !resultant; }
 };
 
@@ -280,12 +262,12 @@ class Storm {
             }
         }
         // While the animation runs, its ticks come between the clicks.
-        if (m_model.running && rng() % 3 == 0) return rng() % 32 == 0 ? TickRun(rng) : Tick();
+        if (m_model.Running() && rng() % 3 == 0) return rng() % 32 == 0 ? TickRun(rng) : Tick();
         const unsigned r = rng() % 100;
         if (r < 10) return Button(rng, IDC_START, "Start", &Model::Start);
         if (r < 19) return Button(rng, IDC_STOP, "Stop", &Model::Stop);
         if (r < 36) return Button(rng, IDC_NEXT, "Next", &Model::Next);
-        if (r < 51) return Button(rng, IDC_PREV, "Previous", &Model::Prev);
+        if (r < 51) return Button(rng, IDC_PREV, "Previous", &Model::Previous);
         if (r < 59) return Button(rng, IDC_RESET, "Reset", &Model::Reset);
         if (r < 70) return CheckBox(rng);
         if (r < 78) return Tick();
@@ -331,7 +313,7 @@ class Storm {
 
     // A tick of the animation timer, as the platform delivers it; none comes while it is stopped.
     bool Tick() {
-        if (!m_model.running) {
+        if (!m_model.Running()) {
             QCoreApplication::processEvents();
             return Happened("no tick (stopped)", "idle");
         }
@@ -356,9 +338,9 @@ class Storm {
 
     // A rule that moves the step on, counting the wraps from 72 to 0.
     void Advance(void (Model::*rule)()) {
-        const int before = m_model.step;
+        const int before = m_model.Step();
         (m_model.*rule)();
-        if (before == 72 && m_model.step == 0) ++m_totals.wraps;
+        if (before == 72 && m_model.Step() == 0) ++m_totals.wraps;
     }
 
     bool DeliverTick() {
@@ -388,7 +370,7 @@ class Storm {
             default: {
                 // What the canvas paints on screen, not only the frame it holds.
                 const QImage painted = m_canvas->grab().toImage();
-                const QImage& expected = ExpectedFrame(m_model.step, m_model.resultant, m_scale);
+                const QImage& expected = ExpectedFrame(m_model.Step(), m_model.resultant, m_scale);
                 if (!SamePixels(painted.convertToFormat(expected.format()), expected))
                     return Fail("the canvas paints " + DescribeFrame(painted, m_scale));
                 return Happened("grab canvas", "paint");
@@ -419,7 +401,7 @@ class Storm {
     // no clicks meanwhile, and it closes by any of its four ways.
     bool About(std::mt19937& rng) {
         const unsigned route = rng() % 6;
-        const int ticks = m_model.running ? static_cast<int>(rng() % 4) : 0;
+        const int ticks = m_model.Running() ? static_cast<int>(rng() % 4) : 0;
         const int blocked = rng() % 3 == 0 ? IDC_SHOW_RESULTANT : kPushButtons[rng() % 5];
         // A right click opens the menu as the button goes down, and until it comes up again every
         // click goes to the main window: the About box it opens is closed from the keyboard.
@@ -515,22 +497,22 @@ class Storm {
     // Compares everything the model predicts with the window.
     bool Verify(const std::string& after) {
         std::ostringstream wrong;
-        if (m_dialog.m_nStep != m_model.step)
-            wrong << "m_nStep is " << m_dialog.m_nStep << ", the model says " << m_model.step
+        if (m_dialog.m_nStep != m_model.Step())
+            wrong << "m_nStep is " << m_dialog.m_nStep << ", the model says " << m_model.Step()
                   << "\n";
         const bool timer = m_dialog.HasTimer(CFieldDemoDialog::ANIM_TIMER_ID);
-        if (timer != m_model.running)
+        if (timer != m_model.Running())
             wrong << "timer 1 " << (timer ? "runs" : "is stopped") << ", the model says "
-                  << (m_model.running ? "running" : "stopped") << "\n";
+                  << (m_model.Running() ? "running" : "stopped") << "\n";
         const qsizetype registered = AnimationTimers(&m_dialog).size();
-        if (registered != (m_model.running ? 1 : 0))
+        if (registered != (m_model.Running() ? 1 : 0))
             wrong << registered << " platform timers of 200 ms are registered\n";
         const bool ticked = qobject_cast<QCheckBox*>(Item(IDC_SHOW_RESULTANT))->isChecked();
         if (ticked != m_model.resultant)
             wrong << "the check box is " << (ticked ? "ticked" : "clear") << "\n";
         if (m_dialog.m_bShowResultant != (m_model.resultant ? TRUE : FALSE))
             wrong << "m_bShowResultant is " << m_dialog.m_bShowResultant << "\n";
-        const Readouts readouts = FormatReadouts(m_model.step, ComputePhases(m_model.step));
+        const Readouts readouts = FormatReadouts(m_model.Step(), ComputePhases(m_model.Step()));
         const std::pair<int, const std::string*> boxes[] = {{IDC_PHASE_ANGLE, &readouts.phaseAngle},
                                                             {IDC_AMP_U, &readouts.ampU},
                                                             {IDC_AMP_V, &readouts.ampV},
@@ -541,7 +523,7 @@ class Storm {
                       << *expected << "\"\n";
         if (m_dialog.m_strPhaseAngle.toStdString() != readouts.phaseAngle)
             wrong << "m_strPhaseAngle is \"" << m_dialog.m_strPhaseAngle.toStdString() << "\"\n";
-        const QImage& frame = ExpectedFrame(m_model.step, m_model.resultant, m_scale);
+        const QImage& frame = ExpectedFrame(m_model.Step(), m_model.resultant, m_scale);
         if (!SamePixels(m_canvas->Frame(), frame))
             wrong << "the canvas holds " << DescribeFrame(m_canvas->Frame(), m_scale) << "\n";
         if (m_dialog.isMinimized() != m_model.minimized)
@@ -565,8 +547,8 @@ class Storm {
         ADD_FAILURE() << "sequence with seed " << m_seed
                       << " (run it alone with VESK_STORM_SEED=" << m_seed
                       << " VESK_STORM_SEQUENCES=1)\n"
-                      << what << "model: step " << m_model.step << ", "
-                      << (m_model.running ? "running" : "stopped") << ", resultant "
+                      << what << "model: step " << m_model.Step() << ", "
+                      << (m_model.Running() ? "running" : "stopped") << ", resultant "
                       << (m_model.resultant ? "shown" : "hidden")
                       << (m_model.minimized ? ", minimized" : "")
                       << "\nevents so far:" << events.str();

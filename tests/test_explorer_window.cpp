@@ -82,6 +82,18 @@ TEST(ExplorerWindow, APresetChosenShowsWhatVeskRenderDraws) {
     EXPECT_TRUE(Canvas(w)->grab().toImage().convertToFormat(QImage::Format_RGB32) == expected);
 }
 
+// A screen reader hears what the picture shows, as the page says it: balanced at 30°, the
+// resultant of 3/2 turned with the angle.
+TEST(ExplorerWindow, TheCanvasDescribesItsFrame) {
+    ExplorerWindow w;
+    ShowAndWait(w);
+    for (int i = 0; i < 3; ++i) PressKey(Qt::Key_Right);
+    EXPECT_EQ(
+        Canvas(w)->accessibleDescription().toStdString(),
+        "第 3 步，θ = 30°。U 相 0.87，V 相 0.00，W 相 -0.87。合成磁动势 1.50 Fp，指向 30°（从 "
+        "U 相轴线逆时针量起）。转向：逆时针。");
+}
+
 // Keys and controls, with the step and the mode they leave.
 struct StepCase {
     const char* name;

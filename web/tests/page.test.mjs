@@ -15,19 +15,16 @@ after(() => session?.close());
 const open = (address = '', options) =>
     openPage(session.browser, `${session.origin}/index.html${address}`, options);
 
-// Rows: name, address, clicks and milliseconds of the page's clock, the step shown after them.
+// The step rules are the core's (MainStepper, tested on its own); these rows check that each button
+// and the timer reach them and that the timer follows the mode. Rows: name, address, clicks and
+// milliseconds of the page's clock, the step shown after them.
 const kSteps = [
     ['Next twice', '', ['#next', '#next'], 2],
-    ['Previous at 0 stays at 0', '', ['#prev'], 0],
     ['Previous goes back one', '#step=5', ['#prev'], 4],
-    ['Next after 72 wraps to 0', '#step=72', ['#next'], 0],
     ['Start goes to 0, then five steps a second', '#step=9', ['#start', 1000], 5],
     ['Stop holds the step', '', ['#start', 600, '#stop', 1000], 3],
-    ['the animation wraps after 72', '', ['#start', 73 * 200], 0],
     ['Reset keeps a running animation running', '', ['#start', 600, '#reset', 400], 2],
-    ['Reset leaves a stopped one stopped', '', ['#next', '#next', '#reset', 1000], 0],
     ['Next stops the animation', '', ['#start', 400, '#next', 1000], 3],
-    ['Previous stops the animation', '', ['#start', 600, '#prev', 1000], 2],
     ['Start while running starts again at 0', '', ['#start', 600, '#start', 200], 1],
     ['the check box keeps step and timer', '', ['#start', 400, '#show-resultant', 200], 3],
 ];
