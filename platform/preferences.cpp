@@ -93,11 +93,12 @@ Trouble WriteTrouble(const QString& path) {
 QString Read(const char* key) {
     const QString path = SettingsPath();
     if (const Trouble trouble = FileTrouble(path)) {
-        static bool told = false;
-        if (!told)
+        // Once, not for each choice read.
+        static QString told;
+        if (told != path)
             std::fprintf(stderr, "vesk: %s is not read (%s); starting with the defaults\n",
                          qPrintable(path), trouble.english.c_str());
-        told = true;
+        told = path;
         return {};
     }
     return QSettings(path, QSettings::IniFormat).value(QLatin1String(key)).toString();

@@ -124,9 +124,11 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
             RememberScale(kWindowScales[(command - IDM_SCALE_FIRST) / 0x10]);
         RebuildMenu();
         if (problem)
-            QMessageBox::warning(this, windowTitle(),
-                                 tr("新的大小无法保存到 %1：%2。vesk 下次启动时仍是原来的大小。")
-                                     .arg(problem->file, problem->reason));
+            QMessageBox::warning(
+                this, windowTitle(),
+                QCoreApplication::translate(
+                    "Preferences", "新的大小无法保存到 %1：%2。vesk 下次启动时仍是原来的大小。")
+                    .arg(problem->file, problem->reason));
         else
             QMessageBox::information(this, windowTitle(), tr("新的大小在 vesk 下次启动时生效。"));
     } else {
@@ -137,9 +139,11 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
 // A choice that holds for this run only: the class hears of it now, not at the next start.
 void CFieldDemoDialog::TellUnsaved(const std::optional<SettingsProblem>& problem) {
     if (!problem) return;
-    QMessageBox::warning(this, windowTitle(),
-                         tr("这个选择无法保存到 %1：%2。它只在 vesk 这次运行中有效。")
-                             .arg(problem->file, problem->reason));
+    QMessageBox::warning(
+        this, windowTitle(),
+        QCoreApplication::translate("Preferences",
+                                    "这个选择无法保存到 %1：%2。它只在 vesk 这次运行中有效。")
+            .arg(problem->file, problem->reason));
 }
 
 void CFieldDemoDialog::RebuildMenu() {
