@@ -64,8 +64,9 @@
     vesk.fitCanvas = (width, height, ratio) => {
         const w = Math.min(width, kLargestCanvas);
         const h = Math.min(height, kLargestCanvas);
-        const fits = Math.min(ratio, kLargestCanvas / w, kLargestCanvas / h);
-        return {width: w, height: h, ratio: Math.max(1, fits)};
+        // The core draws in quarters of a device pixel, rounded: a quarter that fits.
+        const fits = Math.floor(4 * Math.min(kLargestCanvas / w, kLargestCanvas / h)) / 4;
+        return {width: w, height: h, ratio: Math.max(1, Math.min(ratio, fits))};
     };
 
     // The live region that describes `canvas`, placed after it.
