@@ -340,8 +340,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
                            ? "--all --format gif needs an output file: -o FILE.gif"
                            : "--all needs an output directory: -o DIR";
     } else if (o.all && !Extension(o.output).empty() &&
-               o.format.value_or(FormatOfPath(o.output).value_or(OutputFormat::Png)) !=
-                   OutputFormat::Gif) {
+               FormatOfPath(o.output) != OutputFormat::Gif) {
         // frames.png would be a directory of that name, full of PNG files.
         result.error = "--all writes a directory or one .gif, not '" + o.output +
                        "': use -o DIR or -o FILE.gif";
