@@ -218,6 +218,7 @@ void NoteApproximated(const std::vector<int>& steps) {
 void QuietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int Run(int argc, char** argv) {
+    qInstallMessageHandler(QuietMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
     const ParseResult parsed = ParseRenderOptions(args);
     if (!parsed.error.empty()) return Fail(2, parsed.error);
@@ -253,7 +254,6 @@ int Run(int argc, char** argv) {
 
     // Text needs a font database, and with it an application; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
