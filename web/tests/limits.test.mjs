@@ -26,7 +26,6 @@ const kAddresses = [
     ['a preset of 1.5 million characters', `#view=explorer&preset=${kLong}&step=3`],
     ['a language of 1.5 million characters', `#view=explorer&lang=${kLong}&step=3`],
     ['a palette of 1.5 million characters', `#view=explorer&palette=${kLong}&step=3`],
-    ['a name just past the longest', `#view=explorer&preset=${'b'.repeat(65)}&step=3`],
 ];
 
 for (const [name, address] of kAddresses) {
@@ -62,35 +61,18 @@ for (const [name, box, typed, applied, preset] of kBoxes) {
     test(`number box, ${name}`, async () => {
         const {page, errors, close} = await open('#view=explorer');
         const id = `#explorer-${box}`;
-        const before = await page.evaluate(() => window.drawnTexts('explorer-canvas'));
         await page.click(id, {clickCount: 3});
         await page.keyboard.type(typed, {delay: 5});
         // Half typed, nothing is applied and nothing rewrites the box.
-        assert.equal(await page.inputValue(id), typed);
-        assert.equal(await page.inputValue('#explorer-preset'), '0');
-        assert.deepEqual(await page.evaluate(() => window.drawnTexts('explorer-canvas')), before);
+        assert.deepEqual([await page.inputValue(id), await page.inputValue('#explorer-preset')],
+                         [typed, '0']);
         await page.keyboard.press('Enter');
-        assert.equal(await page.inputValue(id), applied);
-        assert.equal(await page.inputValue('#explorer-preset'), preset);
-        // Leaving the box changes nothing more.
-        await page.keyboard.press('Tab');
-        assert.equal(await page.inputValue(id), applied);
+        assert.deepEqual([await page.inputValue(id), await page.inputValue('#explorer-preset')],
+                         [applied, preset]);
         assert.deepEqual(errors, []);
         await close();
     });
 }
-
-// At the slowest speed, two seconds of play are two steps (at a wrapped 50 ms they were 40).
-test('a speed typed past 32 bits plays at the slowest', async () => {
-    const {page, errors, close} = await open('#view=explorer', {clock: true});
-    await page.fill('#explorer-speed', '4294967346');
-    await page.keyboard.press('Enter');
-    await page.click('#explorer-play-pause');
-    await page.clock.runFor(2000);
-    assert.equal(await explorerStep(page), 2);
-    assert.deepEqual(errors, []);
-    await close();
-});
 
 // Rows: name, the window, its pixel ratio; the canvas stays within 8192 device pixels a side.
 const kWindows = [
@@ -102,21 +84,15 @@ for (const [name, viewport, deviceScaleFactor] of kWindows) {
     test(`canvas of ${name}: at most 8192 device pixels a side, and drawn`, async () => {
         const {page, errors, close} =
             await open('#view=explorer', {context: {viewport, deviceScaleFactor}});
-        const size = () => page.$eval('#explorer-canvas', (c) => {
+        const c = await page.$eval('#explorer-canvas', (c) => {
             const box = c.getBoundingClientRect();
-            return {width: c.width, height: c.height, cssWidth: box.width, cssHeight: box.height};
+            return {width: c.width, height: c.height, css: Math.max(box.width, box.height)};
         });
-        const first = await size();
-        // The window asks for more than the largest canvas; the ratio is lowered to fit it.
-        assert.ok(
-            Math.max(first.cssWidth, first.cssHeight) * deviceScaleFactor > 8192,
-            JSON.stringify(first));
-        assert.ok(first.width <= 8192 && first.height <= 8192, JSON.stringify(first));
-        // As sharp as fits: a quarter of a device pixel more per pixel would not.
-        assert.ok(
-            Math.max(first.width, first.height) + Math.max(first.cssWidth, first.cssHeight) / 4 >
-                8192,
-            JSON.stringify(first));
+        // The window asks for more than the largest canvas: the ratio is lowered to the quarter
+        // that fits, and no further.
+        const side = Math.max(c.width, c.height);
+        assert.ok(c.css * deviceScaleFactor > 8192, JSON.stringify(c));
+        assert.ok(side <= 8192 && side + c.css / 4 > 8192, JSON.stringify(c));
         await page.click('#explorer-next');
         assert.equal(await explorerStep(page), 1);
         assert.ok((await drawn(page, 'explorer-canvas')) > 0);
