@@ -28,6 +28,11 @@ AppOptionsResult ParseAppOptions(const std::vector<std::string>& args) {
             arg = arg.substr(0, eq);
         }
         const bool takesValue = arg == "--lang" || arg == "--palette" || arg == "--scale";
+        if (value && (arg == "--explore" || arg == "--help")) {
+            // --explore=no would otherwise explore.
+            result.error = "option " + arg + " takes no value (given '" + args[i] + "')";
+            return result;
+        }
         if (takesValue && !value) {
             if (i + 1 >= args.size()) {
                 result.error = "option " + arg + " needs a value";

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include <QString>
+
 #include "language.h"
 #include "palette.h"
 
@@ -20,10 +22,23 @@ inline constexpr std::array<double, 5> kWindowScales{1.0, 1.25, 1.5, 1.75, 2.0};
 // One of kWindowScales written as a number ("1.5"); nothing for anything else.
 std::optional<double> ParseWindowScale(std::string_view text);
 
-// The choices of the last run: Chinese, the standard palette and 1 when none was made.
+// Why a choice could not be kept for the next run: the settings file, and the reason in the
+// language shown.
+struct SettingsProblem {
+    QString file;
+    QString reason;
+};
+
+// The choices of the last run: Chinese, the standard palette and 1 when none was made, or when
+// vesk.conf cannot be read safely (not a regular file, larger than 1 MB, unreadable), which is said
+// once on standard error and never overwritten.
+// Remember* keep a choice for the next run; when it cannot be saved they say so in one line on
+// standard error and return why, for the window to say it too.
 Language RememberedLanguage();
-void RememberLanguage(Language language);
+std::optional<SettingsProblem> RememberLanguage(Language language);
 const Palette& RememberedPalette();
-void RememberPalette(const Palette& palette);
+std::optional<SettingsProblem> RememberPalette(const Palette& palette);
 double RememberedScale();
-void RememberScale(double scale);
+std::optional<SettingsProblem> RememberScale(double scale);
+// The size chosen in this run, saved or not; else the remembered one.
+double ChosenScale();

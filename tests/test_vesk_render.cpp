@@ -328,3 +328,40 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// Options that are on or off take no value; --all writes a directory or one GIF; each view's range
+// is the one named; a number is echoed as it was typed.
+namespace {
+
+INSTANTIATE_TEST_SUITE_P(
+    Strict, BadInput,
+    ::testing::Values(
+        BadCase{"AllWithAValue", {"--all=no", "-o", "d"}, 2, "--all takes no value"},
+        BadCase{"NoResultantWithAValue",
+                {"--no-resultant=no", "-o", "f.png"},
+                2,
+                "--no-resultant takes no value"},
+        BadCase{"NeutralWithAValue", X({"--open", "U", "--neutral=no"}), 2,
+                "--neutral takes no value"},
+        BadCase{"VersionWithAValue", {"--version=2"}, 2, "--version takes no value"},
+        BadCase{"AllIntoAnSvgName", {"--all", "-o", "a.svg"}, 2, "a directory or one .gif"},
+        BadCase{"AllIntoATxtName", {"--all", "-o", "a.txt"}, 2, "a directory or one .gif"},
+        BadCase{"AllAsGifIntoAPngName",
+                {"--all", "--format", "gif", "-o", "a.png"},
+                2,
+                "a directory or one .gif"},
+        BadCase{"ExplorerStepNegative", X({"--step", "-1"}), 2, "0 to 35"},
+        BadCase{"ExplorerStepNotANumberBeforeTheView",
+                {"--step", "x", "--view", "explorer", "-o", "f.png"},
+                2,
+                "0 to 35"},
+        BadCase{"MainStepNegative", {"--step", "-1", "-o", "f.png"}, 2, "0 to 72"},
+        BadCase{"AmplitudeEchoedAsTyped", X({"--amplitudes", "1,2.0000001,1"}), 2,
+                "amplitude 2.0000001 is outside"},
+        BadCase{"OffsetEchoedAsTyped", X({"--offsets", "0,180.00001,0"}), 2,
+                "offset 180.00001 is outside"},
+        BadCase{"ScaleWithTheTrace", {"--scale", "2"}, 2, "--scale"},
+        BadCase{"ScaleWithATraceFile", {"--scale", "2", "-o", "f.trace"}, 2, "trace"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

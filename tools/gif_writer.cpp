@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include <QIODevice>
 
@@ -231,9 +232,12 @@ bool GifWriter::AddFrame(const QImage& frame) {
     const QImage image = frame.format() == QImage::Format_RGB32
                              ? frame
                              : frame.convertToFormat(QImage::Format_RGB32);
+    // Qt answers an allocation that fails with a null image, whose lines are null.
+    if (image.isNull() && !frame.isNull()) throw std::bad_alloc();
     if (m_frameCount == 0) {
         if (!Open()) return false;
         m_shown = QImage(image.size(), QImage::Format_RGB32);
+        if (m_shown.isNull()) throw std::bad_alloc();
         return WriteFrame(image, image.rect());
     }
     QRect rect = ChangedRect(m_shown, image);

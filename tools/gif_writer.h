@@ -32,7 +32,7 @@ class GifWriter {
     GifWriter& operator=(const GifWriter&) = delete;
 
     // `frame` must have the size given in the options. After a failure every call fails, and
-    // Error() says why.
+    // Error() says why. Throws std::bad_alloc when an image cannot be allocated.
     bool AddFrame(const QImage& frame);
     // Ends the file. Fails when no frame was added.
     bool Finish();

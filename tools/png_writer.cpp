@@ -1,5 +1,6 @@
 #include "png_writer.h"
 
+#include <new>
 #include <unordered_map>
 
 #include <QIODevice>
@@ -9,6 +10,8 @@
 QImage ExactIndexed(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     QImage indexed(image.size(), QImage::Format_Indexed8);
+    // Qt answers an allocation that fails with a null image, whose lines are null.
+    if (image.isNull() || indexed.isNull()) throw std::bad_alloc();
     QList<QRgb> table;
     std::unordered_map<QRgb, uchar> index;
     for (int y = 0; y < image.height(); ++y) {

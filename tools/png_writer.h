@@ -7,6 +7,7 @@
 class QIODevice;
 
 // The same pixels as an 8-bit indexed image, or a null image when there are more than 256 colours.
+// Throws std::bad_alloc when the image cannot be allocated.
 QImage ExactIndexed(const QImage& image);
 
 // The frame as PNG; a frame of at most 256 colours (all of them, normally) is stored with an exact

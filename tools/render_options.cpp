@@ -1,5 +1,7 @@
 #include "render_options.h"
 
+#include "frame_memory.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -33,10 +35,11 @@ std::optional<std::array<double, 3>> ParseTriple(const std::string& text) {
     return values;
 }
 
-std::string Figure(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    return buffer;
+// The `n`th of the numbers separated by commas, as typed: 2.0000001 is not 2.
+std::string Piece(const std::string& text, size_t n) {
+    size_t first = 0;
+    for (; n > 0; --n) first = text.find(',', first) + 1;
+    return text.substr(first, text.find(',', first) - first);
 }
 
 // The explorer's supply options as given; checked and applied over the preset at the end.
@@ -70,10 +73,11 @@ struct SupplyArgs {
                 return (amplitude ? "amplitudes '" : "offsets '") + v + "' are not three numbers " +
                        (amplitude ? "AU,AV,AW, such as 1,0.4,0.7" : "DU,DV,DW, such as 0,-30,30");
             const double limit = amplitude ? kMaxAmplitude : kMaxOffset;
-            for (const double value : *values) {
+            for (size_t n = 0; n < 3; ++n) {
+                const double value = (*values)[n];
                 if (value < (amplitude ? 0.0 : -limit) || value > limit)
-                    return (amplitude ? "amplitude " + Figure(value) + " is outside 0..2"
-                                      : "offset " + Figure(value) + " is outside -180..180") +
+                    return (amplitude ? "amplitude " + Piece(v, n) + " is outside 0..2"
+                                      : "offset " + Piece(v, n) + " is outside -180..180") +
                            " (in '" + v + "')";
             }
             (amplitude ? amplitudes : offsets) = values;
@@ -113,6 +117,22 @@ struct SupplyArgs {
     }
 };
 
+// Options that are on or off: "--all=no" would otherwise mean --all.
+bool IsFlag(const std::string& arg) {
+    return arg == "--help" || arg == "--version" || arg == "--all" || arg == "--no-resultant" ||
+           arg == "--neutral";
+}
+
+// The extension of the last part of `path` ("png" of a/b.png), or "" for none (".", "..",
+// ".hidden", "dir/").
+std::string Extension(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0 || name == "..") return {};
+    return name.substr(dot + 1);
+}
+
 // 1 to 4 in steps of a quarter, the scales the raster draws exactly.
 std::optional<double> ParseScale(const std::string& text) {
     double value = 0;
@@ -143,6 +163,12 @@ std::optional<OutputFormat> FormatOfPath(const std::string& path) {
     return ParseFormat(extension);
 }
 
+std::string ScaleText(double scale) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%g", scale);
+    return buffer;
+}
+
 }  // namespace
 
 const char* FormatExtension(OutputFormat format) {
@@ -166,6 +192,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     RenderOptions& o = result.options;
     bool stepGiven = false;
     bool sizeGiven = false;
+    bool scaleGiven = false;
     std::string stepText;
     SupplyArgs supply;
     for (size_t i = 0; i < args.size(); ++i) {
@@ -190,6 +217,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             return true;
         };
         std::string v;
+        if (inlineValue && IsFlag(arg)) {
+            result.error = "option " + arg + " takes no value (given '" + args[i] + "')";
+            return result;
+        }
         if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--version") {
@@ -217,12 +248,8 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             if (!result.error.empty()) return result;
         } else if (arg == "--step") {
             if (!value(v)) return result;
-            const auto step = ParseInt(v);
-            if (!step || *step < 0 || *step > MAX_STEP) {
-                result.error = "step '" + v + "' is not a whole number from 0 to 72";
-                return result;
-            }
-            o.step = *step;
+            // Checked against the view's steps once the view is known.
+            o.step = ParseInt(v).value_or(-1);
             stepGiven = true;
             stepText = v;
         } else if (arg == "--size") {
@@ -265,6 +292,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
                 return result;
             }
             o.scale = *scale;
+            scaleGiven = true;
         } else if (arg == "--format") {
             if (!value(v)) return result;
             o.format = ParseFormat(v);
@@ -285,14 +313,15 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         }
     }
     if (o.help || o.version) return result;
+    if (stepGiven && (o.step < 0 || o.step > LastStep(o.view))) {
+        result.error = "step '" + stepText + "' is not a whole number from 0 to " +
+                       std::to_string(LastStep(o.view));
+        return result;
+    }
     if (o.view == View::Explorer) {
         if (!sizeGiven) {
             o.width = kExplorerWidth;
             o.height = kExplorerHeight;
-        }
-        if (stepGiven && o.step > LastStep(View::Explorer)) {
-            result.error = "step '" + stepText + "' is not a whole number from 0 to 35";
-            return result;
         }
         if (!o.showResultant) {
             result.error = "--no-resultant is for the main view; the explorer always shows it";
@@ -310,6 +339,11 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         result.error = o.format == OutputFormat::Gif
                            ? "--all --format gif needs an output file: -o FILE.gif"
                            : "--all needs an output directory: -o DIR";
+    } else if (o.all && !Extension(o.output).empty() &&
+               FormatOfPath(o.output) != OutputFormat::Gif) {
+        // frames.png would be a directory of that name, full of PNG files.
+        result.error = "--all writes a directory or one .gif, not '" + o.output +
+                       "': use -o DIR or -o FILE.gif";
     } else if (o.all && !o.format) {
         // A .gif target is one animation; anything else is a directory of frames.
         o.format =
@@ -325,6 +359,17 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     } else if (o.output.empty() && *o.format != OutputFormat::Trace) {
         result.error = std::string("--format ") + FormatExtension(*o.format) +
                        " needs an output file: -o PATH";
+    }
+    if (!result.error.empty()) return result;
+    if (scaleGiven && o.format == OutputFormat::Trace) {
+        result.error = "--scale is for PNG, GIF and SVG; a trace has no pixels to scale";
+    } else if ((o.format == OutputFormat::Png || o.format == OutputFormat::Gif) &&
+               DevicePixels(o.width, o.height, o.scale) > kMaxDevicePixels) {
+        result.error = "a frame of " + std::to_string(o.width) + "x" + std::to_string(o.height) +
+                       " at scale " + ScaleText(o.scale) + " has " +
+                       std::to_string(DevicePixels(o.width, o.height, o.scale)) +
+                       " device pixels; the most is " + std::to_string(kMaxDevicePixels) +
+                       " (8192x8192)";
     }
     return result;
 }

@@ -6,18 +6,19 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include "frame.h"
+#include "frame_memory.h"
 #include "gif_writer.h"
 #include "language.h"
+#include "output_file.h"
 #include "png_writer.h"
 #include "raster_image.h"
 #include "render_options.h"
@@ -38,13 +39,15 @@ constexpr const char* kUsage =
     "  --size WxH        canvas size in pixels, 64..8192 (default 513x624)\n"
     "  --format FORMAT   png, svg, gif or trace (default: from the output's extension;\n"
     "                    a trace, on standard output, when there is no -o)\n"
-    "  -o PATH           the output file, or the directory (or .gif file) for --all\n"
+    "  -o PATH           the output file, or the directory (or .gif file) for --all; a\n"
+    "                    device, FIFO or socket is written into, never replaced\n"
     "  --lang zh|en      the labels in the picture in Chinese (the default) or English\n"
     "  --palette standard|safe\n"
     "                    the phases in red, green and blue (the default), or in colours that\n"
     "                    stay apart for colour-blind eyes, each vector with its letter\n"
     "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
-    "                    quarters, for sharp slides (an SVG is sized S times larger)\n"
+    "                    quarters, for sharp slides (an SVG is sized S times larger; a\n"
+    "                    trace has no pixels)\n"
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
@@ -59,6 +62,10 @@ constexpr const char* kUsage =
     "  --open PHASE      U, V or W is open; the other two windings are in series\n"
     "  --neutral         with --open: the star point is joined to the neutral\n"
     "\n"
+    "A PNG or GIF frame has at most 8192x8192 device pixels in all (width x height x S^2,\n"
+    "67108864, 256 MiB as drawn); --all draws as many frames at once as fit in 256 MiB.\n"
+    "A file is written whole or not at all: a failed run leaves what was there before.\n"
+    "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
 int Fail(int status, const std::string& message) {
@@ -69,23 +76,21 @@ int Fail(int status, const std::string& message) {
 // The animation timer's period, which an animated GIF shows each frame for.
 constexpr int kFrameCentiseconds = 20;
 
-// Written beside the target and renamed into place, so a failure leaves no partial file.
-// `write` returns false on failure, optionally with the reason in `detail`.
-bool SaveTo(const QString& path, std::string& error,
-            const std::function<bool(QIODevice*, std::string& detail)>& write) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = "cannot write '" + path.toStdString() + "': " + file.errorString().toStdString();
-        return false;
-    }
+// The output drawn and encoded in memory, then written whole (output_file.h). `encode` returns
+// false on failure, optionally with the reason in `detail`.
+bool SaveTo(const std::string& path, std::string& error,
+            const std::function<bool(QIODevice*, std::string& detail)>& encode) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     std::string detail;
-    if (!write(&file, detail) || !file.commit()) {
-        if (detail.empty()) detail = file.errorString().toStdString();
-        file.cancelWriting();
-        error = "cannot write '" + path.toStdString() + "': " + detail;
+    if (!encode(&buffer, detail)) {
+        error = "cannot write " + path + ": " +
+                (detail.empty() ? std::string("the frame could not be drawn") : detail);
         return false;
     }
-    return true;
+    error = WriteWholeFile(path, std::string_view(bytes.constData(), bytes.size()));
+    return error.empty();
 }
 
 // What a view draws for a step, in each format: the main window's frames or the explorer's.
@@ -120,7 +125,7 @@ Scene SceneOf(const Inputs& inputs, int lastStep, Raster raster, Svg svg, Trace 
 }
 
 // Steps `first`..`last` as one GIF; several frames loop forever at the timer's pace.
-bool WriteGif(const Scene& scene, int first, int last, const QString& path, std::string& error,
+bool WriteGif(const Scene& scene, int first, int last, const std::string& path, std::string& error,
               std::vector<int>& approximated) {
     return SaveTo(path, error, [&](QIODevice* device, std::string& detail) {
         const bool animated = last > first;
@@ -136,7 +141,7 @@ bool WriteGif(const Scene& scene, int first, int last, const QString& path, std:
     });
 }
 
-bool WriteFrame(const Scene& scene, int step, OutputFormat format, const QString& path,
+bool WriteFrame(const Scene& scene, int step, OutputFormat format, const std::string& path,
                 std::string& error) {
     return SaveTo(path, error, [&](QIODevice* device, std::string&) {
         switch (format) {
@@ -156,23 +161,34 @@ bool WriteFrame(const Scene& scene, int step, OutputFormat format, const QString
     });
 }
 
-// Every frame into its own file in `dir`, drawn and encoded on every core at once. Each file is
-// the same as when it is written alone; on a failure no further frame is begun, and the error of
-// the lowest step that failed is reported.
-bool WriteAllFrames(const Scene& scene, OutputFormat format, const QString& dir,
+std::string OutOfMemory(const Scene& scene) {
+    return "not enough memory for a frame of " + std::to_string(scene.width) + "x" +
+           std::to_string(scene.height) + " device pixels";
+}
+
+// Every frame into its own file in `dir`, drawn and encoded on several cores at once (as many as
+// memory allows). Each file is the same as when it is written alone; on a failure no further frame
+// is begun, the frames already written stay, and the error of the lowest step that failed is
+// reported.
+bool WriteAllFrames(const Scene& scene, OutputFormat format, const std::string& dir,
                     std::string& error) {
     std::vector<std::string> errors(scene.lastStep + 1);
     std::atomic<int> next{0};
     std::atomic<bool> failed{false};
     auto work = [&] {
         for (int step = next++; step <= scene.lastStep && !failed; step = next++) {
-            const QString name =
-                QString("frame-%1.%2").arg(step, 2, 10, QChar('0')).arg(FormatExtension(format));
-            if (!WriteFrame(scene, step, format, QDir(dir).filePath(name), errors[step]))
+            char name[32];
+            std::snprintf(name, sizeof name, "frame-%02d.%s", step, FormatExtension(format));
+            try {
+                if (!WriteFrame(scene, step, format, dir + "/" + name, errors[step])) failed = true;
+            } catch (const std::bad_alloc&) {
+                errors[step] = OutOfMemory(scene);
                 failed = true;
+            }
         }
     };
-    const unsigned workers = std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+    const unsigned workers = FramesInFlight(std::thread::hardware_concurrency(),
+                                            static_cast<long long>(scene.width) * scene.height);
     std::vector<std::thread> threads;
     for (unsigned i = 1; i < workers; ++i) threads.emplace_back(work);
     work();
@@ -197,16 +213,12 @@ void NoteApproximated(const std::vector<int>& steps) {
                  list.c_str());
 }
 
-// Qt's note about a missing XDG_RUNTIME_DIR concerns sessions, not files: keep the one-line
-// messages of this tool clean of it.
-void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtDebugMsg || type == QtInfoMsg || message.startsWith("QStandardPaths:")) return;
-    std::fprintf(stderr, "vesk-render: %s\n", qPrintable(message));
-}
+// Qt's and libpng's warnings (a missing XDG_RUNTIME_DIR, an image it could not allocate, a write
+// that failed) are followed by this tool's own one-line message, or concern sessions, not files.
+void QuietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
+    qInstallMessageHandler(QuietMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
     const ParseResult parsed = ParseRenderOptions(args);
     if (!parsed.error.empty()) return Fail(2, parsed.error);
@@ -236,33 +248,42 @@ int main(int argc, char** argv) {
                                                   o.scale, *o.palette, CurrentTranslation()},
                                       MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
     if (o.output.empty()) {
-        const std::string trace = scene.trace(o.step);
-        std::fwrite(trace.data(), 1, trace.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : Fail(1, "cannot write the trace to standard output");
+        const std::string error = WriteStandardOutput(scene.trace(o.step));
+        return error.empty() ? 0 : Fail(1, error);
     }
 
     // Text needs a font database, and with it an application; no window is ever shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
 
     std::string error;
-    if (*o.format == OutputFormat::Gif) {
-        std::vector<int> approximated;
-        const bool ok = WriteGif(scene, o.all ? 0 : o.step, o.all ? scene.lastStep : o.step,
-                                 QString::fromStdString(o.output), error, approximated);
-        NoteApproximated(approximated);
-        return ok ? 0 : Fail(1, error);
+    try {
+        if (*o.format == OutputFormat::Gif) {
+            std::vector<int> approximated;
+            const bool ok = WriteGif(scene, o.all ? 0 : o.step, o.all ? scene.lastStep : o.step,
+                                     o.output, error, approximated);
+            NoteApproximated(approximated);
+            return ok ? 0 : Fail(1, error);
+        }
+        if (!o.all)
+            return WriteFrame(scene, o.step, *o.format, o.output, error) ? 0 : Fail(1, error);
+    } catch (const std::bad_alloc&) {
+        return Fail(1, OutOfMemory(scene));
     }
-    if (!o.all) {
-        return WriteFrame(scene, o.step, *o.format, QString::fromStdString(o.output), error)
-                   ? 0
-                   : Fail(1, error);
-    }
-    const QString dir = QString::fromStdString(o.output);
-    if (!QDir().mkpath(dir) || !QFileInfo(dir).isDir()) {
-        return Fail(1, "cannot create the directory '" + o.output + "'");
-    }
+    std::string dir = o.output;
+    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+    error = MakeDirectories(dir);
+    if (!error.empty()) return Fail(1, error);
     return WriteAllFrames(scene, *o.format, dir, error) ? 0 : Fail(1, error);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return Fail(1, "not enough memory");
+    }
 }

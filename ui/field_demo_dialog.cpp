@@ -89,7 +89,7 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
                         tr("标准"));
     colours->AppendMenu(choice(CurrentPalette() == kSafePalette), IDM_PALETTE_SAFE, tr("色盲友好"));
     CMenu* size = pSysMenu->AppendPopup(tr("放大(&Z)"));
-    const double remembered = RememberedScale();
+    const double remembered = ChosenScale();
     for (std::size_t i = 0; i < kWindowScales.size(); ++i) {
         size->AppendMenu(choice(kWindowScales[i] == remembered), IDM_SCALE_FIRST + 0x10 * i,
                          QStringLiteral("%1%").arg(kWindowScales[i] * 100));
@@ -111,20 +111,39 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
     } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
         const Language language =
             command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;
-        RememberLanguage(language);
+        // Said in the language just chosen.
         SetLanguage(language);
+        TellUnsaved(RememberLanguage(language));
     } else if (command == IDM_PALETTE_STANDARD || command == IDM_PALETTE_SAFE) {
         const Palette& palette = command == IDM_PALETTE_SAFE ? kSafePalette : kStandardPalette;
-        RememberPalette(palette);
         SetPalette(palette);
+        TellUnsaved(RememberPalette(palette));
     } else if (command >= IDM_SCALE_FIRST &&
                command < IDM_SCALE_FIRST + 0x10 * kWindowScales.size()) {
-        RememberScale(kWindowScales[(command - IDM_SCALE_FIRST) / 0x10]);
+        const std::optional<SettingsProblem> problem =
+            RememberScale(kWindowScales[(command - IDM_SCALE_FIRST) / 0x10]);
         RebuildMenu();
-        QMessageBox::information(this, windowTitle(), tr("新的大小在 vesk 下次启动时生效。"));
+        if (problem)
+            QMessageBox::warning(
+                this, windowTitle(),
+                QCoreApplication::translate(
+                    "Preferences", "新的大小无法保存到 %1：%2。vesk 下次启动时仍是原来的大小。")
+                    .arg(problem->file, problem->reason));
+        else
+            QMessageBox::information(this, windowTitle(), tr("新的大小在 vesk 下次启动时生效。"));
     } else {
         Default();
     }
+}
+
+// A choice that holds for this run only: the class hears of it now, not at the next start.
+void CFieldDemoDialog::TellUnsaved(const std::optional<SettingsProblem>& problem) {
+    if (!problem) return;
+    QMessageBox::warning(
+        this, windowTitle(),
+        QCoreApplication::translate("Preferences",
+                                    "这个选择无法保存到 %1：%2。它只在 vesk 这次运行中有效。")
+            .arg(problem->file, problem->reason));
 }
 
 void CFieldDemoDialog::RebuildMenu() {

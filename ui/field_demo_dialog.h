@@ -4,12 +4,14 @@
 // timer) and the frame rendering are members too, in their own files.
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <QCoreApplication>
 #include <QPointer>
 
 #include "dialog.h"
 #include "font.h"
+#include "preferences.h"
 #include "raster_dc.h"
 #include "ui_field_demo_dialog.h"
 
@@ -75,6 +77,7 @@ class CFieldDemoDialog : public CDialog {
     // the whole menu again when a choice or the language changes.
     void AppendMenuEntries(CMenu* pSysMenu);
     void RebuildMenu();
+    void TellUnsaved(const std::optional<SettingsProblem>& problem);
 
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;

@@ -55,6 +55,20 @@
         ctx.setTransform(1, 0, 0, 1, 0, 0);
     };
 
+    // The largest canvas drawn, in device pixels each way: beyond it browsers refuse the canvas
+    // or the memory for its pixels.
+    const kLargestCanvas = 8192;
+
+    // The pixel ratio to draw a picture of `width` x `height` pixels at: the screen's, lowered so
+    // that neither side passes the largest canvas. The picture itself is drawn at most that large.
+    vesk.fitCanvas = (width, height, ratio) => {
+        const w = Math.min(width, kLargestCanvas);
+        const h = Math.min(height, kLargestCanvas);
+        // The core draws in quarters of a device pixel, rounded: a quarter that fits.
+        const fits = Math.floor(4 * Math.min(kLargestCanvas / w, kLargestCanvas / h)) / 4;
+        return {width: w, height: h, ratio: Math.max(1, Math.min(ratio, fits))};
+    };
+
     // The live region that describes `canvas`, placed after it.
     vesk.describe = (canvas) => {
         const region = document.createElement('div');

@@ -36,14 +36,12 @@
             const c = this.c;
             c.preset.addEventListener('change', () => this.choosePreset(Number(c.preset.value)));
             for (const x of kPhases) {
-                for (const box of [c[`amplitude${x}`], c[`offset${x}`]]) {
-                    // Each figure typed counts at once; the box is tidied when it is left.
-                    box.addEventListener('input', () => this.readSupply(false));
-                    box.addEventListener('change', () => this.readSupply(true));
-                }
+                // What is typed counts on Enter or when the box is left, never half-typed.
+                for (const box of [c[`amplitude${x}`], c[`offset${x}`]])
+                    box.addEventListener('change', () => this.readSupply());
             }
             for (const name of ['sequence', 'openPhase', 'neutral', 'singlePhase'])
-                c[name].addEventListener('change', () => this.readSupply(true));
+                c[name].addEventListener('change', () => this.readSupply());
             const act = (name, action) => c[name].addEventListener('click', () => this.act(action));
             act('playPause', kPlayPause);
             act('previous', kPrevious);
@@ -54,8 +52,7 @@
                 this.core._ExplorerSeek(Number(c.angle.value));
                 this.showStep();
             });
-            c.speed.addEventListener('input', () => this.setSpeed(false));
-            c.speed.addEventListener('change', () => this.setSpeed(true));
+            c.speed.addEventListener('change', () => this.setSpeed());
             document.addEventListener('keydown', (e) => this.key(e));
             // A new size of the page is a new size of the picture.
             new ResizeObserver(() => {
@@ -68,7 +65,7 @@
 
         attach(core) {
             this.core = core;
-            this.showSupply(true);
+            this.showSupply();
         }
 
         state() {
@@ -81,10 +78,10 @@
             core._ExplorerStep(kPause);
             if (address.preset !== null)
                 core._ExplorerChoosePreset(
-                    core.ccall('ExplorerFindPreset', 'number', ['string'], [address.preset]));
+                    vesk.callWithStrings(core, 'ExplorerFindPreset', [address.preset]) ?? -1);
             const step = address.step;
             core._ExplorerSeek(step !== null && step <= this.state().lastStep ? step : 0);
-            this.showSupply(true);
+            this.showSupply();
             this.showStep();
         }
 
@@ -106,41 +103,35 @@
             // 自定义, the last entry, is no supply of its own.
             if (!this.core || index >= this.c.preset.options.length - 1) return;
             this.core._ExplorerChoosePreset(index);
-            this.showSupply(true);
+            this.showSupply();
             this.draw();
         }
 
-        // The supply from the controls, after one of them changed; a box being typed into is only
-        // tidied with `tidy`.
-        readSupply(tidy) {
+        // The supply from the controls, after one of them changed. A number box's value is what
+        // was typed, clamped to its range by the core; a box left empty or unreadable goes back to
+        // what it showed before.
+        readSupply() {
             if (!this.core) return;
             const c = this.c;
-            const value = (box) => {
-                const v = box.valueAsNumber;
-                return Number.isFinite(v) ? Number(v.toFixed(Number(box.dataset.decimals))) : NaN;
-            };
             const boxes = kPhases.flatMap((x) => [c[`amplitude${x}`], c[`offset${x}`]]);
-            if (!tidy && boxes.some((box) => Number.isNaN(value(box)))) return;
-            // A box left empty or unreadable goes back to what it showed before.
             const s = this.state();
             const before = [0, 1, 2].flatMap((i) => [s.amplitude[i], s.offset[i]]);
-            const [aU, oU, aV, oV, aW, oW] =
-                boxes.map((box, i) => (Number.isNaN(value(box)) ? before[i] : value(box)));
+            const [aU, oU, aV, oV, aW, oW] = boxes.map(
+                (box, i) => (Number.isFinite(box.valueAsNumber) ? box.valueAsNumber : before[i]));
             this.core._ExplorerSetSupply(
                 aU, aV, aW, oU, oV, oW, Number(c.sequence.value), Number(c.openPhase.value) - 1,
                 c.neutral.checked ? 1 : 0, c.singlePhase.checked ? 1 : 0);
-            this.showSupply(tidy);
+            this.showSupply();
             this.draw();
         }
 
-        // The controls from the supply. A box being typed into keeps what is typed while it means
-        // the same value.
-        showSupply(tidy) {
+        // The controls from the supply. A box keeps the figures typed into it while they mean the
+        // value it holds (0.123456 stays so); otherwise it shows the value to its decimals.
+        showSupply() {
             const s = this.state();
             const c = this.c;
             const put = (box, value) => {
-                const typing = !tidy && box === document.activeElement && box.value !== '';
-                if (!typing || Number(box.value) !== value)
+                if (box.value === '' || box.valueAsNumber !== value)
                     box.value = value.toFixed(Number(box.dataset.decimals));
             };
             kPhases.forEach((x, i) => {
@@ -157,7 +148,7 @@
                      of ['amplitudeV', 'amplitudeW', 'offsetV', 'offsetW', 'sequence', 'openPhase'])
                 c[name].disabled = s.singlePhase;
             c.neutral.disabled = s.singlePhase || s.openPhase < 0;
-            if (tidy) put(c.speed, s.interval);
+            put(c.speed, s.interval);
         }
 
         act(action) {
@@ -166,14 +157,16 @@
             this.showStep();
         }
 
-        setSpeed(tidy) {
-            const ms = this.c.speed.valueAsNumber;
-            if (!this.core || !Number.isFinite(ms)) {
-                if (tidy && this.core) this.showSupply(true);
-                return;
-            }
-            this.core._ExplorerSetInterval(Math.round(ms));
-            if (tidy) this.showSupply(true);
+        // The interval typed, in whole milliseconds; anything past the slowest is the slowest
+        // (and the core clamps it again, in a double, so that no figure wraps through 32 bits).
+        setSpeed() {
+            if (!this.core) return;
+            const box = this.c.speed;
+            const ms = box.valueAsNumber;
+            if (Number.isFinite(ms))
+                this.core._ExplorerSetInterval(
+                    Math.round(Math.min(Math.max(ms, Number(box.min)), Number(box.max))));
+            this.showSupply();
             // A new interval starts the timer afresh, as QTimer's does.
             if (this.timer !== null) {
                 this.killTimer();
@@ -230,8 +223,8 @@
             canvas.style.width = `${width}px`;
             canvas.style.height = `${height}px`;
             vesk.startFrame();
-            const complete =
-                this.core._DrawExplorerPageFrame(width, height, window.devicePixelRatio || 1);
+            const fit = vesk.fitCanvas(width, height, window.devicePixelRatio || 1);
+            const complete = this.core._DrawExplorerPageFrame(fit.width, fit.height, fit.ratio);
             vesk.putFrame(this.core, canvas, complete === 1);
             this.readouts = JSON.parse(this.core.UTF8ToString(this.core._ExplorerFrameReadouts()));
             this.describe();

@@ -27,22 +27,47 @@
         },
     };
 
-    // What the address asks for; anything unknown or malformed is passed over (null, or the
-    // resultant shown). Each view checks the step and the preset against its own.
+    // No value the page understands is longer; a longer one is passed over like any unknown one.
+    const kLongestAddressValue = 64;
+
+    // What the address asks for; anything unknown, malformed or too long is passed over (null, or
+    // the resultant shown). Each view checks the step and the preset against its own.
     function readAddress(hash, views) {
         const params = new URLSearchParams(hash.replace(/^#/, ''));
+        const get = (key) => {
+            const value = params.get(key);
+            return value !== null && value.length <= kLongestAddressValue ? value : null;
+        };
         const address = {view: 'main', step: null, resultant: true, preset: null};
-        const view = params.get('view');
+        const view = get('view');
         if (view !== null && Object.hasOwn(views, view)) address.view = view;
-        const step = params.get('step');
+        const step = get('step');
         if (step !== null && /^[0-9]{1,3}$/.test(step)) address.step = Number(step);
-        const resultant = params.get('resultant');
+        const resultant = get('resultant');
         if (resultant === '0' || resultant === '1') address.resultant = resultant === '1';
-        address.preset = params.get('preset');
-        address.lang = params.get('lang');
-        address.palette = params.get('palette');
+        address.preset = get('preset');
+        address.lang = get('lang');
+        address.palette = get('palette');
         return address;
     }
+
+    // Calls the core's `name` with `strings` as C strings on the WebAssembly heap, not its small
+    // stack, where ccall puts them; null when the heap has no room for them.
+    vesk.callWithStrings = (core, name, strings) => {
+        const pointers = [];
+        try {
+            for (const text of strings) {
+                const size = core.lengthBytesUTF8(text) + 1;
+                const pointer = core._malloc(size);
+                if (pointer === 0) return null;
+                pointers.push(pointer);
+                core.stringToUTF8(text, pointer, size);
+            }
+            return core[`_${name}`](...pointers);
+        } finally {
+            for (const pointer of pointers) core._free(pointer);
+        }
+    };
 
     // Writes a choice into the address when the address holds one, so that it stays the choice.
     function keepInAddress(key, value) {
@@ -142,15 +167,13 @@
                 core._ClearPageTexts();
                 for (const [context, texts] of Object.entries(vesk.language.catalogue ?? {}))
                     for (const [source, text] of Object.entries(texts))
-                        core.ccall(
-                            'AddPageText', null, ['string', 'string', 'string'],
-                            [context, source, text]);
+                        vesk.callWithStrings(core, 'AddPageText', [context, source, text]);
             }
             for (const view of Object.values(views)) view.retranslate();
         };
         const setPalette = (name) => {
             settings.palette.value = name;
-            if (core) core.ccall('SetPagePalette', 'number', ['string'], [name]);
+            if (core) vesk.callWithStrings(core, 'SetPagePalette', [name]);
         };
         // The address's choice, else the remembered one, else the first.
         const choose = (asked, key, allowed) => [asked, stored.get(key), allowed[0]].find(

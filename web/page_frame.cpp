@@ -77,6 +77,8 @@ double PageScale(double devicePixelRatio) {
     return std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 4.0) : 1.0;
 }
 
+bool IsShortName(const char* name) { return name != nullptr && ::strnlen(name, 65) <= 64; }
+
 std::unique_ptr<RasterDc> MakePageSurface(int width, int height, double scale) {
     return std::make_unique<RasterDc>(width, height, scale, std::make_unique<PageTextPainter>());
 }
@@ -100,6 +102,7 @@ EMSCRIPTEN_KEEPALIVE double FrameScale() { return g_pixels.scale; }
 
 // The palette by the name a user gives ("standard" or "safe"); 0, changing nothing, for any other.
 EMSCRIPTEN_KEEPALIVE int SetPagePalette(const char* name) {
+    if (!IsShortName(name)) return 0;
     const Palette* palette = PaletteNamed(name);
     if (palette == nullptr) return 0;
     Settings().palette = *palette;

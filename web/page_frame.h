@@ -35,6 +35,10 @@ PageSettings& Settings();
 // which is 20 MB for the main window and more than any screen needs.
 double PageScale(double devicePixelRatio);
 
+// Whether `name`, handed in from the page's address, is short enough to be any name the page
+// knows (at most 64 bytes); longer ones are looked at no further.
+bool IsShortName(const char* name);
+
 // A surface for a frame of `width` x `height` pixels whose texts go to the page.
 std::unique_ptr<RasterDc> MakePageSurface(int width, int height, double scale);
 

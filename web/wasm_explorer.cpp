@@ -72,6 +72,7 @@ extern "C" {
 // The preset of a name as vesk-render takes it (balanced, reversed, open-u, ...): its place in
 // the preset box, or -1.
 EMSCRIPTEN_KEEPALIVE int ExplorerFindPreset(const char* name) {
+    if (!IsShortName(name)) return -1;
     const std::optional<Preset> preset = FindPreset(name);
     return preset ? static_cast<int>(*preset) : -1;
 }
@@ -124,7 +125,12 @@ EMSCRIPTEN_KEEPALIVE void ExplorerStep(int action) {
 }
 
 EMSCRIPTEN_KEEPALIVE void ExplorerSeek(int step) { g_explorer.stepper.Seek(step); }
-EMSCRIPTEN_KEEPALIVE void ExplorerSetInterval(int ms) { g_explorer.stepper.SetInterval(ms); }
+// In a double, so that no figure typed wraps through 32 bits on its way in.
+EMSCRIPTEN_KEEPALIVE void ExplorerSetInterval(double ms) {
+    if (std::isnan(ms)) return;
+    g_explorer.stepper.SetInterval(static_cast<int>(std::clamp(
+        ms, double{ExplorerStepper::kMinInterval}, double{ExplorerStepper::kMaxInterval})));
+}
 
 // What the controls show: the step, whether it plays and how fast, the supply, and the preset it
 // is (the preset box's place; one past the presets for a supply of no preset).

@@ -653,4 +653,47 @@
         <translation>&amp;Close</translation>
     </message>
 </context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>没有写入的权限</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>文件系统是只读的</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>磁盘已满</source>
+        <translation>No space left on device</translation>
+    </message>
+    <message>
+        <source>路径中的一项不是目录</source>
+        <translation>Not a directory</translation>
+    </message>
+    <message>
+        <source>它是指向不存在的文件的链接</source>
+        <translation>it is a link to a file that does not exist</translation>
+    </message>
+    <message>
+        <source>它不是普通文件</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>它大于 1 MB</source>
+        <translation>it is larger than 1 MB</translation>
+    </message>
+    <message>
+        <source>写入失败</source>
+        <translation>writing it failed</translation>
+    </message>
+    <message>
+        <source>新的大小无法保存到 %1：%2。vesk 下次启动时仍是原来的大小。</source>
+        <translation>The new size could not be saved in %1: %2. vesk will start at its old size next time.</translation>
+    </message>
+    <message>
+        <source>这个选择无法保存到 %1：%2。它只在 vesk 这次运行中有效。</source>
+        <translation>This choice could not be saved in %1: %2. It holds only while vesk runs this time.</translation>
+    </message>
+</context>
 </TS>

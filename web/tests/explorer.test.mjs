@@ -148,7 +148,7 @@ for (const [name, moves, preset, fixed] of kSupply) {
 // Rows: name, what is typed into the box, what it shows once left.
 const kTyped = [
     ['beyond 2', '3', '2.00'],
-    ['three decimals', '0.125', '0.13'],
+    ['three decimals, kept as typed', '0.125', '0.125'],
     ['nothing: what it showed before', '', '1.00'],
 ];
 
