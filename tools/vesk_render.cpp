@@ -17,6 +17,7 @@
 
 #include "frame.h"
 #include "gif_writer.h"
+#include "handout.h"
 #include "language.h"
 #include "png_writer.h"
 #include "raster_image.h"
@@ -45,6 +46,8 @@ constexpr const char* kUsage =
     "                    stay apart for colour-blind eyes, each vector with its letter\n"
     "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
     "                    quarters, for sharp slides (an SVG is sized S times larger)\n"
+    "  --handout PDF     a lesson as a printed handout, A4: add --lesson FILE for a lesson\n"
+    "                    of your own, --lang and --palette as above\n"
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
@@ -208,6 +211,10 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsHandoutCommand(args)) {
+        qInstallMessageHandler(QuietMessages);
+        return RunHandout(args, argv[0]);
+    }
     const ParseResult parsed = ParseRenderOptions(args);
     if (!parsed.error.empty()) return Fail(2, parsed.error);
     const RenderOptions& o = parsed.options;
