@@ -712,6 +712,13 @@
     </message>
 </context>
 <context>
+    <name>Presentation</name>
+    <message>
+        <source>课程(&amp;S)</source>
+        <translation>Le&amp;sson</translation>
+    </message>
+</context>
+<context>
     <name>Scene</name>
     <message>
         <source>周期T</source>
