@@ -177,10 +177,14 @@ TEST(LessonFile, AFileOverOneMegabyteIsRefusedAndAMissingOneNamed) {
         dir.filePath("none.json").toStdString() + ": cannot be read: No such file or directory");
 }
 
-TEST(LessonFile, TheReadmesExampleIsALesson) {
-    const LessonFileResult r = ReadLessonFile(VESK_SOURCE_DIR "/docs/lesson-example.json");
+TEST(LessonFile, TheReadmesExampleIsThisFileAndALesson) {
+    const QString path = VESK_SOURCE_DIR "/docs/lesson-example.json";
+    const LessonFileResult r = ReadLessonFile(path);
     EXPECT_EQ(r.error, "");
-    EXPECT_GE(r.lesson.stops.size(), 2u);
+    EXPECT_EQ(r.lesson.stops.size(), 6u);
+    QFile example(path), readme(VESK_SOURCE_DIR "/README.md");
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly) && readme.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(readme.readAll().contains("```json\n" + example.readAll() + "```"));
 }
 
 }  // namespace
