@@ -146,6 +146,35 @@ std::string TraceStopFrame(const LessonStop& stop, const StopInputs& in) {
         {in.step, in.width, in.height, stop.showResultant, in.scale, in.palette, in.translation});
 }
 
+StopInputs PresentationInputs(LessonView view, int step, int width, int height, double ratio) {
+    StopInputs in;
+    in.step = step;
+    if (view == LessonView::Main) {
+        const CanvasSize design = DesignSize(view);
+        in.width = design.width;
+        in.height = design.height;
+        in.scale = FitScale(design.height, static_cast<int>(height * ratio));
+    } else {
+        in.width = std::max(width, 64);
+        in.height = std::max(height, 64);
+        in.scale = ratio;
+    }
+    return in;
+}
+
+std::string CaptionLine(const LessonStop& stop, int index, int count, const StopFrame& frame,
+                        Language language, const Translation* translation) {
+    std::string line;
+    if (!stop.caption.zh.empty()) {
+        line = std::string(TextIn(stop.caption, language, translation)) + "   " +
+               std::to_string(index + 1) + " / " + std::to_string(count);
+    } else {
+        for (const StopReadout& r : frame.readouts)
+            line += (line.empty() ? "" : "   ") + std::string(r.label) + " " + r.value;
+    }
+    return line;
+}
+
 double FitScale(int designHeight, int available) {
     const double quarters = std::floor(4.0 * available / designHeight);
     return std::max(quarters, 1.0) / 4;

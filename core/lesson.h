@@ -92,6 +92,16 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& inputs, CDC& s
 // The stop's frame as its view traces it: the view's readout lines, then the drawing calls.
 std::string TraceStopFrame(const LessonStop& stop, const StopInputs& inputs);
 
+// How a view is presented in `width` x `height` pixels of a screen with `ratio` device pixels a
+// pixel: the main window's frame keeps its geometry, enlarged by a whole or quarter factor to fit
+// the height; a view that scales with its canvas fills the room. Palette and translation as given.
+StopInputs PresentationInputs(LessonView view, int step, int width, int height, double ratio);
+
+// The caption line under a presented stop: its caption and "k / n", or, for one view presented
+// alone, the frame's readouts.
+std::string CaptionLine(const LessonStop& stop, int index, int count, const StopFrame& frame,
+                        Language language, const Translation* translation);
+
 // The whole or quarter factor by which a picture `designHeight` high fills `available` pixels
 // best without passing them; a quarter at least.
 double FitScale(int designHeight, int available);

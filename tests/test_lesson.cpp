@@ -90,6 +90,27 @@ TEST(FitScale, IsTheLargestQuarterThatFits) {
     for (const Fit& row : rows) EXPECT_EQ(FitScale(624, row.available), row.scale) << row.name;
 }
 
+TEST(Presenting, TheMainFrameKeepsItsShapeAndTheExplorerFillsTheRoom) {
+    const StopInputs main = PresentationInputs(LessonView::Main, 9, 1920, 1020, 1);
+    EXPECT_EQ(std::vector({main.step, main.width, main.height}), std::vector({9, 513, 624}));
+    EXPECT_EQ(main.scale, 1.5);
+    // Twice the device pixels: 2040 / 624 = 3.27.
+    EXPECT_EQ(PresentationInputs(LessonView::Main, 0, 1920, 1020, 2).scale, 3.25);
+    const StopInputs explorer = PresentationInputs(LessonView::Explorer, 3, 1920, 1020, 2);
+    EXPECT_EQ(std::vector({explorer.width, explorer.height}), std::vector({1920, 1020}));
+    EXPECT_EQ(explorer.scale, 2);
+}
+
+TEST(Presenting, TheCaptionLineIsTheCaptionAndItsNumberOrTheReadouts) {
+    LessonStop stop = At(LessonView::Main, 9);
+    TraceDc dc;
+    const StopFrame frame = DrawStopFrame(stop, {9, 513, 624}, dc);
+    EXPECT_EQ(CaptionLine(stop, 0, 1, frame, Language::Chinese, nullptr),
+              "相位角(U相) 9*π/18=90°   U相相对幅值 -0.00   V相相对幅值 0.87   W相相对幅值 -0.87");
+    stop.caption = {"零", "nought"};
+    EXPECT_EQ(CaptionLine(stop, 2, 11, frame, Language::English, nullptr), "nought   3 / 11");
+}
+
 using Key = std::function<void(LessonStepper&)>;
 const Key kNext = [](LessonStepper& s) { s.Next(); };
 const Key kBack = [](LessonStepper& s) { s.Previous(); };

@@ -42,26 +42,14 @@ void PresentationWindow::Show() {
     update();
 }
 
-// The main window's frame keeps its geometry, enlarged by a whole or quarter factor to the
-// height left above the caption; a view that scales with its canvas fills that room.
+// The picture in the room above the caption line, centred.
 void PresentationWindow::Render() {
     const LessonStop& stop = m_stepper.Stop();
     const double ratio = devicePixelRatioF();
     const int room = height() - CaptionHeight();
-    StopInputs in;
-    in.step = m_stepper.Step();
+    StopInputs in = PresentationInputs(stop.view, m_stepper.Step(), width(), room, ratio);
     in.palette = CurrentPalette();
     in.translation = CurrentTranslation();
-    const CanvasSize design = DesignSize(stop.view);
-    if (stop.view == LessonView::Main) {
-        in.width = design.width;
-        in.height = design.height;
-        in.scale = FitScale(design.height, static_cast<int>(room * ratio));
-    } else {
-        in.width = std::max(width(), 64);
-        in.height = std::max(room, 64);
-        in.scale = ratio;
-    }
     const std::unique_ptr<RasterDc> dc = MakeRasterDc(in.width, in.height, in.scale);
     const StopFrame frame = DrawStopFrame(stop, in, *dc);
     m_frame = frame.complete ? ToImage(dc->TakePixels()) : QImage();
@@ -70,18 +58,8 @@ void PresentationWindow::Render() {
     const QSize shown = m_frame.deviceIndependentSize().toSize();
     m_frameRect = QRect(QPoint((width() - shown.width()) / 2, (room - shown.height()) / 2), shown);
 
-    if (m_stepper.GetLesson().stops.size() > 1 || !stop.caption.zh.empty()) {
-        m_caption = QString::fromStdString(
-                        std::string(TextIn(stop.caption, CurrentLanguage(), in.translation))) +
-                    QStringLiteral("   %1 / %2").arg(m_stepper.Index() + 1).arg(m_stepper.Count());
-    } else {
-        // One view alone: the caption line reads out the frame.
-        QStringList parts;
-        for (const StopReadout& r : frame.readouts)
-            parts << QString::fromUtf8(r.label.data(), static_cast<qsizetype>(r.label.size())) +
-                         " " + QString::fromStdString(r.value);
-        m_caption = parts.join(QStringLiteral("   "));
-    }
+    m_caption = QString::fromStdString(CaptionLine(stop, m_stepper.Index(), m_stepper.Count(),
+                                                   frame, CurrentLanguage(), in.translation));
     setAccessibleDescription(m_caption);
 }
 
