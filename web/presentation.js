@@ -25,6 +25,7 @@
             this.root = Object.assign(document.createElement('div'), {id: 'presentation'});
             this.root.hidden = true;
             this.root.setAttribute('role', 'dialog');
+            this.root.setAttribute('aria-label', 'vesk');
             Object.assign(this.root.style, {
                 position: 'fixed', inset: '0', zIndex: '10', background: '#000',
                 flexDirection: 'column', alignItems: 'center', margin: '0', cursor: 'none'
