@@ -2,6 +2,7 @@
 // stops, B and W blank the screen and bring the picture back, Esc leaves; the window fills the
 // screen and shows the core's frame pixel for pixel. F5 in the main window presents its step, and
 // the window menu's Lesson entry the built-in lesson.
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -125,6 +126,28 @@ TEST(Presentation, ShowsTheMainFrameEnlargedByAQuarterFactorPixelForPixel) {
     EXPECT_EQ(Grab(window).copy(window.FrameRect()), expected);
     // One view alone: its readouts on the caption line.
     EXPECT_TRUE(window.Caption().contains("9*π/18=90°")) << window.Caption().toStdString();
+}
+
+// From the key to the new stop painted on a 1920 x 1080 window, for every stop of the lesson.
+TEST(Presentation, EachStopIsOnScreenWithinAQuarterOfASecondOfItsKey) {
+    PresentationWindow window(LessonStepper(BuiltInLesson(), LessonStepper::Walk::Stops));
+    window.resize(1920, 1080);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::vector<double> ms;
+    for (int stop = 1; stop < window.Stepper().Count(); ++stop) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(&window, Qt::Key_Right);
+        window.repaint();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+        ASSERT_EQ(window.Stepper().Index(), stop);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("key to painted stop: median %.1f ms, longest %.1f ms\n", ms[ms.size() / 2],
+                ms.back());
+    // About 10 ms on a quiet machine; the bound leaves room for a busy one.
+    EXPECT_LT(ms.back(), 250);
 }
 
 TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
