@@ -4,11 +4,14 @@
 // the window menu's Lesson entry the built-in lesson.
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QProcess>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "explorer_window.h"
 #include "field_demo_dialog.h"
 #include "presentation_window.h"
 #include "raster_image.h"
@@ -175,6 +178,55 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         Settle();
         EXPECT_TRUE(shown.isNull());
     });
+}
+
+TEST(Presentation, F5InTheExplorerPresentsItsSupplyAndStep) {
+    ExplorerWindow explorer;
+    explorer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&explorer));
+    QTest::keyClick(&explorer, Qt::Key_Right);
+    QTest::keyClick(&explorer, Qt::Key_F5);
+    QPointer<PresentationWindow> shown = Shown();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Stepper().Stop().view, LessonView::Explorer);
+    EXPECT_EQ(shown->Stepper().Stop().supply, explorer.CurrentSupply());
+    EXPECT_EQ(shown->Stepper().Step(), 1);
+    // The explorer's own keys are not the clicker's: Left wraps round its period.
+    QTest::keyClick(shown, Qt::Key_Left);
+    QTest::keyClick(shown, Qt::Key_Left);
+    EXPECT_EQ(shown->Stepper().Step(), 35);
+    EXPECT_EQ(explorer.Stepper().Step(), 1);
+    QTest::keyClick(shown, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(shown.isNull());
+}
+
+TEST(VeskLesson, AFileWithAMistakeIsOneLineAndExitStatusTwo) {
+    const QTemporaryDir dir;
+    QFile bad(dir.filePath("l.json"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(R"({"title": "T", "stops": [{"view": "main", "caption": ""}]})");
+    bad.close();
+    struct Row {
+        const char* name;
+        QStringList args;
+        QString line;
+    } rows[] = {
+        {"Mistake",
+         {"--lesson", bad.fileName()},
+         "vesk: " + bad.fileName() + ": stop 1: field \"caption\" is empty\n"},
+        {"NoFile",
+         {"--lesson=" + dir.filePath("none.json")},
+         "vesk: " + dir.filePath("none.json") + ": cannot be read: No such file or directory\n"},
+        {"EmptyName", {"--lesson="}, "vesk: option --lesson= needs a file\n"},
+    };
+    for (const Row& row : rows) {
+        QProcess vesk;
+        vesk.start(VESK_APP_PATH, row.args);
+        ASSERT_TRUE(vesk.waitForFinished(30000)) << row.name;
+        EXPECT_EQ(vesk.exitCode(), 2) << row.name;
+        EXPECT_EQ(QString::fromUtf8(vesk.readAllStandardError()), row.line) << row.name;
+    }
 }
 
 }  // namespace

@@ -127,6 +127,12 @@ void PresentationWindow::resizeEvent(QResizeEvent* event) {
 
 // A new language or palette reaches this window too.
 bool PresentationWindow::event(QEvent* event) {
+    // Every key is the clicker's here: the presented window's own shortcuts (the explorer's
+    // arrows and Space) must not hear them.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::LanguageChange || event->type() == AppearanceChangeEvent()) {
         Render();
         update();
