@@ -72,9 +72,31 @@ std::array<double, 3> ReadTriple(const QJsonValue& value, const char* name, doub
     return out;
 }
 
-const QStringList kMainFields{"view", "step", "play", "caption", "resultant"};
-const QStringList kExplorerFields{"view",       "step",    "play",     "caption", "preset",
-                                  "amplitudes", "offsets", "sequence", "open",    "neutral"};
+// The fields of each view's stops; a new view adds its row.
+struct ViewFields {
+    LessonView view;
+    QStringList fields;
+};
+const ViewFields kFields[] = {
+    {LessonView::Main, {"view", "step", "play", "caption", "resultant"}},
+    {LessonView::Explorer,
+     {"view", "step", "play", "caption", "preset", "amplitudes", "offsets", "sequence", "open",
+      "neutral"}},
+};
+
+const QStringList& FieldsOf(LessonView view) {
+    for (const ViewFields& v : kFields)
+        if (v.view == view) return v.fields;
+    return kFields[0].fields;
+}
+
+// Every name of a view, for messages: "main, explorer".
+std::string ViewNames() {
+    std::string names;
+    for (const ViewFields& v : kFields)
+        names += (names.empty() ? "" : ", ") + std::string(ViewName(v.view));
+    return names;
+}
 
 Supply ReadSupply(const QJsonObject& stop) {
     std::optional<Preset> preset;
@@ -121,20 +143,20 @@ LessonStop ReadStop(const QJsonValue& value) {
     if (!value.isObject())
         Fail("must be an object such as {\"view\": \"main\", \"step\": 3, \"caption\": \"...\"}");
     const QJsonObject o = value.toObject();
-    if (!o.contains("view")) Fail(Field("view") + " is missing (main or explorer)");
+    if (!o.contains("view")) Fail(Field("view") + " is missing (one of " + ViewNames() + ")");
     const std::optional<LessonView> view = FindView(o.value("view").toString().toStdString());
     if (!view)
         Fail("view " + (o.value("view").isString() ? Quoted(o.value("view").toString()) : "field") +
-             " is not one of main, explorer");
-    const QStringList& fields = *view == LessonView::Explorer ? kExplorerFields : kMainFields;
-    const QStringList& others = *view == LessonView::Explorer ? kMainFields : kExplorerFields;
+             " is not one of " + ViewNames());
+    const QStringList& fields = FieldsOf(*view);
     for (const QString& key : o.keys()) {
         if (fields.contains(key)) continue;
-        if (others.contains(key))
-            Fail(Field(key.toUtf8().constData()) + " is for view \"" +
-                 (*view == LessonView::Explorer ? "main" : "explorer") + "\", not \"" +
-                 std::string(ViewName(*view)) + "\"");
-        Fail(Field(key.toUtf8().constData()) + " is not one of " + fields.join(", ").toStdString());
+        const std::string field = Field(key.toUtf8().constData());
+        for (const ViewFields& other : kFields)
+            if (other.fields.contains(key))
+                Fail(field + " is for view \"" + std::string(ViewName(other.view)) + "\", not \"" +
+                     std::string(ViewName(*view)) + "\"");
+        Fail(field + " is not one of " + fields.join(", ").toStdString());
     }
 
     LessonStop stop;

@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"StopNotAnObject", With(R"({"view": "main", "caption": "c"}, 3)"),
             R"(lesson.json: stop 2: must be an object such as {"view": "main", "step": 3, "caption": "..."})"},
         Bad{"NoView", With(R"({"caption": "c"})"),
-            R"(lesson.json: stop 1: field "view" is missing (main or explorer))"},
+            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer))"},
         Bad{"UnknownView", With(R"({"view": "motor", "caption": "c"})"),
             R"(lesson.json: stop 1: view "motor" is not one of main, explorer)"},
         Bad{"UnknownPreset",
