@@ -147,6 +147,8 @@
             vesk.putFrame(core, this.canvas, complete === 1);
             this.canvas.style.width = `${this.canvas.width / ratio}px`;
             this.canvas.style.height = `${this.canvas.height / ratio}px`;
+            // Read out when a key moves it, not five times a second while it plays.
+            this.caption.setAttribute('aria-live', this.timer === null ? 'polite' : 'off');
             this.caption.textContent = core.UTF8ToString(core._LessonCaption());
         }
     };
