@@ -150,6 +150,10 @@
             // Read out when a key moves it, not five times a second while it plays.
             this.caption.setAttribute('aria-live', this.timer === null ? 'polite' : 'off');
             this.caption.textContent = core.UTF8ToString(core._LessonCaption());
+            // One line, as on the desktop: a long caption in smaller letters, down to half the size.
+            for (let size = Math.floor(band / 2);
+                 size > band / 4 && this.caption.scrollWidth > this.caption.clientWidth; --size)
+                this.caption.style.fontSize = `${size - 1}px`;
         }
     };
 })();
