@@ -3,10 +3,13 @@
 #include "preferences.h"
 
 const char* const kAppUsage =
-    "Usage: vesk [--explore] [--lang zh|en] [--palette standard|safe] [--scale S]\n"
+    "Usage: vesk [--explore] [--present] [--lesson [FILE]] [--lang zh|en]\n"
+    "            [--palette standard|safe] [--scale S]\n"
     "Shows how the three phase currents of a stator make one rotating magnetic field.\n"
     "\n"
     "  --explore          open the explorer alone: reversed, open and unbalanced supplies\n"
+    "  --present          the window's picture full screen, for a projector (F5 or F11)\n"
+    "  --lesson [FILE]    the built-in lesson, or the lesson in FILE, full screen\n"
     "  --lang zh|en       the texts in Chinese or English (default: the last choice made in\n"
     "                     the window menu, else Chinese)\n"
     "  --palette standard|safe\n"
@@ -42,6 +45,16 @@ AppOptionsResult ParseAppOptions(const std::vector<std::string>& args) {
         }
         if (arg == "--explore") {
             o.explore = true;
+        } else if (arg == "--present") {
+            o.present = true;
+        } else if (arg == "--lesson") {
+            // The file is optional: a next word that is no option names it.
+            o.lesson = true;
+            if (value)
+                o.lessonFile = *value;
+            else if (i + 1 < args.size() && args[i + 1].rfind("-", 0) != 0)
+                o.lessonFile = args[++i];
+            if (value && value->empty()) result.error = "option --lesson= needs a file";
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--lang") {

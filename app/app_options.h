@@ -10,6 +10,9 @@
 
 struct AppOptions {
     bool explore = false;
+    bool present = false;    // the window's picture full screen at once
+    bool lesson = false;     // a lesson in presentation mode instead of a window
+    std::string lessonFile;  // empty: the built-in lesson
     bool help = false;
     std::optional<Language> language;
     const Palette* palette = nullptr;

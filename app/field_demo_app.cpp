@@ -5,6 +5,7 @@
 #include "explorer_window.h"
 #include "field_demo_dialog.h"
 #include "preferences.h"
+#include "presentation_window.h"
 #include "version.h"
 
 CFieldDemoApp::CFieldDemoApp() = default;
@@ -19,6 +20,13 @@ BOOL CFieldDemoApp::InitInstance() {
     SetLanguage(m_language);
     SetPalette(*m_palette);
 
+    if (m_lesson) {
+        // The lesson is the program's only window, and leaving it ends the program.
+        PresentationWindow* lesson = Present(*m_lesson, LessonStepper::Walk::Stops);
+        m_pMainWnd = lesson;
+        QObject::connect(lesson, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
+        return TRUE;
+    }
     if (m_bExplore) {
         // The explorer is the program's only window: closing it deletes it, and with the last
         // window gone the event loop ends.
@@ -27,10 +35,12 @@ BOOL CFieldDemoApp::InitInstance() {
         m_pMainWnd = explorer;
         QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
         explorer->show();
+        if (m_bPresent) explorer->PresentNow();
         return TRUE;
     }
 
     CFieldDemoDialog dlg;
+    dlg.m_bPresentAtStart = m_bPresent;
     m_pMainWnd = &dlg;
     dlg.DoModal();
     // No event loop of our own: the modal run was the whole program.

@@ -3,6 +3,7 @@
 #include "app_options.h"
 #include "display_check.h"
 #include "field_demo_app.h"
+#include "lesson_file.h"
 #include "preferences.h"
 
 CFieldDemoApp theApp;
@@ -18,6 +19,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     theApp.m_bExplore = parsed.options.explore;
+    theApp.m_bPresent = parsed.options.present;
+    if (parsed.options.lesson) {
+        theApp.m_lesson = BuiltInLesson();
+        if (!parsed.options.lessonFile.empty()) {
+            LessonFileResult read =
+                ReadLessonFile(QString::fromStdString(parsed.options.lessonFile));
+            if (!read.error.empty()) {
+                std::fprintf(stderr, "vesk: %s\n", read.error.c_str());
+                return 2;
+            }
+            theApp.m_lesson = std::move(read.lesson);
+        }
+    }
     theApp.m_language = parsed.options.language.value_or(RememberedLanguage());
     theApp.m_palette =
         parsed.options.palette != nullptr ? parsed.options.palette : &RememberedPalette();

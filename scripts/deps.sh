@@ -18,7 +18,7 @@ packages=(
 [ "$what" = all ] && packages+=(
     xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream dpkg-dev file
-    chromium
+    chromium poppler-utils
 )
 
 missing=()

@@ -17,6 +17,7 @@
 #include "frame.h"
 #include "frame_memory.h"
 #include "gif_writer.h"
+#include "handout.h"
 #include "language.h"
 #include "output_file.h"
 #include "png_writer.h"
@@ -48,6 +49,8 @@ constexpr const char* kUsage =
     "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
     "                    quarters, for sharp slides (an SVG is sized S times larger; a\n"
     "                    trace has no pixels)\n"
+    "  --handout PDF     a lesson as a printed handout, A4: add --lesson FILE for a lesson\n"
+    "                    of your own, --lang and --palette as above\n"
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
@@ -220,6 +223,7 @@ void QuietMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 int Run(int argc, char** argv) {
     qInstallMessageHandler(QuietMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
+    if (IsHandoutCommand(args)) return RunHandout(args, argv[0]);
     const ParseResult parsed = ParseRenderOptions(args);
     if (!parsed.error.empty()) return Fail(2, parsed.error);
     const RenderOptions& o = parsed.options;

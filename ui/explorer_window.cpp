@@ -12,6 +12,7 @@
 #include "font.h"
 #include "language.h"
 #include "preferences.h"
+#include "presentation_window.h"
 #include "raster_image.h"
 #include "resource.h"
 #include "resources.h"
@@ -59,6 +60,16 @@ ExplorerWindow::ExplorerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     key(Qt::Key_Space, stepper(&ExplorerStepper::PlayPause));
     key(Qt::Key_Left, stepper(&ExplorerStepper::Previous));
     key(Qt::Key_Right, stepper(&ExplorerStepper::Next));
+    m_present = AddPresentationKeys(this, [this] {
+        LessonStop stop;
+        stop.view = LessonView::Explorer;
+        stop.supply = m_supply;
+        stop.step = m_stepper.Step();
+        stop.playing = m_stepper.Playing();
+        m_stepper.Pause();
+        ShowStep();
+        return stop;
+    });
 
     connect(ui.angle, &QSlider::valueChanged, this, [this](int step) {
         // The slider follows the step too; only a move of its own is a seek.

@@ -3,6 +3,8 @@
 // or unbalanced. The controls set the supply and move the step; each change draws the frame of
 // the core at the canvas's size and pixel ratio at once. Play, pause and stepping are decided
 // by the core's ExplorerStepper; this window only runs its timer.
+#include <functional>
+
 #include <QTimer>
 #include <QWidget>
 
@@ -21,6 +23,8 @@ class ExplorerWindow : public QWidget {
 
     const Supply& CurrentSupply() const { return m_supply; }
     const ExplorerStepper& Stepper() const { return m_stepper; }
+    // The picture full screen, as F5 shows it.
+    void PresentNow() { m_present(); }
 
   protected:
     bool event(QEvent* event) override;
@@ -43,4 +47,5 @@ class ExplorerWindow : public QWidget {
     ExplorerStepper m_stepper;
     QTimer m_timer;
     bool m_showingSupply = false;  // the controls are being set from the supply
+    std::function<void()> m_present;
 };

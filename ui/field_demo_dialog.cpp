@@ -1,11 +1,13 @@
 #include "field_demo_dialog.h"
 
 #include <QMessageBox>
+#include <QTimer>
 
 #include "about_dialog.h"
 #include "explorer_window.h"
 #include "menu.h"
 #include "preferences.h"
+#include "presentation_window.h"
 #include "resource.h"
 #include "resources.h"
 
@@ -61,6 +63,17 @@ BOOL CFieldDemoDialog::OnInitDialog() {
     m_bShowResultant = TRUE;
     UpdateData(FALSE);
 
+    // F5 and F11 present the step shown; the animation goes on there if it ran here.
+    const auto present = AddPresentationKeys(this, [this] {
+        LessonStop stop;
+        stop.step = m_nStep;
+        stop.showResultant = m_bShowResultant != FALSE;
+        stop.playing = HasTimer(ANIM_TIMER_ID);
+        KillTimer(ANIM_TIMER_ID);
+        return stop;
+    });
+    if (m_bPresentAtStart) QTimer::singleShot(0, this, present);
+
     m_fontReadout.CreatePointFont(120, "Arial");
     if (const QFont* font = m_fontReadout.GetSafeHandle(); font != nullptr) {
         for (const int id : {IDC_PHASE_ANGLE, IDC_AMP_U, IDC_AMP_V, IDC_AMP_W})
@@ -79,6 +92,8 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
     auto choice = [](bool chosen) {
         return MF_STRING | MFT_RADIOCHECK | (chosen ? MF_CHECKED : 0);
     };
+    pSysMenu->AppendMenu(MF_STRING, IDM_LESSON,
+                         QCoreApplication::translate("Presentation", "课程(&S)"));
     CMenu* language = pSysMenu->AppendPopup(tr("语言(&L)"));
     // Each language is named in itself, so that it can be found whichever is shown.
     language->AppendMenu(choice(CurrentLanguage() == Language::Chinese), IDM_LANGUAGE_ZH, "中文");
@@ -108,6 +123,9 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
         dlgAbout.DoModal();
     } else if (command == IDM_EXPLORER) {
         OpenExplorer();
+    } else if (command == IDM_LESSON) {
+        KillTimer(ANIM_TIMER_ID);
+        Present(BuiltInLesson(), LessonStepper::Walk::Stops, this);
     } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
         const Language language =
             command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;

@@ -49,6 +49,8 @@ class CFieldDemoDialog : public CDialog {
     HICON m_hIcon;
     int m_nStep = 0;
     CFont m_fontReadout;
+    // Presents the picture as soon as the window is up (vesk --present).
+    bool m_bPresentAtStart = false;
 
   protected:
     bool event(QEvent* event) override;

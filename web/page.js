@@ -207,6 +207,10 @@
             };
             // The core has yet to hear of the language.
             follow(false);
+            const presentation = new vesk.Presentation(core, () => ({name: shown, view: views[shown]}));
+            const lessonAsked = () => new URLSearchParams(location.hash.slice(1)).has('lesson');
+            if (lessonAsked()) presentation.lesson();
+            window.addEventListener('hashchange', () => lessonAsked() && presentation.lesson());
             performance.mark('vesk-first-frame');
             document.getElementById('views').setAttribute('aria-busy', 'false');
             window.addEventListener('hashchange', () => follow(true));

@@ -605,6 +605,120 @@
     </message>
 </context>
 <context>
+    <name>Lesson</name>
+    <message>
+        <source>旋转磁场：十分钟课程</source>
+        <translation>The rotating field: a ten-minute lesson</translation>
+    </message>
+    <message>
+        <source>0°：U 相电流最大（1.00），V、W 相各为 -0.50；所有的叉在下，点在上：磁场指向右方，沿 Bu+。</source>
+        <translation>0°: U is at its peak (1.00), V and W are at -0.50; all crosses below, all dots above: the field points right, along Bu+.</translation>
+    </message>
+    <message>
+        <source>30°：V 相电流为零，它的叉和点变细；合成磁动势逆时针转过 30°，长度不变。</source>
+        <translation>30°: V's current is zero and its cross and dot are thin; the resultant has turned 30° counter-clockwise and kept its length.</translation>
+    </message>
+    <message>
+        <source>90°：U 相电流为零；V、W 的叉在右，点在左，磁场指向上方。</source>
+        <translation>90°: U's current is zero; the crosses of V and W are on the right, the dots on the left: the field points up.</translation>
+    </message>
+    <message>
+        <source>120°：V 相达到峰值，合成磁动势沿 Bv+：处于峰值的那一相决定磁场的方向。</source>
+        <translation>120°: V is at its peak and the resultant lies along Bv+: the phase at its peak sets the direction.</translation>
+    </message>
+    <message>
+        <source>180°：U 相为 -1.00，叉在上，点在下；半个周期，磁场转了半圈。</source>
+        <translation>180°: U is at -1.00, its cross at the top and its dot at the bottom; half a period has turned the field half a turn.</translation>
+    </message>
+    <message>
+        <source>360°：电流的一个周期使磁场转一圈；50 Hz 时每秒 50 圈，每分钟 3000 转。</source>
+        <translation>360°: one period of the current turns the field once; at 50 Hz, 50 turns a second, 3000 a minute.</translation>
+    </message>
+    <message>
+        <source>隐藏合成磁动势：请从叉和点找出磁场的方向，并自己把三个矢量相加。</source>
+        <translation>The resultant hidden: find the field's direction from the crosses and dots, and add the three vectors yourselves.</translation>
+    </message>
+    <message>
+        <source>动画：合成磁动势一直逆时针旋转，长度保持不变。</source>
+        <translation>Animated: the resultant keeps turning counter-clockwise and keeps its length.</translation>
+    </message>
+    <message>
+        <source>反相序：交换两根电源线，磁场顺时针旋转，电动机反转。</source>
+        <translation>Reversed: two supply leads swapped; the field turns clockwise and the motor runs the other way.</translation>
+    </message>
+    <message>
+        <source>断U相：磁场只沿一条直线脉振；F+ 与 F− 各为一半，反向旋转，静止的电动机没有起动转矩。</source>
+        <translation>Open U: the field only pulsates along a line; F+ and F− are half each and turn opposite ways, so a motor at rest gets no starting torque.</translation>
+    </message>
+    <message>
+        <source>单相：同样是脉振磁场，所以单相电动机需要帮助才能起动。</source>
+        <translation>Single phase: a pulsating field again, the reason a single-phase motor needs help to start.</translation>
+    </message>
+    <message>
+        <source>逆时针</source>
+        <translation>counter-clockwise</translation>
+    </message>
+    <message>
+        <source>顺时针</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>脉振</source>
+        <translation>pulsating</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>相位角 θ</source>
+        <translation>Angle θ</translation>
+    </message>
+    <message>
+        <source>旋转方向</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>相位角(U相)</source>
+        <translation>Angle of U</translation>
+    </message>
+    <message>
+        <source>U相相对幅值</source>
+        <translation>Phase U current</translation>
+    </message>
+    <message>
+        <source>V相相对幅值</source>
+        <translation>Phase V current</translation>
+    </message>
+    <message>
+        <source>W相相对幅值</source>
+        <translation>Phase W current</translation>
+    </message>
+    <message>
+        <source>三相异步电动机的旋转磁场：课堂讲义</source>
+        <translation>The rotating field of a three-phase induction motor: a handout</translation>
+    </message>
+    <message>
+        <source>共 %1 站</source>
+        <translation>%1 stops</translation>
+    </message>
+    <message>
+        <source>第 %1 站</source>
+        <translation>Stop %1</translation>
+    </message>
+    <message>
+        <source>课堂上从这一步开始播放动画。</source>
+        <translation>In class the animation plays from here.</translation>
+    </message>
+</context>
+<context>
+    <name>Presentation</name>
+    <message>
+        <source>课程(&amp;S)</source>
+        <translation>Le&amp;sson</translation>
+    </message>
+</context>
+<context>
     <name>Scene</name>
     <message>
         <source>周期T</source>

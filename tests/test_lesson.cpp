@@ -1,0 +1,274 @@
+// The lesson in the core: the built-in stops follow the README's lesson, a stop's frame is its
+// view's frame, the presentation's scale is a whole or quarter factor, and the stepper walks
+// stops or steps as a clicker drives it.
+#include "lesson.h"
+
+#include <functional>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "trace_dc.h"
+
+namespace {
+
+TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorers) {
+    const std::vector<LessonStop>& stops = BuiltInLesson().stops;
+    ASSERT_EQ(stops.size(), 11u);
+    // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
+    const int steps[] = {0, 3, 9, 12, 18, 36};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(stops[i].step, steps[i]) << i;
+        EXPECT_TRUE(stops[i].showResultant && !stops[i].playing) << i;
+    }
+    EXPECT_FALSE(stops[6].showResultant);
+    EXPECT_TRUE(stops[7].showResultant && stops[7].playing);
+    const Preset presets[] = {Preset::Reversed, Preset::OpenU, Preset::SinglePhase};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(stops[8 + i].view, LessonView::Explorer);
+        EXPECT_EQ(MatchPreset(stops[8 + i].supply), presets[i]);
+    }
+    for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
+}
+
+LessonStop At(LessonView view, int step, Supply supply = {}) {
+    LessonStop stop;
+    stop.view = view;
+    stop.step = step;
+    stop.supply = supply;
+    return stop;
+}
+
+struct Readings {
+    const char* name;
+    LessonStop stop;
+    std::vector<std::string> values;
+    friend void PrintTo(const Readings& row, std::ostream* os) { *os << row.name; }
+};
+
+class StopFrames : public ::testing::TestWithParam<Readings> {};
+
+// The values the README gives for these frames.
+TEST_P(StopFrames, ReadOutTheirViewsValues) {
+    const LessonStop& stop = GetParam().stop;
+    const CanvasSize size = DesignSize(stop.view);
+    TraceDc dc;
+    const StopFrame frame = DrawStopFrame(stop, {stop.step, size.width, size.height}, dc);
+    EXPECT_TRUE(frame.complete);
+    std::vector<std::string> values;
+    for (const StopReadout& r : frame.readouts) values.push_back(r.value);
+    values.resize(GetParam().values.size());
+    EXPECT_EQ(values, GetParam().values);
+    // Its trace is its view's, whose first line is the angle.
+    EXPECT_EQ(TraceStopFrame(stop, {stop.step, size.width, size.height})
+                  .rfind("readout angle " + GetParam().values[0] + "\n", 0),
+              0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, StopFrames,
+    ::testing::Values(
+        Readings{"MainAt90", At(LessonView::Main, 9), {"9*π/18=90°", "-0.00", "0.87", "-0.87"}},
+        Readings{"OpenUAt30",
+                 At(LessonView::Explorer, 3, PresetSupply(Preset::OpenU)),
+                 {"3*π/18=30°", "0.00", "0.43", "-0.43", "0.75", "0.75", "0.75"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Fit {
+    const char* name;
+    int available;
+    double scale;
+};
+
+TEST(FitScale, IsTheLargestQuarterThatFits) {
+    const Fit rows[] = {
+        {"Full HD less a caption line", 1020, 1.5},  // 1020 / 624 = 1.63
+        {"Exactly the design", 624, 1.0},           {"One pixel short", 623, 0.75},
+        {"4K less a caption line", 2100, 3.25},  // 2100 / 624 = 3.37
+        {"Tiny screen keeps a quarter", 100, 0.25},
+    };
+    for (const Fit& row : rows) EXPECT_EQ(FitScale(624, row.available), row.scale) << row.name;
+}
+
+TEST(Presenting, TheMainFrameKeepsItsShapeAndTheExplorerFillsTheRoom) {
+    const StopInputs main = PresentationInputs(LessonView::Main, 9, 1920, 1020, 1);
+    EXPECT_EQ(std::vector({main.step, main.width, main.height}), std::vector({9, 513, 624}));
+    EXPECT_EQ(main.scale, 1.5);
+    // Twice the device pixels: 2040 / 624 = 3.27.
+    EXPECT_EQ(PresentationInputs(LessonView::Main, 0, 1920, 1020, 2).scale, 3.25);
+    const StopInputs explorer = PresentationInputs(LessonView::Explorer, 3, 1920, 1020, 2);
+    EXPECT_EQ(std::vector({explorer.width, explorer.height}), std::vector({1920, 1020}));
+    EXPECT_EQ(explorer.scale, 2);
+}
+
+TEST(Presenting, TheCaptionLineIsTheCaptionAndItsNumberOrTheReadouts) {
+    LessonStop stop = At(LessonView::Main, 9);
+    TraceDc dc;
+    const StopFrame frame = DrawStopFrame(stop, {9, 513, 624}, dc);
+    EXPECT_EQ(CaptionLine(stop, 0, 1, frame, Language::Chinese, nullptr),
+              "相位角(U相) 9*π/18=90°   U相相对幅值 -0.00   V相相对幅值 0.87   W相相对幅值 -0.87");
+    stop.caption = {"零", "nought"};
+    EXPECT_EQ(CaptionLine(stop, 2, 11, frame, Language::English, nullptr), "nought   3 / 11");
+}
+
+using Key = std::function<void(LessonStepper&)>;
+const Key kNext = [](LessonStepper& s) { s.Next(); };
+const Key kBack = [](LessonStepper& s) { s.Previous(); };
+const Key kHome = [](LessonStepper& s) { s.Home(); };
+const Key kPlay = [](LessonStepper& s) { s.PlayPause(); };
+const Key kTick = [](LessonStepper& s) { s.Tick(); };
+const Key kBlack = [](LessonStepper& s) { s.Black(); };
+const Key kWhite = [](LessonStepper& s) { s.White(); };
+Key Times(int n, Key key) {
+    return [n, key](LessonStepper& s) {
+        for (int i = 0; i < n; ++i) key(s);
+    };
+}
+
+using Walk = LessonStepper::Walk;
+using Blank = LessonStepper::Blank;
+
+struct Presses {
+    const char* name;
+    Walk walk;
+    LessonView view;  // of the one stop, when walking steps
+    std::vector<Key> keys;
+    int index;
+    int step;
+    bool playing;
+    Blank blank;
+    friend void PrintTo(const Presses& row, std::ostream* os) { *os << row.name; }
+};
+
+class Clicker : public ::testing::TestWithParam<Presses> {};
+
+TEST_P(Clicker, EndsAtTheStopStepAndScreen) {
+    const Presses& p = GetParam();
+    LessonStepper stepper(p.walk == Walk::Stops ? BuiltInLesson() : Lesson{{}, {At(p.view, 0)}},
+                          p.walk);
+    for (const Key& key : p.keys) key(stepper);
+    EXPECT_EQ(stepper.Index(), p.index);
+    EXPECT_EQ(stepper.Step(), p.step);
+    EXPECT_EQ(stepper.Playing(), p.playing);
+    EXPECT_EQ(stepper.Blanked(), p.blank);
+}
+
+constexpr LessonView kMain = LessonView::Main;
+constexpr LessonView kExplorer = LessonView::Explorer;
+
+INSTANTIATE_TEST_SUITE_P(
+    Lesson, Clicker,
+    ::testing::Values(
+        Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
+        Presses{"NextAtTheLastStays",
+                Walk::Stops,
+                kMain,
+                {Times(20, kNext)},
+                10,
+                3,
+                false,
+                Blank::None},
+        Presses{"TheAnimatedStopPlays",
+                Walk::Stops,
+                kMain,
+                {Times(7, kNext), Times(3, kTick)},
+                7,
+                3,
+                true,
+                Blank::None},
+        Presses{"PPausesWithinAStop",
+                Walk::Stops,
+                kMain,
+                {Times(7, kNext), kTick, kPlay, kTick},
+                7,
+                1,
+                false,
+                Blank::None},
+        Presses{"LeavingAStopForgetsItsSteps",
+                Walk::Stops,
+                kMain,
+                {kNext, kPlay, Times(4, kTick), kNext, kBack},
+                1,
+                3,
+                false,
+                Blank::None},
+        Presses{"MainTicksWrapAfter72",
+                Walk::Stops,
+                kMain,
+                {Times(5, kNext), kPlay, Times(37, kTick)},
+                5,
+                0,
+                true,
+                Blank::None},
+        Presses{
+            "WhiteReplacesBlack", Walk::Stops, kMain, {kBlack, kWhite}, 0, 0, false, Blank::White},
+        Presses{"NextShowsTheBlankedPicture",
+                Walk::Stops,
+                kMain,
+                {kWhite, kNext},
+                1,
+                3,
+                false,
+                Blank::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    OneView, Clicker,
+    ::testing::Values(
+        Presses{"MainNextWrapsAfter72",
+                Walk::Steps,
+                kMain,
+                {Times(73, kNext)},
+                0,
+                0,
+                false,
+                Blank::None},
+        Presses{"MainBackStaysAtZero",
+                Walk::Steps,
+                kMain,
+                {kNext, Times(2, kBack)},
+                0,
+                0,
+                false,
+                Blank::None},
+        Presses{
+            "ExplorerBackWrapsTo35", Walk::Steps, kExplorer, {kBack}, 0, 35, false, Blank::None},
+        Presses{"ExplorerTicksWrapAfter35",
+                Walk::Steps,
+                kExplorer,
+                {kPlay, Times(37, kTick)},
+                0,
+                1,
+                true,
+                Blank::None},
+        Presses{"NextStopsTheAnimation",
+                Walk::Steps,
+                kMain,
+                {kPlay, Times(4, kTick), kNext},
+                0,
+                5,
+                false,
+                Blank::None},
+        Presses{"HomeKeepsItRunning",
+                Walk::Steps,
+                kExplorer,
+                {kPlay, Times(4, kTick), kHome, kTick},
+                0,
+                1,
+                true,
+                Blank::None}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CaptionText, ChineseAsWrittenEnglishFromTheFileOrTheCatalogue) {
+    struct Catalogue : Translation {
+        std::string_view Text(std::string_view context, std::string_view source) const override {
+            return context == kLessonContext && source == "零" ? "zero" : "";
+        }
+    } catalogue;
+    EXPECT_EQ(TextIn({"零", ""}, Language::Chinese, &catalogue), "零");
+    EXPECT_EQ(TextIn({"零", ""}, Language::English, &catalogue), "zero");
+    EXPECT_EQ(TextIn({"零", "nought"}, Language::English, &catalogue), "nought");
+    EXPECT_EQ(TextIn({"一", ""}, Language::English, &catalogue), "一");
+}
+
+}  // namespace

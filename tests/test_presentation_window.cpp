@@ -1,0 +1,232 @@
+// Presentation mode in a real window, as a clicker drives it: the keys move through the lesson's
+// stops, B and W blank the screen and bring the picture back, Esc leaves; the window fills the
+// screen and shows the core's frame pixel for pixel. F5 in the main window presents its step, and
+// the window menu's Lesson entry the built-in lesson.
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "explorer_window.h"
+#include "field_demo_dialog.h"
+#include "presentation_window.h"
+#include "raster_image.h"
+#include "resource.h"
+#include "test_dialog_support.h"
+
+namespace {
+
+// Deletes what closed windows left for later.
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+PresentationWindow* Shown() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* p = qobject_cast<PresentationWindow*>(w); p != nullptr && p->isVisible())
+            return p;
+    return nullptr;
+}
+
+QImage Grab(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+using Blank = LessonStepper::Blank;
+
+struct Keys {
+    const char* name;
+    std::vector<Qt::Key> keys;
+    int stop;  // 1-based, as the caption line counts
+    int step;
+    bool playing;
+    Blank blank;
+    friend void PrintTo(const Keys& row, std::ostream* os) { *os << row.name; }
+};
+
+class Clicker : public ::testing::TestWithParam<Keys> {};
+
+TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
+    QPointer<PresentationWindow> window = Present(BuiltInLesson(), LessonStepper::Walk::Stops);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_TRUE(window->windowState() & Qt::WindowFullScreen);
+    EXPECT_EQ(window->geometry(), window->screen()->geometry());
+    for (const Qt::Key key : GetParam().keys) QTest::keyClick(window, key);
+
+    const Keys& row = GetParam();
+    EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
+    EXPECT_EQ(window->Stepper().Step(), row.step);
+    EXPECT_EQ(window->Stepper().Playing(), row.playing);
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 11").arg(row.stop)))
+        << window->Caption().toStdString();
+    // A blank screen is one colour all over; the picture is not.
+    const QImage shown = Grab(*window);
+    const QRgb centre = shown.pixel(window->FrameRect().center());
+    const QRgb corner = shown.pixel(0, 0);
+    switch (row.blank) {
+        case Blank::Black:
+            EXPECT_EQ(centre, qRgb(0, 0, 0));
+            EXPECT_EQ(corner, qRgb(0, 0, 0));
+            break;
+        case Blank::White:
+            EXPECT_EQ(centre, qRgb(255, 255, 255));
+            EXPECT_EQ(corner, qRgb(255, 255, 255));
+            break;
+        case Blank::None:
+            EXPECT_NE(centre, corner);
+            break;
+    }
+    QTest::keyClick(window, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(window.isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lesson, Clicker,
+    ::testing::Values(Keys{"Opens", {}, 1, 0, false, Blank::None},
+                      Keys{"RightPageDownSpace",
+                           {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Space},
+                           4,
+                           12,
+                           false,
+                           Blank::None},
+                      Keys{"LeftPageUp",
+                           {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp},
+                           1,
+                           0,
+                           false,
+                           Blank::None},
+                      Keys{"Home",
+                           {Qt::Key_Space, Qt::Key_Space, Qt::Key_Space, Qt::Key_Home},
+                           1,
+                           0,
+                           false,
+                           Blank::None},
+                      Keys{"PPlaysTheStop", {Qt::Key_Right, Qt::Key_P}, 2, 3, true, Blank::None},
+                      Keys{"ReachesTheExplorer", std::vector<Qt::Key>(9, Qt::Key_PageDown), 10, 3,
+                           false, Blank::None},
+                      Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
+                      Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
+                      Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
+                      Keys{"WWhitens", {Qt::Key_W}, 1, 0, false, Blank::White}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Presentation, ShowsTheMainFrameEnlargedByAQuarterFactorPixelForPixel) {
+    LessonStop stop;
+    stop.step = 9;
+    PresentationWindow window(LessonStepper(Lesson{{}, {stop}}, LessonStepper::Walk::Steps));
+    window.resize(1920, 1080);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // A 1080-line screen: the caption line takes 1080 / 18 = 60, and 1020 / 624 = 1.63 rounds
+    // down to 1.5, so 513 x 624 becomes 770 x 936 (87 % of the height), centred above it.
+    EXPECT_EQ(window.FrameRect(), QRect(575, 42, 770, 936));
+    const QImage expected = RasterFrame({9, kCanvasWidth, kCanvasHeight, true, 1.5})
+                                .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Grab(window).copy(window.FrameRect()), expected);
+    // One view alone: its readouts on the caption line.
+    EXPECT_TRUE(window.Caption().contains("9*π/18=90°")) << window.Caption().toStdString();
+}
+
+// From the key to the new stop painted on a 1920 x 1080 window, for every stop of the lesson.
+TEST(Presentation, EachStopIsOnScreenWithinAQuarterOfASecondOfItsKey) {
+    PresentationWindow window(LessonStepper(BuiltInLesson(), LessonStepper::Walk::Stops));
+    window.resize(1920, 1080);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::vector<double> ms;
+    for (int stop = 1; stop < window.Stepper().Count(); ++stop) {
+        QElapsedTimer timer;
+        timer.start();
+        QTest::keyClick(&window, Qt::Key_Right);
+        window.repaint();
+        ms.push_back(timer.nsecsElapsed() / 1e6);
+        ASSERT_EQ(window.Stepper().Index(), stop);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("key to painted stop: median %.1f ms, longest %.1f ms\n", ms[ms.size() / 2],
+                ms.back());
+    // About 10 ms on a quiet machine; the bound leaves room for a busy one.
+    EXPECT_LT(ms.back(), 250);
+}
+
+TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
+    CFieldDemoDialog dialog;
+    RunModal(dialog, [&] {
+        QTest::keyClick(&dialog, Qt::Key_Right);  // nothing: the main window has no such key
+        dialog.SendMessage(WM_COMMAND, IDC_NEXT);
+        dialog.SendMessage(WM_COMMAND, IDC_NEXT);
+        QTest::keyClick(&dialog, Qt::Key_F5);
+        QPointer<PresentationWindow> shown = Shown();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->Stepper().Step(), 2);
+        QTest::keyClick(shown, Qt::Key_Right);
+        EXPECT_EQ(shown->Stepper().Step(), 3);
+        QTest::keyClick(shown, Qt::Key_Escape);
+        Settle();
+        EXPECT_TRUE(shown.isNull());
+        EXPECT_TRUE(dialog.isVisible());
+
+        dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
+        shown = Shown();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->Stepper().Count(), 11);
+        QTest::keyClick(shown, Qt::Key_F11);
+        Settle();
+        EXPECT_TRUE(shown.isNull());
+    });
+}
+
+TEST(Presentation, F5InTheExplorerPresentsItsSupplyAndStep) {
+    ExplorerWindow explorer;
+    explorer.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&explorer));
+    QTest::keyClick(&explorer, Qt::Key_Right);
+    QTest::keyClick(&explorer, Qt::Key_F5);
+    QPointer<PresentationWindow> shown = Shown();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Stepper().Stop().view, LessonView::Explorer);
+    EXPECT_EQ(shown->Stepper().Stop().supply, explorer.CurrentSupply());
+    EXPECT_EQ(shown->Stepper().Step(), 1);
+    // The explorer's own keys are not the clicker's: Left wraps round its period.
+    QTest::keyClick(shown, Qt::Key_Left);
+    QTest::keyClick(shown, Qt::Key_Left);
+    EXPECT_EQ(shown->Stepper().Step(), 35);
+    EXPECT_EQ(explorer.Stepper().Step(), 1);
+    QTest::keyClick(shown, Qt::Key_Escape);
+    Settle();
+    EXPECT_TRUE(shown.isNull());
+}
+
+TEST(VeskLesson, AFileWithAMistakeIsOneLineAndExitStatusTwo) {
+    const QTemporaryDir dir;
+    QFile bad(dir.filePath("l.json"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(R"({"title": "T", "stops": [{"view": "main", "caption": ""}]})");
+    bad.close();
+    struct Row {
+        const char* name;
+        QStringList args;
+        QString line;
+    } rows[] = {
+        {"Mistake",
+         {"--lesson", bad.fileName()},
+         "vesk: " + bad.fileName() + ": stop 1: field \"caption\" is empty\n"},
+        {"NoFile",
+         {"--lesson=" + dir.filePath("none.json")},
+         "vesk: " + dir.filePath("none.json") + ": cannot be read: No such file or directory\n"},
+        {"EmptyName", {"--lesson="}, "vesk: option --lesson= needs a file\n"},
+    };
+    for (const Row& row : rows) {
+        QProcess vesk;
+        vesk.start(VESK_APP_PATH, row.args);
+        ASSERT_TRUE(vesk.waitForFinished(30000)) << row.name;
+        EXPECT_EQ(vesk.exitCode(), 2) << row.name;
+        EXPECT_EQ(QString::fromUtf8(vesk.readAllStandardError()), row.line) << row.name;
+    }
+}
+
+}  // namespace
