@@ -191,7 +191,7 @@ class Storm {
         if (!qobject_cast<QCheckBox*>(Item(IDC_SHOW_RESULTANT))->isChecked())
             Click(Item(IDC_SHOW_RESULTANT));
         Item(IDC_START)->setFocus(Qt::TabFocusReason);
-        m_model = Model{};
+        m_model = Model();
         return Verify("the window was rewound");
     }
 
