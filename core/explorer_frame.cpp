@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kTiny = 1e-9;
-
 // "%.2f", except that a value that rounds to zero reads 0.00 whatever its sign.
 std::string Fixed2(double value) {
     char buffer[32];
@@ -33,12 +31,8 @@ ExplorerReadouts MakeReadouts(int step, const ExplorerField& field) {
                        Fixed2(negative),
                        {},
                        field.Direction()};
-    if (r.rotation == Rotation::None)
-        r.unbalance = "-";
-    else if (positive < kTiny)
-        r.unbalance = "∞";
-    else
-        r.unbalance = Fixed2(negative / positive);
+    // A ratio to a forward field too small to show would be a number of no meaning.
+    r.unbalance = positive > kNoField ? Fixed2(negative / positive) : "—";
     return r;
 }
 
