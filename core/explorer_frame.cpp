@@ -62,7 +62,7 @@ struct Panes {
 Panes Layout(int width, int height) {
     const int middle = Px(width * 0.5);
     const int statorBottom = Px(height * 0.62);
-    const int chartBottom = Px(height * 0.45);
+    const int chartBottom = Px(height * 0.40);
     return {{0, 0, middle, statorBottom},
             {middle, 0, width, chartBottom},
             {0, statorBottom, middle, height},

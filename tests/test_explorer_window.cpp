@@ -270,21 +270,25 @@ struct Drawn {
     std::map<QString, double> names;
 };
 
-// The resultant's shaft: the widest line in its colour.
+// The resultant: from the centre, where the dotted axes start, to the tip of its outline, the
+// end of the third of the first widest black lines.
 Phasor DrawnResultant(const std::string& trace) {
     std::istringstream in(trace);
-    int x1, y1, x2, y2, width, widest = 0;
-    Phasor f;
+    int x1, y1, x2, y2, width, widest = 0, count = 0;
+    Phasor centre, tip;
     std::string kind, pen, style, colour;
     for (std::string line; std::getline(in, line);) {
         std::istringstream l(line);
-        if (l >> kind >> x1 >> y1 >> x2 >> y2 >> pen >> style >> width >> colour &&
-            kind == "line" && colour == "000000" && width > widest) {
-            widest = width;
-            f = Phasor(x2 - x1, y1 - y2);
-        }
+        if (!(l >> kind >> x1 >> y1 >> x2 >> y2 >> pen >> style >> width >> colour) ||
+            kind != "line")
+            continue;
+        if (style == "dot" && count == 0 && widest == 0 && colour != "000000")
+            centre = Phasor(x1, -y1);
+        if (colour != "000000" || width < widest) continue;
+        if (width > widest) widest = width, count = 0;
+        if (++count == 3) tip = Phasor(x2, -y2);
     }
-    return f;
+    return tip - centre;
 }
 
 Drawn DrawnFrame(const Supply& supply, int step) {
