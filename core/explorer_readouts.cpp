@@ -106,10 +106,10 @@ void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
          Joined(s, "%g", s.offset, "°")},
     };
 
-    // 23 pixels at the design size: at least 16 on a 1024x768 screen beside the panel.
+    // 24 pixels at the design size: at least 16 on a 1024x768 screen beside the panel.
     const int labelX = pane.left + scene.Size(56);
     const int valueX = pane.left + scene.Size(284);
-    const int textSize = scene.Size(23);
+    const int textSize = scene.Size(24);
     int y = pane.top + scene.Size(46);
     for (const Row& row : rows) {
         const int middle = y + textSize / 2;
@@ -128,8 +128,8 @@ void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
             dc->MoveTo(pane.left + scene.Size(18), middle);
             dc->LineTo(pane.left + scene.Size(44), middle);
         }
-        scene.Text(labelX, y, row.label, 23, kInk);
-        scene.Text(valueX, y, row.value, 23, kInk);
+        scene.Text(labelX, y, row.label, 24, kInk);
+        scene.Text(valueX, y, row.value, 24, kInk);
         y += scene.Size(30);
     }
 }

@@ -2,7 +2,8 @@
 // drawn by the core in WebAssembly (vesk.js); the class's language and palette, switched on the
 // page and remembered by the browser. The address picks the view, the frame, the language and the
 // palette, and wins over what was remembered:
-// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3, #lang=en, #palette=safe.
+// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
+// #lang=en, #palette=safe.
 'use strict';
 
 (() => {
@@ -39,6 +40,7 @@
         const resultant = params.get('resultant');
         if (resultant === '0' || resultant === '1') address.resultant = resultant === '1';
         address.preset = params.get('preset');
+        address.connection = params.get('connection');
         address.lang = params.get('lang');
         address.palette = params.get('palette');
         return address;

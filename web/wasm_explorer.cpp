@@ -23,6 +23,7 @@ struct ExplorerPage {
     Supply supply;
     ExplorerStepper stepper;
     ExplorerReadouts readouts;
+    bool componentsApart = false;
     int direction = 0;
     std::string answer;  // the last JSON handed out, alive until the next
 };
@@ -85,7 +86,7 @@ EMSCRIPTEN_KEEPALIVE void ExplorerChoosePreset(int index) {
 }
 
 // The supply as the controls set it (ControlledSupply: in range, a single phase with no phase
-// open, the neutral only where a phase is open).
+// open and no neutral).
 EMSCRIPTEN_KEEPALIVE void ExplorerSetSupply(double amplitudeU, double amplitudeV, double amplitudeW,
                                             double offsetU, double offsetV, double offsetW,
                                             int negative, int openPhase, int neutral,
@@ -126,6 +127,9 @@ EMSCRIPTEN_KEEPALIVE void ExplorerStep(int action) {
     }
 }
 
+// F+ and F- also from the centre, each on its own circle (1), or only tip to tail (0).
+EMSCRIPTEN_KEEPALIVE void ExplorerSetApart(int apart) { g_explorer.componentsApart = apart != 0; }
+
 EMSCRIPTEN_KEEPALIVE void ExplorerSeek(int step) { g_explorer.stepper.Seek(step); }
 EMSCRIPTEN_KEEPALIVE void ExplorerSetInterval(int ms) { g_explorer.stepper.SetInterval(ms); }
 
@@ -161,6 +165,7 @@ EMSCRIPTEN_KEEPALIVE int DrawExplorerPageFrame(int width, int height, double dev
     inputs.scale = PageScale(devicePixelRatio);
     inputs.palette = Settings().palette;
     inputs.translation = Settings().Language();
+    inputs.componentsApart = g_explorer.componentsApart;
     const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
     const ExplorerResult result = DrawExplorerFrame(inputs, *dc);
     g_explorer.readouts = result.readouts;

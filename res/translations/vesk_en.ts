@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>不平衡度 |F₋|/|F₊|</source>
-        <translation>Unbalance |F₋|/|F₊|</translation>
+        <translation>Unbal. |F₋|/|F₊|</translation>
     </message>
     <message>
         <source>转向</source>
@@ -163,15 +163,15 @@
     </message>
     <message>
         <source>断U相，带中线</source>
-        <translation>U open, with neutral</translation>
+        <translation>U open, neutral</translation>
     </message>
     <message>
         <source>断V相，带中线</source>
-        <translation>V open, with neutral</translation>
+        <translation>V open, neutral</translation>
     </message>
     <message>
         <source>断W相，带中线</source>
-        <translation>W open, with neutral</translation>
+        <translation>W open, neutral</translation>
     </message>
     <message>
         <source>相序</source>
@@ -183,11 +183,11 @@
     </message>
     <message>
         <source>星形无中线（三线）</source>
-        <translation>star, no neutral (three wires)</translation>
+        <translation>3-wire star</translation>
     </message>
     <message>
         <source>星形带中线（四线）</source>
-        <translation>star with neutral (four wires)</translation>
+        <translation>4-wire star, neutral</translation>
     </message>
 </context>
 <context>
