@@ -131,11 +131,12 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
     const double positiveLength = std::abs(scene.field.Positive());
     const double negativeLength = std::abs(scene.field.Negative());
     if (scene.inputs.componentsApart) {
-        for (const auto& [length, colour] : {std::pair{positiveLength, kPositiveColour},
-                                             std::pair{negativeLength, kNegativeColour}}) {
-            if (length * peak < 1.0) continue;
-            ScopedPen pen(dc, PS_DOT, 1, colour);
-            loop([&](double a) { return Tip(cx, cy, peak * length, std::polar(1.0, a)); });
+        for (const auto& component : {std::pair{positiveLength, kPositiveColour},
+                                      std::pair{negativeLength, kNegativeColour}}) {
+            const double r = component.first * peak;
+            if (r < 1.0) continue;
+            ScopedPen pen(dc, PS_DOT, 1, component.second);
+            loop([&](double a) { return Tip(cx, cy, r, std::polar(1.0, a)); });
         }
     }
 

@@ -130,7 +130,7 @@
         <translation>Backward |F₋|</translation>
     </message>
     <message>
-        <source>不平衡度 |F₋|/|F₊|</source>
+        <source>不平衡 |F₋|/|F₊|</source>
         <translation>Unbal. |F₋|/|F₊|</translation>
     </message>
     <message>
