@@ -56,10 +56,9 @@
                 this.draw();
             });
             // The derivation waits until it is asked for, as in the window.
-            const derivation = document.getElementById('explorer-derivation-group');
-            derivation.hidden = true;
+            c.derivationGroup.hidden = true;
             c.showDerivation.addEventListener('change', () => {
-                derivation.hidden = !c.showDerivation.checked;
+                c.derivationGroup.hidden = !c.showDerivation.checked;
             });
             c.panelToggle.addEventListener('click', () => this.togglePanel());
             const act = (name, action) => c[name].addEventListener('click', () => this.act(action));
@@ -95,7 +94,7 @@
 
         // The panel folded away, the picture across the page; or back again.
         togglePanel() {
-            const panel = document.getElementById('explorer-panel-scroll');
+            const panel = this.c.panelScroll;
             panel.hidden = !panel.hidden;
             this.c.panelToggle.textContent = panel.hidden ? '«' : '»';
             this.draw();
