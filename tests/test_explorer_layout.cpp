@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "explorer_frame.h"
+#include "language.h"
 #include "raster_dc.h"
 #include "scene_font.h"
 
@@ -135,6 +136,7 @@ struct Case {
     const char* name;
     Supply supply;
     bool apart = false;
+    Language language = Language::Chinese;
     friend void PrintTo(const Case& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -163,6 +165,12 @@ std::vector<Case> Cases() {
     cases.push_back({"BalancedApart", {}, true});
     cases.push_back({"UnbalancedApart", PresetSupply(Preset::Unbalanced), true});
     cases.push_back({"SinglePhaseApart", PresetSupply(Preset::SinglePhase), true});
+    // The English words are longer than the Chinese.
+    for (const Preset p : {Preset::OpenUNeutral, Preset::SinglePhase, Preset::Unbalanced})
+        cases.push_back({PresetName(p).data(), PresetSupply(p), false, Language::English});
+    Supply fourWires = PresetSupply(Preset::Balanced);
+    fourWires.neutral = true;
+    cases.push_back({"FourWires", fourWires, false, Language::English});
     return cases;
 }
 
@@ -170,12 +178,14 @@ class EveryStep : public ::testing::TestWithParam<Case> {};
 
 TEST_P(EveryStep, StaysInItsPaneAndLabelsCoverNothing) {
     const Case& c = GetParam();
+    SetLanguage(c.language);
     for (int step = 0; step < kExplorerSteps; ++step) {
         SCOPED_TRACE("step " + std::to_string(step));
         ExplorerInputs in;
         in.supply = c.supply;
         in.step = step;
         in.componentsApart = c.apart;
+        in.translation = CurrentTranslation();
         std::vector<std::string> readouts;
         const std::vector<Shape> shapes = Shapes(in, &readouts);
         const Panes panes = PanesOf(shapes, in.width, in.height);
@@ -279,7 +289,7 @@ TEST_P(EveryStep, TheFundamentalPeaksAtTheResultant) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Supplies, EveryStep, ::testing::ValuesIn(Cases()), [](const auto& info) {
-    std::string name;
+    std::string name = info.param.language == Language::English ? "English" : "";
     for (const char ch : std::string(info.param.name))
         if (std::isalnum(static_cast<unsigned char>(ch))) name += ch;
     return name;

@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>单相，仅U相</source>
-        <translation>single phase, U only</translation>
+        <translation>single phase</translation>
     </message>
     <message>
         <source>正序</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>星形带中线（四线）</source>
-        <translation>4-wire star, neutral</translation>
+        <translation>4-wire star</translation>
     </message>
 </context>
 <context>
