@@ -1,5 +1,5 @@
 // The air-gap pane: the MMF around the gap, stepped by the six coil sides, with its fundamental,
-// whose peak lies at the resultant's angle.
+// whose peak lies at the resultant's angle and is |F|, both in Fp.
 #include <numbers>
 
 #include "explorer_layers.h"
@@ -34,12 +34,11 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
     legend(330, kWaveColour, 4, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "阶梯波")));
     legend(160, kInk, 2, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "基波")));
 
-    // As for the currents: one scale for the usual cases, twice it when a wave would leave it.
-    const double largest =
-        std::max(scene.field.AirGapPeak(),
-                 2.0 / kPi * (std::abs(scene.field.Positive()) + std::abs(scene.field.Negative())));
-    const PlotArea plot = PlotIn(scene, pane, largest <= 1.5 + 1e-9 ? 1.5 : 3.0);
-    DrawPlotFrame(scene, plot, "β");
+    // Whole Fp, the fewest that hold both waves over the period.
+    const double largest = std::max(scene.field.AirGapPeak(), std::abs(scene.field.Positive()) +
+                                                                  std::abs(scene.field.Negative()));
+    const PlotArea plot = PlotIn(scene, pane, std::max(1.0, std::ceil(largest - 1e-9)));
+    DrawPlotFrame(scene, plot, "α", "Fp");
 
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(4), kWaveColour);
@@ -59,9 +58,9 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
         for (int k = 0; k <= kSegments; ++k) {
-            const double beta = k * 2.0 * kPi / kSegments;
-            const int x = plot.X(beta);
-            const int y = plot.Y(scene.field.Fundamental(beta, scene.theta));
+            const double alpha = k * 2.0 * kPi / kSegments;
+            const int x = plot.X(alpha);
+            const int y = plot.Y(scene.field.Fundamental(alpha, scene.theta));
             if (k == 0)
                 dc->MoveTo(x, y);
             else
@@ -80,9 +79,16 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
         scene.Text(x - scene.Size(6), plot.top - scene.Size(24), "F", 20, kInk);
     }
 
+    // Each coil side carries its phase's letter, so that colour is not the only cue.
+    static constexpr std::string_view kLetters[] = {"U", "V", "W"};
     ScopedPen outline(dc, PS_SOLID, scene.Size(1.5), RGB(60, 60, 60));
+    const int size = scene.Size(17);
     for (const auto& side : kCoilSides) {
+        const int x = plot.X(side.degrees * kPi / 180.0);
         ScopedBrush brush(dc, scene.Phase(side.phase));
-        DrawDisc(dc, plot.X(side.degrees * kPi / 180.0), plot.bottom, scene.Size(6));
+        DrawDisc(dc, x, plot.bottom, scene.Size(12));
+        const std::string_view letter = kLetters[side.phase];
+        scene.Text(x - Px(ApproxTextWidth(letter, size) / 2.0), plot.bottom - size / 2, letter, 17,
+                   ContrastingInk(scene.Phase(side.phase)));
     }
 }

@@ -15,9 +15,14 @@ constexpr int kSegments = 72;
 void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
     DrawPaneTitle(scene, pane, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "绕组电流")));
+    LabelPlacer labels(
+        {double(pane.left), double(pane.top), double(pane.right), double(pane.bottom)});
+    const int letterSize = scene.Size(22);
     for (int x = 0; x < 3; ++x) {
-        scene.Text(pane.right - scene.Size(130 - 40 * x), pane.top + scene.Size(10), kLetters[x],
-                   22, scene.Phase(x));
+        const int left = pane.right - scene.Size(130 - 40 * x), top = pane.top + scene.Size(10);
+        scene.Text(left, top, kLetters[x], 22, scene.Phase(x));
+        labels.AddBox({double(left), double(top), left + ApproxTextWidth(kLetters[x], letterSize),
+                       double(top + letterSize)});
     }
 
     // Up to the balanced peak the scale is 1; a larger current doubles it, so that the curves
@@ -39,6 +44,22 @@ void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane) {
             else
                 dc->LineTo(px, py);
         }
+    }
+
+    // Each curve's letter over its highest point away from the ends, so that colour is not the
+    // only cue; curves that coincide have their letters side by side.
+    for (int x = 0; x < 3; ++x) {
+        int best = kSegments / 12;
+        for (int k = best; k <= kSegments - kSegments / 12; ++k)
+            if (scene.field.Currents(k * 2.0 * std::numbers::pi / kSegments)[x] >
+                scene.field.Currents(best * 2.0 * std::numbers::pi / kSegments)[x] + 1e-9)
+                best = k;
+        const double theta = best * 2.0 * std::numbers::pi / kSegments;
+        const double width = ApproxTextWidth(kLetters[x], letterSize);
+        const LabelPlacer::Place p =
+            labels.Put(plot.X(theta), plot.Y(scene.field.Currents(theta)[x]), 0.0, -1.0,
+                       scene.Size(6) + 0.5 * letterSize, width, letterSize);
+        scene.Text(p.x, p.y, kLetters[x], 22, scene.Phase(x));
     }
 
     const int now = plot.X(scene.theta);

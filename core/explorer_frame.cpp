@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr double kTiny = 1e-9;
-
 // "%.2f", except that a value that rounds to zero reads 0.00 whatever its sign.
 std::string Fixed2(double value) {
     char buffer[32];
@@ -36,12 +34,8 @@ ExplorerReadouts MakeReadouts(int step, const ExplorerField& field) {
                        Fixed2(negative),
                        {},
                        field.Direction()};
-    if (r.rotation == Rotation::None)
-        r.unbalance = "-";
-    else if (positive < kTiny)
-        r.unbalance = "∞";
-    else
-        r.unbalance = Fixed2(negative / positive);
+    // A ratio to a forward field too small to show would be a number of no meaning.
+    r.unbalance = positive > kNoField ? Fixed2(negative / positive) : "—";
     return r;
 }
 
@@ -71,7 +65,7 @@ struct Panes {
 Panes Layout(int width, int height) {
     const int middle = Px(width * 0.5);
     const int statorBottom = Px(height * 0.62);
-    const int chartBottom = Px(height * 0.45);
+    const int chartBottom = Px(height * 0.40);
     return {{0, 0, middle, statorBottom},
             {middle, 0, width, chartBottom},
             {0, statorBottom, middle, height},

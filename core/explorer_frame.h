@@ -22,6 +22,9 @@ struct ExplorerInputs {
     double scale = 1;  // device pixels per pixel, for HiDPI screens and slides (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;
+    // F+ and F- also drawn from the centre, each on its own circle, for a lecturer to show the
+    // two counter-rotating fields apart.
+    bool componentsApart = false;
 };
 
 // The readouts as printed: "%.2f", with a value that rounds to zero printed as 0.00.
@@ -33,7 +36,7 @@ struct ExplorerReadouts {
     std::string resultant;  // |F|, in units of one phase's peak
     std::string positive;   // |F+|
     std::string negative;   // |F-|
-    std::string unbalance;  // |F-|/|F+|: "∞" with no F+, "-" with no field
+    std::string unbalance;  // |F-|/|F+|, or "—" where |F+| is too small to show
     Rotation rotation = Rotation::None;
     friend bool operator==(const ExplorerReadouts&, const ExplorerReadouts&) = default;
 };

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "explorer_frame.h"
+#include "explorer_labels.h"
 #include "gdi_objects.h"
 
 inline int Px(double v) { return static_cast<int>(std::lround(v)); }
@@ -69,8 +70,20 @@ class ScopedBrush {
 
 // The width of a text `size` pixels high, roughly: the layout never waits for the font.
 double ApproxTextWidth(std::string_view text, int size);
-// A line from (x1, y1) to (x2, y2) in the current pen, with a head `head` pixels long at its end.
-void DrawArrow(CDC* dc, int x1, int y1, int x2, int y2, int head);
+// A line from (x1, y1) to (x2, y2) in the current pen, with a head `head` pixels long at its end;
+// its strokes, `width` pixels wide, become obstacles to `labels` when given.
+void DrawArrow(CDC* dc, int x1, int y1, int x2, int y2, int head, LabelPlacer* labels = nullptr,
+               double width = 1.0);
+// An arrow drawn as its outline in the current pen, so that what runs along it shows through:
+// a shaft `half` pixels either side of the line and a head `head` pixels long.
+void DrawOutlinedArrow(CDC* dc, int x1, int y1, int x2, int y2, double half, double head,
+                       LabelPlacer* labels, double width);
+// Black or white, whichever reads better on `colour`.
+inline COLORREF ContrastingInk(COLORREF colour) {
+    const double luma =
+        0.299 * GetRValue(colour) + 0.587 * GetGValue(colour) + 0.114 * GetBValue(colour);
+    return luma > 140 ? kInk : kWhite;
+}
 // A disc of radius r in the current brush and pen.
 inline void DrawDisc(CDC* dc, int x, int y, int r) {
     dc->Ellipse(x - r, y - r, x + r + 1, y + r + 1);
@@ -86,8 +99,10 @@ struct PlotArea {
     int X(double angle) const;
     int Y(double value) const;
 };
-// Axes, grid, the angle ticks every 90 degrees, the value ticks and the angle's name.
-void DrawPlotFrame(const ExplorerScene& scene, const PlotArea& plot, std::string_view angleName);
+// Axes, grid, the angle ticks every 90 degrees, the value ticks and the angle's name; the top
+// value carries `unit`, if any.
+void DrawPlotFrame(const ExplorerScene& scene, const PlotArea& plot, std::string_view angleName,
+                   std::string_view unit = {});
 // The plot area of a pane with room for its title and tick labels.
 PlotArea PlotIn(const ExplorerScene& scene, const CRect& pane, double full);
 // A pane's title at its top-left corner.

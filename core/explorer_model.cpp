@@ -29,7 +29,13 @@ std::array<Phasor, 3> WindingPhasors(const Supply& s) {
         e[x] = std::polar(s.amplitude[x], -Radians(SequenceLag(s.sequence, x) + s.offset[x]));
     }
     if (s.singlePhase) return {std::polar(s.amplitude[0], -Radians(s.offset[0])), 0.0, 0.0};
-    if (s.openPhase == kNoPhase) return e;
+    if (s.openPhase == kNoPhase) {
+        if (s.neutral) return e;
+        // Without a neutral the star point floats to the mean of the three voltages, and what
+        // is common to all three drives no current.
+        const Phasor common = (e[0] + e[1] + e[2]) / 3.0;
+        return {e[0] - common, e[1] - common, e[2] - common};
+    }
     std::array<Phasor, 3> i = e;
     i[s.openPhase] = 0.0;
     if (!s.neutral) {
@@ -63,8 +69,10 @@ Supply ClampSupply(const Supply& supply) {
 
 Supply ControlledSupply(const Supply& supply) {
     Supply s = ClampSupply(supply);
-    if (s.singlePhase) s.openPhase = kNoPhase;
-    s.neutral = s.neutral && s.openPhase != kNoPhase;
+    if (s.singlePhase) {
+        s.openPhase = kNoPhase;
+        s.neutral = false;
+    }
     return s;
 }
 
@@ -145,7 +153,7 @@ ExplorerField::ExplorerField(const Supply& supply) : m_windings(WindingPhasors(s
 Rotation ExplorerField::Direction() const {
     const double p = std::abs(m_positive);
     const double n = std::abs(m_negative);
-    if (p < kTiny && n < kTiny) return Rotation::None;
+    if (p < kNoField && n < kNoField) return Rotation::None;
     if (std::abs(p - n) < kTiny) return Rotation::Pulsating;
     return p > n ? Rotation::CounterClockwise : Rotation::Clockwise;
 }
@@ -164,13 +172,13 @@ Phasor ExplorerField::Resultant(double theta) const {
 double ExplorerField::AirGap(double beta, double theta) const {
     const std::array<double, 3> i = Currents(theta);
     double sum = 0.0;
-    for (int x = 0; x < 3; ++x) sum += Facing(x, beta) * i[x] / 2.0;
-    return sum;
+    for (int x = 0; x < 3; ++x) sum += Facing(x, beta) * i[x];
+    return kPi / 4.0 * sum;
 }
 
 double ExplorerField::Fundamental(double beta, double theta) const {
     const Phasor f = Resultant(theta);
-    return 2.0 / kPi * (f.real() * std::cos(beta) + f.imag() * std::sin(beta));
+    return f.real() * std::cos(beta) + f.imag() * std::sin(beta);
 }
 
 double ExplorerField::CurrentPeak() const {
@@ -178,14 +186,14 @@ double ExplorerField::CurrentPeak() const {
 }
 
 double ExplorerField::AirGapPeak() const {
-    // Between two coil sides the wave is a sum of half currents, each taken with the sign of its
+    // Between two coil sides the wave is a sum of currents, each taken with the sign of its
     // phase there; over a period that sum of sinusoids peaks at the magnitude of its phasor.
     double peak = 0.0;
     for (int part = 0; part < 6; ++part) {
         const double beta = part * kPi / 3.0;
         Phasor sum;
-        for (int x = 0; x < 3; ++x) sum += Facing(x, beta) * m_windings[x] / 2.0;
+        for (int x = 0; x < 3; ++x) sum += Facing(x, beta) * m_windings[x];
         peak = std::max(peak, std::abs(sum));
     }
-    return peak;
+    return kPi / 4.0 * peak;
 }

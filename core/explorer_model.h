@@ -22,7 +22,8 @@ struct Supply {
     std::array<double, 3> offset{0.0, 0.0, 0.0};     // degrees, -180..180
     Sequence sequence = Sequence::Positive;
     int openPhase = kNoPhase;
-    // The star point joined to the supply's neutral; it matters only when a phase is open.
+    // The connection: false is a star without neutral (three wires), whose currents always sum to
+    // zero; true joins the star point to the supply's neutral (four wires).
     bool neutral = false;
     // Winding U alone, fed with its own amplitude and offset.
     bool singlePhase = false;
@@ -34,8 +35,8 @@ constexpr double kMaxOffset = 180.0;
 
 // The same supply with every value in range; a value that is not a number takes its default.
 Supply ClampSupply(const Supply& supply);
-// The supply as a user's controls set it: in range, a single phase with no phase open, and the
-// neutral only where a phase is open.
+// The supply as a user's controls set it: in range, and a single phase with no phase open and no
+// neutral, which it does not use.
 Supply ControlledSupply(const Supply& supply);
 
 enum class Preset { Balanced, Reversed, OpenU, OpenUNeutral, SinglePhase, Unbalanced };
@@ -56,6 +57,9 @@ int WrapExplorerStep(int step);
 
 enum class Rotation { CounterClockwise, Clockwise, Pulsating, None };
 
+// A rotating component smaller than this, in Fp, is no field: below what the readouts show.
+constexpr double kNoField = 0.005;
+
 class ExplorerField {
   public:
     explicit ExplorerField(const Supply& supply);
@@ -70,10 +74,10 @@ class ExplorerField {
     std::array<double, 3> Currents(double theta) const;
     // The sum of the three phase MMF vectors, x to the right and y up.
     Phasor Resultant(double theta) const;
-    // The MMF at air-gap angle beta: each phase adds +i/2 within 90 degrees of its axis and
-    // -i/2 elsewhere.
+    // The MMF at air-gap angle beta: each phase adds +(pi/4) i within 90 degrees of its axis and
+    // -(pi/4) i elsewhere, the square wave whose fundamental peaks at i Fp.
     double AirGap(double beta, double theta) const;
-    // The wave's fundamental, (2/pi)|F| cos(beta - arg F).
+    // The wave's fundamental, |F| cos(beta - arg F).
     double Fundamental(double beta, double theta) const;
 
     // The largest winding current and the largest value of the air-gap wave, each over a period.

@@ -1,5 +1,6 @@
 // The stator pane: the coil sides with their current markers, the three phase MMF vectors, the
-// resultant with its locus over one period, and its two rotating components tip to tail.
+// resultant with its locus over one period, its two rotating components tip to tail, and the
+// length of 1 Fp. Every vector is scaled so that the longest fits inside the bore.
 #include <numbers>
 
 #include "explorer_layers.h"
@@ -35,44 +36,39 @@ int PeakLength(int cx, int cy, double wanted) {
     return 1;
 }
 
-// The letter of a vector at its tip: the resultant's just beyond it, a phase vector's beside it,
-// on the side away from the resultant, which often runs close by.
-void LetterAt(const ExplorerScene& scene, Point from, Point tip, std::string_view letter,
-              COLORREF colour, const Point* awayFrom) {
-    const double dx = tip.x - from.x, dy = tip.y - from.y;
-    const double length = std::hypot(dx, dy);
-    if (length < 1.0) return;
-    double ux = dx / length, uy = dy / length;
-    if (awayFrom != nullptr) {
-        // A quarter turn, to whichever side the resultant is not on.
-        const double side = dy * (awayFrom->x - from.x) - dx * (awayFrom->y - from.y);
-        const double turn = side > 0 ? -1.0 : 1.0;
-        const double nx = turn * uy, ny = -turn * ux;
-        ux = nx;
-        uy = ny;
-    }
-    const int size = scene.Size(28);
-    const double gap = scene.Size(awayFrom != nullptr ? 20 : 24);
-    const double x = tip.x + ux * gap - ApproxTextWidth(letter, size) / 2.0;
-    const double y = tip.y + uy * gap - size / 2.0;
-    scene.Text(Px(x), Px(y), letter, 28, colour);
+// The longest thing drawn, in Fp: the resultant, its locus and the chain of F+ and F- reach at
+// most |F+| + |F-|, a phase vector its winding's peak current.
+double Extent(const ExplorerField& field) {
+    return std::max(std::abs(field.Positive()) + std::abs(field.Negative()), field.CurrentPeak());
 }
 
 }  // namespace
 
 void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
-    DrawPaneTitle(scene, pane, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "定子电流与磁动势")));
+    const std::string_view title = scene.Tr(QT_TRANSLATE_NOOP("Explorer", "定子电流与磁动势"));
+    DrawPaneTitle(scene, pane, title);
 
     const int titleRoom = scene.Size(40);
     const double room = std::min(pane.Width(), pane.Height() - titleRoom);
     const int cx = pane.left + Px(pane.Width() / 2.0);
     const int cy = pane.top + titleRoom + Px((pane.Height() - titleRoom) / 2.0);
     const double radius = std::max(8.0, 0.46 * room);
-    const int peak = PeakLength(cx, cy, 0.45 * radius);
+    // The balanced 3/2 Fp reaches 0.675 of the radius, well inside the bore at 0.77; anything
+    // longer is drawn to that length.
+    constexpr double kUsualPeak = 0.45, kLongest = 1.5 * kUsualPeak;
+    const int peak =
+        PeakLength(cx, cy, radius * std::min(kUsualPeak, kLongest / Extent(scene.field)));
     const auto circle = [&](double r) {
         dc->Ellipse(Px(cx - r), Px(cy - r), Px(cx + r), Px(cy + r));
     };
+
+    LabelPlacer labels(
+        {double(pane.left), double(pane.top), double(pane.right), double(pane.bottom)});
+    const int titleSize = scene.Size(24);
+    labels.AddBox({double(pane.left), double(pane.top),
+                   pane.left + scene.Size(14) + ApproxTextWidth(title, titleSize),
+                   double(pane.top + scene.Size(10) + titleSize)});
 
     {
         ScopedPen outline(dc, PS_SOLID, scene.Size(2), RGB(90, 90, 90));
@@ -98,6 +94,8 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
             DrawDisc(dc, in.x, in.y, disc);
             DrawDisc(dc, out.x, out.y, disc);
         }
+        labels.AddDisc(in.x, in.y, disc + 1);
+        labels.AddDisc(out.x, out.y, disc + 1);
         if (std::abs(current[x]) < kMarkerThreshold) continue;
         ScopedPen white(dc, PS_SOLID, scene.Size(3), kWhite);
         const int d = Px(0.45 * disc);
@@ -116,47 +114,104 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
         dc->LineTo(end.x, end.y);
     }
 
-    {
-        ScopedPen locus(dc, PS_SOLID, scene.Size(2), kLocusColour);
-        constexpr int kSegments = 72;
+    constexpr int kSegments = 72;
+    const auto loop = [&](auto point) {
         for (int k = 0; k <= kSegments; ++k) {
-            const double theta = k * 2.0 * std::numbers::pi / kSegments;
-            const Point p = Tip(cx, cy, peak, scene.field.Resultant(theta));
+            const Point p = point(k * 2.0 * std::numbers::pi / kSegments);
             if (k == 0)
                 dc->MoveTo(p.x, p.y);
             else
                 dc->LineTo(p.x, p.y);
         }
+    };
+    {
+        ScopedPen locus(dc, PS_SOLID, scene.Size(2), kLocusColour);
+        loop([&](double theta) { return Tip(cx, cy, peak, scene.field.Resultant(theta)); });
+    }
+    const double positiveLength = std::abs(scene.field.Positive());
+    const double negativeLength = std::abs(scene.field.Negative());
+    if (scene.inputs.componentsApart) {
+        for (const auto& component : {std::pair{positiveLength, kPositiveColour},
+                                      std::pair{negativeLength, kNegativeColour}}) {
+            const double r = component.first * peak;
+            if (r < 1.0) continue;
+            ScopedPen pen(dc, PS_DOT, 1, component.second);
+            loop([&](double a) { return Tip(cx, cy, r, std::polar(1.0, a)); });
+        }
     }
 
+    const int thin = scene.Size(3), thinHead = scene.Size(14);
     std::array<Point, 3> tips;
     for (int x = 0; x < 3; ++x) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(4), scene.Phase(x));
         tips[x] = Tip(cx, cy, peak, current[x] * PhaseAxis(x));
-        DrawArrow(dc, cx, cy, tips[x].x, tips[x].y, scene.Size(14));
+        DrawArrow(dc, cx, cy, tips[x].x, tips[x].y, thinHead, &labels, scene.Size(4));
     }
 
-    // The resultant first, then F+ from the centre and F- from its tip along it: drawn over it,
-    // they show where they end, on the resultant's tip.
+    // F+ from the centre and F- from its tip end on the resultant's tip; the resultant, drawn
+    // last as an outline, lets a component that runs along it show through.
     const Point resultant = Tip(cx, cy, peak, scene.field.Resultant(scene.theta));
-    {
-        ScopedPen pen(dc, PS_SOLID, scene.Size(7), kInk);
-        DrawArrow(dc, cx, cy, resultant.x, resultant.y, scene.Size(22));
-    }
     const Point positive = Tip(cx, cy, peak, scene.field.Positive() * std::polar(1.0, scene.theta));
+    const Point negative =
+        Tip(cx, cy, peak, scene.field.Negative() * std::polar(1.0, -scene.theta));
     {
-        ScopedPen pen(dc, PS_SOLID, scene.Size(3), kPositiveColour);
-        DrawArrow(dc, cx, cy, positive.x, positive.y, scene.Size(14));
+        ScopedPen pen(dc, PS_SOLID, thin, kPositiveColour);
+        DrawArrow(dc, cx, cy, positive.x, positive.y, thinHead, &labels, thin);
     }
     {
-        ScopedPen pen(dc, PS_SOLID, scene.Size(3), kNegativeColour);
-        DrawArrow(dc, positive.x, positive.y, resultant.x, resultant.y, scene.Size(14));
+        ScopedPen pen(dc, PS_SOLID, thin, kNegativeColour);
+        DrawArrow(dc, positive.x, positive.y, resultant.x, resultant.y, thinHead, &labels, thin);
+        if (scene.inputs.componentsApart)
+            DrawArrow(dc, cx, cy, negative.x, negative.y, thinHead, &labels, thin);
     }
-    // The letters last, so that no vector hides one.
+    {
+        const int width = scene.Size(3);
+        ScopedPen pen(dc, PS_SOLID, width, kInk);
+        DrawOutlinedArrow(dc, cx, cy, resultant.x, resultant.y, scene.Size(5), scene.Size(24),
+                          &labels, width);
+    }
+
+    // 1 Fp at the bottom left, outside the iron.
+    {
+        const int left = pane.left + scene.Size(14), y = pane.bottom - scene.Size(12);
+        const int tick = scene.Size(5);
+        ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
+        dc->MoveTo(left, y);
+        dc->LineTo(left + peak, y);
+        for (const int x : {left, left + peak}) {
+            dc->MoveTo(x, y - tick);
+            dc->LineTo(x, y + tick);
+        }
+        const int size = scene.Size(18);
+        scene.Text(left, y - tick - scene.Size(4) - size, "1 Fp", 18, kInk);
+        labels.AddBox({double(left), double(y - tick - scene.Size(4) - size),
+                       left + std::max<double>(peak, ApproxTextWidth("1 Fp", size)),
+                       double(y + tick)});
+    }
+
+    // The letters last, so that no vector hides one; each beyond its tip, moved off what it
+    // would cover. The resultant's goes first, to have the place it wants.
+    const int letterSize = scene.Size(28);
+    const auto letter = [&](Point from, Point tip, std::string_view text, COLORREF colour) {
+        const double dx = tip.x - from.x, dy = tip.y - from.y;
+        const double length = std::hypot(dx, dy);
+        if (length < 1.0) return;
+        const double width = ApproxTextWidth(text, letterSize);
+        const LabelPlacer::Place p = labels.Put(tip.x, tip.y, dx / length, dy / length,
+                                                scene.Size(12) + 0.5 * width, width, letterSize);
+        scene.Text(p.x, p.y, text, 28, colour);
+    };
+    letter({cx, cy}, resultant, "F", kInk);
     static constexpr std::string_view kLetters[] = {"U", "V", "W"};
     for (int x = 0; x < 3; ++x) {
         if (std::abs(current[x]) >= kMarkerThreshold)
-            LetterAt(scene, {cx, cy}, tips[x], kLetters[x], scene.Phase(x), &resultant);
+            letter({cx, cy}, tips[x], kLetters[x], scene.Phase(x));
     }
-    LetterAt(scene, {cx, cy}, resultant, "F", kInk, nullptr);
+    if (positiveLength >= kNoField) letter({cx, cy}, positive, "F+", kPositiveColour);
+    if (negativeLength >= kNoField) {
+        if (scene.inputs.componentsApart)
+            letter({cx, cy}, negative, "F−", kNegativeColour);
+        else
+            letter(positive, resultant, "F−", kNegativeColour);
+    }
 }

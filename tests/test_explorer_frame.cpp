@@ -62,19 +62,27 @@ ExplorerInputs Inputs(const Supply& supply, int step, int width = 1024, int heig
     return in;
 }
 
+// Through the neutral, so that each winding carries its own supply.
 Supply WithAmplitudes(std::array<double, 3> a) {
     Supply s;
     s.amplitude = a;
+    s.neutral = true;
     return s;
 }
 
-// The resultant's shaft: the first line in the resultant's colour and widest pen.
+// The resultant from the centre, where the dotted axes start, to the tip of its outline: the
+// widest black lines, whose third ends at the tip. Its width is the outline's.
 Line Resultant(const std::vector<std::string>& trace) {
     const std::vector<Line> ink = LinesIn(trace, kInk);
-    Line widest = ink.front();
+    int widest = 0;
+    for (const Line& l : ink) widest = std::max(widest, l.width);
+    std::vector<Line> outline;
     for (const Line& l : ink)
-        if (l.width > widest.width) widest = l;
-    return widest;
+        if (l.width == widest) outline.push_back(l);
+    Line centre{};
+    for (const Line& l : LinesIn(trace, kStandardPalette.phase[0]))
+        if (l.style == "dot") centre = l;
+    return {centre.x1, centre.y1, outline.at(2).x2, outline.at(2).y2, "solid", widest, "000000"};
 }
 
 // The stator's centre and one phase's peak in pixels, from step 0 of the balanced supply: the

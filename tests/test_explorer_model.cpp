@@ -56,7 +56,15 @@ INSTANTIATE_TEST_SUITE_P(
         // F+ = (1 + 0.4 + 0.7)/2; F- = |1 + 0.4 e^(j240) + 0.7 e^(j120)|/2.
         ComponentCase{"Unbalanced", PresetSupply(Preset::Unbalanced), 1.05,
                       std::hypot(0.45, 0.15 * std::sqrt(3.0)) / 2, Rotation::CounterClockwise},
-        ComponentCase{"NoCurrent", Custom({0, 0, 0}, {0, 0, 0}), 0, 0, Rotation::None}),
+        ComponentCase{"NoCurrent", Custom({0, 0, 0}, {0, 0, 0}), 0, 0, Rotation::None},
+        // U alone through the neutral: F+ = F- = 0.008/2, below what the readouts show.
+        ComponentCase{"BelowWhatShows", Custom({0.008, 0, 0}, {0, 0, 0}, kNoPhase, true), 0.004,
+                      0.004, Rotation::None},
+        ComponentCase{"JustShows", Custom({0.01, 0, 0}, {0, 0, 0}, kNoPhase, true), 0.005, 0.005,
+                      Rotation::Pulsating},
+        // In phase in all three: the axes cancel, with or without the neutral.
+        ComponentCase{"ZeroSequence", Custom({1, 1, 1}, {0, -120, 120}, kNoPhase, true), 0, 0,
+                      Rotation::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // One supply with offsets, connected four ways: the winding currents and the resultant.
@@ -89,14 +97,32 @@ double EU(double t) { return Cos(t - 10); }
 double EV(double t) { return 0.8 * Cos(t - 100); }
 double EW(double t) { return 1.2 * Cos(t - 270); }
 
+// Without a neutral the star point sits at the mean of the three: what is common flows nowhere.
+double Floating(double e, double t) { return e - (EU(t) + EV(t) + EW(t)) / 3; }
+
 INSTANTIATE_TEST_SUITE_P(
     OneSupply, Currents,
     ::testing::Values(
-        CurrentCase{"StarAt70", Custom({1, 0.8, 1.2}, {10, -20, 30}), 7, {EU(70), EV(70), EW(70)}},
-        CurrentCase{"NegativeAt70",
-                    Custom({1, 0.8, 1.2}, {10, -20, 30}, kNoPhase, false, Sequence::Negative),
+        CurrentCase{"StarAt70",
+                    Custom({1, 0.8, 1.2}, {10, -20, 30}),
+                    7,
+                    {Floating(EU(70), 70), Floating(EV(70), 70), Floating(EW(70), 70)}},
+        CurrentCase{"StarNeutralAt70",
+                    Custom({1, 0.8, 1.2}, {10, -20, 30}, kNoPhase, true),
+                    7,
+                    {EU(70), EV(70), EW(70)}},
+        CurrentCase{"NegativeNeutralAt70",
+                    Custom({1, 0.8, 1.2}, {10, -20, 30}, kNoPhase, true, Sequence::Negative),
                     7,
                     {Cos(60), 0.8 * Cos(70 - 240 + 20), 1.2 * Cos(70 - 120 - 30)}},
+        // e = (1, 0.4 cos(-120), 0.7 cos(-240)) = (1, -0.2, -0.35), whose mean is 0.15.
+        CurrentCase{"UnbalancedAt0", PresetSupply(Preset::Unbalanced), 0, {0.85, -0.35, -0.50}},
+        // Three equal currents need a return path: without one there is no current at all.
+        CurrentCase{"ZeroSequenceAt40", Custom({1, 1, 1}, {0, -120, 120}), 4, {0, 0, 0}},
+        CurrentCase{"ZeroSequenceNeutralAt40",
+                    Custom({1, 1, 1}, {0, -120, 120}, kNoPhase, true),
+                    4,
+                    {Cos(40), Cos(40), Cos(40)}},
         CurrentCase{"OpenVAt130",
                     Custom({1, 0.8, 1.2}, {10, -20, 30}, 1),
                     13,
@@ -158,8 +184,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 1.05 - std::hypot(0.45, 0.15 * std::sqrt(3.0)) / 2, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The stepped wave at beta = 0, where U faces its axis and V and W face away, and its
-// fundamental, of amplitude (2/pi)|F| with its peak at the angle of F.
+// The stepped wave at beta = 0, where U faces its axis and V and W face away, each phase a
+// square wave of height (pi/4) i, and its fundamental, of amplitude |F| (in Fp) with its peak at
+// the angle of F.
 struct WaveCase {
     const char* name;
     Supply supply;
@@ -185,7 +212,7 @@ TEST_P(AirGap, FundamentalOfTheSteppedWave) {
         peak = std::max(peak, std::abs(value));
     }
     const Phasor f = field.Resultant(theta);
-    EXPECT_NEAR(std::abs(Phasor(a, b) - 2 / kPi * f), 0.0, 1e-4);
+    EXPECT_NEAR(std::abs(Phasor(a, b) - f), 0.0, 1e-4);
     EXPECT_NEAR(field.Fundamental(1.7, theta), a * std::cos(1.7) + b * std::sin(1.7), 1e-4);
     EXPECT_LE(peak, field.AirGapPeak() + 1e-12);
 }
@@ -193,10 +220,24 @@ TEST_P(AirGap, FundamentalOfTheSteppedWave) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, AirGap,
     ::testing::Values(
-        WaveCase{"BalancedAt0", PresetSupply(Preset::Balanced), 0, (1 + 0.5 + 0.5) / 2},
-        WaveCase{"OffsetsAt70", Custom({1, 0.8, 1.2}, {10, -20, 30}), 7,
-                 (EU(70) - EV(70) - EW(70)) / 2},
-        WaveCase{"SinglePhaseAt40", PresetSupply(Preset::SinglePhase), 4, Cos(40) / 2}),
+        WaveCase{"BalancedAt0", PresetSupply(Preset::Balanced), 0, kPi / 4 * (1 + 0.5 + 0.5)},
+        WaveCase{"OffsetsAt70", Custom({1, 0.8, 1.2}, {10, -20, 30}, kNoPhase, true), 7,
+                 kPi / 4 * (EU(70) - EV(70) - EW(70))},
+        WaveCase{"SinglePhaseAt40", PresetSupply(Preset::SinglePhase), 4, kPi / 4 * Cos(40)}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+// What the controls may set: the connection is a choice of its own; a single phase has neither.
+TEST(ControlledSupply, KeepsTheNeutralWithoutAnOpenPhase) {
+    Supply s = Custom({1, 1, 1}, {0, 0, 0}, kNoPhase, true);
+    EXPECT_TRUE(ControlledSupply(s).neutral);
+    s.singlePhase = true;
+    s.openPhase = 2;
+    EXPECT_FALSE(ControlledSupply(s).neutral);
+    EXPECT_EQ(ControlledSupply(s).openPhase, kNoPhase);
+}
 
 }  // namespace

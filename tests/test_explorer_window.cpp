@@ -1,8 +1,10 @@
 // The explorer window as a lecturer uses it: presets and supply controls, the step keys and
 // buttons, the derivation beside the picture, and opening it from the main window's menu while
 // that window runs modally. The canvas must show the frame vesk-render draws.
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <numbers>
 #include <sstream>
 
@@ -24,6 +26,7 @@
 #include "explorer_window.h"
 #include "field_demo_dialog.h"
 #include "menu.h"
+#include "raster_dc.h"
 #include "raster_image.h"
 #include "resource.h"
 
@@ -47,6 +50,7 @@ ExplorerInputs InputsOf(ExplorerWindow& w) {
     in.width = Canvas(w)->width();
     in.height = Canvas(w)->height();
     in.scale = Canvas(w)->devicePixelRatioF();
+    in.componentsApart = Find<QCheckBox>(w, "componentsApart")->isChecked();
     return in;
 }
 
@@ -192,8 +196,71 @@ INSTANTIATE_TEST_SUITE_P(
                                      EXPECT_FALSE(
                                          Find<QDoubleSpinBox>(w, "amplitudeV")->isEnabled());
                                  },
+                                 PresetSupply(Preset::SinglePhase), "单相"},
+                      SupplyCase{"NeutralWithoutAnOpenPhase",
+                                 [](ExplorerWindow& w) {
+                                     Find<QComboBox>(w, "preset")->setCurrentIndex(5);
+                                     Find<QCheckBox>(w, "neutral")->setChecked(true);
+                                 },
+                                 [] {
+                                     Supply s = PresetSupply(Preset::Unbalanced);
+                                     s.neutral = true;
+                                     return s;
+                                 }(),
+                                 "自定义"},
+                      SupplyCase{"SinglePhaseDropsTheNeutral",
+                                 [](ExplorerWindow& w) {
+                                     Find<QCheckBox>(w, "neutral")->setChecked(true);
+                                     Find<QCheckBox>(w, "singlePhase")->setChecked(true);
+                                     EXPECT_FALSE(Find<QCheckBox>(w, "neutral")->isEnabled());
+                                 },
                                  PresetSupply(Preset::SinglePhase), "单相"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+class TextSizes : public TextPainter {
+  public:
+    explicit TextSizes(std::vector<int>* sizes) : m_sizes(sizes) {}
+    void DrawText(PixelBuffer&, int, int, std::string_view, int pixels, COLORREF, bool) override {
+        m_sizes->push_back(pixels);
+    }
+
+  private:
+    std::vector<int>* m_sizes;
+};
+
+// For the classroom screen: F9 or the button folds the panel away and the picture takes its
+// room; the derivation shows only when asked for; F+ and F- apart redraw at once.
+TEST(ClassroomScreen, ThePanelFoldsAndThePictureGrows) {
+    ExplorerWindow w;
+    w.resize(1024, 740);
+    ShowAndWait(w);
+    QWidget* panel = Find<QWidget>(w, "panelScroll");
+    const int width = Canvas(w)->width();
+    // The readouts, the last 13 rows of label and value, are 16 pixels or more beside the panel.
+    std::vector<int> sizes;
+    RasterDc dc(width, Canvas(w)->height(), 1, std::make_unique<TextSizes>(&sizes));
+    DrawExplorerFrame(InputsOf(w), dc);
+    ASSERT_GE(sizes.size(), 26u);
+    EXPECT_GE(*std::min_element(sizes.end() - 26, sizes.end()), 16);
+
+    PressKey(Qt::Key_F9);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Canvas(w)->width() > width + panel->width(); }, 2000));
+    EXPECT_TRUE(Canvas(w)->Frame() == RasterExplorerFrame(InputsOf(w)));
+    Click(Find<QPushButton>(w, "panelToggle"));
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Canvas(w)->width() == width; }, 2000));
+
+    QWidget* derivation = Find<QWidget>(w, "derivationGroup");
+    EXPECT_FALSE(derivation->isVisible());
+    Find<QCheckBox>(w, "showDerivation")->setChecked(true);
+    EXPECT_TRUE(derivation->isVisible());
+
+    const QImage before = Canvas(w)->Frame();
+    Find<QCheckBox>(w, "componentsApart")->setChecked(true);
+    EXPECT_FALSE(Canvas(w)->Frame() == before);
+    EXPECT_TRUE(Canvas(w)->Frame() == RasterExplorerFrame(InputsOf(w)));
+}
 
 // ---- the derivation beside the picture, evaluated ---------------------------------------------
 
@@ -282,21 +349,25 @@ struct Drawn {
     std::map<QString, double> names;
 };
 
-// The resultant's shaft: the widest line in its colour.
+// The resultant: from the centre, where the dotted axes start, to the tip of its outline, the
+// end of the third of the first widest black lines.
 Phasor DrawnResultant(const std::string& trace) {
     std::istringstream in(trace);
-    int x1, y1, x2, y2, width, widest = 0;
-    Phasor f;
+    int x1, y1, x2, y2, width, widest = 0, count = 0;
+    Phasor centre, tip;
     std::string kind, pen, style, colour;
     for (std::string line; std::getline(in, line);) {
         std::istringstream l(line);
-        if (l >> kind >> x1 >> y1 >> x2 >> y2 >> pen >> style >> width >> colour &&
-            kind == "line" && colour == "000000" && width > widest) {
-            widest = width;
-            f = Phasor(x2 - x1, y1 - y2);
-        }
+        if (!(l >> kind >> x1 >> y1 >> x2 >> y2 >> pen >> style >> width >> colour) ||
+            kind != "line")
+            continue;
+        if (style == "dot" && count == 0 && widest == 0 && colour != "000000")
+            centre = Phasor(x1, -y1);
+        if (colour != "000000" || width < widest) continue;
+        if (width > widest) widest = width, count = 0;
+        if (++count == 3) tip = Phasor(x2, -y2);
     }
-    return f;
+    return tip - centre;
 }
 
 Drawn DrawnFrame(const Supply& supply, int step) {

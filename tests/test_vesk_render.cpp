@@ -229,7 +229,14 @@ INSTANTIATE_TEST_SUITE_P(
                                    OpenWithNeutral(2)},
                       OverrideCase{"NeutralOnAnOpenPreset",
                                    {"--preset", "open-u", "--neutral"},
-                                   PresetSupply(Preset::OpenUNeutral)}),
+                                   PresetSupply(Preset::OpenUNeutral)},
+                      OverrideCase{"NeutralWithNoPhaseOpen",
+                                   {"--preset", "unbalanced", "--neutral"},
+                                   [] {
+                                       Supply s = PresetSupply(Preset::Unbalanced);
+                                       s.neutral = true;
+                                       return s;
+                                   }()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(VeskRender, ExplorerAllIsOnePeriod) {
@@ -322,7 +329,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"UnknownPreset", X({"--preset", "open-x"}), 2, "open-x"},
         BadCase{"UnknownPhase", X({"--open", "X"}), 2, "'X'"},
         BadCase{"UnknownSequence", X({"--sequence", "zero"}), 2, "zero"},
-        BadCase{"NeutralWithoutOpenPhase", X({"--neutral"}), 2, "--neutral"},
+        BadCase{"NeutralWithSinglePhase", X({"--preset", "single-phase", "--neutral"}), 2,
+                "--neutral"},
         BadCase{"OpenWithSinglePhase", X({"--preset", "single-phase", "--open", "V"}), 2,
                 "single-phase"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -51,10 +51,11 @@ struct SupplyArgs {
     std::optional<Sequence> sequence;
     std::optional<int> open;
     bool neutral = false;
+    bool apart = false;
 
     static bool IsSupplyOption(const std::string& arg) {
         return arg == "--preset" || arg == "--amplitudes" || arg == "--offsets" ||
-               arg == "--sequence" || arg == "--open" || arg == "--neutral";
+               arg == "--sequence" || arg == "--open" || arg == "--neutral" || arg == "--apart";
     }
 
     // Takes one option's value; returns the reason it is unusable, or an empty string.
@@ -103,16 +104,14 @@ struct SupplyArgs {
     std::string Apply(Supply& s) const {
         if (open && preset == Preset::SinglePhase)
             return "--open cannot be used with --preset single-phase";
+        if (neutral && preset == Preset::SinglePhase)
+            return "--neutral cannot be used with --preset single-phase";
         s = preset ? PresetSupply(*preset) : Supply{};
         if (amplitudes) s.amplitude = *amplitudes;
         if (offsets) s.offset = *offsets;
         if (sequence) s.sequence = *sequence;
         if (open) s.openPhase = *open;
-        if (neutral) {
-            if (s.openPhase == kNoPhase)
-                return "--neutral needs an open phase: add --open U, V or W";
-            s.neutral = true;
-        }
+        if (neutral) s.neutral = true;
         return {};
     }
 };
@@ -239,9 +238,9 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
                 result.error = "unknown view '" + v + "' (use main or explorer)";
                 return result;
             }
-        } else if (arg == "--neutral") {
+        } else if (arg == "--neutral" || arg == "--apart") {
             supply.Take(arg, {});
-            supply.neutral = true;
+            (arg == "--neutral" ? supply.neutral : supply.apart) = true;
         } else if (SupplyArgs::IsSupplyOption(arg)) {
             if (!value(v)) return result;
             result.error = supply.Take(arg, v);
@@ -328,6 +327,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             return result;
         }
         result.error = supply.Apply(o.supply);
+        o.componentsApart = supply.apart;
         if (!result.error.empty()) return result;
     } else if (!supply.first.empty()) {
         result.error = supply.first + " needs --view explorer";

@@ -24,6 +24,7 @@ struct RenderOptions {
     std::string output;                  // empty: the trace goes to standard output
     View view = View::Main;
     Supply supply;  // the explorer's: the preset's values, overridden by the options given
+    bool componentsApart = false;           // the explorer's F+ and F- also from the centre
     Language language = Language::Chinese;  // of the labels drawn in the picture
     const Palette* palette = &kStandardPalette;
     double scale = 1;  // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters

@@ -63,7 +63,9 @@ constexpr const char* kUsage =
     "  --offsets D,D,D   the phase offsets of U, V and W in degrees, -180..180\n"
     "  --sequence SEQ    positive or negative\n"
     "  --open PHASE      U, V or W is open; the other two windings are in series\n"
-    "  --neutral         with --open: the star point is joined to the neutral\n"
+    "  --neutral         the star point joined to the neutral (four wires); without it\n"
+    "                    the star has three wires and its currents sum to zero\n"
+    "  --apart           F+ and F- also drawn from the centre, each on its own circle\n"
     "\n"
     "A PNG or GIF frame has at most 8192x8192 device pixels in all (width x height x S^2,\n"
     "67108864, 256 MiB as drawn); --all draws as many frames at once as fit in 256 MiB.\n"
@@ -245,7 +247,8 @@ int Run(int argc, char** argv) {
                                                      .height = o.height,
                                                      .scale = o.scale,
                                                      .palette = *o.palette,
-                                                     .translation = CurrentTranslation()},
+                                                     .translation = CurrentTranslation(),
+                                                     .componentsApart = o.componentsApart},
                                       kExplorerSteps - 1, RasterExplorerFrame,
                                       WriteSvgExplorerFrame, TraceExplorerFrame)
                             : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,

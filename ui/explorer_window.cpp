@@ -42,6 +42,15 @@ ExplorerWindow::ExplorerWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (QCheckBox* box : {ui.neutral, ui.singlePhase})
         connect(box, &QCheckBox::toggled, this, &ExplorerWindow::ReadSupply);
 
+    connect(ui.componentsApart, &QCheckBox::toggled, this, &ExplorerWindow::Render);
+    // The derivation waits below the controls until it is asked for: on a small screen the
+    // controls fit without scrolling.
+    ui.derivationGroup->setVisible(false);
+    connect(ui.showDerivation, &QCheckBox::toggled, ui.derivationGroup, &QWidget::setVisible);
+    connect(ui.panelToggle, &QPushButton::clicked, this, &ExplorerWindow::TogglePanel);
+    connect(new QShortcut(QKeySequence(Qt::Key_F9), this), &QShortcut::activated, this,
+            &ExplorerWindow::TogglePanel);
+
     const auto stepper = [this](void (ExplorerStepper::*action)()) {
         return [this, action] {
             (m_stepper.*action)();
@@ -134,7 +143,7 @@ void ExplorerWindow::ShowSupply() {
     for (QWidget* w : std::initializer_list<QWidget*>{ui.amplitudeV, ui.amplitudeW, ui.offsetV,
                                                       ui.offsetW, ui.sequence, ui.openPhase})
         w->setEnabled(three);
-    ui.neutral->setEnabled(three && m_supply.openPhase != kNoPhase);
+    ui.neutral->setEnabled(three);
     m_showingSupply = false;
 }
 
@@ -161,10 +170,17 @@ void ExplorerWindow::Render() {
     inputs.scale = scale;
     inputs.palette = CurrentPalette();
     inputs.translation = CurrentTranslation();
+    inputs.componentsApart = ui.componentsApart->isChecked();
     const std::unique_ptr<RasterDc> dc = MakeRasterDc(inputs.width, inputs.height, inputs.scale);
     const ExplorerResult frame = DrawExplorerFrame(inputs, *dc);
     canvas->setAccessibleDescription(QString::fromStdString(frame.description));
     canvas->ShowFrame(frame.complete ? ToImage(dc->TakePixels()) : QImage());
+}
+
+void ExplorerWindow::TogglePanel() {
+    const bool fold = ui.panelScroll->isVisible();
+    ui.panelScroll->setVisible(!fold);
+    ui.panelToggle->setText(fold ? QStringLiteral("«") : QStringLiteral("»"));
 }
 
 // A new language or palette: the texts and the frame are drawn again in it at once.

@@ -41,6 +41,8 @@ class ExplorerWindow : public QWidget {
     // The timer, the play button and the slider from the stepper; then the frame.
     void ShowStep();
     void Render();
+    // The panel folded away, the picture across the whole window; or back again.
+    void TogglePanel();
 
     Ui::ExplorerWindow ui;
     Supply m_supply;

@@ -42,6 +42,17 @@
             }
             for (const name of ['sequence', 'openPhase', 'neutral', 'singlePhase'])
                 c[name].addEventListener('change', () => this.readSupply());
+            c.componentsApart.addEventListener('change', () => {
+                if (!this.core) return;
+                this.core._ExplorerSetApart(c.componentsApart.checked ? 1 : 0);
+                this.draw();
+            });
+            // The derivation waits until it is asked for, as in the window.
+            c.derivationGroup.hidden = true;
+            c.showDerivation.addEventListener('change', () => {
+                c.derivationGroup.hidden = !c.showDerivation.checked;
+            });
+            c.panelToggle.addEventListener('click', () => this.togglePanel());
             const act = (name, action) => c[name].addEventListener('click', () => this.act(action));
             act('playPause', kPlayPause);
             act('previous', kPrevious);
@@ -72,13 +83,29 @@
             return JSON.parse(this.core.UTF8ToString(this.core._ExplorerState()));
         }
 
-        // The address's preset, if it names one, and its step (0 if it names none).
+        // The panel folded away, the picture across the page; or back again.
+        togglePanel() {
+            const panel = this.c.panelScroll;
+            panel.hidden = !panel.hidden;
+            this.c.panelToggle.textContent = panel.hidden ? '«' : '»';
+            this.draw();
+        }
+
+        // The address's preset, if it names one, its connection, and its step (0 if it names
+        // none).
         show(address) {
             const core = this.core;
             core._ExplorerStep(kPause);
             if (address.preset !== null)
                 core._ExplorerChoosePreset(
                     vesk.callWithStrings(core, 'ExplorerFindPreset', [address.preset]) ?? -1);
+            const connection = ['star', 'star-neutral'].indexOf(address.connection);
+            if (connection >= 0) {
+                const s = this.state();
+                core._ExplorerSetSupply(
+                    ...s.amplitude, ...s.offset, s.negative ? 1 : 0, s.openPhase, connection,
+                    s.singlePhase ? 1 : 0);
+            }
             const step = address.step;
             core._ExplorerSeek(step !== null && step <= this.state().lastStep ? step : 0);
             this.showSupply();
@@ -147,7 +174,7 @@
             for (const name
                      of ['amplitudeV', 'amplitudeW', 'offsetV', 'offsetW', 'sequence', 'openPhase'])
                 c[name].disabled = s.singlePhase;
-            c.neutral.disabled = s.singlePhase || s.openPhase < 0;
+            c.neutral.disabled = s.singlePhase;
             put(c.speed, s.interval);
         }
 
@@ -206,6 +233,11 @@
             if (target.matches('input[type="number"]')) return;
             // Without the window's Alt-letter keys, Space is the only key that ticks a box.
             if (e.key === ' ' && target.matches('input[type="checkbox"]')) return;
+            if (e.key === 'F9') {
+                e.preventDefault();
+                this.togglePanel();
+                return;
+            }
             const action = {' ': kPlayPause, ArrowLeft: kPrevious, ArrowRight: kNext}[e.key];
             if (action === undefined) return;
             e.preventDefault();

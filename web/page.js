@@ -2,7 +2,8 @@
 // drawn by the core in WebAssembly (vesk.js); the class's language and palette, switched on the
 // page and remembered by the browser. The address picks the view, the frame, the language and the
 // palette, and wins over what was remembered:
-// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3, #lang=en, #palette=safe.
+// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
+// #lang=en, #palette=safe.
 'use strict';
 
 (() => {
@@ -46,6 +47,7 @@
         const resultant = get('resultant');
         if (resultant === '0' || resultant === '1') address.resultant = resultant === '1';
         address.preset = get('preset');
+        address.connection = get('connection');
         address.lang = get('lang');
         address.palette = get('palette');
         return address;

@@ -21,6 +21,7 @@ struct ExplorerPage {
     Supply supply;
     ExplorerStepper stepper;
     ExplorerResult frame;
+    bool componentsApart = false;
     std::string answer;  // the last JSON handed out, alive until the next
 };
 ExplorerPage g_explorer;
@@ -83,7 +84,7 @@ EMSCRIPTEN_KEEPALIVE void ExplorerChoosePreset(int index) {
 }
 
 // The supply as the controls set it (ControlledSupply: in range, a single phase with no phase
-// open, the neutral only where a phase is open).
+// open and no neutral).
 EMSCRIPTEN_KEEPALIVE void ExplorerSetSupply(double amplitudeU, double amplitudeV, double amplitudeW,
                                             double offsetU, double offsetV, double offsetW,
                                             int negative, int openPhase, int neutral,
@@ -123,6 +124,9 @@ EMSCRIPTEN_KEEPALIVE void ExplorerStep(int action) {
             break;
     }
 }
+
+// F+ and F- also from the centre, each on its own circle (1), or only tip to tail (0).
+EMSCRIPTEN_KEEPALIVE void ExplorerSetApart(int apart) { g_explorer.componentsApart = apart != 0; }
 
 EMSCRIPTEN_KEEPALIVE void ExplorerSeek(int step) { g_explorer.stepper.Seek(step); }
 // In a double, so that no figure typed wraps through 32 bits on its way in.
@@ -164,6 +168,7 @@ EMSCRIPTEN_KEEPALIVE int DrawExplorerPageFrame(int width, int height, double dev
     inputs.scale = PageScale(devicePixelRatio);
     inputs.palette = Settings().palette;
     inputs.translation = Settings().Language();
+    inputs.componentsApart = g_explorer.componentsApart;
     const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
     g_explorer.frame = DrawExplorerFrame(inputs, *dc);
     KeepFrame(*dc, g_explorer.frame.complete);

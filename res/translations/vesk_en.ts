@@ -70,8 +70,8 @@
         <translation>Winding currents</translation>
     </message>
     <message>
-        <source>单相（仅U相）</source>
-        <translation>single phase, U only</translation>
+        <source>单相，仅U相</source>
+        <translation>single phase</translation>
     </message>
     <message>
         <source>正序</source>
@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>无</source>
-        <translation>None</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>读数</source>
@@ -122,16 +122,16 @@
         <translation>Resultant |F|</translation>
     </message>
     <message>
-        <source>正转分量 |F+|</source>
-        <translation>Positive-seq. |F+|</translation>
+        <source>正转分量 |F₊|</source>
+        <translation>Forward |F₊|</translation>
     </message>
     <message>
-        <source>反转分量 |F−|</source>
-        <translation>Negative-seq. |F−|</translation>
+        <source>反转分量 |F₋|</source>
+        <translation>Backward |F₋|</translation>
     </message>
     <message>
-        <source>不平衡度 |F−|/|F+|</source>
-        <translation>Unbalance |F−|/|F+|</translation>
+        <source>不平衡 |F₋|/|F₊|</source>
+        <translation>Unbal. |F₋|/|F₊|</translation>
     </message>
     <message>
         <source>转向</source>
@@ -163,23 +163,31 @@
     </message>
     <message>
         <source>断U相，带中线</source>
-        <translation>U open, with neutral</translation>
+        <translation>U open, neutral</translation>
     </message>
     <message>
         <source>断V相，带中线</source>
-        <translation>V open, with neutral</translation>
+        <translation>V open, neutral</translation>
     </message>
     <message>
         <source>断W相，带中线</source>
-        <translation>W open, with neutral</translation>
+        <translation>W open, neutral</translation>
     </message>
     <message>
         <source>相序</source>
         <translation>Sequence</translation>
     </message>
     <message>
-        <source>断相</source>
-        <translation>Open phase</translation>
+        <source>接法</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>星形无中线（三线）</source>
+        <translation>3-wire star</translation>
+    </message>
+    <message>
+        <source>星形带中线（四线）</source>
+        <translation>4-wire star</translation>
     </message>
 </context>
 <context>
@@ -321,12 +329,12 @@
         <translation>None</translation>
     </message>
     <message>
-        <source>带中线(&amp;L)</source>
-        <translation>Neutra&amp;l</translation>
+        <source>星形带中线，四线(&amp;L)</source>
+        <translation>Star with neutra&amp;l, four wires</translation>
     </message>
     <message>
-        <source>带中线 (Neutral): with an open phase, the star point is joined to the neutral</source>
-        <translation>Neutral: with an open phase, the star point is joined to the neutral</translation>
+        <source>接法 (Connection): ticked, the star point is joined to the supply's neutral (four wires); clear, a star of three wires whose currents always sum to zero</source>
+        <translation>Connection: ticked, the star point is joined to the supply's neutral (four wires); clear, a star of three wires whose currents always sum to zero</translation>
     </message>
     <message>
         <source>单相供电，仅U相(&amp;G)</source>
@@ -444,6 +452,26 @@
         <source>第 %1 步，θ = %2°。U 相 %3，V 相 %4，W 相 %5。合成磁动势 %6 Fp，指向 %7°（从 U 相轴线逆时针量起）。转向：%8。</source>
         <translation>Step %1, θ = %2°. Phase U %3, V %4, W %5. The resultant MMF is %6 Fp and points at %7°, counter-clockwise from the axis of U. Rotation: %8.</translation>
     </message>
+    <message>
+        <source>F₊、F₋ 也从圆心画(&amp;M)</source>
+        <translation>F₊ and F₋ fro&amp;m the centre too</translation>
+    </message>
+    <message>
+        <source>分量分开 (Components apart): F₊ and F₋ also drawn from the centre, each on its own circle</source>
+        <translation>Components apart: F₊ and F₋ also drawn from the centre, each on its own circle</translation>
+    </message>
+    <message>
+        <source>显示推导(&amp;E)</source>
+        <translation>Show th&amp;e derivation</translation>
+    </message>
+    <message>
+        <source>显示推导 (Show the derivation) below the controls</source>
+        <translation>Show the derivation below the controls</translation>
+    </message>
+    <message>
+        <source>收起或展开面板 (Fold or unfold the panel, F9): the picture takes the whole window</source>
+        <translation>Fold or unfold the panel (F9): the picture takes the whole window</translation>
+    </message>
 </context>
 <context>
     <name>FieldDemoDialog</name>
@@ -477,7 +505,7 @@
     </message>
     <message>
         <source>相位角(U相)</source>
-        <translation>Angle of U</translation>
+        <translation>Phase ωt (U)</translation>
     </message>
     <message>
         <source>合成旋转磁动势的幅值为单相最大磁动势幅值的3/2倍。</source>
@@ -489,15 +517,15 @@
     </message>
     <message>
         <source>U相相对幅值:</source>
-        <translation>Phase U:</translation>
+        <translation>iU / peak:</translation>
     </message>
     <message>
         <source>V相相对幅值:</source>
-        <translation>Phase V:</translation>
+        <translation>iV / peak:</translation>
     </message>
     <message>
         <source>W相相对幅值:</source>
-        <translation>Phase W:</translation>
+        <translation>iW / peak:</translation>
     </message>
     <message>
         <source>显示合成磁动势</source>

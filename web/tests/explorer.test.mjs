@@ -109,14 +109,16 @@ for (const [name, address, moves, step, word] of kSteps) {
 const kSupply = [
     [
         'an offset makes it custom',
-        [['choose', '#explorer-preset', '5'], ['fill', '#explorer-offset-w', '-45']], '6',
-        ['neutral']
+        [['choose', '#explorer-preset', '5'], ['fill', '#explorer-offset-w', '-45']], '6', []
     ],
     [
         'an open phase, then the neutral, is that preset',
         [['choose', '#explorer-open-phase', '1'], ['check', '#explorer-neutral', true]], '3', []
     ],
-    ['a closed star has no neutral to join', [], '0', ['neutral']],
+    [
+        'the neutral is a choice of its own, without an open phase',
+        [['check', '#explorer-neutral', true]], '6', []
+    ],
     [
         'a single phase sets the others aside',
         [['choose', '#explorer-preset', '2'], ['check', '#explorer-single-phase', true]], '4',
@@ -168,6 +170,10 @@ const kAddresses = [
     ['#view=explorer&preset=Open-U&step=-1', '0', 0],
     ['#view=explorer&preset=__proto__&step=1e1', '0', 0],
     ['#view=explorer&preset=%E0%A4%A&step=3', '0', 3],
+    ['#view=explorer&preset=open-u&connection=star-neutral&step=2', '3', 2],
+    ['#view=explorer&preset=open-u-neutral&connection=star', '2', 0],
+    ['#view=explorer&preset=unbalanced&connection=star-neutral', '6', 0],
+    ['#view=explorer&preset=unbalanced&connection=__proto__', '5', 0],
 ];
 
 for (const [address, preset, step] of kAddresses) {
@@ -209,6 +215,15 @@ const kFrames = [
         'a single phase at one and a half', '&step=4',
         [['check', '#explorer-single-phase', true], ['fill', '#explorer-amplitude-u', '1.5']],
         ['--preset', 'single-phase', '--amplitudes', '1.5,1,1', '--step', '4']
+    ],
+    [
+        'unbalanced with the neutral, by address', '&preset=unbalanced&connection=star-neutral&step=2',
+        [], ['--preset', 'unbalanced', '--neutral', '--step', '2']
+    ],
+    [
+        'the components apart, unbalanced', '&preset=unbalanced&step=7',
+        [['check', '#explorer-components-apart', true]],
+        ['--preset', 'unbalanced', '--apart', '--step', '7']
     ],
     [
         'reversed, in English and the colour-blind-safe palette',
