@@ -89,14 +89,6 @@ std::vector<Shape> Shapes(const ExplorerInputs& inputs, std::vector<std::string>
     return shapes;
 }
 
-// The distance from a point to a segment.
-double Distance(double px, double py, const Shape& l) {
-    const double dx = l.x2 - l.x1, dy = l.y2 - l.y1, squared = dx * dx + dy * dy;
-    const double t =
-        squared == 0 ? 0 : std::clamp(((px - l.x1) * dx + (py - l.y1) * dy) / squared, 0.0, 1.0);
-    return std::hypot(px - l.x1 - t * dx, py - l.y1 - t * dy);
-}
-
 // Whether a stroke of the line's width crosses the box: its centre line comes within half the
 // width of the box's outline or passes through it.
 bool Crosses(const Shape& l, const Box& b) {
@@ -237,7 +229,9 @@ TEST_P(EveryStep, TheResultantIsDrawnOnTop) {
         else if (s.colour != "ffffff")
             lastComponent = k;
     }
-    if (readouts.at(4) != "readout resultant 0.00") EXPECT_GT(lastInk, lastComponent);
+    if (readouts.at(4) != "readout resultant 0.00") {
+        EXPECT_GT(lastInk, lastComponent);
+    }
 }
 
 // Read off the drawn curve with the axis's own scale: the top grid line is the top value, its
