@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "winding_options.h"
+
 namespace {
 
 std::optional<int> ParseInt(const std::string& text) {
@@ -159,10 +161,14 @@ const char* FormatExtension(OutputFormat format) {
     return "";
 }
 
-int LastStep(View view) { return view == View::Explorer ? kExplorerSteps - 1 : MAX_STEP; }
+int LastStep(View view) { return view == View::Main ? MAX_STEP : kExplorerSteps - 1; }
 
-ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
+ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
     ParseResult result;
+    std::vector<std::string> args = given;
+    WindingArgs winding;
+    result.error = TakeWindingArgs(args, winding);
+    if (!result.error.empty()) return result;
     RenderOptions& o = result.options;
     bool stepGiven = false;
     bool sizeGiven = false;
@@ -204,8 +210,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
                 o.view = View::Main;
             } else if (v == "explorer") {
                 o.view = View::Explorer;
+            } else if (v == "winding") {
+                o.view = View::Winding;
             } else {
-                result.error = "unknown view '" + v + "' (use main or explorer)";
+                result.error = "unknown view '" + v + "' (use main, explorer or winding)";
                 return result;
             }
         } else if (arg == "--neutral") {
@@ -285,6 +293,25 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         }
     }
     if (o.help || o.version) return result;
+    if (o.view == View::Winding) {
+        if (!sizeGiven) {
+            o.width = kWindingWidth;
+            o.height = kWindingHeight;
+        }
+        if (stepGiven && o.step > LastStep(View::Winding)) {
+            result.error = "step '" + stepText + "' is not a whole number from 0 to 35";
+            return result;
+        }
+        if (!o.showResultant) {
+            result.error = "--no-resultant is for the main view";
+            return result;
+        }
+        result.error = ApplyWindingArgs(winding, o.winding);
+        if (!result.error.empty()) return result;
+    } else if (!winding.first.empty()) {
+        result.error = winding.first + " needs --view winding";
+        return result;
+    }
     if (o.view == View::Explorer) {
         if (!sizeGiven) {
             o.width = kExplorerWidth;

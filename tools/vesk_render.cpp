@@ -23,6 +23,7 @@
 #include "render_options.h"
 #include "svg_dc.h"
 #include "version.h"
+#include "winding_image.h"
 
 namespace {
 
@@ -58,6 +59,19 @@ constexpr const char* kUsage =
     "  --sequence SEQ    positive or negative\n"
     "  --open PHASE      U, V or W is open; the other two windings are in series\n"
     "  --neutral         with --open: the star point is joined to the neutral\n"
+    "\n"
+    "The windings view: poles, slots, distributed and short-pitched windings, the MMF's\n"
+    "harmonics and the flux lines (steps 0..35, 1024x768 unless --size says otherwise):\n"
+    "  --view winding\n"
+    "  --preset NAME     explorer (2 poles, 6 slots), 4-pole-full (36 slots), 4-pole-short\n"
+    "                    (36 slots, two layers, pitch 7/9) or 2-pole-short (24 slots, 10/12)\n"
+    "  --poles P         2, 4, 6 or 8 (default 2)\n"
+    "  --slots Q         6pq slots, q from 1 to 4 (default 6)\n"
+    "  --layers L        1 or 2 (default 1; a single layer is full-pitch)\n"
+    "  --pitch Y         the coil pitch in slots, 1 up to the pole pitch Q/2p (default: full)\n"
+    "  --frequency F     the supply's frequency in Hz, 1..400 (default 50)\n"
+    "  --sequence SEQ    positive or negative\n"
+    "  --no-flux-lines   leave out the flux lines\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
@@ -222,19 +236,28 @@ int main(int argc, char** argv) {
 
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    const Scene scene = o.view == View::Explorer
-                            ? SceneOf(ExplorerInputs{.supply = o.supply,
-                                                     .step = o.step,
-                                                     .width = o.width,
-                                                     .height = o.height,
-                                                     .scale = o.scale,
-                                                     .palette = *o.palette,
-                                                     .translation = CurrentTranslation()},
-                                      kExplorerSteps - 1, RasterExplorerFrame,
-                                      WriteSvgExplorerFrame, TraceExplorerFrame)
-                            : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
-                                                  o.scale, *o.palette, CurrentTranslation()},
-                                      MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
+    WindingInputs winding = o.winding;
+    winding.step = o.step;
+    winding.width = o.width;
+    winding.height = o.height;
+    winding.scale = o.scale;
+    winding.palette = *o.palette;
+    winding.translation = CurrentTranslation();
+    const Scene scene =
+        o.view == View::Winding    ? SceneOf(winding, kExplorerSteps - 1, RasterWindingFrame,
+                                             WriteSvgWindingFrame, TraceWindingFrame)
+        : o.view == View::Explorer ? SceneOf(ExplorerInputs{.supply = o.supply,
+                                                            .step = o.step,
+                                                            .width = o.width,
+                                                            .height = o.height,
+                                                            .scale = o.scale,
+                                                            .palette = *o.palette,
+                                                            .translation = CurrentTranslation()},
+                                             kExplorerSteps - 1, RasterExplorerFrame,
+                                             WriteSvgExplorerFrame, TraceExplorerFrame)
+                                   : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
+                                                         o.scale, *o.palette, CurrentTranslation()},
+                                             MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
     if (o.output.empty()) {
         const std::string trace = scene.trace(o.step);
         std::fwrite(trace.data(), 1, trace.size(), stdout);

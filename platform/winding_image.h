@@ -1,0 +1,11 @@
+#pragma once
+// The windings view's frames on the desktop: pixels with Qt's text, and SVG.
+#include <QIODevice>
+#include <QImage>
+
+#include "winding_frame.h"
+
+// A null image when the frame was abandoned.
+QImage RasterWindingFrame(const WindingInputs& inputs);
+// False when the SVG could not be written to `device`.
+bool WriteSvgWindingFrame(const WindingInputs& inputs, QIODevice* device);
