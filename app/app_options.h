@@ -10,6 +10,7 @@
 
 struct AppOptions {
     bool explore = false;
+    bool windings = false;  // --windings: the windings window alone
     bool help = false;
     std::optional<Language> language;
     const Palette* palette = nullptr;

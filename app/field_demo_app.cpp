@@ -6,6 +6,7 @@
 #include "field_demo_dialog.h"
 #include "preferences.h"
 #include "version.h"
+#include "windings_window.h"
 
 CFieldDemoApp::CFieldDemoApp() = default;
 
@@ -19,10 +20,11 @@ BOOL CFieldDemoApp::InitInstance() {
     SetLanguage(m_language);
     SetPalette(*m_palette);
 
-    if (m_bExplore) {
-        // The explorer is the program's only window: closing it deletes it, and with the last
-        // window gone the event loop ends.
-        auto* explorer = new ExplorerWindow;
+    if (m_bExplore || m_bWindings) {
+        // The explorer (or the windings window) is the program's only window: closing it deletes
+        // it, and with the last window gone the event loop ends.
+        QWidget* explorer = m_bWindings ? static_cast<QWidget*>(new WindingsWindow)
+                                        : static_cast<QWidget*>(new ExplorerWindow);
         explorer->setAttribute(Qt::WA_DeleteOnClose);
         m_pMainWnd = explorer;
         QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });

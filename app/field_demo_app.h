@@ -14,6 +14,8 @@ class CFieldDemoApp : public CWinApp {
 
     // Open the explorer instead of the main window (vesk --explore).
     bool m_bExplore = false;
+    // Open the windings window instead (vesk --windings).
+    bool m_bWindings = false;
     // The class's language and palette for this run.
     Language m_language = Language::Chinese;
     const Palette* m_palette = &kStandardPalette;

@@ -3,9 +3,11 @@
 #include "raster_image.h"
 #include "svg_dc.h"
 
-QImage RasterWindingFrame(const WindingInputs& inputs) {
+QImage RasterWindingFrame(const WindingInputs& inputs, std::string* description) {
     const std::unique_ptr<RasterDc> dc = MakeRasterDc(inputs.width, inputs.height, inputs.scale);
-    if (!DrawWindingFrame(inputs, *dc).complete) return QImage();
+    const WindingResult result = DrawWindingFrame(inputs, *dc);
+    if (description != nullptr) *description = result.description;
+    if (!result.complete) return QImage();
     return ToImage(dc->TakePixels());
 }
 

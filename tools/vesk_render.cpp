@@ -243,21 +243,24 @@ int main(int argc, char** argv) {
     winding.scale = o.scale;
     winding.palette = *o.palette;
     winding.translation = CurrentTranslation();
-    const Scene scene =
-        o.view == View::Winding    ? SceneOf(winding, kExplorerSteps - 1, RasterWindingFrame,
-                                             WriteSvgWindingFrame, TraceWindingFrame)
-        : o.view == View::Explorer ? SceneOf(ExplorerInputs{.supply = o.supply,
-                                                            .step = o.step,
-                                                            .width = o.width,
-                                                            .height = o.height,
-                                                            .scale = o.scale,
-                                                            .palette = *o.palette,
-                                                            .translation = CurrentTranslation()},
-                                             kExplorerSteps - 1, RasterExplorerFrame,
-                                             WriteSvgExplorerFrame, TraceExplorerFrame)
-                                   : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
-                                                         o.scale, *o.palette, CurrentTranslation()},
-                                             MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
+    const Scene scene = o.view == View::Winding
+                            ? SceneOf(
+                                  winding, kExplorerSteps - 1,
+                                  [](const WindingInputs& in) { return RasterWindingFrame(in); },
+                                  WriteSvgWindingFrame, TraceWindingFrame)
+                        : o.view == View::Explorer
+                            ? SceneOf(ExplorerInputs{.supply = o.supply,
+                                                     .step = o.step,
+                                                     .width = o.width,
+                                                     .height = o.height,
+                                                     .scale = o.scale,
+                                                     .palette = *o.palette,
+                                                     .translation = CurrentTranslation()},
+                                      kExplorerSteps - 1, RasterExplorerFrame,
+                                      WriteSvgExplorerFrame, TraceExplorerFrame)
+                            : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
+                                                  o.scale, *o.palette, CurrentTranslation()},
+                                      MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
     if (o.output.empty()) {
         const std::string trace = scene.trace(o.step);
         std::fwrite(trace.data(), 1, trace.size(), stdout);
