@@ -67,6 +67,25 @@ Winding ValidWinding(const Winding& raw) {
     return w;
 }
 
+Winding ChangedWinding(const Winding& base, const WindingChange& change) {
+    Winding w = base;
+    if (change.poles) w.poles = *change.poles;
+    if (change.slotCount) w.slotCount = *change.slotCount;
+    if (change.layers) w.layers = *change.layers;
+    if (change.poles || change.slotCount || w.layers == 1)
+        w.pitch = w.slotCount / std::max(w.poles, 1);
+    if (change.pitch) w.pitch = *change.pitch;
+    return w;
+}
+
+Winding ControlledWinding(const Winding& before, const Winding& asked) {
+    Winding w = asked;
+    if (w.poles != before.poles) w.slotCount = before.SlotsPerPolePhase() * 3 * w.poles;
+    if (w.poles != before.poles || w.slotCount != before.slotCount || w.layers == 1)
+        w.pitch = w.slotCount / std::max(w.poles, 1);
+    return ValidWinding(w);
+}
+
 Winding PresetWinding(WindingPreset preset) {
     switch (preset) {
         case WindingPreset::FourPoleFull:

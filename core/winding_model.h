@@ -6,6 +6,7 @@
 #include <array>
 #include <complex>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "explorer_model.h"
@@ -30,6 +31,19 @@ constexpr double kDefaultFrequency = 50.0;
 bool IsValidWinding(const Winding& winding);
 // The winding brought into range: poles, then slots, then layers and pitch.
 Winding ValidWinding(const Winding& winding);
+
+// Some of a winding's values given anew, as on a command line or in an address: new poles or
+// slots, or a single layer, bring the full pitch unless a pitch is given too. Not checked.
+struct WindingChange {
+    std::optional<int> poles;
+    std::optional<int> slotCount;
+    std::optional<int> layers;
+    std::optional<int> pitch;
+};
+Winding ChangedWinding(const Winding& base, const WindingChange& change);
+// The winding as a user's controls set it, from the one shown before: new poles keep q, new
+// slots or a single layer bring the full pitch, and the result is always valid.
+Winding ControlledWinding(const Winding& before, const Winding& asked);
 
 enum class WindingPreset { Explorer, FourPoleFull, FourPoleShort, TwoPoleShort };
 inline constexpr std::array kWindingPresets{WindingPreset::Explorer, WindingPreset::FourPoleFull,

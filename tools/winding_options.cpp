@@ -116,14 +116,8 @@ std::string TakeWindingArgs(std::vector<std::string>& args, WindingArgs& out) {
 }
 
 std::string ApplyWindingArgs(const WindingArgs& args, WindingInputs& inputs) {
-    Winding w = args.preset ? PresetWinding(*args.preset) : Winding{};
-    if (args.poles) w.poles = *args.poles;
-    if (args.slotCount) w.slotCount = *args.slotCount;
-    if (args.layers) w.layers = *args.layers;
-    // A new slot count or a single layer brings the full pitch, unless a pitch is given.
-    if (args.slotCount || args.poles || (args.layers && *args.layers == 1))
-        w.pitch = w.slotCount / std::max(w.poles, 1);
-    if (args.pitch) w.pitch = *args.pitch;
+    const Winding w = ChangedWinding(args.preset ? PresetWinding(*args.preset) : Winding{},
+                                     {args.poles, args.slotCount, args.layers, args.pitch});
     if (w.poles != 2 && w.poles != 4 && w.poles != 6 && w.poles != 8)
         return "poles " + std::to_string(w.poles) + " is not 2, 4, 6 or 8";
     const int q = w.slotCount % (3 * w.poles) == 0 ? w.slotCount / (3 * w.poles) : 0;

@@ -94,11 +94,7 @@ void WindingsWindow::ReadWinding() {
     w.slotCount = ui.slotCount->currentData().toInt();
     w.layers = ui.layers->currentIndex() + 1;
     w.pitch = ui.pitch->currentData().toInt();
-    // New poles keep q; new slots or one layer bring the full pitch; two layers keep the pitch.
-    if (w.poles != m_winding.poles) w.slotCount = m_winding.SlotsPerPolePhase() * 3 * w.poles;
-    if (w.poles != m_winding.poles || w.slotCount != m_winding.slotCount || w.layers == 1)
-        w.pitch = w.slotCount / w.poles;
-    m_winding = ValidWinding(w);
+    m_winding = ControlledWinding(m_winding, w);
     ShowWinding();
     Render();
 }

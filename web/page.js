@@ -2,7 +2,8 @@
 // drawn by the core in WebAssembly (vesk.js); the class's language and palette, switched on the
 // page and remembered by the browser. The address picks the view, the frame, the language and the
 // palette, and wins over what was remembered:
-// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3, #lang=en, #palette=safe.
+// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3,
+// #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #lang=en, #palette=safe.
 'use strict';
 
 (() => {
@@ -41,6 +42,7 @@
         address.preset = params.get('preset');
         address.lang = params.get('lang');
         address.palette = params.get('palette');
+        address.params = params;  // the rest, for a view with keys of its own
         return address;
     }
 
@@ -103,6 +105,7 @@
         let core = null;
         const views = {main: new vesk.MainView(forms.main)};
         if (forms.explorer) views.explorer = new vesk.ExplorerView(forms.explorer);
+        if (forms.winding && vesk.WindingView) views.winding = new vesk.WindingView(forms.winding);
         let shown = 'main';
         const selectView = (name) => {
             shown = name;
