@@ -222,20 +222,30 @@ WindingField::WindingField(const Winding& winding)
     // Phase U's slot currents, each spread evenly over its opening on the bore.
     const std::vector<double> c = SlotCurrents(w, {1.0, 0.0, 0.0});
     const double opening = kSlotOpening * 2.0 * kPi / w.slotCount;
+    // Slot k lies at (2k + 1) pi / Q: harmonic n sees it at a multiple of pi / Q, from a table
+    // rather than a sine per slot and order (sines are slow in the page).
+    const int half = 2 * w.slotCount;
+    std::vector<Complex> slotTurns(half);
+    for (int m = 0; m < half; ++m) slotTurns[m] = std::polar(1.0, -kPi * m / w.slotCount);
     for (int n = p; n <= kMaxOrder; n += 2 * p) {
-        const Complex k = SlotHarmonic(w, c, n) * Sinc(n * opening / 2.0) / (2.0 * kPi);
+        Complex sum;
+        for (int k = 0; k < w.slotCount; ++k) sum += c[k] * slotTurns[n * (2 * k + 1) % half];
+        const Complex k = sum * Sinc(n * opening / 2.0) / (2.0 * kPi);
         if (std::abs(k) < 1e-12) continue;
         m_orders.push_back(n);
         m_sheet.push_back(k);
     }
     // Each term at each column of one electrical period, then weighted by its profile per row.
+    for (int j = 0; j < kColumns; ++j)
+        m_turns.push_back({std::cos(2.0 * kPi * j / kColumns), std::sin(2.0 * kPi * j / kColumns)});
     const size_t terms = m_orders.size();
     std::vector<double> waves(terms * m_period);
     for (size_t t = 0; t < terms; ++t) {
         for (int j = 0; j < m_period; ++j) {
-            const double phi = 2.0 * kPi * j / kColumns;
+            // n times column j's angle is column (n j mod columns)'s.
+            const std::array<double, 2>& turn = m_turns[m_orders[t] * j % kColumns];
             waves[t * m_period + j] =
-                2.0 * (m_sheet[t] * std::polar(1.0, m_orders[t] * phi)).real();
+                2.0 * (m_sheet[t].real() * turn[0] - m_sheet[t].imag() * turn[1]);
         }
     }
     m_phaseU.assign(m_radii.size() * m_period, 0.0);

@@ -117,6 +117,8 @@ class WindingField {
     // A sampled on a polar grid: radii() by every angle step 2pi / Columns(), row by row.
     const std::vector<double>& Radii() const { return m_radii; }
     int Columns() const { return m_columns; }
+    // cos and sin of each column's angle, worked out once.
+    const std::vector<std::array<double, 2>>& Turns() const { return m_turns; }
     // The grid's values for the currents, into `out` (resized to Radii().size() * Columns()).
     void Sample(const std::array<double, 3>& currents, std::vector<double>& out) const;
     // The spacing of the drawn levels: a fixed share of the balanced field's largest A.
@@ -130,7 +132,8 @@ class WindingField {
     std::vector<std::complex<double>> m_sheet;  // K_n of phase U
     std::vector<double> m_radii;
     int m_columns = 0;
-    int m_period = 0;              // columns per electrical period
+    int m_period = 0;  // columns per electrical period
+    std::vector<std::array<double, 2>> m_turns;
     std::vector<double> m_phaseU;  // one electrical period: m_radii.size() x m_period
     double m_levelStep = 1;
 };

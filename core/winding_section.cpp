@@ -16,6 +16,9 @@ struct Frame {
     double s;  // pixels per unit of radius, the bore being 1
     double X(double r, double phi) const { return cx + s * r * std::cos(phi); }
     double Y(double r, double phi) const { return cy - s * r * std::sin(phi); }
+    // A point along the direction (c, s) of an angle whose cosine and sine are known.
+    double X(double r, double c, double) const { return cx + s * r * c; }
+    double Y(double r, double, double sn) const { return cy - s * r * sn; }
 };
 
 struct Point {
@@ -44,21 +47,16 @@ void DrawFluxLines(const WindingScene& scene, const Frame& f) {
     const std::vector<double>& radii = field.Radii();
     const int rows = static_cast<int>(radii.size()), columns = field.Columns();
     const double step = field.LevelStep();
-    static thread_local std::vector<Point> at, turn;
     static thread_local std::vector<int> band;
-    at.resize(static_cast<size_t>(rows) * columns);
-    band.resize(at.size());
-    turn.resize(columns);
-    for (int j = 0; j < columns; ++j)
-        turn[j] = {std::cos(2.0 * kPi * j / columns), std::sin(2.0 * kPi * j / columns)};
-    for (int i = 0; i < rows; ++i) {
-        const double r = f.s * radii[i];
-        for (int j = 0; j < columns; ++j) {
-            const size_t n = static_cast<size_t>(i) * columns + j;
-            at[n] = {f.cx + r * turn[j].x, f.cy - r * turn[j].y};
-            band[n] = static_cast<int>(std::floor(a[n] / step + 0.5));
-        }
-    }
+    band.resize(a.size());
+    for (size_t n = 0; n < a.size(); ++n) band[n] = static_cast<int>(std::floor(a[n] / step + 0.5));
+    // A grid point on the screen, worked out only where a line crosses.
+    const std::vector<std::array<double, 2>>& turn = field.Turns();
+    const auto at = [&](size_t n) {
+        const double r = f.s * radii[n / columns];
+        const std::array<double, 2>& t = turn[n % columns];
+        return Point{f.cx + r * t[0], f.cy - r * t[1]};
+    };
     CDC* dc = scene.dc;
     ScopedPen pen(dc, PS_SOLID, scene.Size(1.2), kFluxColour);
     for (int i = 0; i + 1 < rows; ++i) {
@@ -77,7 +75,7 @@ void DrawFluxLines(const WindingScene& scene, const Frame& f) {
                 for (int e = 0; e < 4; ++e) {
                     const size_t p = n[e], q = n[(e + 1) % 4];
                     if ((a[p] > level) != (a[q] > level))
-                        crossing[count++] = Between(at[p], at[q], a[p], a[q], level);
+                        crossing[count++] = Between(at(p), at(q), a[p], a[q], level);
                 }
                 if (count == 2) {
                     Segment(dc, crossing[0], crossing[1]);
@@ -149,21 +147,21 @@ void DrawWindingSection(const WindingScene& scene, const CRect& pane) {
     const int slotWidth = std::max(2, Px(std::min(0.55 * pitch, 0.8 * kSlotDepth) * f.s));
     const int conductor = std::max(1, Px(std::min(0.42 * slotWidth, 0.22 * kSlotDepth * f.s)));
     for (int k = 0; k < w.slotCount; ++k) {
-        const double phi = SlotAngle(w, k);
+        const double c = std::cos(SlotAngle(w, k)), sn = std::sin(SlotAngle(w, k));
         {
             ScopedPen slot(dc, PS_SOLID, slotWidth, kWhite);
-            dc->MoveTo(Px(f.X(1.0, phi)), Px(f.Y(1.0, phi)));
-            dc->LineTo(Px(f.X(1.0 + kSlotDepth, phi)), Px(f.Y(1.0 + kSlotDepth, phi)));
+            dc->MoveTo(Px(f.X(1.0, c, sn)), Px(f.Y(1.0, c, sn)));
+            dc->LineTo(Px(f.X(1.0 + kSlotDepth, c, sn)), Px(f.Y(1.0 + kSlotDepth, c, sn)));
         }
         const SlotConductors& slot = scene.plan[k];
-        const auto side = [&](const Conductor& c, double r, int radius) {
-            const int x = Px(f.X(r, phi)), y = Px(f.Y(r, phi));
+        const auto side = [&](const Conductor& one, double r, int radius) {
+            const int x = Px(f.X(r, c, sn)), y = Px(f.Y(r, c, sn));
             {
                 ScopedPen outline(dc, PS_SOLID, 1, RGB(60, 60, 60));
-                ScopedBrush colour(dc, scene.Phase(c.phase));
+                ScopedBrush colour(dc, scene.Phase(one.phase));
                 DrawDisc(dc, x, y, radius);
             }
-            DrawMark(scene, x, y, radius, c.sign * scene.currents[c.phase]);
+            DrawMark(scene, x, y, radius, one.sign * scene.currents[one.phase]);
         };
         if (w.layers == 1) {
             side(slot.top, 1.0 + 0.5 * kSlotDepth, std::max(1, Px(1.3 * conductor)));
