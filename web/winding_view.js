@@ -125,8 +125,8 @@
             if (!this.core) return;
             const c = this.c;
             this.core._WindingSetWinding(
-                2 * (Number(c.poles.value) + 1), Number(c.slotCount.value), Number(c.layers.value) + 1,
-                Number(c.pitch.value));
+                2 * (Number(c.poles.value) + 1), Number(c.slotCount.value),
+                Number(c.layers.value) + 1, Number(c.pitch.value));
             this.showWinding();
             this.draw();
         }
@@ -145,18 +145,23 @@
             const s = this.state();
             const c = this.c;
             const fill = (select, entries, chosen) => {
-                select.replaceChildren(...entries.map(([value, text]) => Object.assign(
-                    document.createElement('option'), {value: String(value), textContent: text})));
+                select.replaceChildren(...entries.map(
+                    ([value, text]) => Object.assign(
+                        document.createElement('option'),
+                        {value: String(value), textContent: text})));
                 select.value = String(chosen);
             };
             c.poles.value = String(s.poles / 2 - 1);
-            fill(c.slotCount, [1, 2, 3, 4].map((q) => [3 * s.poles * q, String(3 * s.poles * q)]),
-                 s.slots);
+            fill(
+                c.slotCount, [1, 2, 3, 4].map((q) => [3 * s.poles * q, String(3 * s.poles * q)]),
+                s.slots);
             c.layers.value = String(s.layers - 1);
             const first = s.layers === 1 ? s.tau : 1;
-            fill(c.pitch,
-                 Array.from({length: s.tau - first + 1}, (_, i) => [first + i, `${first + i}/${s.tau}`]),
-                 s.pitch);
+            fill(
+                c.pitch,
+                Array.from(
+                    {length: s.tau - first + 1}, (_, i) => [first + i, `${first + i}/${s.tau}`]),
+                s.pitch);
             c.pitch.disabled = s.layers === 1;
             c.sequence.value = s.negative ? '1' : '0';
             if (c.frequency !== document.activeElement) c.frequency.value = String(s.frequency);

@@ -34,10 +34,12 @@ async function sizeCanvas(page) {
 
 const controls = (page) => page.evaluate(() => {
     const value = (id) => document.getElementById(`winding-${id}`).value;
-    const texts = (id) =>
-        [...document.getElementById(`winding-${id}`).options].map((o) => o.textContent).join(' ');
-    return [value('preset'), value('slot-count'), texts('pitch'), value('pitch'),
-            Number(value('angle'))];
+    const texts = (id) => [...document.getElementById(`winding-${id}`).options]
+                              .map((o) => o.textContent)
+                              .join(' ');
+    return [
+        value('preset'), value('slot-count'), texts('pitch'), value('pitch'), Number(value('angle'))
+    ];
 });
 
 // Rows: name, address, changes made, then the preset box, the slots, the pitches offered, the
@@ -47,8 +49,14 @@ const kControls = [
         'the issue\'s address', '&poles=4&slots=36&layers=2&pitch=7&step=3', [],
         ['2', '36', '1/9 2/9 3/9 4/9 5/9 6/9 7/9 8/9 9/9', '7', 3]
     ],
-    ['a preset by name', '&preset=2-pole-short&step=35', [], ['3', '24', '1/12 2/12 3/12 4/12 5/12 6/12 7/12 8/12 9/12 10/12 11/12 12/12', '10', 35]],
-    ['slots that make no winding are brought into range', '&slots=30&step=40', [], ['4', '24', '12/12', '12', 0]],
+    [
+        'a preset by name', '&preset=2-pole-short&step=35', [],
+        ['3', '24', '1/12 2/12 3/12 4/12 5/12 6/12 7/12 8/12 9/12 10/12 11/12 12/12', '10', 35]
+    ],
+    [
+        'slots that make no winding are brought into range', '&slots=30&step=40', [],
+        ['4', '24', '12/12', '12', 0]
+    ],
     ['new poles keep q', '', [['#winding-poles', '1']], ['4', '12', '3/3', '3', 0]],
     [
         'one layer is full-pitch', '&preset=4-pole-short', [['#winding-layers', '0']],
@@ -90,8 +98,12 @@ const kFrames = [
         ]
     ],
     [
-        'eight poles without flux lines at 60 Hz', '&poles=8&slots=96&layers=2&pitch=10&flux=0&frequency=60&step=11',
-        [], ['--poles', '8', '--slots', '96', '--layers', '2', '--pitch', '10', '--no-flux-lines', '--frequency', '60', '--step', '11']
+        'eight poles without flux lines at 60 Hz',
+        '&poles=8&slots=96&layers=2&pitch=10&flux=0&frequency=60&step=11', [],
+        [
+            '--poles', '8', '--slots', '96', '--layers', '2', '--pitch', '10', '--no-flux-lines',
+            '--frequency', '60', '--step', '11'
+        ]
     ],
 ];
 
