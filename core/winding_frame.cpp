@@ -55,7 +55,7 @@ std::string Describe(const WindingInputs& in, const WindingReadouts& r) {
                                {std::to_string(w.pitch), std::to_string(w.PolePitch())});
     return Filled(Tr(t, "Windings",
                      QT_TRANSLATE_NOOP("Windings",
-                                       "%1 极 %2 槽，%3。电角度 %4°，旋转磁场位于机械角 %5°，"
+                                       "%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，"
                                        "同步转速 %6 r/min，磁动势谐波畸变率 %7 %。")),
                   {std::to_string(w.poles), r.slotCount, layout, std::to_string(10 * in.step),
                    r.fieldAngle, r.speed, r.thd});

@@ -657,8 +657,8 @@
         <translation>two layers, pitch %1/%2</translation>
     </message>
     <message>
-        <source>%1 极 %2 槽，%3。电角度 %4°，旋转磁场位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
-        <translation>%1 poles, %2 slots, %3. Electrical angle %4°; the rotating field stands at %5° mechanical; synchronous speed %6 rpm; MMF harmonic distortion %7 %.</translation>
+        <source>%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
+        <translation>%1 poles, %2 slots, %3: electrical angle %4°, the rotating field at %5° mechanical, synchronous speed %6 rpm, MMF harmonic distortion %7 %.</translation>
     </message>
     <message>
         <source>气隙磁动势（一周机械角，单位 Fp）</source>

@@ -77,7 +77,8 @@ for (const [name, address, changes, expected] of kControls) {
 test('the description is the core\'s sentence in the class\'s language', async () => {
     const {page, close} = await open('#view=winding&preset=4-pole-short&step=3&lang=en');
     const text = await page.$eval('#winding-canvas-description', (el) => el.textContent);
-    assert.match(text, /^4 poles, 36 slots, two layers, pitch 7\/9\..*1500 rpm/);
+    assert.match(
+        text, /^4 poles, 36 slots, two layers, pitch 7\/9: electrical angle 30°.*1500 rpm/);
     await close();
 });
 
