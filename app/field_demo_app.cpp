@@ -7,6 +7,7 @@
 #include "preferences.h"
 #include "presentation_window.h"
 #include "version.h"
+#include "windings_window.h"
 
 CFieldDemoApp::CFieldDemoApp() = default;
 
@@ -27,15 +28,17 @@ BOOL CFieldDemoApp::InitInstance() {
         QObject::connect(lesson, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
         return TRUE;
     }
-    if (m_bExplore) {
-        // The explorer is the program's only window: closing it deletes it, and with the last
-        // window gone the event loop ends.
-        auto* explorer = new ExplorerWindow;
+    if (m_bExplore || m_bWindings) {
+        // The explorer (or the windings window) is the program's only window: closing it deletes
+        // it, and with the last window gone the event loop ends.
+        QWidget* explorer = m_bWindings ? static_cast<QWidget*>(new WindingsWindow)
+                                        : static_cast<QWidget*>(new ExplorerWindow);
         explorer->setAttribute(Qt::WA_DeleteOnClose);
         m_pMainWnd = explorer;
         QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
         explorer->show();
-        if (m_bPresent) explorer->PresentNow();
+        if (auto* e = dynamic_cast<ExplorerWindow*>(explorer); e != nullptr && m_bPresent)
+            e->PresentNow();
         return TRUE;
     }
 

@@ -21,6 +21,8 @@ class CFieldDemoApp : public CWinApp {
     bool m_bPresent = false;
     // A lesson full screen, alone (vesk --lesson).
     std::optional<Lesson> m_lesson;
+    // Open the windings window instead (vesk --windings).
+    bool m_bWindings = false;
     // The class's language and palette for this run.
     Language m_language = Language::Chinese;
     const Palette* m_palette = &kStandardPalette;

@@ -134,6 +134,7 @@ TEST_P(VeskCommandLine, ExitsOrRuns) {
 INSTANTIATE_TEST_SUITE_P(
     Options, VeskCommandLine,
     ::testing::Values(CommandLine{"Explore", {"--explore"}, -1, ""},
+                      CommandLine{"Windings", {"--windings"}, -1, ""},
                       CommandLine{"Help", {"--help"}, 0, "--explore"},
                       CommandLine{
                           "Unknown", {"--explorer"}, 2, "vesk: unknown option '--explorer'"},

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "winding_options.h"
+
 namespace {
 
 std::optional<int> ParseInt(const std::string& text) {
@@ -184,10 +186,14 @@ const char* FormatExtension(OutputFormat format) {
     return "";
 }
 
-int LastStep(View view) { return view == View::Explorer ? kExplorerSteps - 1 : MAX_STEP; }
+int LastStep(View view) { return view == View::Main ? MAX_STEP : kExplorerSteps - 1; }
 
-ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
+ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
     ParseResult result;
+    std::vector<std::string> args = given;
+    WindingArgs winding;
+    result.error = TakeWindingArgs(args, winding);
+    if (!result.error.empty()) return result;
     RenderOptions& o = result.options;
     bool stepGiven = false;
     bool sizeGiven = false;
@@ -234,8 +240,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
                 o.view = View::Main;
             } else if (v == "explorer") {
                 o.view = View::Explorer;
+            } else if (v == "winding") {
+                o.view = View::Winding;
             } else {
-                result.error = "unknown view '" + v + "' (use main or explorer)";
+                result.error = "unknown view '" + v + "' (use main, explorer or winding)";
                 return result;
             }
         } else if (arg == "--neutral" || arg == "--apart") {
@@ -315,6 +323,21 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     if (stepGiven && (o.step < 0 || o.step > LastStep(o.view))) {
         result.error = "step '" + stepText + "' is not a whole number from 0 to " +
                        std::to_string(LastStep(o.view));
+        return result;
+    }
+    if (o.view == View::Winding) {
+        if (!sizeGiven) {
+            o.width = kWindingWidth;
+            o.height = kWindingHeight;
+        }
+        if (!o.showResultant) {
+            result.error = "--no-resultant is for the main view";
+            return result;
+        }
+        result.error = ApplyWindingArgs(winding, o.winding);
+        if (!result.error.empty()) return result;
+    } else if (!winding.first.empty()) {
+        result.error = winding.first + " needs --view winding";
         return result;
     }
     if (o.view == View::Explorer) {

@@ -6,11 +6,12 @@
 
 #include "explorer_frame.h"
 #include "frame.h"
+#include "winding_frame.h"
 
 enum class OutputFormat { Png, Svg, Gif, Trace };
 
-// The main window's picture, or the explorer's.
-enum class View { Main, Explorer };
+// The main window's picture, the explorer's or the windings view's.
+enum class View { Main, Explorer, Winding };
 
 struct RenderOptions {
     bool help = false;
@@ -27,10 +28,11 @@ struct RenderOptions {
     bool componentsApart = false;           // the explorer's F+ and F- also from the centre
     Language language = Language::Chinese;  // of the labels drawn in the picture
     const Palette* palette = &kStandardPalette;
-    double scale = 1;  // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters
+    double scale = 1;       // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters
+    WindingInputs winding;  // the windings view's winding, sequence, frequency and flux lines
 };
 
-// The last step a view draws: 72 for the main window's two periods, 35 for the explorer's one.
+// The last step a view draws: 72 for the main window's two periods, 35 for the others' one.
 int LastStep(View view);
 
 // Returns the options, or the one-line reason why the command line is unusable.

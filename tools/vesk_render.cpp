@@ -25,6 +25,7 @@
 #include "render_options.h"
 #include "svg_dc.h"
 #include "version.h"
+#include "winding_image.h"
 
 namespace {
 
@@ -70,6 +71,19 @@ constexpr const char* kUsage =
     "A PNG or GIF frame has at most 8192x8192 device pixels in all (width x height x S^2,\n"
     "67108864, 256 MiB as drawn); --all draws as many frames at once as fit in 256 MiB.\n"
     "A file is written whole or not at all: a failed run leaves what was there before.\n"
+    "\n"
+    "The windings view: poles, slots, distributed and short-pitched windings, the MMF's\n"
+    "harmonics and the flux lines (steps 0..35, 1024x768 unless --size says otherwise):\n"
+    "  --view winding\n"
+    "  --preset NAME     explorer (2 poles, 6 slots), 4-pole-full (36 slots), 4-pole-short\n"
+    "                    (36 slots, two layers, pitch 7/9) or 2-pole-short (24 slots, 10/12)\n"
+    "  --poles P         2, 4, 6 or 8 (default 2)\n"
+    "  --slots Q         6pq slots, q from 1 to 4 (default 6)\n"
+    "  --layers L        1 or 2 (default 1; a single layer is full-pitch)\n"
+    "  --pitch Y         the coil pitch in slots, 1 up to the pole pitch Q/2p (default: full)\n"
+    "  --frequency F     the supply's frequency in Hz, 1..400 (default 50)\n"
+    "  --sequence SEQ    positive or negative\n"
+    "  --no-flux-lines   leave out the flux lines\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
@@ -240,7 +254,19 @@ int Run(int argc, char** argv) {
 
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    const Scene scene = o.view == View::Explorer
+    WindingInputs winding = o.winding;
+    winding.step = o.step;
+    winding.width = o.width;
+    winding.height = o.height;
+    winding.scale = o.scale;
+    winding.palette = *o.palette;
+    winding.translation = CurrentTranslation();
+    const Scene scene = o.view == View::Winding
+                            ? SceneOf(
+                                  winding, kExplorerSteps - 1,
+                                  [](const WindingInputs& in) { return RasterWindingFrame(in); },
+                                  WriteSvgWindingFrame, TraceWindingFrame)
+                        : o.view == View::Explorer
                             ? SceneOf(ExplorerInputs{.supply = o.supply,
                                                      .step = o.step,
                                                      .width = o.width,

@@ -10,6 +10,7 @@
 #include "presentation_window.h"
 #include "resource.h"
 #include "resources.h"
+#include "windings_window.h"
 
 CFieldDemoDialog::CFieldDemoDialog(QWidget* pParent)
     : CDialog(IDD_FIELDDEMO, pParent),
@@ -88,6 +89,7 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
     if (!strExplorerMenu.isEmpty()) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
+        pSysMenu->AppendMenu(MF_STRING, IDM_WINDINGS, tr("绕组(&W)..."));
     }
     auto choice = [](bool chosen) {
         return MF_STRING | MFT_RADIOCHECK | (chosen ? MF_CHECKED : 0);
@@ -126,6 +128,8 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
     } else if (command == IDM_LESSON) {
         KillTimer(ANIM_TIMER_ID);
         Present(BuiltInLesson(), LessonStepper::Walk::Stops, this);
+    } else if (command == IDM_WINDINGS) {
+        OpenWindings();
     } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
         const Language language =
             command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;
@@ -185,6 +189,13 @@ void CFieldDemoDialog::OpenExplorer() {
     m_explorer->show();
     m_explorer->raise();
     m_explorer->activateWindow();
+}
+
+void CFieldDemoDialog::OpenWindings() {
+    if (m_windings == nullptr) m_windings = new WindingsWindow(this);
+    m_windings->show();
+    m_windings->raise();
+    m_windings->activateWindow();
 }
 
 HCURSOR CFieldDemoDialog::OnQueryDragIcon() { return m_hIcon; }

@@ -17,6 +17,7 @@
 
 class ExplorerWindow;
 class MainStepper;
+class WindingsWindow;
 
 class CFieldDemoDialog : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
@@ -75,6 +76,7 @@ class CFieldDemoDialog : public CDialog {
     void Step(void (MainStepper::*command)());
     // Opens the explorer beside this window, or raises it when it is open already.
     void OpenExplorer();
+    void OpenWindings();
     // The window menu's entries after its own (explorer, language, colours, size, About), and
     // the whole menu again when a choice or the language changes.
     void AppendMenuEntries(CMenu* pSysMenu);
@@ -84,4 +86,5 @@ class CFieldDemoDialog : public CDialog {
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;
     QPointer<ExplorerWindow> m_explorer;  // a child window: it goes when this window goes
+    QPointer<WindingsWindow> m_windings;
 };

@@ -3,7 +3,7 @@
 // page and remembered by the browser. The address picks the view, the frame, the language and the
 // palette, and wins over what was remembered:
 // #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
-// #lang=en, #palette=safe.
+// #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #lang=en, #palette=safe.
 'use strict';
 
 (() => {
@@ -50,6 +50,7 @@
         address.connection = get('connection');
         address.lang = get('lang');
         address.palette = get('palette');
+        address.params = {get};  // the rest, for a view with keys of its own
         return address;
     }
 
@@ -130,6 +131,7 @@
         let core = null;
         const views = {main: new vesk.MainView(forms.main)};
         if (forms.explorer) views.explorer = new vesk.ExplorerView(forms.explorer);
+        if (forms.winding && vesk.WindingView) views.winding = new vesk.WindingView(forms.winding);
         let shown = 'main';
         const selectView = (name) => {
             shown = name;

@@ -50,6 +50,10 @@
         <source>新的大小在 vesk 下次启动时生效。</source>
         <translation>The new size applies the next time vesk starts.</translation>
     </message>
+    <message>
+        <source>绕组(&amp;W)...</source>
+        <translation>&amp;Windings...</translation>
+    </message>
 </context>
 <context>
     <name>Explorer</name>
@@ -782,6 +786,256 @@
     <message>
         <source>探索(&amp;E)...</source>
         <translation>&amp;Explorer...</translation>
+    </message>
+</context>
+<context>
+    <name>Windings</name>
+    <message>
+        <source>单层整距</source>
+        <translation>single layer, full pitch</translation>
+    </message>
+    <message>
+        <source>双层，节距 %1/%2</source>
+        <translation>two layers, pitch %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
+        <translation>%1 poles, %2 slots, %3: electrical angle %4°, the rotating field at %5° mechanical, synchronous speed %6 rpm, MMF harmonic distortion %7 %.</translation>
+    </message>
+    <message>
+        <source>气隙磁动势（一周机械角，单位 Fp）</source>
+        <translation>Air-gap MMF over one mechanical turn, in Fp</translation>
+    </message>
+    <message>
+        <source>阶梯波</source>
+        <translation>stepped wave</translation>
+    </message>
+    <message>
+        <source>基波</source>
+        <translation>fundamental</translation>
+    </message>
+    <message>
+        <source>谐波（占基波的 %）</source>
+        <translation>Harmonics, % of the fundamental</translation>
+    </message>
+    <message>
+        <source>槽号与相带（上层 / 下层）</source>
+        <translation>Slots and phase belts (top / bottom layer)</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>电角度 θ</source>
+        <translation>Angle θ</translation>
+    </message>
+    <message>
+        <source>槽数 Q</source>
+        <translation>Slots Q</translation>
+    </message>
+    <message>
+        <source>每极每相槽数 q</source>
+        <translation>Slots/pole/phase q</translation>
+    </message>
+    <message>
+        <source>节距 y/τ</source>
+        <translation>Pitch y/τ</translation>
+    </message>
+    <message>
+        <source>同步转速 ns</source>
+        <translation>Sync. speed ns</translation>
+    </message>
+    <message>
+        <source>磁场机械角 θ/p</source>
+        <translation>Field angle θ/p</translation>
+    </message>
+    <message>
+        <source>截面与磁力线</source>
+        <translation>Cross-section and flux lines</translation>
+    </message>
+</context>
+<context>
+    <name>WindingsWindow</name>
+    <message>
+        <source>绕组</source>
+        <translation>Windings</translation>
+    </message>
+    <message>
+        <source>绕组 (Windings): poles, slots, distributed and short-pitched windings, the MMF and the flux lines</source>
+        <translation>Windings: poles, slots, distributed and short-pitched windings, the MMF and the flux lines</translation>
+    </message>
+    <message>
+        <source>画面 (Picture): the cross-section with its flux lines, the air-gap MMF, its harmonics, the zone plan and the readouts</source>
+        <translation>Picture: the cross-section with its flux lines, the air-gap MMF, its harmonics, the zone plan and the readouts</translation>
+    </message>
+    <message>
+        <source>绕组 (Winding): three-phase, integral-slot, 60° phase belts</source>
+        <translation>Winding: three-phase, integral-slot, 60° phase belts</translation>
+    </message>
+    <message>
+        <source>预设(&amp;T)</source>
+        <translation>Pre&amp;set</translation>
+    </message>
+    <message>
+        <source>预设 (Preset): the explorer&apos;s 2 poles and 6 slots; 4 poles, 36 slots, full pitch; 4 poles, 36 slots, two layers, pitch 7/9; 2 poles, 24 slots, two layers, pitch 10/12; custom once a value is changed</source>
+        <translation>Preset: the explorer&apos;s 2 poles and 6 slots; 4 poles, 36 slots, full pitch; 4 poles, 36 slots, two layers, pitch 7/9; 2 poles, 24 slots, two layers, pitch 10/12; custom once a value is changed</translation>
+    </message>
+    <message>
+        <source>2极6槽（同探索）</source>
+        <translation>2 poles, 6 slots (as the explorer)</translation>
+    </message>
+    <message>
+        <source>4极36槽，整距</source>
+        <translation>4 poles, 36 slots, full pitch</translation>
+    </message>
+    <message>
+        <source>4极36槽，节距7/9（双层）</source>
+        <translation>4 poles, 36 slots, pitch 7/9 (two layers)</translation>
+    </message>
+    <message>
+        <source>2极24槽，节距10/12</source>
+        <translation>2 poles, 24 slots, pitch 10/12</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>极数(&amp;J)</source>
+        <translation>Pole&amp;s</translation>
+    </message>
+    <message>
+        <source>极数 (Poles): 2, 4, 6 or 8; the field turns at 60 f / p</source>
+        <translation>Poles: 2, 4, 6 or 8; the field turns at 60 f / p</translation>
+    </message>
+    <message>
+        <source>槽数(&amp;S)</source>
+        <translation>S&amp;lots</translation>
+    </message>
+    <message>
+        <source>槽数 (Slots): 6pq, with q from 1 to 4 slots per pole and phase</source>
+        <translation>Slots: 6pq, with q from 1 to 4 slots per pole and phase</translation>
+    </message>
+    <message>
+        <source>层数(&amp;L)</source>
+        <translation>La&amp;yers</translation>
+    </message>
+    <message>
+        <source>层数 (Layers): a single-layer winding is full-pitch; a two-layer one may be short-pitched</source>
+        <translation>Layers: a single-layer winding is full-pitch; a two-layer one may be short-pitched</translation>
+    </message>
+    <message>
+        <source>单层</source>
+        <translation>One</translation>
+    </message>
+    <message>
+        <source>双层</source>
+        <translation>Two</translation>
+    </message>
+    <message>
+        <source>节距(&amp;Y)</source>
+        <translation>Pi&amp;tch</translation>
+    </message>
+    <message>
+        <source>节距 (Pitch): the coil span in slots, over the pole pitch</source>
+        <translation>Pitch: the coil span in slots, over the pole pitch</translation>
+    </message>
+    <message>
+        <source>相序(&amp;Q)</source>
+        <translation>Se&amp;quence</translation>
+    </message>
+    <message>
+        <source>相序 (Sequence): positive, V 120° behind U; negative, V 240° behind U</source>
+        <translation>Sequence: positive, V 120° behind U; negative, V 240° behind U</translation>
+    </message>
+    <message>
+        <source>正序</source>
+        <translation>Positive</translation>
+    </message>
+    <message>
+        <source>负序</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>频率(&amp;F)</source>
+        <translation>&amp;Frequency</translation>
+    </message>
+    <message>
+        <source>频率 (Frequency) of the supply, 1 to 400 Hz</source>
+        <translation>Frequency of the supply, 1 to 400 Hz</translation>
+    </message>
+    <message>
+        <source>显示磁力线(&amp;X)</source>
+        <translation>Flu&amp;x lines</translation>
+    </message>
+    <message>
+        <source>磁力线 (Flux lines): equally spaced lines of the vector potential, so that their density shows the flux density</source>
+        <translation>Flux lines: equally spaced lines of the vector potential, so that their density shows the flux density</translation>
+    </message>
+    <message>
+        <source>步进</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>步进 (Steps): one period, 10° a step</source>
+        <translation>Steps: one period, 10° a step</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>播放/暂停 (Play/Pause, Space): carries on from the step shown</source>
+        <translation>Play/Pause (Space): carries on from the step shown</translation>
+    </message>
+    <message>
+        <source>上一步(&amp;B)</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>上一步 (Previous, Left arrow): 0 goes round to 35</source>
+        <translation>Previous (Left arrow): 0 goes round to 35</translation>
+    </message>
+    <message>
+        <source>下一步(&amp;N)</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>下一步 (Next, Right arrow): 35 goes round to 0</source>
+        <translation>Next (Right arrow): 35 goes round to 0</translation>
+    </message>
+    <message>
+        <source>重置(&amp;R)</source>
+        <translation>&amp;Reset</translation>
+    </message>
+    <message>
+        <source>重置 (Reset): back to step 0</source>
+        <translation>Reset: back to step 0</translation>
+    </message>
+    <message>
+        <source>角度(&amp;A)</source>
+        <translation>&amp;Angle</translation>
+    </message>
+    <message>
+        <source>角度 (Angle): any step, 0° to 350°</source>
+        <translation>Angle: any step, 0° to 350°</translation>
+    </message>
+    <message>
+        <source>速度(&amp;D)</source>
+        <translation>Spee&amp;d</translation>
+    </message>
+    <message>
+        <source>速度 (Speed): milliseconds per step, 50 to 1000</source>
+        <translation>Speed: milliseconds per step, 50 to 1000</translation>
+    </message>
+    <message>
+        <source> ms/步</source>
+        <translation> ms/step</translation>
+    </message>
+    <message>
+        <source>暂停(&amp;P)</source>
+        <translation>&amp;Pause</translation>
     </message>
 </context>
 <context>

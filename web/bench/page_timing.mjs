@@ -1,7 +1,8 @@
 // The page's figures in headless chromium, from a server on this machine: the site's size, the time
 // from navigation to the first drawn frame (median of LOADS fresh loads, of the main window and of
 // the explorer), and one frame drawn by the core in WebAssembly (median of 1,000 frames: the main
-// window's steps 0 to 72 in turn; the explorer's at 1024x768, every preset at every step).
+// window's steps 0 to 72 in turn; the explorer's and the windings view's at 1024x768, every preset
+// at every step).
 //
 //   node web/bench/page_timing.mjs [LOADS]        (after scripts/build-web.sh; LOADS default 20)
 import {readdirSync, statSync} from 'node:fs';
@@ -84,9 +85,15 @@ try {
             core._ExplorerSeek(i % 36);
             core._DrawExplorerPageFrame(1024, 768, 1);
         });
-        return {main, explorer, isolated: crossOriginIsolated};
+        // With flux lines, every preset at every step; each winding's field is kept after its first.
+        const winding = time((i) => {
+            core._WindingChoosePreset(Math.floor(i / 36) % 4);
+            core._WindingSeek(i % 36);
+            core._DrawWindingPageFrame(1024, 768, 1);
+        });
+        return {main, explorer, winding, isolated: crossOriginIsolated};
     });
-    for (const view of ['main', 'explorer'])
+    for (const view of ['main', 'explorer', 'winding'])
         console.log(
             `one ${view} frame in WebAssembly: median ${ms(median(frames[view]))} of 1000 ` +
             `(min ${ms(Math.min(...frames[view]))}, max ${ms(Math.max(...frames[view]))}; ` +

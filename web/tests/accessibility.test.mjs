@@ -48,6 +48,10 @@ const kNamed = [
             'explorer-previous': ['Back', 'Previous (Left arrow): 0 goes round to 35']
         }
     ],
+    [
+        '#view=winding&lang=en',
+        {'winding-pitch': ['Pitch', 'Pitch: the coil span in slots, over the pole pitch']}
+    ],
 ];
 
 for (const [address, named] of kNamed) {

@@ -1,0 +1,164 @@
+// The page's way into the core for the windings view: the winding, its supply and the step
+// controls live here, in the core's Winding and ExplorerStepper, and the page only shows them.
+// Answers with more than one value come back as JSON objects.
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "explorer_stepper.h"
+#include "page_frame.h"
+#include "winding_frame.h"
+
+namespace {
+
+struct WindingPage {
+    Winding winding;
+    Sequence sequence = Sequence::Positive;
+    double frequency = kDefaultFrequency;
+    bool fluxLines = true;
+    ExplorerStepper stepper;
+    WindingResult result;
+    std::string answer;  // the last text handed out, alive until the next
+};
+WindingPage g_page;
+
+std::string Quoted(std::string_view value) {
+    std::string quoted = "\"";
+    for (const char c : value) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        if (c == '\n') quoted += "\\n";
+        if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::optional<int> Given(int value) {
+    return value >= 0 ? std::optional<int>(value) : std::nullopt;
+}
+
+enum StepAction { kPlayPause, kPause, kTick, kNext, kPrevious, kReset };
+
+}  // namespace
+
+extern "C" {
+
+// The preset of a name as vesk-render takes it (explorer, 4-pole-full, ...): its place in the
+// preset box, or -1.
+EMSCRIPTEN_KEEPALIVE int WindingFindPreset(const char* name) {
+    for (size_t i = 0; i < kWindingPresets.size(); ++i)
+        if (std::string_view(name) == WindingPresetName(kWindingPresets[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+
+EMSCRIPTEN_KEEPALIVE void WindingChoosePreset(int index) {
+    if (index >= 0 && index < static_cast<int>(kWindingPresets.size()))
+        g_page.winding = PresetWinding(kWindingPresets[index]);
+}
+
+// The address's winding: the preset's (or the default one, for -1) with the values given (-1 for
+// none) in its place; a winding that cannot be built is brought into range.
+EMSCRIPTEN_KEEPALIVE void WindingFromAddress(int preset, int poles, int slots, int layers,
+                                             int pitch) {
+    const Winding base = preset >= 0 && preset < static_cast<int>(kWindingPresets.size())
+                             ? PresetWinding(kWindingPresets[preset])
+                             : Winding{};
+    const Winding w =
+        ChangedWinding(base, {Given(poles), Given(slots), Given(layers), Given(pitch)});
+    g_page.winding = IsValidWinding(w) ? w : ValidWinding(w);
+}
+
+// The winding as the controls set it, by the window's rules.
+EMSCRIPTEN_KEEPALIVE void WindingSetWinding(int poles, int slots, int layers, int pitch) {
+    g_page.winding = ControlledWinding(g_page.winding, {poles, slots, layers, pitch});
+}
+
+EMSCRIPTEN_KEEPALIVE void WindingSetSupply(int negative, double frequency, int fluxLines) {
+    g_page.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
+    g_page.frequency = std::clamp(frequency, kMinFrequency, kMaxFrequency);
+    g_page.fluxLines = fluxLines != 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void WindingStep(int action) {
+    ExplorerStepper& s = g_page.stepper;
+    switch (action) {
+        case kPlayPause:
+            s.PlayPause();
+            break;
+        case kPause:
+            s.Pause();
+            break;
+        case kTick:
+            s.Tick();
+            break;
+        case kNext:
+            s.Next();
+            break;
+        case kPrevious:
+            s.Previous();
+            break;
+        case kReset:
+            s.Reset();
+            break;
+        default:
+            break;
+    }
+}
+
+EMSCRIPTEN_KEEPALIVE void WindingSeek(int step) { g_page.stepper.Seek(step); }
+EMSCRIPTEN_KEEPALIVE void WindingSetInterval(int ms) { g_page.stepper.SetInterval(ms); }
+
+// What the controls show: the step, whether it plays and how fast, the winding with its pole
+// pitch, the supply, and the preset it is (one past the presets for none).
+EMSCRIPTEN_KEEPALIVE const char* WindingState() {
+    const Winding& w = g_page.winding;
+    int preset = static_cast<int>(kWindingPresets.size());
+    for (size_t i = 0; i < kWindingPresets.size(); ++i)
+        if (PresetWinding(kWindingPresets[i]) == w) preset = static_cast<int>(i);
+    char buffer[320];
+    std::snprintf(buffer, sizeof buffer,
+                  "{\"step\":%d,\"playing\":%s,\"interval\":%d,\"lastStep\":%d,\"preset\":%d,"
+                  "\"poles\":%d,\"slots\":%d,\"layers\":%d,\"pitch\":%d,\"tau\":%d,"
+                  "\"negative\":%s,\"frequency\":%.17g,\"fluxLines\":%s}",
+                  g_page.stepper.Step(), g_page.stepper.Playing() ? "true" : "false",
+                  g_page.stepper.Interval(), kExplorerSteps - 1, preset, w.poles, w.slotCount,
+                  w.layers, w.pitch, w.PolePitch(),
+                  g_page.sequence == Sequence::Negative ? "true" : "false", g_page.frequency,
+                  g_page.fluxLines ? "true" : "false");
+    g_page.answer = buffer;
+    return g_page.answer.c_str();
+}
+
+// Draws the frame of the step shown on a canvas of `width` x `height` pixels, for a screen of
+// `devicePixelRatio` device pixels per pixel. Returns 1, or 0 when the frame was abandoned.
+EMSCRIPTEN_KEEPALIVE int DrawWindingPageFrame(int width, int height, double devicePixelRatio) {
+    WindingInputs inputs;
+    inputs.winding = g_page.winding;
+    inputs.step = g_page.stepper.Step();
+    inputs.sequence = g_page.sequence;
+    inputs.frequency = g_page.frequency;
+    inputs.fluxLines = g_page.fluxLines;
+    inputs.width = std::max(width, 1);
+    inputs.height = std::max(height, 1);
+    inputs.scale = PageScale(devicePixelRatio);
+    inputs.palette = Settings().palette;
+    inputs.translation = Settings().Language();
+    const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
+    g_page.result = DrawWindingFrame(inputs, *dc);
+    KeepFrame(*dc, g_page.result.complete);
+    return g_page.result.complete ? 1 : 0;
+}
+
+// The readouts of the frame last drawn, as the trace writes them, and its description.
+EMSCRIPTEN_KEEPALIVE const char* WindingFrameReadouts() {
+    const WindingReadouts& r = g_page.result.readouts;
+    g_page.answer = "{\"lines\":" + Quoted(WindingReadoutLines(r)) +
+                    ",\"description\":" + Quoted(g_page.result.description) + "}";
+    return g_page.answer.c_str();
+}
+
+}  // extern "C"
