@@ -159,7 +159,7 @@ const char* FormatExtension(OutputFormat format) {
     return "";
 }
 
-int LastStep(View view) { return view == View::Explorer ? kExplorerSteps - 1 : MAX_STEP; }
+int LastStep(View view) { return view == View::Main ? MAX_STEP : kExplorerSteps - 1; }
 
 ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     ParseResult result;
@@ -204,8 +204,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
                 o.view = View::Main;
             } else if (v == "explorer") {
                 o.view = View::Explorer;
+            } else if (v == "motor") {
+                o.view = View::Motor;
             } else {
-                result.error = "unknown view '" + v + "' (use main or explorer)";
+                result.error = "unknown view '" + v + "' (use main, explorer or motor)";
                 return result;
             }
         } else if (arg == "--neutral") {
@@ -214,6 +216,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         } else if (SupplyArgs::IsSupplyOption(arg)) {
             if (!value(v)) return result;
             result.error = supply.Take(arg, v);
+            if (!result.error.empty()) return result;
+        } else if (MotorOptions::IsMotorOption(arg)) {
+            if (!value(v)) return result;
+            result.error = o.motor.Take(arg, v);
             if (!result.error.empty()) return result;
         } else if (arg == "--step") {
             if (!value(v)) return result;
@@ -285,7 +291,13 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         }
     }
     if (o.help || o.version) return result;
-    if (o.view == View::Explorer) {
+    if (o.view != View::Motor && !o.motor.first.empty()) {
+        result.error = o.motor.first + " needs --view motor";
+        return result;
+    }
+    if (o.view == View::Motor) result.error = o.motor.Check();
+    if (!result.error.empty()) return result;
+    if (o.view != View::Main) {
         if (!sizeGiven) {
             o.width = kExplorerWidth;
             o.height = kExplorerHeight;
@@ -295,13 +307,13 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
             return result;
         }
         if (!o.showResultant) {
-            result.error = "--no-resultant is for the main view; the explorer always shows it";
+            result.error = "--no-resultant is for the main view";
             return result;
         }
         result.error = supply.Apply(o.supply);
         if (!result.error.empty()) return result;
     } else if (!supply.first.empty()) {
-        result.error = supply.first + " needs --view explorer";
+        result.error = supply.first + " needs --view explorer or motor";
         return result;
     }
     if (o.all && stepGiven) {

@@ -6,11 +6,12 @@
 
 #include "explorer_frame.h"
 #include "frame.h"
+#include "motor_options.h"
 
 enum class OutputFormat { Png, Svg, Gif, Trace };
 
 // The main window's picture, or the explorer's.
-enum class View { Main, Explorer };
+enum class View { Main, Explorer, Motor };
 
 struct RenderOptions {
     bool help = false;
@@ -27,6 +28,7 @@ struct RenderOptions {
     Language language = Language::Chinese;  // of the labels drawn in the picture
     const Palette* palette = &kStandardPalette;
     double scale = 1;  // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters
+    MotorOptions motor;
 };
 
 // The last step a view draws: 72 for the main window's two periods, 35 for the explorer's one.

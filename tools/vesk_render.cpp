@@ -18,6 +18,7 @@
 #include "frame.h"
 #include "gif_writer.h"
 #include "language.h"
+#include "motor_image.h"
 #include "png_writer.h"
 #include "raster_image.h"
 #include "render_options.h"
@@ -58,6 +59,14 @@ constexpr const char* kUsage =
     "  --sequence SEQ    positive or negative\n"
     "  --open PHASE      U, V or W is open; the other two windings are in series\n"
     "  --neutral         with --open: the star point is joined to the neutral\n"
+    "\n"
+    "The motor (--view motor): a 2.2 kW 4-pole motor on the explorer's supply options;\n"
+    "--all writes the 36 steps of the drawing at the operating point:\n"
+    "  --speed N         the steady state at N rpm, -3000..3000\n"
+    "  --time T          or the state T seconds into a start-up, 0..10 (default 0)\n"
+    "  --initial-speed N the start-up's initial speed in rpm, -3000..3000 (default 0)\n"
+    "  --load L          a fan's torque at synchronous speed, 0..40 N·m (default 0)\n"
+    "  --inertia J       of the motor and its load, 0.015..10 kg·m² (default 0.2)\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
@@ -222,19 +231,31 @@ int main(int argc, char** argv) {
 
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    const Scene scene = o.view == View::Explorer
-                            ? SceneOf(ExplorerInputs{.supply = o.supply,
-                                                     .step = o.step,
-                                                     .width = o.width,
-                                                     .height = o.height,
-                                                     .scale = o.scale,
-                                                     .palette = *o.palette,
-                                                     .translation = CurrentTranslation()},
-                                      kExplorerSteps - 1, RasterExplorerFrame,
-                                      WriteSvgExplorerFrame, TraceExplorerFrame)
-                            : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
-                                                  o.scale, *o.palette, CurrentTranslation()},
-                                      MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
+    Scene scene = SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant, o.scale,
+                                      *o.palette, CurrentTranslation()},
+                          MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
+    if (o.view == View::Explorer)
+        scene = SceneOf(ExplorerInputs{.supply = o.supply,
+                                       .step = o.step,
+                                       .width = o.width,
+                                       .height = o.height,
+                                       .scale = o.scale,
+                                       .palette = *o.palette,
+                                       .translation = CurrentTranslation()},
+                        kExplorerSteps - 1, RasterExplorerFrame, WriteSvgExplorerFrame,
+                        TraceExplorerFrame);
+    if (o.view == View::Motor) {
+        MotorInputs in = o.motor.Inputs();
+        in.supply = o.supply;
+        in.step = o.step;
+        in.width = o.width;
+        in.height = o.height;
+        in.scale = o.scale;
+        in.palette = *o.palette;
+        in.translation = CurrentTranslation();
+        scene =
+            SceneOf(in, kExplorerSteps - 1, RasterMotorFrame, WriteSvgMotorFrame, TraceMotorFrame);
+    }
     if (o.output.empty()) {
         const std::string trace = scene.trace(o.step);
         std::fwrite(trace.data(), 1, trace.size(), stdout);
