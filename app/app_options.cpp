@@ -3,10 +3,11 @@
 #include "preferences.h"
 
 const char* const kAppUsage =
-    "Usage: vesk [--explore] [--lang zh|en] [--palette standard|safe] [--scale S]\n"
+    "Usage: vesk [--explore | --motor] [--lang zh|en] [--palette standard|safe] [--scale S]\n"
     "Shows how the three phase currents of a stator make one rotating magnetic field.\n"
     "\n"
     "  --explore          open the explorer alone: reversed, open and unbalanced supplies\n"
+    "  --motor            open the motor alone: torque, slip and the start-up\n"
     "  --lang zh|en       the texts in Chinese or English (default: the last choice made in\n"
     "                     the window menu, else Chinese)\n"
     "  --palette standard|safe\n"
@@ -37,6 +38,8 @@ AppOptionsResult ParseAppOptions(const std::vector<std::string>& args) {
         }
         if (arg == "--explore") {
             o.explore = true;
+        } else if (arg == "--motor") {
+            o.motor = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--lang") {

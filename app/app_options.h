@@ -10,6 +10,7 @@
 
 struct AppOptions {
     bool explore = false;
+    bool motor = false;
     bool help = false;
     std::optional<Language> language;
     const Palette* palette = nullptr;

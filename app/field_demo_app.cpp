@@ -4,6 +4,7 @@
 
 #include "explorer_window.h"
 #include "field_demo_dialog.h"
+#include "motor_window.h"
 #include "preferences.h"
 #include "version.h"
 
@@ -19,10 +20,10 @@ BOOL CFieldDemoApp::InitInstance() {
     SetLanguage(m_language);
     SetPalette(*m_palette);
 
-    if (m_bExplore) {
-        // The explorer is the program's only window: closing it deletes it, and with the last
-        // window gone the event loop ends.
-        auto* explorer = new ExplorerWindow;
+    if (m_bExplore || m_bMotor) {
+        // The explorer or the motor is the program's only window: closing it deletes it, and
+        // with the last window gone the event loop ends.
+        QWidget* explorer = m_bMotor ? static_cast<QWidget*>(new MotorWindow) : new ExplorerWindow;
         explorer->setAttribute(Qt::WA_DeleteOnClose);
         m_pMainWnd = explorer;
         QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });

@@ -14,6 +14,8 @@ class CFieldDemoApp : public CWinApp {
 
     // Open the explorer instead of the main window (vesk --explore).
     bool m_bExplore = false;
+    // Open the motor instead (vesk --motor).
+    bool m_bMotor = false;
     // The class's language and palette for this run.
     Language m_language = Language::Chinese;
     const Palette* m_palette = &kStandardPalette;

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     theApp.m_bExplore = parsed.options.explore;
+    theApp.m_bMotor = parsed.options.motor;
     theApp.m_language = parsed.options.language.value_or(RememberedLanguage());
     theApp.m_palette =
         parsed.options.palette != nullptr ? parsed.options.palette : &RememberedPalette();

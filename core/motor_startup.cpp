@@ -117,6 +117,7 @@ void DrawMotorStartUp(const MotorScene& scene, const CRect& pane) {
     // The letters beside the curves' ends, so that colour is not the only cue.
     static constexpr std::string_view kLetters[] = {"IU", "IV", "IW"};
     const MotorSample& last = samples->back();
+    if (speed.X(last.time) - scene.Size(70) < left) return;
     for (int x = 0; x < 3; ++x) {
         scene.Text(current.X(last.time) - scene.Size(70) + x * scene.Size(24),
                    current.Y(last.current[x]) - size - scene.Size(2), kLetters[x], 14,

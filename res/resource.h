@@ -26,6 +26,7 @@ constexpr unsigned IDM_LANGUAGE_EN = 0x0040;
 constexpr unsigned IDM_PALETTE_STANDARD = 0x0050;
 constexpr unsigned IDM_PALETTE_SAFE = 0x0060;
 constexpr unsigned IDM_SCALE_FIRST = 0x0070;  // one per window scale, 0x10 apart
+constexpr unsigned IDM_MOTOR = 0x0E00;
 
 // Controls of IDD_FIELDDEMO
 constexpr int IDC_START = 1000;

@@ -5,6 +5,7 @@
 #include "about_dialog.h"
 #include "explorer_window.h"
 #include "menu.h"
+#include "motor_window.h"
 #include "preferences.h"
 #include "resource.h"
 #include "resources.h"
@@ -75,6 +76,8 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
     if (!strExplorerMenu.isEmpty()) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
+        pSysMenu->AppendMenu(MF_STRING, IDM_MOTOR,
+                             QCoreApplication::translate("MotorWindow", "电动机(&M)..."));
     }
     auto choice = [](bool chosen) {
         return MF_STRING | MFT_RADIOCHECK | (chosen ? MF_CHECKED : 0);
@@ -108,6 +111,8 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
         dlgAbout.DoModal();
     } else if (command == IDM_EXPLORER) {
         OpenExplorer();
+    } else if (command == IDM_MOTOR) {
+        OpenMotor();
     } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
         const Language language =
             command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;
@@ -148,6 +153,13 @@ void CFieldDemoDialog::OpenExplorer() {
     m_explorer->show();
     m_explorer->raise();
     m_explorer->activateWindow();
+}
+
+void CFieldDemoDialog::OpenMotor() {
+    if (m_motor == nullptr) m_motor = new MotorWindow(this);
+    m_motor->show();
+    m_motor->raise();
+    m_motor->activateWindow();
 }
 
 HCURSOR CFieldDemoDialog::OnQueryDragIcon() { return m_hIcon; }

@@ -14,6 +14,7 @@
 #include "ui_field_demo_dialog.h"
 
 class ExplorerWindow;
+class MotorWindow;
 
 class CFieldDemoDialog : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
@@ -68,6 +69,7 @@ class CFieldDemoDialog : public CDialog {
   private:
     // Opens the explorer beside this window, or raises it when it is open already.
     void OpenExplorer();
+    void OpenMotor();
     // The window menu's entries after its own (explorer, language, colours, size, About), and
     // the whole menu again when a choice or the language changes.
     void AppendMenuEntries(CMenu* pSysMenu);
@@ -76,4 +78,5 @@ class CFieldDemoDialog : public CDialog {
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;
     QPointer<ExplorerWindow> m_explorer;  // a child window: it goes when this window goes
+    QPointer<MotorWindow> m_motor;
 };
