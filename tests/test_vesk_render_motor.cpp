@@ -66,6 +66,7 @@ struct BadCase {
     const char* name;
     QStringList args;
     const char* message;
+    friend void PrintTo(const BadCase& row, std::ostream* os) { *os << row.name; }
 };
 
 class VeskRenderMotorBad : public ::testing::TestWithParam<BadCase> {};
