@@ -27,15 +27,16 @@ double AirGapPower(Phasor i, double s) {
 
 using Matrix = std::array<std::array<Phasor, 3>, 3>;
 
-// Z = T diag(Z0, Z+, Z-) T^-1.
+// Z = T diag(Z0, Z+, Z-) T^-1. With T_ik = a^(-ik) it is circulant: Z_ij depends on j - i only,
+// as (Z0 + Z+ a^m + Z- a^2m) / 3 with m = j - i (mod 3).
 Matrix Impedance(double s) {
     const Phasor zl(kStatorResistance, kOmega * kLeakage);
-    const std::array<Phasor, 3> d{zl, zl + Magnetising(s), zl + Magnetising(2.0 - s)};
-    const Matrix t{{{1.0, 1.0, 1.0}, {1.0, kA * kA, kA}, {1.0, kA, kA * kA}}};
+    const Phasor zp = zl + Magnetising(s), zn = zl + Magnetising(2.0 - s);
+    const std::array<Phasor, 3> c{(zl + zp + zn) / 3.0, (zl + zp * kA + zn * kA * kA) / 3.0,
+                                  (zl + zp * kA * kA + zn * kA) / 3.0};
     Matrix z{};
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            for (int k = 0; k < 3; ++k) z[i][j] += t[i][k] * d[k] * std::conj(t[j][k]) / 3.0;
+        for (int j = 0; j < 3; ++j) z[i][j] = c[(j - i + 3) % 3];
     return z;
 }
 
@@ -88,13 +89,25 @@ MotorPoint MotorModel::At(double speed) const {
     MotorPoint p;
     p.speed = speed;
     p.slip = MotorSlip(speed);
-    const Matrix z = Impedance(p.slip);
     const Supply& s = m_supply;
     std::array<Phasor, 3>& i = p.current;
     if (s.singlePhase) {
-        i[0] = m_voltage[0] / z[0][0];
+        i[0] = m_voltage[0] / Impedance(p.slip)[0][0];
+    } else if (s.openPhase == kNoPhase) {
+        // All three windings: Z is diagonal in sequence terms, and without a neutral no zero-
+        // sequence current flows (the star point takes up E0).
+        const std::array<Phasor, 3>& e = m_voltage;
+        const Phasor e0 = (e[0] + e[1] + e[2]) / 3.0;
+        const Phasor ep = (e[0] + kA * e[1] + kA * kA * e[2]) / 3.0;
+        const Phasor en = (e[0] + kA * kA * e[1] + kA * e[2]) / 3.0;
+        const Phasor zl(kStatorResistance, kOmega * kLeakage);
+        const Phasor i0 = s.neutral ? e0 / zl : Phasor();
+        const Phasor ip = ep / (zl + Magnetising(p.slip));
+        const Phasor in = en / (zl + Magnetising(2.0 - p.slip));
+        i = {i0 + ip + in, i0 + ip * kA * kA + in * kA, i0 + ip * kA + in * kA * kA};
     } else {
         // The windings that carry current, then (without a neutral) the star point's voltage.
+        const Matrix z = Impedance(p.slip);
         std::array<int, 3> live{};
         size_t n = 0;
         for (int x = 0; x < 3; ++x)
