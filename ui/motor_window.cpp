@@ -18,9 +18,9 @@
 
 namespace {
 constexpr int kCustomPreset = static_cast<int>(kPresets.size());
-// The start-up's clock ticks at 25 frames a second; a late tick moves it by no more than 0.1 s.
+// The start-up's clock ticks at 25 frames a second; a late tick moves it by no more than 0.25 s.
 constexpr int kClockInterval = 40;
-constexpr double kLongestTick = 0.1;
+constexpr double kLongestTick = 0.25;
 constexpr double kSlowDown = 10.0;
 }  // namespace
 
