@@ -2,7 +2,8 @@
 // drawn by the core in WebAssembly (vesk.js); the class's language and palette, switched on the
 // page and remembered by the browser. The address picks the view, the frame, the language and the
 // palette, and wins over what was remembered:
-// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3, #lang=en, #palette=safe.
+// #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3,
+// #view=motor&preset=single-phase&load=5, #lang=en, #palette=safe.
 'use strict';
 
 (() => {
@@ -103,6 +104,7 @@
         let core = null;
         const views = {main: new vesk.MainView(forms.main)};
         if (forms.explorer) views.explorer = new vesk.ExplorerView(forms.explorer);
+        if (forms.motor && vesk.MotorView) views.motor = new vesk.MotorView(forms.motor);
         let shown = 'main';
         const selectView = (name) => {
             shown = name;
