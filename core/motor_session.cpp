@@ -68,7 +68,11 @@ void MotorSession::Advance(double seconds, bool slow) {
     if (m_speed || !(seconds > 0.0)) return;
     m_time += seconds / (slow ? kSlowDown : 1.0);
     // A run goes on as a new one from where it got to, so that the clock never stops.
-    if (m_time >= kMaxTime) Restart(m_run->SpeedAt(kMaxTime));
+    if (m_time >= kMaxTime) {
+        const double over = std::min(m_time - kMaxTime, kMaxTime);
+        Restart(m_run->SpeedAt(kMaxTime));
+        m_time = over;
+    }
 }
 
 void MotorSession::Tick() {
