@@ -2,8 +2,9 @@
 // as the window's do, and every change has the frame drawn at once. The page runs two timers
 // while it plays, as the window does: the start-up's clock in real time (or ten times slower) and
 // the drawing's steps at the explorer's pace. Space plays and pauses. The address may hold a state
-// to show, as vesk-render draws it: #view=motor&preset=single-phase&load=5&time=1.5&initial-speed=150
-// or &speed=1440, with &inertia= and &step=.
+// to show, as vesk-render draws it:
+// #view=motor&preset=single-phase&load=5&time=1.5&initial-speed=150 or &speed=1440, with &inertia=
+// and &step=.
 'use strict';
 
 (() => {
@@ -78,7 +79,8 @@
             core._MotorPause();
             const params = new URLSearchParams(location.hash.replace(/^#/, ''));
             if (address.preset !== null) {
-                const index = core.ccall('ExplorerFindPreset', 'number', ['string'], [address.preset]);
+                const index =
+                    core.ccall('ExplorerFindPreset', 'number', ['string'], [address.preset]);
                 if (index >= 0) core._MotorChoosePreset(index);
             }
             const load = number(params, 'load', 0, 40);
@@ -135,8 +137,9 @@
             if (!s.singlePhase) c.openPhase.value = String(s.openPhase + 1);
             c.neutral.checked = s.neutral;
             c.preset.value = String(s.preset);
-            for (const name of ['amplitudeV', 'amplitudeW', 'offsetV', 'offsetW', 'sequence',
-                                'openPhase', 'neutral'])
+            for (const name
+                     of ['amplitudeV', 'amplitudeW', 'offsetV', 'offsetW', 'sequence', 'openPhase',
+                         'neutral'])
                 c[name].disabled = s.singlePhase;
             put(c.load, s.load);
             put(c.inertia, s.inertia);

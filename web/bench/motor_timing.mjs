@@ -41,10 +41,12 @@ try {
         });
         return {steady, startUp, isolated: crossOriginIsolated};
     });
-    for (const [name, values] of [['steady frame', frames.steady], ['start-up of 3 s and its frame', frames.startUp]])
-        console.log(`motor, ${name} in WebAssembly: median ${median(values).toFixed(3)} ms of ` +
-                    `${values.length} (min ${Math.min(...values).toFixed(3)}, max ` +
-                    `${Math.max(...values).toFixed(3)}; cross-origin isolated: ${frames.isolated})`);
+    for (const [name, values] of [
+             ['steady frame', frames.steady], ['start-up of 3 s and its frame', frames.startUp]])
+        console.log(
+            `motor, ${name} in WebAssembly: median ${median(values).toFixed(3)} ms of ` +
+            `${values.length} (min ${Math.min(...values).toFixed(3)}, max ` +
+            `${Math.max(...values).toFixed(3)}; cross-origin isolated: ${frames.isolated})`);
     await ctx.close();
 } finally {
     await isolated.close();

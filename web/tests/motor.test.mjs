@@ -55,13 +55,13 @@ const kLessons = [
         /^电动机转速 (2[0-9]\d|3[0-4]\d) rpm/
     ],
     [
-        'the steady state of an address', '&preset=reversed&speed=-1440',
-        [], /^电动机转速 -1440 rpm，转差率 1\.960，转矩 -14\.26 N·m/
+        'the steady state of an address', '&preset=reversed&speed=-1440', [],
+        /^电动机转速 -1440 rpm，转差率 1\.960，转矩 -14\.26 N·m/
     ],
     // E / |Z_UU| with Z_UU = (Z0 + Z+(0.04) + Z-(1.96)) / 3: 230.9 V / 21.42 Ω.
     [
-        'a preset chosen goes on from the present speed', '&speed=1440',
-        [['#motor-preset', '4']], /^电动机转速 1440 rpm.*电流 U 10\.78 A、V 0\.00 A/
+        'a preset chosen goes on from the present speed', '&speed=1440', [['#motor-preset', '4']],
+        /^电动机转速 1440 rpm.*电流 U 10\.78 A、V 0\.00 A/
     ],
 ];
 
@@ -87,18 +87,24 @@ const kFrames = [
     [
         'a pushed single phase with a fan',
         '&preset=single-phase&load=5&time=1.5&initial-speed=150&step=7',
-        ['--preset', 'single-phase', '--load', '5', '--time', '1.5', '--initial-speed', '150',
-         '--step', '7']
+        [
+            '--preset', 'single-phase', '--load', '5', '--time', '1.5', '--initial-speed', '150',
+            '--step', '7'
+        ]
     ],
     ['the steady state at 1440 rpm', '&speed=1440&step=3', ['--speed', '1440', '--step', '3']],
     [
         'reversed from 1440 rpm, in English and the safe palette',
         '&preset=reversed&time=2&initial-speed=1440&inertia=0.5&lang=en&palette=safe',
-        ['--preset', 'reversed', '--time', '2', '--initial-speed', '1440', '--inertia', '0.5',
-         '--lang', 'en', '--palette', 'safe']
+        [
+            '--preset', 'reversed', '--time', '2', '--initial-speed', '1440', '--inertia', '0.5',
+            '--lang', 'en', '--palette', 'safe'
+        ]
     ],
-    ['open U without the neutral', '&preset=open-u&speed=700&step=20',
-     ['--preset', 'open-u', '--speed', '700', '--step', '20']],
+    [
+        'open U without the neutral', '&preset=open-u&speed=700&step=20',
+        ['--preset', 'open-u', '--speed', '700', '--step', '20']
+    ],
 ];
 
 for (const [name, address, options] of kFrames) {
