@@ -40,31 +40,6 @@ Matrix Impedance(double s) {
     return z;
 }
 
-// Solves the n x n system m x = b in place by Gaussian elimination with partial pivoting.
-template <size_t N>
-std::array<Phasor, N> Solve(std::array<std::array<Phasor, N>, N> m, std::array<Phasor, N> b,
-                            size_t n) {
-    for (size_t c = 0; c < n; ++c) {
-        size_t pivot = c;
-        for (size_t r = c + 1; r < n; ++r)
-            if (std::abs(m[r][c]) > std::abs(m[pivot][c])) pivot = r;
-        std::swap(m[c], m[pivot]);
-        std::swap(b[c], b[pivot]);
-        for (size_t r = c + 1; r < n; ++r) {
-            const Phasor f = m[r][c] / m[c][c];
-            for (size_t k = c; k < n; ++k) m[r][k] -= f * m[c][k];
-            b[r] -= f * b[c];
-        }
-    }
-    std::array<Phasor, N> x{};
-    for (size_t c = n; c-- > 0;) {
-        Phasor sum = b[c];
-        for (size_t k = c + 1; k < n; ++k) sum -= m[c][k] * x[k];
-        x[c] = sum / m[c][c];
-    }
-    return x;
-}
-
 }  // namespace
 
 double MotorSlip(double speed) { return (kSynchronousSpeed - speed) / kSynchronousSpeed; }
@@ -106,28 +81,19 @@ MotorPoint MotorModel::At(double speed) const {
         const Phasor in = en / (zl + Magnetising(2.0 - p.slip));
         i = {i0 + ip + in, i0 + ip * kA * kA + in * kA, i0 + ip * kA + in * kA * kA};
     } else {
-        // The windings that carry current, then (without a neutral) the star point's voltage.
+        // Two windings, y and w. With the neutral each has its row of Z I = E, solved by
+        // Cramer's rule; without it they are in series across E_y - E_w and I_w = -I_y.
         const Matrix z = Impedance(p.slip);
-        std::array<int, 3> live{};
-        size_t n = 0;
-        for (int x = 0; x < 3; ++x)
-            if (x != s.openPhase) live[n++] = x;
-        std::array<std::array<Phasor, 4>, 4> m{};
-        std::array<Phasor, 4> b{};
-        for (size_t r = 0; r < n; ++r) {
-            for (size_t c = 0; c < n; ++c) m[r][c] = z[live[r]][live[c]];
-            b[r] = m_voltage[live[r]];
+        const int y = (s.openPhase + 1) % 3, w = (s.openPhase + 2) % 3;
+        const Phasor ey = m_voltage[y], ew = m_voltage[w];
+        if (s.neutral) {
+            const Phasor det = z[y][y] * z[w][w] - z[y][w] * z[w][y];
+            i[y] = (ey * z[w][w] - z[y][w] * ew) / det;
+            i[w] = (z[y][y] * ew - z[w][y] * ey) / det;
+        } else {
+            i[y] = (ey - ew) / (z[y][y] + z[w][w] - z[y][w] - z[w][y]);
+            i[w] = -i[y];
         }
-        size_t size = n;
-        if (!s.neutral) {
-            for (size_t r = 0; r < n; ++r) {
-                m[r][n] = 1.0;
-                m[n][r] = 1.0;
-            }
-            ++size;
-        }
-        const std::array<Phasor, 4> x = Solve(m, b, size);
-        for (size_t r = 0; r < n; ++r) i[live[r]] = x[r];
     }
     p.positive = (i[0] + kA * i[1] + kA * kA * i[2]) / 3.0;
     p.negative = (i[0] + kA * kA * i[1] + kA * i[2]) / 3.0;

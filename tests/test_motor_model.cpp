@@ -43,7 +43,8 @@ TEST_P(Points, TorqueAndCurrent) {
 
 // Balanced: E/Z+ with Z+ = 3.7 + j6.597 + (j70.37 ∥ 2.1/s); at n_s the rotor branch is open.
 // At standstill Z+ = Z- = Z1 and the forward and backward parts cancel. One phase: E / Z_UU,
-// Z_UU = (Z0 + 2 Z1) / 3. Two windings in series across 400 V: 400 / |2 Z1|.
+// Z_UU = (Z0 + 2 Z1) / 3. Two windings in series across 400 V: 400 / |2 Z1|. Two on the
+// neutral: the 2 x 2 system with Z_ii = (Z0 + 2 Z1) / 3 and Z_ij = (Z0 - Z1) / 3.
 INSTANTIATE_TEST_SUITE_P(
     Model, Points,
     ::testing::Values(PointCase{"balanced_1440", Supply{}, 1440, 14.26, 4.70},
@@ -51,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PointCase{"balanced_synchronous", Supply{}, 1500, 0.0, 3.00},
                       PointCase{"single_phase_standstill", Single(), 0, 0.0, 27.59},
                       PointCase{"open_u_standstill", Open(0, false), 0, 0.0, 0.0},
-                      PointCase{"open_v_standstill_u", Open(1, false), 0, 0.0, 22.65}),
+                      PointCase{"open_v_standstill_u", Open(1, false), 0, 0.0, 22.65},
+                      PointCase{"open_v_neutral_standstill_u", Open(1, true), 0, 10.07, 28.45}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Breakdown, BalancedNear1045) {
