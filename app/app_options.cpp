@@ -3,7 +3,7 @@
 #include "preferences.h"
 
 const char* const kAppUsage =
-    "Usage: vesk [--explore | --windings] [--present] [--lesson [FILE]] [--lang zh|en]\n"
+    "Usage: vesk [--explore | --windings | --motor] [--present] [--lesson [FILE]] [--lang zh|en]\n"
     "            [--palette standard|safe] [--scale S]\n"
     "Shows how the three phase currents of a stator make one rotating magnetic field.\n"
     "\n"
@@ -11,6 +11,7 @@ const char* const kAppUsage =
     "  --present          the window's picture full screen, for a projector (F5 or F11)\n"
     "  --lesson [FILE]    the built-in lesson, or the lesson in FILE, full screen\n"
     "  --windings         open the windings window alone: poles, slots, pitch, flux lines\n"
+    "  --motor            open the motor alone: torque, slip and the start-up\n"
     "  --lang zh|en       the texts in Chinese or English (default: the last choice made in\n"
     "                     the window menu, else Chinese)\n"
     "  --palette standard|safe\n"
@@ -58,6 +59,8 @@ AppOptionsResult ParseAppOptions(const std::vector<std::string>& args) {
             if (value && value->empty()) result.error = "option --lesson= needs a file";
         } else if (arg == "--windings") {
             o.windings = true;
+        } else if (arg == "--motor") {
+            o.motor = true;
         } else if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--lang") {

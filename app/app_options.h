@@ -14,6 +14,7 @@ struct AppOptions {
     bool lesson = false;     // a lesson in presentation mode instead of a window
     std::string lessonFile;  // empty: the built-in lesson
     bool windings = false;  // --windings: the windings window alone
+    bool motor = false;
     bool help = false;
     std::optional<Language> language;
     const Palette* palette = nullptr;

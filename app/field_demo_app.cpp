@@ -4,6 +4,7 @@
 
 #include "explorer_window.h"
 #include "field_demo_dialog.h"
+#include "motor_window.h"
 #include "preferences.h"
 #include "presentation_window.h"
 #include "version.h"
@@ -28,10 +29,11 @@ BOOL CFieldDemoApp::InitInstance() {
         QObject::connect(lesson, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
         return TRUE;
     }
-    if (m_bExplore || m_bWindings) {
-        // The explorer (or the windings window) is the program's only window: closing it deletes
-        // it, and with the last window gone the event loop ends.
+    if (m_bExplore || m_bWindings || m_bMotor) {
+        // The explorer, the windings or the motor is the program's only window: closing it
+        // deletes it, and with the last window gone the event loop ends.
         QWidget* explorer = m_bWindings ? static_cast<QWidget*>(new WindingsWindow)
+                            : m_bMotor  ? static_cast<QWidget*>(new MotorWindow)
                                         : static_cast<QWidget*>(new ExplorerWindow);
         explorer->setAttribute(Qt::WA_DeleteOnClose);
         m_pMainWnd = explorer;

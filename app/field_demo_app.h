@@ -23,6 +23,8 @@ class CFieldDemoApp : public CWinApp {
     std::optional<Lesson> m_lesson;
     // Open the windings window instead (vesk --windings).
     bool m_bWindings = false;
+    // Open the motor instead (vesk --motor).
+    bool m_bMotor = false;
     // The class's language and palette for this run.
     Language m_language = Language::Chinese;
     const Palette* m_palette = &kStandardPalette;

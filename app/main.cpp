@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
         }
     }
     theApp.m_bWindings = parsed.options.windings;
+    theApp.m_bMotor = parsed.options.motor;
     theApp.m_language = parsed.options.language.value_or(RememberedLanguage());
     theApp.m_palette =
         parsed.options.palette != nullptr ? parsed.options.palette : &RememberedPalette();

@@ -242,8 +242,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
                 o.view = View::Explorer;
             } else if (v == "winding") {
                 o.view = View::Winding;
+            } else if (v == "motor") {
+                o.view = View::Motor;
             } else {
-                result.error = "unknown view '" + v + "' (use main, explorer or winding)";
+                result.error = "unknown view '" + v + "' (use main, explorer, winding or motor)";
                 return result;
             }
         } else if (arg == "--neutral" || arg == "--apart") {
@@ -252,6 +254,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
         } else if (SupplyArgs::IsSupplyOption(arg)) {
             if (!value(v)) return result;
             result.error = supply.Take(arg, v);
+            if (!result.error.empty()) return result;
+        } else if (MotorOptions::IsMotorOption(arg)) {
+            if (!value(v)) return result;
+            result.error = o.motor.Take(arg, v);
             if (!result.error.empty()) return result;
         } else if (arg == "--step") {
             if (!value(v)) return result;
@@ -340,20 +346,26 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
         result.error = winding.first + " needs --view winding";
         return result;
     }
-    if (o.view == View::Explorer) {
+    if (o.view != View::Motor && !o.motor.first.empty()) {
+        result.error = o.motor.first + " needs --view motor";
+        return result;
+    }
+    if (o.view == View::Motor) result.error = o.motor.Check();
+    if (!result.error.empty()) return result;
+    if (o.view == View::Explorer || o.view == View::Motor) {
         if (!sizeGiven) {
             o.width = kExplorerWidth;
             o.height = kExplorerHeight;
         }
         if (!o.showResultant) {
-            result.error = "--no-resultant is for the main view; the explorer always shows it";
+            result.error = "--no-resultant is for the main view";
             return result;
         }
         result.error = supply.Apply(o.supply);
         o.componentsApart = supply.apart;
         if (!result.error.empty()) return result;
     } else if (!supply.first.empty()) {
-        result.error = supply.first + " needs --view explorer";
+        result.error = supply.first + " needs --view explorer or motor";
         return result;
     }
     if (o.all && stepGiven) {

@@ -6,12 +6,13 @@
 
 #include "explorer_frame.h"
 #include "frame.h"
+#include "motor_options.h"
 #include "winding_frame.h"
 
 enum class OutputFormat { Png, Svg, Gif, Trace };
 
-// The main window's picture, the explorer's or the windings view's.
-enum class View { Main, Explorer, Winding };
+// The main window's picture, the explorer's, the windings view's or the motor's.
+enum class View { Main, Explorer, Winding, Motor };
 
 struct RenderOptions {
     bool help = false;
@@ -30,6 +31,7 @@ struct RenderOptions {
     const Palette* palette = &kStandardPalette;
     double scale = 1;       // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters
     WindingInputs winding;  // the windings view's winding, sequence, frequency and flux lines
+    MotorOptions motor;
 };
 
 // The last step a view draws: 72 for the main window's two periods, 35 for the others' one.

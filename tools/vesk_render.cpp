@@ -19,6 +19,7 @@
 #include "gif_writer.h"
 #include "handout.h"
 #include "language.h"
+#include "motor_image.h"
 #include "output_file.h"
 #include "png_writer.h"
 #include "raster_image.h"
@@ -84,6 +85,14 @@ constexpr const char* kUsage =
     "  --frequency F     the supply's frequency in Hz, 1..400 (default 50)\n"
     "  --sequence SEQ    positive or negative\n"
     "  --no-flux-lines   leave out the flux lines\n"
+    "\n"
+    "The motor (--view motor): a 2.2 kW 4-pole motor on the explorer's supply options;\n"
+    "--all writes the 36 steps of the drawing at the operating point:\n"
+    "  --speed N         the steady state at N rpm, -3000..3000\n"
+    "  --time T          or the state T seconds into a start-up, 0..10 (default 0)\n"
+    "  --initial-speed N the start-up's initial speed in rpm, -3000..3000 (default 0)\n"
+    "  --load L          a fan's torque at synchronous speed, 0..40 N·m (default 0)\n"
+    "  --inertia J       of the motor and its load, 0.015..10 kg·m² (default 0.2)\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
@@ -254,32 +263,44 @@ int Run(int argc, char** argv) {
 
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    WindingInputs winding = o.winding;
-    winding.step = o.step;
-    winding.width = o.width;
-    winding.height = o.height;
-    winding.scale = o.scale;
-    winding.palette = *o.palette;
-    winding.translation = CurrentTranslation();
-    const Scene scene = o.view == View::Winding
-                            ? SceneOf(
-                                  winding, kExplorerSteps - 1,
-                                  [](const WindingInputs& in) { return RasterWindingFrame(in); },
-                                  WriteSvgWindingFrame, TraceWindingFrame)
-                        : o.view == View::Explorer
-                            ? SceneOf(ExplorerInputs{.supply = o.supply,
-                                                     .step = o.step,
-                                                     .width = o.width,
-                                                     .height = o.height,
-                                                     .scale = o.scale,
-                                                     .palette = *o.palette,
-                                                     .translation = CurrentTranslation(),
-                                                     .componentsApart = o.componentsApart},
-                                      kExplorerSteps - 1, RasterExplorerFrame,
-                                      WriteSvgExplorerFrame, TraceExplorerFrame)
-                            : SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant,
-                                                  o.scale, *o.palette, CurrentTranslation()},
-                                      MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
+    Scene scene = SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant, o.scale,
+                                      *o.palette, CurrentTranslation()},
+                          MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
+    if (o.view == View::Explorer)
+        scene = SceneOf(ExplorerInputs{.supply = o.supply,
+                                       .step = o.step,
+                                       .width = o.width,
+                                       .height = o.height,
+                                       .scale = o.scale,
+                                       .palette = *o.palette,
+                                       .translation = CurrentTranslation(),
+                                       .componentsApart = o.componentsApart},
+                        kExplorerSteps - 1, RasterExplorerFrame, WriteSvgExplorerFrame,
+                        TraceExplorerFrame);
+    if (o.view == View::Winding) {
+        WindingInputs in = o.winding;
+        in.step = o.step;
+        in.width = o.width;
+        in.height = o.height;
+        in.scale = o.scale;
+        in.palette = *o.palette;
+        in.translation = CurrentTranslation();
+        scene = SceneOf(
+            in, kExplorerSteps - 1, [](const WindingInputs& i) { return RasterWindingFrame(i); },
+            WriteSvgWindingFrame, TraceWindingFrame);
+    }
+    if (o.view == View::Motor) {
+        MotorInputs in = o.motor.Inputs();
+        in.supply = o.supply;
+        in.step = o.step;
+        in.width = o.width;
+        in.height = o.height;
+        in.scale = o.scale;
+        in.palette = *o.palette;
+        in.translation = CurrentTranslation();
+        scene =
+            SceneOf(in, kExplorerSteps - 1, RasterMotorFrame, WriteSvgMotorFrame, TraceMotorFrame);
+    }
     if (o.output.empty()) {
         const std::string error = WriteStandardOutput(scene.trace(o.step));
         return error.empty() ? 0 : Fail(1, error);

@@ -6,6 +6,7 @@
 #include "about_dialog.h"
 #include "explorer_window.h"
 #include "menu.h"
+#include "motor_window.h"
 #include "preferences.h"
 #include "presentation_window.h"
 #include "resource.h"
@@ -90,6 +91,8 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
         pSysMenu->AppendMenu(MF_STRING, IDM_WINDINGS, tr("绕组(&W)..."));
+        pSysMenu->AppendMenu(MF_STRING, IDM_MOTOR,
+                             QCoreApplication::translate("MotorWindow", "电动机(&M)..."));
     }
     auto choice = [](bool chosen) {
         return MF_STRING | MFT_RADIOCHECK | (chosen ? MF_CHECKED : 0);
@@ -130,6 +133,8 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
         Present(BuiltInLesson(), LessonStepper::Walk::Stops, this);
     } else if (command == IDM_WINDINGS) {
         OpenWindings();
+    } else if (command == IDM_MOTOR) {
+        OpenMotor();
     } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
         const Language language =
             command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;
@@ -196,6 +201,13 @@ void CFieldDemoDialog::OpenWindings() {
     m_windings->show();
     m_windings->raise();
     m_windings->activateWindow();
+}
+
+void CFieldDemoDialog::OpenMotor() {
+    if (m_motor == nullptr) m_motor = new MotorWindow(this);
+    m_motor->show();
+    m_motor->raise();
+    m_motor->activateWindow();
 }
 
 HCURSOR CFieldDemoDialog::OnQueryDragIcon() { return m_hIcon; }

@@ -18,6 +18,7 @@
 class ExplorerWindow;
 class MainStepper;
 class WindingsWindow;
+class MotorWindow;
 
 class CFieldDemoDialog : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
@@ -77,6 +78,7 @@ class CFieldDemoDialog : public CDialog {
     // Opens the explorer beside this window, or raises it when it is open already.
     void OpenExplorer();
     void OpenWindings();
+    void OpenMotor();
     // The window menu's entries after its own (explorer, language, colours, size, About), and
     // the whole menu again when a choice or the language changes.
     void AppendMenuEntries(CMenu* pSysMenu);
@@ -87,4 +89,5 @@ class CFieldDemoDialog : public CDialog {
     SurfaceFactory m_createSurface;
     QPointer<ExplorerWindow> m_explorer;  // a child window: it goes when this window goes
     QPointer<WindingsWindow> m_windings;
+    QPointer<MotorWindow> m_motor;
 };

@@ -3,7 +3,8 @@
 // page and remembered by the browser. The address picks the view, the frame, the language and the
 // palette, and wins over what was remembered:
 // #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
-// #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #lang=en, #palette=safe.
+// #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #view=motor&preset=single-phase&load=5,
+// #lang=en, #palette=safe.
 'use strict';
 
 (() => {
@@ -132,6 +133,7 @@
         const views = {main: new vesk.MainView(forms.main)};
         if (forms.explorer) views.explorer = new vesk.ExplorerView(forms.explorer);
         if (forms.winding && vesk.WindingView) views.winding = new vesk.WindingView(forms.winding);
+        if (forms.motor && vesk.MotorView) views.motor = new vesk.MotorView(forms.motor);
         let shown = 'main';
         const selectView = (name) => {
             shown = name;

@@ -1092,4 +1092,418 @@
         <translation>This choice could not be saved in %1: %2. It holds only while vesk runs this time.</translation>
     </message>
 </context>
+<context>
+    <name>Motor</name>
+    <message>
+        <source>电动机转速 %1 rpm，转差率 %2，转矩 %3 N·m（正转分量 %4，反转分量 %5），电流 U %6 A、V %7 A、W %8 A，%9。</source>
+        <translation>Motor at %1 rpm, slip %2, torque %3 N·m (forward part %4, backward part %5), currents U %6 A, V %7 A, W %8 A; %9.</translation>
+    </message>
+    <message>
+        <source>加速</source>
+        <translation>accelerating</translation>
+    </message>
+    <message>
+        <source>稳定运行</source>
+        <translation>running</translation>
+    </message>
+    <message>
+        <source>堵转（静止且无净转矩）</source>
+        <translation>stalled (at rest, no net torque)</translation>
+    </message>
+    <message>
+        <source>制动</source>
+        <translation>braking</translation>
+    </message>
+    <message>
+        <source>电机：旋转磁场与笼型转子</source>
+        <translation>The machine: rotating field and cage rotor</translation>
+    </message>
+    <message>
+        <source>磁场 ns</source>
+        <translation>Field ns</translation>
+    </message>
+    <message>
+        <source>转子 n</source>
+        <translation>Rotor n</translation>
+    </message>
+    <message>
+        <source>画面放慢到每个电周期 36 步，</source>
+        <translation>Slowed to 36 steps an electrical period:</translation>
+    </message>
+    <message>
+        <source>只有转子与磁场的转速之比是真实的。</source>
+        <translation>only the ratio of the rotor's speed to the field's is true.</translation>
+    </message>
+    <message>
+        <source>单相（仅U相）</source>
+        <translation>single phase (U only)</translation>
+    </message>
+    <message>
+        <source>星形，带中线</source>
+        <translation>star, with neutral</translation>
+    </message>
+    <message>
+        <source>星形，无中线（三线）</source>
+        <translation>star, no neutral (three wires)</translation>
+    </message>
+    <message>
+        <source>断U相，无中线</source>
+        <translation>U open, no neutral</translation>
+    </message>
+    <message>
+        <source>断V相，无中线</source>
+        <translation>V open, no neutral</translation>
+    </message>
+    <message>
+        <source>断W相，无中线</source>
+        <translation>W open, no neutral</translation>
+    </message>
+    <message>
+        <source>断U相，带中线</source>
+        <translation>U open, with neutral</translation>
+    </message>
+    <message>
+        <source>断V相，带中线</source>
+        <translation>V open, with neutral</translation>
+    </message>
+    <message>
+        <source>断W相，带中线</source>
+        <translation>W open, with neutral</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>正序</source>
+        <translation>positive</translation>
+    </message>
+    <message>
+        <source>负序</source>
+        <translation>negative</translation>
+    </message>
+    <message>
+        <source>稳态</source>
+        <translation>steady state</translation>
+    </message>
+    <message>
+        <source>转速 n</source>
+        <translation>Speed n</translation>
+    </message>
+    <message>
+        <source>转差率 s</source>
+        <translation>Slip s</translation>
+    </message>
+    <message>
+        <source>转矩 T</source>
+        <translation>Torque T</translation>
+    </message>
+    <message>
+        <source>正转转矩 T+</source>
+        <translation>Forward torque T+</translation>
+    </message>
+    <message>
+        <source>反转转矩 T−</source>
+        <translation>Backward torque T−</translation>
+    </message>
+    <message>
+        <source>电流 IU</source>
+        <translation>Current IU</translation>
+    </message>
+    <message>
+        <source>电流 IV</source>
+        <translation>Current IV</translation>
+    </message>
+    <message>
+        <source>电流 IW</source>
+        <translation>Current IW</translation>
+    </message>
+    <message>
+        <source>同步转速 ns</source>
+        <translation>Synchronous ns</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>时间 t</source>
+        <translation>Time t</translation>
+    </message>
+    <message>
+        <source>相序</source>
+        <translation>Sequence</translation>
+    </message>
+    <message>
+        <source>接法</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>负载 L / 惯量 J</source>
+        <translation>Load L / inertia J</translation>
+    </message>
+    <message>
+        <source>起动过程</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>转速 n / rpm</source>
+        <translation>Speed n / rpm</translation>
+    </message>
+    <message>
+        <source>电流 / A</source>
+        <translation>Current / A</translation>
+    </message>
+    <message>
+        <source>给定转速下的稳态：没有起动过程</source>
+        <translation>Steady state at a given speed: no start-up</translation>
+    </message>
+    <message>
+        <source>转矩–转速特性</source>
+        <translation>Torque against speed</translation>
+    </message>
+    <message>
+        <source>负载 TL</source>
+        <translation>Load TL</translation>
+    </message>
+    <message>
+        <source>最大转矩</source>
+        <translation>Breakdown</translation>
+    </message>
+</context>
+<context>
+    <name>MotorWindow</name>
+    <message>
+        <source>电动机</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>电动机 (Motor): the rotor that follows the field, torque against speed, and the start-up</source>
+        <translation>Motor: the rotor that follows the field, torque against speed, and the start-up</translation>
+    </message>
+    <message>
+        <source>画面 (Picture): torque against speed, the start-up, the machine and the readouts</source>
+        <translation>Picture: torque against speed, the start-up, the machine and the readouts</translation>
+    </message>
+    <message>
+        <source>供电</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>供电 (Supply)</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>预设(&amp;T)</source>
+        <translation>Pre&amp;set</translation>
+    </message>
+    <message>
+        <source>预设 (Preset): balanced, reversed, open U (star, no neutral), open U with neutral, single phase, unbalanced 1 / 0.4 / 0.7; custom once a value is changed</source>
+        <translation>Preset: balanced, reversed, open U (star, no neutral), open U with neutral, single phase, unbalanced 1 / 0.4 / 0.7; custom once a value is changed</translation>
+    </message>
+    <message>
+        <source>平衡</source>
+        <translation>Balanced</translation>
+    </message>
+    <message>
+        <source>反相序</source>
+        <translation>Reversed</translation>
+    </message>
+    <message>
+        <source>断U相</source>
+        <translation>Open U</translation>
+    </message>
+    <message>
+        <source>断U相带中线</source>
+        <translation>Open U with neutral</translation>
+    </message>
+    <message>
+        <source>单相</source>
+        <translation>Single phase</translation>
+    </message>
+    <message>
+        <source>不平衡</source>
+        <translation>Unbalanced</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>幅值</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>幅值 (Amplitude): 1 is the balanced peak</source>
+        <translation>Amplitude: 1 is the balanced peak</translation>
+    </message>
+    <message>
+        <source>偏移</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>偏移 (Offset) in degrees</source>
+        <translation>Offset in degrees</translation>
+    </message>
+    <message>
+        <source>U相</source>
+        <translation>Phase U</translation>
+    </message>
+    <message>
+        <source>U相幅值 (Amplitude of U): 0.00 to 2.00</source>
+        <translation>Amplitude of U: 0.00 to 2.00</translation>
+    </message>
+    <message>
+        <source>U相偏移 (Offset of U): -180° to 180°</source>
+        <translation>Offset of U: -180° to 180°</translation>
+    </message>
+    <message>
+        <source>V相</source>
+        <translation>Phase V</translation>
+    </message>
+    <message>
+        <source>V相幅值 (Amplitude of V): 0.00 to 2.00</source>
+        <translation>Amplitude of V: 0.00 to 2.00</translation>
+    </message>
+    <message>
+        <source>V相偏移 (Offset of V): -180° to 180°</source>
+        <translation>Offset of V: -180° to 180°</translation>
+    </message>
+    <message>
+        <source>W相</source>
+        <translation>Phase W</translation>
+    </message>
+    <message>
+        <source>W相幅值 (Amplitude of W): 0.00 to 2.00</source>
+        <translation>Amplitude of W: 0.00 to 2.00</translation>
+    </message>
+    <message>
+        <source>W相偏移 (Offset of W): -180° to 180°</source>
+        <translation>Offset of W: -180° to 180°</translation>
+    </message>
+    <message>
+        <source>相序(&amp;Q)</source>
+        <translation>Se&amp;quence</translation>
+    </message>
+    <message>
+        <source>相序 (Sequence): positive, V 120° behind U; negative, V 240° behind U</source>
+        <translation>Sequence: positive, V 120° behind U; negative, V 240° behind U</translation>
+    </message>
+    <message>
+        <source>正序</source>
+        <translation>positive</translation>
+    </message>
+    <message>
+        <source>负序</source>
+        <translation>negative</translation>
+    </message>
+    <message>
+        <source>断相(&amp;O)</source>
+        <translation>&amp;Open phase</translation>
+    </message>
+    <message>
+        <source>断相 (Open phase): none, U, V or W</source>
+        <translation>Open phase: none, U, V or W</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>带中线(&amp;L)</source>
+        <translation>Neutra&amp;l</translation>
+    </message>
+    <message>
+        <source>带中线 (Neutral): the star point is joined to the supply&apos;s neutral; without it, three wires</source>
+        <translation>Neutral: the star point is joined to the supply&apos;s neutral; without it, three wires</translation>
+    </message>
+    <message>
+        <source>单相供电，仅U相(&amp;G)</source>
+        <translation>Sin&amp;gle phase, U only</translation>
+    </message>
+    <message>
+        <source>单相 (Single phase): winding U alone is fed</source>
+        <translation>Single phase: winding U alone is fed</translation>
+    </message>
+    <message>
+        <source>负载</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>负载 (Load): a fan, and the inertia of the motor with it</source>
+        <translation>Load: a fan, and the inertia of the motor with it</translation>
+    </message>
+    <message>
+        <source>风机负载(&amp;D)</source>
+        <translation>Fan loa&amp;d</translation>
+    </message>
+    <message>
+        <source>风机负载 (Fan load): its torque at synchronous speed, 0 to 40 N·m; it grows with the square of the speed</source>
+        <translation>Fan load: its torque at synchronous speed, 0 to 40 N·m; it grows with the square of the speed</translation>
+    </message>
+    <message>
+        <source>转动惯量(&amp;J)</source>
+        <translation>Inertia (&amp;J)</translation>
+    </message>
+    <message>
+        <source>转动惯量 (Inertia) of the motor with its load: 0.015 to 10 kg·m²</source>
+        <translation>Inertia of the motor with its load: 0.015 to 10 kg·m²</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>运行 (Run): start the motor, push its rotor, play and pause</source>
+        <translation>Run: start the motor, push its rotor, play and pause</translation>
+    </message>
+    <message>
+        <source>从静止起动(&amp;S)</source>
+        <translation>&amp;Start from rest</translation>
+    </message>
+    <message>
+        <source>从静止起动 (Start from rest): the start-up in real time, from 0 rpm</source>
+        <translation>Start from rest: the start-up in real time, from 0 rpm</translation>
+    </message>
+    <message>
+        <source>正向推动(&amp;F)</source>
+        <translation>Push &amp;forward</translation>
+    </message>
+    <message>
+        <source>正向推动 (Push forward): the rotor gains 150 rpm counter-clockwise</source>
+        <translation>Push forward: the rotor gains 150 rpm counter-clockwise</translation>
+    </message>
+    <message>
+        <source>反向推动(&amp;K)</source>
+        <translation>Push bac&amp;kward</translation>
+    </message>
+    <message>
+        <source>反向推动 (Push backward): the rotor gains 150 rpm clockwise</source>
+        <translation>Push backward: the rotor gains 150 rpm clockwise</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>播放/暂停 (Play/Pause, Space): the run and the drawing go on from where they are</source>
+        <translation>Play/Pause (Space): the run and the drawing go on from where they are</translation>
+    </message>
+    <message>
+        <source>慢放 ×10(&amp;W)</source>
+        <translation>Slo&amp;w ×10</translation>
+    </message>
+    <message>
+        <source>慢放 (Slow): the start-up runs ten times slower than real time</source>
+        <translation>Slow: the start-up runs ten times slower than real time</translation>
+    </message>
+    <message>
+        <source>电动机(&amp;M)...</source>
+        <translation>&amp;Motor...</translation>
+    </message>
+    <message>
+        <source>暂停(&amp;P)</source>
+        <translation>&amp;Pause</translation>
+    </message>
+</context>
 </TS>

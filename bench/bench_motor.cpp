@@ -1,0 +1,60 @@
+// The motor view: one frame at its design size, with Qt's text, and the start-up it simulates.
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include "motor_frame.h"
+#include "raster_dc.h"
+#include "raster_image.h"
+
+namespace {
+
+// The steady state at 1440 rpm, for each preset: the curves and the breakdown are computed afresh
+// for every frame.
+void BM_MotorRasterFrame(benchmark::State& state) {
+    MotorInputs inputs;
+    inputs.supply = PresetSupply(kPresets[state.range(0)]);
+    inputs.speed = 1440;
+    inputs.step = 7;
+    state.SetLabel(std::string(PresetName(kPresets[state.range(0)])));
+    for (auto _ : state) {
+        const std::unique_ptr<RasterDc> dc = MakeRasterDc(kMotorWidth, kMotorHeight, 1);
+        DrawMotorFrame(inputs, *dc);
+        benchmark::DoNotOptimize(dc->Pixels().pixels.data());
+    }
+}
+BENCHMARK(BM_MotorRasterFrame)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+// 3 s into a start-up, as the window draws it while the run goes on: the run is kept between
+// frames, so a frame pays for drawing its 300 samples, not for the run.
+void BM_MotorRasterFrameStartUp(benchmark::State& state) {
+    MotorInputs inputs;
+    inputs.time = 3.0;
+    inputs.load = 10;
+    for (auto _ : state) {
+        const std::unique_ptr<RasterDc> dc = MakeRasterDc(kMotorWidth, kMotorHeight, 1);
+        DrawMotorFrame(inputs, *dc);
+        benchmark::DoNotOptimize(dc->Pixels().pixels.data());
+    }
+}
+BENCHMARK(BM_MotorRasterFrameStartUp)->Unit(benchmark::kMicrosecond);
+
+// A 3 s start-up from rest, RK4 at 1 ms, with its samples.
+void BM_MotorStartUp(benchmark::State& state) {
+    const Supply supply = PresetSupply(kPresets[state.range(0)]);
+    const MotorModel model(supply);
+    state.SetLabel(std::string(PresetName(kPresets[state.range(0)])));
+    std::vector<MotorSample> samples;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunMotor(model, {supply, 10.0, 0.2, 0.0, 3.0}, &samples));
+}
+BENCHMARK(BM_MotorStartUp)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

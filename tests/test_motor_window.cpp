@@ -1,0 +1,129 @@
+// The motor window as a lecturer uses it: a preset, then Start from rest or a push, and the
+// speed the rotor reaches; slow motion; the canvas shows the core's frame; and it opens from the
+// main window's menu while that window runs modally.
+#include <functional>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+
+#include "test_dialog_support.h"
+
+#include "canvas_widget.h"
+#include "field_demo_dialog.h"
+#include "motor_image.h"
+#include "motor_window.h"
+#include "resource.h"
+#include "trace_dc.h"
+
+namespace {
+
+template <typename T>
+T* Find(QWidget& w, const char* name) {
+    T* child = w.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+void ChoosePreset(MotorWindow& w, int downs) {
+    Find<QComboBox>(w, "preset")->setFocus();
+    for (int k = 0; k < downs; ++k) PressKey(Qt::Key_Down);
+}
+
+// The buttons clicked, then the clock stopped and moved on by hand, so that the run is exact.
+void Run(MotorWindow& w, std::initializer_list<const char*> buttons, double seconds) {
+    for (const char* name : buttons) Click(Find<QPushButton>(w, name));
+    Click(Find<QPushButton>(w, "playPause"));
+    ASSERT_FALSE(w.Stepper().Playing());
+    w.Advance(seconds);
+}
+
+struct Lesson {
+    const char* name;
+    int preset;  // downs from balanced: 1 reversed, 4 single phase
+    std::function<void(MotorWindow&)> act;
+    double low;  // the speed reached lies between these, in rpm
+    double high;
+    MotorState state;
+    friend void PrintTo(const Lesson& row, std::ostream* os) { *os << row.name; }
+};
+
+class Lessons : public ::testing::TestWithParam<Lesson> {};
+
+TEST_P(Lessons, TheRotorGoesWhereTheTorqueSends) {
+    MotorWindow w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ChoosePreset(w, GetParam().preset);
+    GetParam().act(w);
+    EXPECT_GE(w.Speed(), GetParam().low);
+    EXPECT_LE(w.Speed(), GetParam().high);
+    TraceDc dc;
+    EXPECT_EQ(DrawMotorFrame(w.Inputs(), dc).readouts.state, GetParam().state);
+    EXPECT_TRUE(Find<CanvasWidget>(w, "canvas")->Frame() == RasterMotorFrame(w.Inputs()));
+    EXPECT_EQ(Find<QPushButton>(w, "playPause")->text().toStdString(), "播放(&P)");
+}
+
+// A balanced start passes 1484 rpm after 1 s; the few milliseconds the clock ran between the
+// clicks add a little. A push gives ±150 rpm, from which a single phase runs up slowly: 289 rpm
+// after 3 s. Ten times slower, 1 s of the clock is 0.1 s of the run: about 130 rpm.
+INSTANTIATE_TEST_SUITE_P(Window, Lessons,
+                         ::testing::Values(Lesson{"BalancedStarts", 0,
+                                                  [](MotorWindow& w) { Run(w, {"start"}, 1.0); },
+                                                  1480, 1495, MotorState::Accelerating},
+                                           Lesson{"ReversedRunsBackwards", 1,
+                                                  [](MotorWindow& w) { Run(w, {"start"}, 3.0); },
+                                                  -1500, -1480, MotorState::Running},
+                                           Lesson{"SinglePhaseStaysStalled", 4,
+                                                  [](MotorWindow& w) { Run(w, {"start"}, 3.0); },
+                                                  -0.5, 0.5, MotorState::Stalled},
+                                           Lesson{"SinglePhasePushedForward", 4,
+                                                  [](MotorWindow& w) {
+                                                      Run(w, {"start", "pushForward"}, 3.0);
+                                                  },
+                                                  280, 300, MotorState::Accelerating},
+                                           Lesson{"SinglePhasePushedBackward", 4,
+                                                  [](MotorWindow& w) {
+                                                      Run(w, {"start", "pushBackward"}, 3.0);
+                                                  },
+                                                  -300, -280, MotorState::Accelerating},
+                                           Lesson{"SlowedTenTimes", 0,
+                                                  [](MotorWindow& w) {
+                                                      Click(Find<QCheckBox>(w, "slow"));
+                                                      Run(w, {"start"}, 1.0);
+                                                  },
+                                                  100, 160, MotorState::Accelerating}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MotorWindow, PlayRunsTheClockAndTheSteps) {
+    MotorWindow w;
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Click(Find<QPushButton>(w, "start"));
+    EXPECT_TRUE(w.Stepper().Playing());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.Stepper().Step() >= 2; }, 3000));
+    EXPECT_GT(w.Speed(), 100);
+    PressKey(Qt::Key_Space);
+    EXPECT_FALSE(w.Stepper().Playing());
+    const double speed = w.Speed();
+    QTest::qWait(120);
+    EXPECT_EQ(w.Speed(), speed);
+}
+
+TEST(FromTheMainWindow, TheMenuOpensOneMotorWindow) {
+    CFieldDemoDialog dialog;
+    RunModal(dialog, [&] {
+        dialog.SendMessage(WM_SYSCOMMAND, IDM_MOTOR);
+        auto* motor = dialog.findChild<MotorWindow*>();
+        ASSERT_NE(motor, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(motor));
+        Click(Find<QPushButton>(*motor, "pushForward"));
+        EXPECT_GE(motor->Speed(), 150);
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        dialog.SendMessage(WM_SYSCOMMAND, IDM_MOTOR);
+        EXPECT_EQ(dialog.findChildren<MotorWindow*>().size(), 1);
+    });
+}
+
+}  // namespace
