@@ -110,8 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"ExplorerView",
                 {"--view", "explorer", "--no-flux-lines"},
                 "--no-flux-lines needs --view winding"},
-        BadCase{
-            "SupplyOption", {"--view", "winding", "--open", "U"}, "--open needs --view explorer"},
+        BadCase{"SupplyOption",
+                {"--view", "winding", "--open", "U"},
+                "--open needs --view explorer or motor"},
         BadCase{"Preset",
                 {"--view", "winding", "--preset", "balanced"},
                 "unknown winding preset 'balanced' (use explorer, 4-pole-full, 4-pole-short or "
