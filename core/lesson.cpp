@@ -62,16 +62,22 @@ LessonStop ExplorerStop(Preset preset, int step, bool playing, const char* capti
 }
 
 LessonStop WindingStop(WindingPreset preset, bool playing, const char* caption) {
-    LessonStop stop{LessonView::Winding, 0, playing, true, Supply{}, {caption, {}}, {}, {}};
+    LessonStop stop;
+    stop.view = LessonView::Winding;
+    stop.playing = playing;
     stop.winding.winding = PresetWinding(preset);
+    stop.caption = {caption, {}};
     return stop;
 }
 
 // A start-up `time` seconds from rest.
 LessonStop MotorStop(Preset preset, double time, bool playing, const char* caption) {
-    LessonStop stop{LessonView::Motor, 0,  playing, true, PresetSupply(preset),
-                    {caption, {}},     {}, {}};
+    LessonStop stop;
+    stop.view = LessonView::Motor;
+    stop.playing = playing;
+    stop.supply = PresetSupply(preset);
     stop.motor.time = time;
+    stop.caption = {caption, {}};
     return stop;
 }
 
@@ -177,6 +183,7 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
                               in.height, in.scale, in.palette, t},
                              surface);
         const WindingReadouts& o = r.readouts;
+        // The labels the view's own readouts pane has.
         const auto windings = [t](const char* source) { return Tr(t, "Windings", source); };
         frame.readouts = {{windings("电角度 θ"), o.angle},
                           {windings("槽数 Q"), o.slotCount},
@@ -192,6 +199,7 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
     if (stop.view == LessonView::Motor) {
         const MotorResult r = DrawMotorFrame(MotorInputsOf(stop, in), surface);
         const MotorReadouts& o = r.readouts;
+        // The labels the view's own readouts pane has.
         const auto motor = [t](const char* source) { return Tr(t, "Motor", source); };
         frame.readouts = {{motor("转速 n"), o.speed + " rpm"},
                           {motor("转差率 s"), o.slip},

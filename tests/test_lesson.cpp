@@ -73,8 +73,11 @@ TEST_P(StopFrames, ReadOutTheirViewsValues) {
     EXPECT_TRUE(frame.complete);
     const std::vector<std::string>& expected = GetParam().values;
     ASSERT_GE(frame.readouts.size(), expected.size());
-    for (size_t i = 0; i < expected.size(); ++i)
-        if (!expected[i].empty()) EXPECT_EQ(frame.readouts[i].value, expected[i]) << i;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        if (!expected[i].empty()) {
+            EXPECT_EQ(frame.readouts[i].value, expected[i]) << i;
+        }
+    }
     // Its trace is its view's, whose first line is a readout.
     EXPECT_EQ(
         TraceStopFrame(stop, {stop.step, size.width, size.height}).rfind(GetParam().firstLine, 0),
@@ -98,10 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                  Wound(At(LessonView::Winding, 3), {4, 36, 1, 9}),
                  {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 rpm", "15.0°"},
                  "readout angle 3*π/18=30°\n"},
-        // Stalled: no torque at rest, all the current in U (the README's 27.6 A).
+        // Stalled: no torque at rest, and no current but in U.
         Readings{"SinglePhaseMotorStalled",
                  Stopped(At(LessonView::Motor, 0, PresetSupply(Preset::SinglePhase)), 1),
-                 {"0 rpm", "1.000", "0.00 N·m", "", "", "27.60 A", "0.00 A", "0.00 A"},
+                 {"0 rpm", "1.000", "0.00 N·m", "", "", "", "0.00 A", "0.00 A",
+                  "堵转（静止且无净转矩）"},
                  "readout speed 0\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
