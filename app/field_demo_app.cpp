@@ -39,8 +39,11 @@ BOOL CFieldDemoApp::InitInstance() {
         m_pMainWnd = explorer;
         QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
         explorer->show();
-        if (auto* e = dynamic_cast<ExplorerWindow*>(explorer); e != nullptr && m_bPresent)
-            e->PresentNow();
+        if (m_bPresent) {
+            if (auto* e = dynamic_cast<ExplorerWindow*>(explorer)) e->PresentNow();
+            if (auto* w = dynamic_cast<WindingsWindow*>(explorer)) w->PresentNow();
+            if (auto* m = dynamic_cast<MotorWindow*>(explorer)) m->PresentNow();
+        }
         return TRUE;
     }
 

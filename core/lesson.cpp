@@ -5,24 +5,44 @@
 
 #include "explorer_frame.h"
 #include "frame.h"
+#include "motor_frame.h"
+#include "motor_layers.h"
+#include "winding_frame.h"
 
 std::string_view ViewName(LessonView view) {
-    return view == LessonView::Explorer ? "explorer" : "main";
+    switch (view) {
+        case LessonView::Explorer:
+            return "explorer";
+        case LessonView::Winding:
+            return "winding";
+        case LessonView::Motor:
+            return "motor";
+        case LessonView::Main:
+            break;
+    }
+    return "main";
 }
 
 std::optional<LessonView> FindView(std::string_view name) {
-    for (const LessonView view : {LessonView::Main, LessonView::Explorer})
+    for (const LessonView view : kLessonViews)
         if (ViewName(view) == name) return view;
     return std::nullopt;
 }
 
-int LastStepOf(LessonView view) {
-    return view == LessonView::Explorer ? kExplorerSteps - 1 : MAX_STEP;
-}
+int LastStepOf(LessonView view) { return view == LessonView::Main ? MAX_STEP : kExplorerSteps - 1; }
 
 CanvasSize DesignSize(LessonView view) {
-    return view == LessonView::Explorer ? CanvasSize{kExplorerWidth, kExplorerHeight}
-                                        : CanvasSize{kCanvasWidth, kCanvasHeight};
+    switch (view) {
+        case LessonView::Explorer:
+            return {kExplorerWidth, kExplorerHeight};
+        case LessonView::Winding:
+            return {kWindingWidth, kWindingHeight};
+        case LessonView::Motor:
+            return {kMotorWidth, kMotorHeight};
+        case LessonView::Main:
+            break;
+    }
+    return {kCanvasWidth, kCanvasHeight};
 }
 
 std::string_view TextIn(const LessonText& text, Language language, const Translation* translation) {
@@ -34,11 +54,31 @@ std::string_view TextIn(const LessonText& text, Language language, const Transla
 namespace {
 
 LessonStop MainStop(int step, const char* caption, bool resultant = true, bool playing = false) {
-    return {LessonView::Main, step, playing, resultant, Supply{}, {caption, {}}};
+    return {LessonView::Main, step, playing, resultant, Supply{}, {caption, {}}, {}, {}};
 }
 
 LessonStop ExplorerStop(Preset preset, int step, bool playing, const char* caption) {
-    return {LessonView::Explorer, step, playing, true, PresetSupply(preset), {caption, {}}};
+    return {LessonView::Explorer, step, playing, true, PresetSupply(preset), {caption, {}}, {}, {}};
+}
+
+LessonStop WindingStop(WindingPreset preset, bool playing, const char* caption) {
+    LessonStop stop;
+    stop.view = LessonView::Winding;
+    stop.playing = playing;
+    stop.winding.winding = PresetWinding(preset);
+    stop.caption = {caption, {}};
+    return stop;
+}
+
+// A start-up `time` seconds from rest.
+LessonStop MotorStop(Preset preset, double time, bool playing, const char* caption) {
+    LessonStop stop;
+    stop.view = LessonView::Motor;
+    stop.playing = playing;
+    stop.supply = PresetSupply(preset);
+    stop.motor.time = time;
+    stop.caption = {caption, {}};
+    return stop;
 }
 
 Lesson MakeBuiltInLesson() {
@@ -82,6 +122,14 @@ Lesson MakeBuiltInLesson() {
                      QT_TRANSLATE_NOOP("Lesson",
                                        "单相：同样是脉振磁场，"
                                        "所以单相电动机需要帮助才能起动。")),
+        WindingStop(WindingPreset::FourPoleFull, true,
+                    QT_TRANSLATE_NOOP("Lesson",
+                                      "4 极，36 槽：一个电流周期磁场只转半圈，"
+                                      "50 Hz 时每分钟 1500 转。")),
+        MotorStop(Preset::SinglePhase, 1.0, true,
+                  QT_TRANSLATE_NOOP("Lesson",
+                                    "单相电动机：静止时正转与反转转矩相抵，它堵转；"
+                                    "推它一下，它才会起动。")),
     };
     return lesson;
 }
@@ -102,6 +150,23 @@ std::string_view RotationText(Rotation rotation, const Translation* translation)
 
 }  // namespace
 
+MotorInputs MotorInputsOf(const LessonStop& stop, const StopInputs& in) {
+    MotorInputs m;
+    m.supply = stop.supply;
+    m.load = stop.motor.load;
+    m.inertia = stop.motor.inertia;
+    m.speed = stop.motor.speed;
+    m.time = stop.motor.time;
+    m.initialSpeed = stop.motor.initialSpeed;
+    m.step = in.step;
+    m.width = in.width;
+    m.height = in.height;
+    m.scale = in.scale;
+    m.palette = in.palette;
+    m.translation = in.translation;
+    return m;
+}
+
 const Lesson& BuiltInLesson() {
     static const Lesson lesson = MakeBuiltInLesson();
     return lesson;
@@ -111,6 +176,43 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
     const Translation* t = in.translation;
     const auto label = [t](std::string_view source) { return Tr(t, kLessonContext, source); };
     StopFrame frame;
+    if (stop.view == LessonView::Winding) {
+        const WindingSettings& w = stop.winding;
+        const WindingResult r =
+            DrawWindingFrame({w.winding, in.step, w.sequence, w.frequency, w.fluxLines, in.width,
+                              in.height, in.scale, in.palette, t},
+                             surface);
+        const WindingReadouts& o = r.readouts;
+        // The labels the view's own readouts pane has.
+        const auto windings = [t](const char* source) { return Tr(t, "Windings", source); };
+        frame.readouts = {{windings("电角度 θ"), o.angle},
+                          {windings("槽数 Q"), o.slotCount},
+                          {"kw1", o.kw1},
+                          {"kw5", o.kw5},
+                          {"kw7", o.kw7},
+                          {"THD", o.thd + " %"},
+                          {windings("同步转速 ns"), o.speed + " rpm"},
+                          {windings("磁场机械角 θ/p"), o.fieldAngle + "°"}};
+        frame.complete = r.complete;
+        return frame;
+    }
+    if (stop.view == LessonView::Motor) {
+        const MotorResult r = DrawMotorFrame(MotorInputsOf(stop, in), surface);
+        const MotorReadouts& o = r.readouts;
+        // The labels the view's own readouts pane has.
+        const auto motor = [t](const char* source) { return Tr(t, "Motor", source); };
+        frame.readouts = {{motor("转速 n"), o.speed + " rpm"},
+                          {motor("转差率 s"), o.slip},
+                          {motor("转矩 T"), o.torque + " N·m"},
+                          {motor("正转转矩 T+"), o.forward + " N·m"},
+                          {motor("反转转矩 T−"), o.backward + " N·m"},
+                          {motor("电流 IU"), o.u + " A"},
+                          {motor("电流 IV"), o.v + " A"},
+                          {motor("电流 IW"), o.w + " A"},
+                          {motor("状态"), std::string(MotorStateText(t, o.state))}};
+        frame.complete = r.complete;
+        return frame;
+    }
     if (stop.view == LessonView::Explorer) {
         const ExplorerResult r = DrawExplorerFrame(
             {stop.supply, in.step, in.width, in.height, in.scale, in.palette, t}, surface);
@@ -139,6 +241,12 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
 }
 
 std::string TraceStopFrame(const LessonStop& stop, const StopInputs& in) {
+    if (stop.view == LessonView::Winding) {
+        const WindingSettings& w = stop.winding;
+        return TraceWindingFrame({w.winding, in.step, w.sequence, w.frequency, w.fluxLines,
+                                  in.width, in.height, in.scale, in.palette, in.translation});
+    }
+    if (stop.view == LessonView::Motor) return TraceMotorFrame(MotorInputsOf(stop, in));
     if (stop.view == LessonView::Explorer)
         return TraceExplorerFrame(
             {stop.supply, in.step, in.width, in.height, in.scale, in.palette, in.translation});
@@ -211,8 +319,8 @@ void LessonStepper::Previous() {
         return;
     }
     m_playing = false;
-    // The main window stays at 0; the explorer's period wraps round.
-    if (Stop().view == LessonView::Explorer)
+    // The main window stays at 0; the other views' period wraps round.
+    if (Stop().view != LessonView::Main)
         m_step = m_step == 0 ? LastStepOf(Stop().view) : m_step - 1;
     else if (m_step > 0)
         --m_step;

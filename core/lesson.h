@@ -8,18 +8,22 @@
 #include <vector>
 
 #include "explorer_model.h"
+#include "motor_model.h"
 #include "palette.h"
 #include "surface.h"
 #include "translation.h"
+#include "winding_model.h"
 
 // The views a stop can show. A new view adds itself here, in ViewName, LastStepOf, DesignSize
 // and DrawStopFrame.
-enum class LessonView { Main, Explorer };
+enum class LessonView { Main, Explorer, Winding, Motor };
+inline constexpr LessonView kLessonViews[] = {LessonView::Main, LessonView::Explorer,
+                                              LessonView::Winding, LessonView::Motor};
 
-// "main" or "explorer", as lesson files and vesk-render name them.
+// "main", "explorer", "winding" or "motor", as lesson files and vesk-render name them.
 std::string_view ViewName(LessonView view);
 std::optional<LessonView> FindView(std::string_view name);
-// The last step of the view: 72 for the main window's two periods, 35 for the explorer's one.
+// The last step of the view: 72 for the main window's two periods, 35 for the others' one.
 int LastStepOf(LessonView view);
 
 struct CanvasSize {
@@ -43,13 +47,35 @@ inline constexpr std::string_view kLessonContext = "Lesson";
 // The text to show in `language`; `translation` is the catalogue of that language.
 std::string_view TextIn(const LessonText& text, Language language, const Translation* translation);
 
+// The windings view's settings.
+struct WindingSettings {
+    Winding winding;
+    Sequence sequence = Sequence::Positive;
+    double frequency = kDefaultFrequency;
+    bool fluxLines = true;
+    friend bool operator==(const WindingSettings&, const WindingSettings&) = default;
+};
+
+// The motor's, beside its supply: the steady state at `speed`, or without it the start-up
+// `time` seconds from `initialSpeed`.
+struct MotorSettings {
+    double load = 0.0;
+    double inertia = motor::kDefaultInertia;
+    std::optional<double> speed;
+    double time = 0.0;
+    double initialSpeed = 0.0;
+    friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
+};
+
 struct LessonStop {
     LessonView view = LessonView::Main;
     int step = 0;
     bool playing = false;
     bool showResultant = true;  // the main window's
-    Supply supply;              // the explorer's
+    Supply supply;              // the explorer's and the motor's
     LessonText caption;
+    WindingSettings winding;
+    MotorSettings motor;
     friend bool operator==(const LessonStop&, const LessonStop&) = default;
 };
 
@@ -64,7 +90,7 @@ constexpr int kMaxLessonBytes = 1024 * 1024;
 constexpr int kMaxCaptionCharacters = 500;
 
 // The README's ten-minute lesson, then the explorer's reversed, open-phase and single-phase
-// supplies.
+// supplies, four poles in the windings view, and the single-phase motor that cannot start.
 const Lesson& BuiltInLesson();
 
 // One stop's picture at `step`, on a canvas of any size.
@@ -89,6 +115,9 @@ struct StopFrame {
 
 // Draws the stop's view at `inputs.step` and returns its readouts, labelled.
 StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& inputs, CDC& surface);
+// The motor's frame inputs for the stop at `inputs.step`.
+struct MotorInputs;
+MotorInputs MotorInputsOf(const LessonStop& stop, const StopInputs& inputs);
 // The stop's frame as its view traces it: the view's readout lines, then the drawing calls.
 std::string TraceStopFrame(const LessonStop& stop, const StopInputs& inputs);
 

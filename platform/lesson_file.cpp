@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include <QFile>
 #include <QJsonArray>
@@ -82,6 +83,12 @@ const ViewFields kFields[] = {
     {LessonView::Explorer,
      {"view", "step", "play", "caption", "preset", "amplitudes", "offsets", "sequence", "open",
       "neutral"}},
+    {LessonView::Winding,
+     {"view", "step", "play", "caption", "preset", "poles", "slots", "layers", "pitch", "frequency",
+      "sequence", "flux"}},
+    {LessonView::Motor,
+     {"view", "step", "play", "caption", "preset", "amplitudes", "offsets", "sequence", "open",
+      "neutral", "load", "inertia", "speed", "time", "initial-speed"}},
 };
 
 const QStringList& FieldsOf(LessonView view) {
@@ -96,6 +103,13 @@ std::string ViewNames() {
     for (const ViewFields& v : kFields)
         names += (names.empty() ? "" : ", ") + std::string(ViewName(v.view));
     return names;
+}
+
+Sequence ReadSequence(const QJsonValue& value) {
+    const QString v = value.toString();
+    if (v != "positive" && v != "negative")
+        Fail("sequence " + Quoted(v) + " is not one of positive, negative");
+    return v == "negative" ? Sequence::Negative : Sequence::Positive;
 }
 
 Supply ReadSupply(const QJsonObject& stop) {
@@ -118,12 +132,7 @@ Supply ReadSupply(const QJsonObject& stop) {
     if (stop.contains("offsets"))
         s.offset =
             ReadTriple(stop.value("offsets"), "offsets", -kMaxOffset, kMaxOffset, "[0, -30, 30]");
-    if (stop.contains("sequence")) {
-        const QString v = stop.value("sequence").toString();
-        if (v != "positive" && v != "negative")
-            Fail("sequence " + Quoted(v) + " is not one of positive, negative");
-        s.sequence = v == "negative" ? Sequence::Negative : Sequence::Positive;
-    }
+    if (stop.contains("sequence")) s.sequence = ReadSequence(stop.value("sequence"));
     if (stop.contains("open")) {
         const int phase = QStringList{"U", "V", "W"}.indexOf(stop.value("open").toString());
         if (phase < 0)
@@ -137,6 +146,92 @@ Supply ReadSupply(const QJsonObject& stop) {
             Fail(Field("neutral") + " needs an open phase: add \"open\": \"U\", \"V\" or \"W\"");
     }
     return s;
+}
+
+// A number from `low` to `high`, as vesk-render's option of the same name takes it.
+double ReadNumber(const QJsonValue& value, const char* name, double low, double high,
+                  const char* unit) {
+    if (!value.isDouble() || value.toDouble() < low || value.toDouble() > high) {
+        char range[48];
+        std::snprintf(range, sizeof range, "%g to %g", low, high);
+        Fail(Field(name) + " must be a number from " + range + unit);
+    }
+    return value.toDouble();
+}
+
+std::optional<int> ReadWhole(const QJsonObject& stop, const char* name) {
+    if (!stop.contains(name)) return std::nullopt;
+    const QJsonValue value = stop.value(name);
+    if (!value.isDouble() || value.toDouble() != std::floor(value.toDouble()) ||
+        std::abs(value.toDouble()) > 1000)
+        Fail(Field(name) + " must be a whole number");
+    return static_cast<int>(value.toDouble());
+}
+
+WindingSettings ReadWinding(const QJsonObject& stop) {
+    WindingSettings settings;
+    std::optional<WindingPreset> preset;
+    if (stop.contains("preset")) {
+        const QString name = stop.value("preset").toString();
+        std::string names;
+        for (const WindingPreset p : kWindingPresets) {
+            if (name == WindingPresetName(p)) preset = p;
+            names += (names.empty() ? "" : ", ") + std::string(WindingPresetName(p));
+        }
+        if (!preset)
+            Fail("preset " + (stop.value("preset").isString() ? Quoted(name) : "field") +
+                 " is not one of " + names);
+    }
+    const Winding w = ChangedWinding(preset ? PresetWinding(*preset) : Winding{},
+                                     {ReadWhole(stop, "poles"), ReadWhole(stop, "slots"),
+                                      ReadWhole(stop, "layers"), ReadWhole(stop, "pitch")});
+    if (w.poles != 2 && w.poles != 4 && w.poles != 6 && w.poles != 8)
+        Fail("poles " + std::to_string(w.poles) + " is not 2, 4, 6 or 8");
+    if (w.slotCount <= 0 || w.slotCount % (3 * w.poles) != 0 || w.slotCount / (3 * w.poles) > 4) {
+        std::string counts;
+        for (int q = 1; q <= 4; ++q)
+            counts += (q == 1 ? "" : q == 4 ? " or " : ", ") + std::to_string(3 * w.poles * q);
+        Fail("slots " + std::to_string(w.slotCount) + " do not make a " + std::to_string(w.poles) +
+             "-pole winding: use " + counts);
+    }
+    if (w.layers != 1 && w.layers != 2)
+        Fail("layers " + std::to_string(w.layers) + " is not 1 or 2");
+    if (w.pitch < 1 || w.pitch > w.PolePitch())
+        Fail("pitch " + std::to_string(w.pitch) + " is outside 1 to " +
+             std::to_string(w.PolePitch()) + ", the pole pitch in slots");
+    if (w.layers == 1 && w.pitch != w.PolePitch())
+        Fail("pitch " + std::to_string(w.pitch) +
+             " is short: a single-layer winding is full-pitch; add \"layers\": 2");
+    settings.winding = w;
+    if (stop.contains("frequency"))
+        settings.frequency =
+            ReadNumber(stop.value("frequency"), "frequency", kMinFrequency, kMaxFrequency, " Hz");
+    if (stop.contains("sequence")) settings.sequence = ReadSequence(stop.value("sequence"));
+    if (stop.contains("flux")) settings.fluxLines = ReadBool(stop.value("flux"), "flux");
+    return settings;
+}
+
+MotorSettings ReadMotor(const QJsonObject& stop) {
+    MotorSettings m;
+    if (stop.contains("load"))
+        m.load = ReadNumber(stop.value("load"), "load", 0, motor::kMaxLoad, " N·m");
+    if (stop.contains("inertia"))
+        m.inertia = ReadNumber(stop.value("inertia"), "inertia", motor::kMinInertia,
+                               motor::kMaxInertia, " kg·m²");
+    if (stop.contains("speed") && stop.contains("time"))
+        Fail(Field("speed") + " and " + Field("time") + " cannot be used together");
+    if (stop.contains("speed")) {
+        if (stop.contains("initial-speed"))
+            Fail(Field("initial-speed") + " is for a start-up: use it with \"time\"");
+        m.speed =
+            ReadNumber(stop.value("speed"), "speed", -motor::kMaxSpeed, motor::kMaxSpeed, " rpm");
+    }
+    if (stop.contains("time"))
+        m.time = ReadNumber(stop.value("time"), "time", 0, motor::kMaxTime, " s");
+    if (stop.contains("initial-speed"))
+        m.initialSpeed = ReadNumber(stop.value("initial-speed"), "initial-speed", -motor::kMaxSpeed,
+                                    motor::kMaxSpeed, " rpm");
+    return m;
 }
 
 LessonStop ReadStop(const QJsonValue& value) {
@@ -170,7 +265,9 @@ LessonStop ReadStop(const QJsonValue& value) {
     }
     if (o.contains("play")) stop.playing = ReadBool(o.value("play"), "play");
     if (o.contains("resultant")) stop.showResultant = ReadBool(o.value("resultant"), "resultant");
-    if (*view == LessonView::Explorer) stop.supply = ReadSupply(o);
+    if (*view == LessonView::Explorer || *view == LessonView::Motor) stop.supply = ReadSupply(o);
+    if (*view == LessonView::Winding) stop.winding = ReadWinding(o);
+    if (*view == LessonView::Motor) stop.motor = ReadMotor(o);
     if (!o.contains("caption")) Fail(Field("caption") + " is missing");
     stop.caption = ReadText(o.value("caption"), "caption");
     return stop;

@@ -12,9 +12,9 @@
 
 namespace {
 
-TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorers) {
+TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersThenFourPolesAndTheMotor) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 11u);
+    ASSERT_EQ(stops.size(), 13u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -28,6 +28,11 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorers) {
         EXPECT_EQ(stops[8 + i].view, LessonView::Explorer);
         EXPECT_EQ(MatchPreset(stops[8 + i].supply), presets[i]);
     }
+    EXPECT_EQ(stops[11].view, LessonView::Winding);
+    EXPECT_EQ(stops[11].winding.winding.poles, 4);
+    EXPECT_EQ(stops[11].winding.winding.slotCount, 36);
+    EXPECT_EQ(stops[12].view, LessonView::Motor);
+    EXPECT_EQ(MatchPreset(stops[12].supply), Preset::SinglePhase);
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
 }
 
@@ -39,10 +44,21 @@ LessonStop At(LessonView view, int step, Supply supply = {}) {
     return stop;
 }
 
+LessonStop Stopped(LessonStop stop, double time) {
+    stop.motor.time = time;
+    return stop;
+}
+
+LessonStop Wound(LessonStop stop, Winding winding) {
+    stop.winding.winding = winding;
+    return stop;
+}
+
 struct Readings {
     const char* name;
     LessonStop stop;
-    std::vector<std::string> values;
+    std::vector<std::string> values;  // "": not checked
+    const char* firstLine;            // of the view's trace
     friend void PrintTo(const Readings& row, std::ostream* os) { *os << row.name; }
 };
 
@@ -55,23 +71,42 @@ TEST_P(StopFrames, ReadOutTheirViewsValues) {
     TraceDc dc;
     const StopFrame frame = DrawStopFrame(stop, {stop.step, size.width, size.height}, dc);
     EXPECT_TRUE(frame.complete);
-    std::vector<std::string> values;
-    for (const StopReadout& r : frame.readouts) values.push_back(r.value);
-    values.resize(GetParam().values.size());
-    EXPECT_EQ(values, GetParam().values);
-    // Its trace is its view's, whose first line is the angle.
-    EXPECT_EQ(TraceStopFrame(stop, {stop.step, size.width, size.height})
-                  .rfind("readout angle " + GetParam().values[0] + "\n", 0),
-              0u);
+    const std::vector<std::string>& expected = GetParam().values;
+    ASSERT_GE(frame.readouts.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        if (!expected[i].empty()) {
+            EXPECT_EQ(frame.readouts[i].value, expected[i]) << i;
+        }
+    }
+    // Its trace is its view's, whose first line is a readout.
+    EXPECT_EQ(
+        TraceStopFrame(stop, {stop.step, size.width, size.height}).rfind(GetParam().firstLine, 0),
+        0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Views, StopFrames,
     ::testing::Values(
-        Readings{"MainAt90", At(LessonView::Main, 9), {"9*π/18=90°", "-0.00", "0.87", "-0.87"}},
+        Readings{"MainAt90",
+                 At(LessonView::Main, 9),
+                 {"9*π/18=90°", "-0.00", "0.87", "-0.87"},
+                 "readout angle 9*π/18=90°\n"},
         Readings{"OpenUAt30",
                  At(LessonView::Explorer, 3, PresetSupply(Preset::OpenU)),
-                 {"3*π/18=30°", "0.00", "0.43", "-0.43", "0.75", "0.75", "0.75"}}),
+                 {"3*π/18=30°", "0.00", "0.43", "-0.43", "0.75", "0.75", "0.75"},
+                 "readout angle 3*π/18=30°\n"},
+        // q = 3: kd1 = sin 30° / (3 sin 10°), kd5 = sin 150° / (3 sin 50°), |kd7| = sin 30° /
+        // (3 sin 70°); 60 * 50 / 2 rpm; the field a half of 30° on.
+        Readings{"FourPolesAt30",
+                 Wound(At(LessonView::Winding, 3), {4, 36, 1, 9}),
+                 {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 rpm", "15.0°"},
+                 "readout angle 3*π/18=30°\n"},
+        // Stalled: no torque at rest, and no current but in U.
+        Readings{"SinglePhaseMotorStalled",
+                 Stopped(At(LessonView::Motor, 0, PresetSupply(Preset::SinglePhase)), 1),
+                 {"0 rpm", "1.000", "0.00 N·m", "", "", "", "0.00 A", "0.00 A",
+                  "堵转（静止且无净转矩）"},
+                 "readout speed 0\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Fit {
@@ -96,9 +131,11 @@ TEST(Presenting, TheMainFrameKeepsItsShapeAndTheExplorerFillsTheRoom) {
     EXPECT_EQ(main.scale, 1.5);
     // Twice the device pixels: 2040 / 624 = 3.27.
     EXPECT_EQ(PresentationInputs(LessonView::Main, 0, 1920, 1020, 2).scale, 3.25);
-    const StopInputs explorer = PresentationInputs(LessonView::Explorer, 3, 1920, 1020, 2);
-    EXPECT_EQ(std::vector({explorer.width, explorer.height}), std::vector({1920, 1020}));
-    EXPECT_EQ(explorer.scale, 2);
+    for (const LessonView view : {LessonView::Explorer, LessonView::Winding, LessonView::Motor}) {
+        const StopInputs in = PresentationInputs(view, 3, 1920, 1020, 2);
+        EXPECT_EQ(std::vector({in.width, in.height}), std::vector({1920, 1020}));
+        EXPECT_EQ(in.scale, 2);
+    }
 }
 
 TEST(Presenting, TheCaptionLineIsTheCaptionAndItsNumberOrTheReadouts) {
@@ -155,19 +192,14 @@ TEST_P(Clicker, EndsAtTheStopStepAndScreen) {
 
 constexpr LessonView kMain = LessonView::Main;
 constexpr LessonView kExplorer = LessonView::Explorer;
+constexpr LessonView kMotor = LessonView::Motor;
 
 INSTANTIATE_TEST_SUITE_P(
     Lesson, Clicker,
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
-        Presses{"NextAtTheLastStays",
-                Walk::Stops,
-                kMain,
-                {Times(20, kNext)},
-                10,
-                3,
-                false,
-                Blank::None},
+        Presses{
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 12, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,
@@ -233,6 +265,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Blank::None},
         Presses{
             "ExplorerBackWrapsTo35", Walk::Steps, kExplorer, {kBack}, 0, 35, false, Blank::None},
+        Presses{"MotorBackWrapsTo35", Walk::Steps, kMotor, {kBack}, 0, 35, false, Blank::None},
         Presses{"ExplorerTicksWrapAfter35",
                 Walk::Steps,
                 kExplorer,

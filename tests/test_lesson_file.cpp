@@ -34,6 +34,23 @@ Supply OpenW() {
     return s;
 }
 
+LessonStop Windings(int step, Winding winding, Sequence sequence, double frequency, bool flux) {
+    LessonStop stop{LessonView::Winding, step, false, true, {}, {"x", ""}, {}, {}};
+    stop.winding = {winding, sequence, frequency, flux};
+    return stop;
+}
+
+LessonStop Motor(Supply supply, MotorSettings motor) {
+    LessonStop stop{LessonView::Motor, 0, false, true, supply, {"x", ""}, {}, motor};
+    return stop;
+}
+
+Supply SinglePhase() {
+    Supply s;
+    s.singlePhase = true;
+    return s;
+}
+
 class GoodFile : public ::testing::TestWithParam<Good> {};
 
 TEST_P(GoodFile, GivesItsFirstStop) {
@@ -48,21 +65,36 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Good{"MainWithDefaults",
              With(R"({"view": "main", "caption": "零"})"),
-             {LessonView::Main, 0, false, true, {}, {"零", ""}}},
+             {LessonView::Main, 0, false, true, {}, {"零", ""}, {}, {}}},
         Good{"MainHiddenPlaying",
              With(R"({"view": "main", "step": 72, "play": true, "resultant": false,
                       "caption": {"zh": "转", "en": "Turn"}})"),
-             {LessonView::Main, 72, true, false, {}, {"转", "Turn"}}},
+             {LessonView::Main, 72, true, false, {}, {"转", "Turn"}, {}, {}}},
         Good{"EnglishOnlyServesBoth",
              With(R"({"view": "main", "caption": {"en": "Only"}})"),
-             {LessonView::Main, 0, false, true, {}, {"Only", ""}}},
+             {LessonView::Main, 0, false, true, {}, {"Only", ""}, {}, {}}},
         Good{"ExplorerValuesOverThePreset",
              With(R"({"view": "explorer", "step": 35, "preset": "reversed",
                       "amplitudes": [1, 0.4, 0.7], "sequence": "positive", "caption": "x"})"),
-             {LessonView::Explorer, 35, false, true, Amplitudes(1, 0.4, 0.7), {"x", ""}}},
+             {LessonView::Explorer, 35, false, true, Amplitudes(1, 0.4, 0.7), {"x", ""}, {}, {}}},
         Good{"ExplorerOpenWithNeutral",
              With(R"({"view": "explorer", "open": "W", "neutral": true, "caption": "x"})"),
-             {LessonView::Explorer, 0, false, true, OpenW(), {"x", ""}}},
+             {LessonView::Explorer, 0, false, true, OpenW(), {"x", ""}, {}, {}}},
+        Good{"WindingPresetWithItsPitchChanged",
+             With(R"({"view": "winding", "step": 3, "preset": "4-pole-short", "pitch": 8,
+                      "frequency": 60, "sequence": "negative", "flux": false, "caption": "x"})"),
+             Windings(3, {4, 36, 2, 8}, Sequence::Negative, 60, false)},
+        Good{"NewPolesAndSlotsBringTheFullPitch",
+             With(R"({"view": "winding", "poles": 4, "slots": 36, "caption": "x"})"),
+             Windings(0, {4, 36, 1, 9}, Sequence::Positive, 50, true)},
+        Good{"MotorSteadyState",
+             With(R"({"view": "motor", "preset": "single-phase", "load": 5, "speed": 1400,
+                      "caption": "x"})"),
+             Motor(SinglePhase(), {5, 0.2, 1400, 0, 0})},
+        Good{"MotorStartUp",
+             With(R"({"view": "motor", "time": 2, "initial-speed": -150, "inertia": 0.5,
+                      "caption": "x"})"),
+             Motor({}, {0, 0.5, std::nullopt, 2, -150})},
         Good{"CaptionOf500ChineseCharacters",
              With(("{\"view\": \"main\", \"caption\": \"" + QString(500, QChar(0x78c1)) + "\"}")
                       .toUtf8()
@@ -72,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
               false,
               true,
               {},
-              {QString(500, QChar(0x78c1)).toStdString(), ""}}}),
+              {QString(500, QChar(0x78c1)).toStdString(), ""},
+              {},
+              {}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Bad {
@@ -107,9 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"StopNotAnObject", With(R"({"view": "main", "caption": "c"}, 3)"),
             R"(lesson.json: stop 2: must be an object such as {"view": "main", "step": 3, "caption": "..."})"},
         Bad{"NoView", With(R"({"caption": "c"})"),
-            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer))"},
-        Bad{"UnknownView", With(R"({"view": "motor", "caption": "c"})"),
-            R"(lesson.json: stop 1: view "motor" is not one of main, explorer)"},
+            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding, motor))"},
+        Bad{"UnknownView", With(R"({"view": "windings", "caption": "c"})"),
+            R"(lesson.json: stop 1: view "windings" is not one of main, explorer, winding, motor)"},
         Bad{"UnknownPreset",
             With((std::string(kOk) + kOk +
                   R"({"view": "explorer", "preset": "open-x", "caption": "c"})")
@@ -140,6 +174,31 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"NeutralWithoutOpenPhase",
             With(R"({"view": "explorer", "neutral": true, "caption": "c"})"),
             R"(lesson.json: stop 1: field "neutral" needs an open phase: add "open": "U", "V" or "W")"},
+        Bad{"UnknownWindingPreset",
+            With(R"({"view": "winding", "preset": "4-pole", "caption": "c"})"),
+            R"(lesson.json: stop 1: preset "4-pole" is not one of explorer, 4-pole-full, 4-pole-short, 2-pole-short)"},
+        Bad{"ThreePoles", With(R"({"view": "winding", "poles": 3, "caption": "c"})"),
+            R"(lesson.json: stop 1: poles 3 is not 2, 4, 6 or 8)"},
+        Bad{"SlotsThatMakeNoFourPoleWinding",
+            With(R"({"view": "winding", "poles": 4, "slots": 30, "caption": "c"})"),
+            R"(lesson.json: stop 1: slots 30 do not make a 4-pole winding: use 12, 24, 36 or 48)"},
+        Bad{"ShortPitchInOneLayer",
+            With(R"({"view": "winding", "preset": "4-pole-full", "pitch": 7, "caption": "c"})"),
+            R"(lesson.json: stop 1: pitch 7 is short: a single-layer winding is full-pitch; add "layers": 2)"},
+        Bad{"PitchPastThePolePitch",
+            With(R"({"view": "winding", "preset": "4-pole-short", "pitch": 10, "caption": "c"})"),
+            R"(lesson.json: stop 1: pitch 10 is outside 1 to 9, the pole pitch in slots)"},
+        Bad{"NoFrequency", With(R"({"view": "winding", "frequency": 0, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "frequency" must be a number from 1 to 400 Hz)"},
+        Bad{"LoadPastTheLimit", With(R"({"view": "motor", "load": 41, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "load" must be a number from 0 to 40 N·m)"},
+        Bad{"SpeedAndTime", With(R"({"view": "motor", "speed": 100, "time": 1, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "speed" and field "time" cannot be used together)"},
+        Bad{"InitialSpeedForASteadyState",
+            With(R"({"view": "motor", "speed": 100, "initial-speed": 0, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "initial-speed" is for a start-up: use it with "time")"},
+        Bad{"MotorFieldInTheWindings", With(R"({"view": "winding", "load": 3, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "load" is for view "motor", not "winding")"},
         Bad{"NoCaption", With(R"({"view": "main"})"),
             R"(lesson.json: stop 1: field "caption" is missing)"},
         Bad{"CaptionInFrench", With(R"({"view": "main", "caption": {"fr": "c"}})"),

@@ -161,8 +161,11 @@ void StopPage(QPainter& p, const LessonStop& stop, int number, const Palette& pa
     p.setFont(PageFont(11));
     for (const StopReadout& r : frame.readouts) {
         p.drawText(QRectF(x, y, width * 0.6, 18), Qt::AlignLeft, Text(r.label));
-        p.drawText(QRectF(x + width * 0.6, y, width * 0.4, 18), Qt::AlignLeft, Text(r.value));
-        y += 18;
+        // A long value (the motor's state) wraps rather than running off the page.
+        QRectF value;
+        p.drawText(QRectF(x + width * 0.6, y, width * 0.4, 54), Qt::AlignLeft | Qt::TextWordWrap,
+                   Text(r.value), &value);
+        y += std::max(18.0, value.height() + 4);
     }
 }
 

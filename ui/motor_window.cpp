@@ -12,6 +12,7 @@
 #include "language.h"
 #include "motor_image.h"
 #include "preferences.h"
+#include "presentation_window.h"
 #include "resource.h"
 #include "resources.h"
 
@@ -62,6 +63,19 @@ MotorWindow::MotorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(ui.playPause, &QPushButton::clicked, this, playPause);
     connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
             playPause);
+    // The picture as it stands, its start-up held where it got to.
+    m_present = AddPresentationKeys(this, [this] {
+        const MotorInputs in = m_session.Inputs();
+        LessonStop stop;
+        stop.view = LessonView::Motor;
+        stop.supply = in.supply;
+        stop.motor = {in.load, in.inertia, in.speed, in.time, in.initialSpeed};
+        stop.step = in.step;
+        stop.playing = m_session.Stepper().Playing();
+        m_session.Stepper().Pause();
+        ShowPlaying();
+        return stop;
+    });
     connect(&m_stepTimer, &QTimer::timeout, this, [this] {
         m_session.Tick();
         Render();

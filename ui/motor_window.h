@@ -3,6 +3,8 @@
 // the explorer's; the load, the inertia, Start from rest and the pushes set a start-up that runs
 // in real time (or ten times slower) while the drawing turns at the explorer's pace. What each
 // control does is the core's MotorSession's; this window only runs the clocks.
+#include <functional>
+
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -25,6 +27,8 @@ class MotorWindow : public QWidget {
     MotorInputs Inputs() const;
     // The start-up's clock moves on by `seconds` of real time, as its timer does.
     void Advance(double seconds);
+    // The picture full screen, as F5 shows it.
+    void PresentNow() { m_present(); }
 
   protected:
     bool event(QEvent* event) override;
@@ -46,4 +50,5 @@ class MotorWindow : public QWidget {
     QTimer m_clock;
     QElapsedTimer m_lastTick;
     bool m_showingSupply = false;
+    std::function<void()> m_present;
 };

@@ -8,6 +8,7 @@
 #include "font.h"
 #include "language.h"
 #include "preferences.h"
+#include "presentation_window.h"
 #include "resource.h"
 #include "resources.h"
 #include "winding_image.h"
@@ -49,6 +50,17 @@ WindingsWindow::WindingsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     key(Qt::Key_Space, stepper(&ExplorerStepper::PlayPause));
     key(Qt::Key_Left, stepper(&ExplorerStepper::Previous));
     key(Qt::Key_Right, stepper(&ExplorerStepper::Next));
+    m_present = AddPresentationKeys(this, [this] {
+        const WindingInputs in = Inputs();
+        LessonStop stop;
+        stop.view = LessonView::Winding;
+        stop.winding = {in.winding, in.sequence, in.frequency, in.fluxLines};
+        stop.step = m_stepper.Step();
+        stop.playing = m_stepper.Playing();
+        m_stepper.Pause();
+        ShowStep();
+        return stop;
+    });
     connect(ui.angle, &QSlider::valueChanged, this, [this](int step) {
         if (step == m_stepper.Step()) return;
         m_stepper.Seek(step);

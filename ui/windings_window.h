@@ -3,6 +3,8 @@
 // and short-pitched windings and the flux lines they make. The controls set the winding and move
 // the step; each change draws the core's frame at the canvas's size and pixel ratio at once. The
 // steps follow the explorer's rules (ExplorerStepper); this window only runs the timer.
+#include <functional>
+
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +22,8 @@ class WindingsWindow : public QWidget {
     // The inputs of the frame shown, at the canvas's size.
     WindingInputs Inputs() const;
     const ExplorerStepper& Stepper() const { return m_stepper; }
+    // The picture full screen, as F5 shows it.
+    void PresentNow() { m_present(); }
 
   protected:
     bool event(QEvent* event) override;
@@ -41,4 +45,5 @@ class WindingsWindow : public QWidget {
     ExplorerStepper m_stepper;
     QTimer m_timer;
     bool m_showing = false;  // the controls are being set from the winding
+    std::function<void()> m_present;
 };

@@ -66,6 +66,17 @@
                 this.core._LessonStartExplorer(
                     ...s.amplitude, ...s.offset, s.negative ? 1 : 0, s.openPhase, s.neutral ? 1 : 0,
                     s.singlePhase ? 1 : 0, s.step, s.playing ? 1 : 0);
+            } else if (name === 'winding') {
+                const s = view.state();
+                this.core._LessonStartWinding(
+                    s.poles, s.slots, s.layers, s.pitch, s.negative ? 1 : 0, s.frequency,
+                    s.fluxLines ? 1 : 0, s.step, s.playing ? 1 : 0);
+            } else if (name === 'motor') {
+                const s = view.state();
+                this.core._LessonStartMotor(
+                    ...s.amplitude, ...s.offset, s.negative ? 1 : 0, s.openPhase, s.neutral ? 1 : 0,
+                    s.singlePhase ? 1 : 0, s.load, s.inertia, s.steady !== null ? 1 : 0,
+                    s.steady ?? 0, s.time, s.initial, s.step, s.playing ? 1 : 0);
             } else {
                 this.core._LessonStartMain(
                     view.step, view.c.showResultant.checked ? 1 : 0, view.timer !== null ? 1 : 0);

@@ -57,6 +57,48 @@ EMSCRIPTEN_KEEPALIVE void LessonStartExplorer(double amplitudeU, double amplitud
     Start(stop);
 }
 
+// The windings view's winding, supply and step, presented alone.
+EMSCRIPTEN_KEEPALIVE void LessonStartWinding(int poles, int slots, int layers, int pitch,
+                                             int negative, double frequency, int fluxLines,
+                                             int step, int playing) {
+    LessonStop stop;
+    stop.view = LessonView::Winding;
+    stop.winding.winding = ValidWinding({poles, slots, layers, pitch});
+    stop.winding.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
+    stop.winding.frequency = std::clamp(frequency, kMinFrequency, kMaxFrequency);
+    stop.winding.fluxLines = fluxLines != 0;
+    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Winding));
+    stop.playing = playing != 0;
+    Start(stop);
+}
+
+// The motor's supply, load and inertia, its steady state at `speed` when `steady` or else its
+// start-up `time` seconds from `initial`, and its step, presented alone.
+EMSCRIPTEN_KEEPALIVE void LessonStartMotor(double amplitudeU, double amplitudeV, double amplitudeW,
+                                           double offsetU, double offsetV, double offsetW,
+                                           int negative, int openPhase, int neutral,
+                                           int singlePhase, double load, double inertia, int steady,
+                                           double speed, double time, double initial, int step,
+                                           int playing) {
+    LessonStop stop;
+    stop.view = LessonView::Motor;
+    stop.supply.amplitude = {amplitudeU, amplitudeV, amplitudeW};
+    stop.supply.offset = {offsetU, offsetV, offsetW};
+    stop.supply.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
+    stop.supply.openPhase = openPhase;
+    stop.supply.neutral = neutral != 0;
+    stop.supply.singlePhase = singlePhase != 0;
+    stop.supply = ControlledSupply(stop.supply);
+    stop.motor.load = std::clamp(load, 0.0, motor::kMaxLoad);
+    stop.motor.inertia = std::clamp(inertia, motor::kMinInertia, motor::kMaxInertia);
+    if (steady != 0) stop.motor.speed = std::clamp(speed, -motor::kMaxSpeed, motor::kMaxSpeed);
+    stop.motor.time = std::clamp(time, 0.0, motor::kMaxTime);
+    stop.motor.initialSpeed = std::clamp(initial, -motor::kMaxSpeed, motor::kMaxSpeed);
+    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Motor));
+    stop.playing = playing != 0;
+    Start(stop);
+}
+
 EMSCRIPTEN_KEEPALIVE void LessonKey(int action) {
     if (!g_stepper) return;
     LessonStepper& s = *g_stepper;

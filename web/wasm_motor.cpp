@@ -82,6 +82,7 @@ EMSCRIPTEN_KEEPALIVE void MotorShow(int steady, double speed, double time, doubl
 EMSCRIPTEN_KEEPALIVE const char* MotorState() {
     MotorSession& m = g_motor.session;
     const Supply& s = m.CurrentSupply();
+    const MotorInputs in = m.Inputs();
     const std::optional<Preset> preset = MatchPreset(s);
     std::string json =
         "{\"playing\":" + std::string(m.Stepper().Playing() ? "true" : "false") +
@@ -94,7 +95,10 @@ EMSCRIPTEN_KEEPALIVE const char* MotorState() {
         "],\"negative\":" + (s.sequence == Sequence::Negative ? "true" : "false") +
         ",\"openPhase\":" + Number(s.openPhase) + ",\"neutral\":" + (s.neutral ? "true" : "false") +
         ",\"singlePhase\":" + (s.singlePhase ? "true" : "false") + ",\"load\":" + Number(m.Load()) +
-        ",\"inertia\":" + Number(m.Inertia()) + ",\"speed\":" + Number(m.Speed()) + "}";
+        ",\"inertia\":" + Number(m.Inertia()) + ",\"speed\":" + Number(m.Speed()) +
+        // What is shown, for presentation mode: a steady state or a start-up's time.
+        ",\"steady\":" + (in.speed ? Number(*in.speed) : std::string("null")) +
+        ",\"time\":" + Number(in.time) + ",\"initial\":" + Number(in.initialSpeed) + "}";
     g_motor.answer = json;
     return g_motor.answer.c_str();
 }

@@ -687,6 +687,14 @@
         <translation>Single phase: a pulsating field again, the reason a single-phase motor needs help to start.</translation>
     </message>
     <message>
+        <source>4 极，36 槽：一个电流周期磁场只转半圈，50 Hz 时每分钟 1500 转。</source>
+        <translation>4 poles, 36 slots: the field turns only half a revolution in each period of the current, 1500 rpm at 50 Hz.</translation>
+    </message>
+    <message>
+        <source>单相电动机：静止时正转与反转转矩相抵，它堵转；推它一下，它才会起动。</source>
+        <translation>A single-phase motor: at rest the forward and backward torques cancel and it stays stalled; only a push starts it.</translation>
+    </message>
+    <message>
         <source>逆时针</source>
         <translation>counter-clockwise</translation>
     </message>

@@ -28,20 +28,24 @@ const shown = (page) => page.evaluate(() => {
 
 // Rows: name, keys (and milliseconds of the page's clock), what is shown after them.
 const kLesson = [
-    ['opens at the first stop', [], 'stop 1, step 0, still, none, 1 / 11'],
+    ['opens at the first stop', [], 'stop 1, step 0, still, none, 1 / 13'],
     ['Right, PageDown and Space go on', ['ArrowRight', 'PageDown', ' '],
-     'stop 4, step 12, still, none, 4 / 11'],
+     'stop 4, step 12, still, none, 4 / 13'],
     ['Left and PageUp go back', ['ArrowRight', 'ArrowRight', 'ArrowLeft', 'PageUp'],
-     'stop 1, step 0, still, none, 1 / 11'],
-    ['Home goes to the start', [' ', ' ', ' ', 'Home'], 'stop 1, step 0, still, none, 1 / 11'],
+     'stop 1, step 0, still, none, 1 / 13'],
+    ['Home goes to the start', [' ', ' ', ' ', 'Home'], 'stop 1, step 0, still, none, 1 / 13'],
     ['P plays the stop on the page\'s clock', ['ArrowRight', 'p', 600],
-     'stop 2, step 6, playing, none, 2 / 11'],
+     'stop 2, step 6, playing, none, 2 / 13'],
     ['the explorer\'s stops follow', Array(9).fill('PageDown'),
-     'stop 10, step 3, still, none, 10 / 11'],
-    ['B blacks', ['b'], 'stop 1, step 0, still, black, 1 / 11'],
-    ['. blacks too', ['.'], 'stop 1, step 0, still, black, 1 / 11'],
-    ['B again brings the picture back', ['b', 'b'], 'stop 1, step 0, still, none, 1 / 11'],
-    ['W whites', ['w'], 'stop 1, step 0, still, white, 1 / 11'],
+     'stop 10, step 3, still, none, 10 / 13'],
+    ['the windings\' four poles come next, playing', Array(11).fill('PageDown'),
+     'stop 12, step 0, playing, none, 12 / 13'],
+    ['and the motor that needs a push is last', Array(14).fill('PageDown'),
+     'stop 13, step 0, playing, none, 13 / 13'],
+    ['B blacks', ['b'], 'stop 1, step 0, still, black, 1 / 13'],
+    ['. blacks too', ['.'], 'stop 1, step 0, still, black, 1 / 13'],
+    ['B again brings the picture back', ['b', 'b'], 'stop 1, step 0, still, none, 1 / 13'],
+    ['W whites', ['w'], 'stop 1, step 0, still, white, 1 / 13'],
     ['Esc leaves', ['Escape'], 'closed'],
 ];
 
@@ -103,3 +107,25 @@ test('F5 presents the main window\'s step as vesk-render draws it, and the capti
          assert.deepEqual(errors, []);
          await close();
      });
+
+// Rows: name, address, what F5 shows (the caption's last readout), what Right then shows.
+const kViews = [
+    ['the windings tab', '#view=winding&poles=4&slots=36&step=3',
+     'stop 1, step 3, still, none, 磁场机械角 θ/p 15.0°', /^stop 1, step 4, still,/],
+    ['the motor tab', '#view=motor&preset=single-phase&time=1&step=35',
+     'stop 1, step 35, still, none, 状态 堵转（静止且无净转矩）', /^stop 1, step 0, still,/],
+];
+
+for (const [name, address, presented, next] of kViews) {
+    test(`F5 presents ${name} at its step, Right steps it, and F5 leaves`, async () => {
+        const {page, errors, close} = await open(address);
+        await page.keyboard.press('F5');
+        assert.equal(await shown(page), presented);
+        await page.keyboard.press('ArrowRight');
+        assert.match(await shown(page), next);
+        await page.keyboard.press('F5');
+        assert.equal(await shown(page), 'closed');
+        assert.deepEqual(errors, []);
+        await close();
+    });
+}
