@@ -1,5 +1,6 @@
 // The windings view's plots and tables: the air-gap MMF over one mechanical turn with its
 // fundamental, the harmonic spectrum, the zone plan and the readouts.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -178,9 +179,18 @@ void DrawWindingTable(const WindingScene& scene, const CRect& pane) {
     const int left = pane.left + scene.Size(14);
     const double cell = (pane.Width() - scene.Size(28)) / double(perGroup);
     const int rows = w.layers;
-    const double number = scene.Size(14), line = scene.Size(19);
-    const double groupHeight = number + rows * line + scene.Size(6);
-    const int textSize = std::min(scene.Size(14), std::max(1, Px(cell / 1.5)));
+    double number = scene.Size(14), line = scene.Size(19);
+    double groupHeight = number + rows * line + scene.Size(6);
+    // Many slots make four groups: they are squeezed to the pane's height rather than cut off.
+    const double room = pane.bottom - (pane.top + scene.Size(42)) - scene.Size(4);
+    if (groups * groupHeight > room) {
+        const double squeeze = room / (groups * groupHeight);
+        number *= squeeze;
+        line *= squeeze;
+        groupHeight *= squeeze;
+    }
+    const int textSize =
+        std::min({scene.Size(14), std::max(1, Px(cell / 1.5)), std::max(1, Px(line * 0.8))});
     for (int k = 0; k < w.slotCount; ++k) {
         const int g = k / perGroup, column = k % perGroup;
         const double x = left + column * cell;

@@ -1,6 +1,10 @@
 // The windings frame through the trace: its readouts, description and what it draws.
 #include "winding_frame.h"
 
+#include <cstdio>
+#include <sstream>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -81,6 +85,16 @@ TEST(WindingTrace, FluxLinesAndZonePlan) {
     // 24 slots of two layers: -V on top in slots 1-4, below in 1, 2, 23 and 24; -W likewise.
     EXPECT_EQ(Count(without, " −V\n"), 8);
     EXPECT_EQ(Count(without, " −W\n"), 8);
+}
+
+// The most slots the controls allow: the zone plan's last row stays on the canvas.
+TEST(WindingTrace, NinetySixSlotsFitTheCanvas) {
+    std::istringstream trace(TraceWindingFrame(Inputs({8, 96, 2, 9}, 5)));
+    for (std::string line; std::getline(trace, line);) {
+        int l, t, r, b;
+        if (std::sscanf(line.c_str(), "rect %d %d %d %d", &l, &t, &r, &b) == 4)
+            EXPECT_LE(b, kWindingHeight) << line;
+    }
 }
 
 // Half of a pole pair apart, two N and two S for four poles.
