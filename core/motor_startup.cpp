@@ -1,5 +1,6 @@
 // The start-up pane: the speed, and under it the current of each winding, from the start or push
 // to the present.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -119,9 +120,13 @@ void DrawMotorStartUp(const MotorScene& scene, const CRect& pane) {
     const MotorSample& last = samples->back();
     if (speed.X(last.time) - scene.Size(70) < left) return;
     for (int x = 0; x < 3; ++x) {
-        scene.Text(current.X(last.time) - scene.Size(70) + x * scene.Size(24),
-                   current.Y(last.current[x]) - size - scene.Size(2), kLetters[x], 14,
-                   scene.Phase(x));
+        // Above the curve over the letters' whole width, not only at its end: a falling current
+        // would otherwise cross them.
+        const int lx = current.X(last.time) - scene.Size(70) + x * scene.Size(24);
+        int top = current.Y(last.current[x]);
+        for (const MotorSample& m : *samples)
+            if (current.X(m.time) >= lx) top = std::min(top, current.Y(m.current[x]));
+        scene.Text(lx, top - size - scene.Size(2), kLetters[x], 14, scene.Phase(x));
     }
     scene.Text(speed.X(last.time) - scene.Size(14), speed.Y(last.speed) - size - scene.Size(2), "n",
                15, kInk);

@@ -1,7 +1,9 @@
 // The torque against speed pane: the total torque, its forward and backward parts in three line
 // styles, the fan's curve, the operating point and the breakdown torque.
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "motor_layers.h"
 
@@ -114,10 +116,6 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
             else
                 dc->LineTo(x, y);
         }
-        const std::string_view label = scene.Tr(QT_TRANSLATE_NOOP("Motor", "负载 TL"));
-        scene.Text(plot.right - Px(ApproxTextWidth(label, size)),
-                   plot.Y(-FanTorque(scene.inputs.load, kRightSpeed)) - size - scene.Size(2), label,
-                   15, kLoadColour);
     }
     const auto polyline = [&](auto value, bool dashed) {
         double phase = 0.0;
@@ -146,11 +144,26 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
         polyline([](const MotorPoint& p) { return p.forward; }, true);
     }
     // Each curve named at its right-hand end, where they are furthest apart.
+    // Where two ends meet (the total is its forward part on a balanced supply), the names are
+    // stacked a line apart rather than drawn over each other.
     const MotorPoint& end = curve.back();
-    scene.Text(plot.right + scene.Size(4), plot.Y(end.Torque()) - size, "T", 15, kInk);
-    scene.Text(plot.right + scene.Size(4), plot.Y(end.forward) - size / 2, "T+", 15,
-               kPositiveColour);
-    scene.Text(plot.right + scene.Size(4), plot.Y(end.backward), "T−", 15, kNegativeColour);
+    struct EndLabel {
+        int y;
+        const char* text;
+        COLORREF colour;
+    };
+    std::vector<EndLabel> ends{{plot.Y(end.Torque()) - size, "T", kInk},
+                               {plot.Y(end.forward) - size / 2, "T+", kPositiveColour},
+                               {plot.Y(end.backward), "T−", kNegativeColour}};
+    // The load too, among them: across the plot the motor's curves leave it no room.
+    if (scene.inputs.load > 0.0)
+        ends.push_back(
+            {plot.Y(-FanTorque(scene.inputs.load, kRightSpeed)) - size / 2, "TL", kLoadColour});
+    std::stable_sort(ends.begin(), ends.end(),
+                     [](const EndLabel& a, const EndLabel& b) { return a.y < b.y; });
+    for (size_t i = 1; i < ends.size(); ++i) ends[i].y = std::max(ends[i].y, ends[i - 1].y + size);
+    for (const EndLabel& label : ends)
+        scene.Text(plot.right + scene.Size(4), label.y, label.text, 15, label.colour);
 
     // The breakdown torque: a tick on the curve and its value.
     const int bx = plot.X(scene.breakdown.speed), by = plot.Y(scene.breakdown.torque);

@@ -1271,10 +1271,6 @@
         <translation>Torque against speed</translation>
     </message>
     <message>
-        <source>负载 TL</source>
-        <translation>Load TL</translation>
-    </message>
-    <message>
         <source>最大转矩</source>
         <translation>Breakdown</translation>
     </message>
