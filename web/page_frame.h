@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "explorer_model.h"
 #include "palette.h"
 #include "raster_dc.h"
 #include "translation.h"
@@ -44,3 +45,17 @@ std::unique_ptr<RasterDc> MakePageSurface(int width, int height, double scale);
 
 // Keeps the pixels of the frame drawn on `dc` for the page, or none when it was abandoned.
 void KeepFrame(RasterDc& dc, bool complete);
+
+// The supply as the page's controls give it, before the view's own rule for controls.
+inline Supply PageSupply(double amplitudeU, double amplitudeV, double amplitudeW, double offsetU,
+                         double offsetV, double offsetW, int negative, int openPhase, int neutral,
+                         int singlePhase) {
+    Supply s;
+    s.amplitude = {amplitudeU, amplitudeV, amplitudeW};
+    s.offset = {offsetU, offsetV, offsetW};
+    s.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
+    s.singlePhase = singlePhase != 0;
+    s.openPhase = openPhase;
+    s.neutral = neutral != 0;
+    return s;
+}

@@ -14,6 +14,7 @@
 #include "explorer_frame.h"
 #include "explorer_stepper.h"
 #include "page_frame.h"
+#include "page_json.h"
 
 namespace {
 
@@ -25,44 +26,6 @@ struct ExplorerPage {
     std::string answer;  // the last JSON handed out, alive until the next
 };
 ExplorerPage g_explorer;
-
-class Json {
-  public:
-    Json& Number(const char* key, double value) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.17g", std::isfinite(value) ? value : 0.0);
-        return Raw(key, buffer);
-    }
-    Json& Bool(const char* key, bool value) { return Raw(key, value ? "true" : "false"); }
-    Json& Numbers(const char* key, const std::array<double, 3>& values) {
-        std::string list;
-        for (const double v : values) {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.17g", v);
-            list += (list.empty() ? "[" : ",") + std::string(buffer);
-        }
-        return Raw(key, list + "]");
-    }
-    Json& String(const char* key, std::string_view value) {
-        std::string quoted = "\"";
-        for (const char c : value) {
-            if (c == '"' || c == '\\') quoted += '\\';
-            if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
-        }
-        return Raw(key, quoted + "\"");
-    }
-    const char* Done(std::string& out) {
-        out = m_text + "}";
-        return out.c_str();
-    }
-
-  private:
-    Json& Raw(const char* key, const std::string& value) {
-        m_text += (m_text.empty() ? "{\"" : ",\"") + std::string(key) + "\":" + value;
-        return *this;
-    }
-    std::string m_text;
-};
 
 enum StepAction { kPlayPause, kPause, kTick, kNext, kPrevious, kReset };
 
@@ -89,14 +52,9 @@ EMSCRIPTEN_KEEPALIVE void ExplorerSetSupply(double amplitudeU, double amplitudeV
                                             double offsetU, double offsetV, double offsetW,
                                             int negative, int openPhase, int neutral,
                                             int singlePhase) {
-    Supply s;
-    s.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    s.offset = {offsetU, offsetV, offsetW};
-    s.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    s.singlePhase = singlePhase != 0;
-    s.openPhase = openPhase;
-    s.neutral = neutral != 0;
-    g_explorer.supply = ControlledSupply(s);
+    g_explorer.supply =
+        ControlledSupply(PageSupply(amplitudeU, amplitudeV, amplitudeW, offsetU, offsetV, offsetW,
+                                    negative, openPhase, neutral, singlePhase));
 }
 
 EMSCRIPTEN_KEEPALIVE void ExplorerStep(int action) {

@@ -11,6 +11,7 @@
 
 #include "motor_session.h"
 #include "page_frame.h"
+#include "page_json.h"
 
 namespace {
 
@@ -20,21 +21,6 @@ struct MotorPage {
     std::string answer;  // the last JSON handed out, alive until the next
 };
 MotorPage g_motor;
-
-std::string Number(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", std::isfinite(value) ? value : 0.0);
-    return buffer;
-}
-
-std::string Quoted(std::string_view value) {
-    std::string quoted = "\"";
-    for (const char c : value) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
-    }
-    return quoted + "\"";
-}
 
 }  // namespace
 
@@ -49,14 +35,8 @@ EMSCRIPTEN_KEEPALIVE void MotorSetSupply(double amplitudeU, double amplitudeV, d
                                          double offsetU, double offsetV, double offsetW,
                                          int negative, int openPhase, int neutral,
                                          int singlePhase) {
-    Supply s;
-    s.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    s.offset = {offsetU, offsetV, offsetW};
-    s.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    s.singlePhase = singlePhase != 0;
-    s.openPhase = openPhase;
-    s.neutral = neutral != 0;
-    g_motor.session.SetSupply(s);
+    g_motor.session.SetSupply(PageSupply(amplitudeU, amplitudeV, amplitudeW, offsetU, offsetV,
+                                         offsetW, negative, openPhase, neutral, singlePhase));
 }
 
 EMSCRIPTEN_KEEPALIVE void MotorSetLoad(double load) { g_motor.session.SetLoad(load); }
@@ -84,22 +64,26 @@ EMSCRIPTEN_KEEPALIVE const char* MotorState() {
     const Supply& s = m.CurrentSupply();
     const MotorInputs in = m.Inputs();
     const std::optional<Preset> preset = MatchPreset(s);
-    std::string json =
-        "{\"playing\":" + std::string(m.Stepper().Playing() ? "true" : "false") +
-        ",\"interval\":" + Number(m.Stepper().Interval()) +
-        ",\"step\":" + Number(m.Stepper().Step()) + ",\"preset\":" +
-        Number(preset ? static_cast<int>(*preset) : static_cast<int>(kPresets.size())) +
-        ",\"amplitude\":[" + Number(s.amplitude[0]) + "," + Number(s.amplitude[1]) + "," +
-        Number(s.amplitude[2]) + "],\"offset\":[" + Number(s.offset[0]) + "," +
-        Number(s.offset[1]) + "," + Number(s.offset[2]) +
-        "],\"negative\":" + (s.sequence == Sequence::Negative ? "true" : "false") +
-        ",\"openPhase\":" + Number(s.openPhase) + ",\"neutral\":" + (s.neutral ? "true" : "false") +
-        ",\"singlePhase\":" + (s.singlePhase ? "true" : "false") + ",\"load\":" + Number(m.Load()) +
-        ",\"inertia\":" + Number(m.Inertia()) + ",\"speed\":" + Number(m.Speed()) +
-        // What is shown, for presentation mode: a steady state or a start-up's time.
-        ",\"steady\":" + (in.speed ? Number(*in.speed) : std::string("null")) +
-        ",\"time\":" + Number(in.time) + ",\"initial\":" + Number(in.initialSpeed) + "}";
-    g_motor.answer = json;
+    Json json;
+    json.Bool("playing", m.Stepper().Playing())
+        .Number("interval", m.Stepper().Interval())
+        .Number("step", m.Stepper().Step())
+        .Number("preset", preset ? static_cast<int>(*preset) : static_cast<int>(kPresets.size()))
+        .Numbers("amplitude", s.amplitude)
+        .Numbers("offset", s.offset)
+        .Bool("negative", s.sequence == Sequence::Negative)
+        .Number("openPhase", s.openPhase)
+        .Bool("neutral", s.neutral)
+        .Bool("singlePhase", s.singlePhase)
+        .Number("load", m.Load())
+        .Number("inertia", m.Inertia())
+        .Number("speed", m.Speed());
+    // What is shown, for presentation mode: a steady state or a start-up's time.
+    if (in.speed)
+        json.Number("steady", *in.speed);
+    else
+        json.Null("steady");
+    json.Number("time", in.time).Number("initial", in.initialSpeed).Done(g_motor.answer);
     return g_motor.answer.c_str();
 }
 
@@ -121,12 +105,18 @@ EMSCRIPTEN_KEEPALIVE int DrawMotorPageFrame(int width, int height, double device
 // The readouts of the frame last drawn and its sentence for a screen reader.
 EMSCRIPTEN_KEEPALIVE const char* MotorFrameReadouts() {
     const MotorReadouts& r = g_motor.result.readouts;
-    g_motor.answer = "{\"speed\":" + Quoted(r.speed) + ",\"slip\":" + Quoted(r.slip) +
-                     ",\"torque\":" + Quoted(r.torque) + ",\"forward\":" + Quoted(r.forward) +
-                     ",\"backward\":" + Quoted(r.backward) + ",\"u\":" + Quoted(r.u) +
-                     ",\"v\":" + Quoted(r.v) + ",\"w\":" + Quoted(r.w) +
-                     ",\"state\":" + Quoted(MotorStateName(r.state)) +
-                     ",\"description\":" + Quoted(g_motor.result.description) + "}";
+    Json()
+        .String("speed", r.speed)
+        .String("slip", r.slip)
+        .String("torque", r.torque)
+        .String("forward", r.forward)
+        .String("backward", r.backward)
+        .String("u", r.u)
+        .String("v", r.v)
+        .String("w", r.w)
+        .String("state", MotorStateName(r.state))
+        .String("description", g_motor.result.description)
+        .Done(g_motor.answer);
     return g_motor.answer.c_str();
 }
 
