@@ -92,8 +92,9 @@ TEST(WindingTrace, NinetySixSlotsFitTheCanvas) {
     std::istringstream trace(TraceWindingFrame(Inputs({8, 96, 2, 9}, 5)));
     for (std::string line; std::getline(trace, line);) {
         int l, t, r, b;
-        if (std::sscanf(line.c_str(), "rect %d %d %d %d", &l, &t, &r, &b) == 4)
+        if (std::sscanf(line.c_str(), "rect %d %d %d %d", &l, &t, &r, &b) == 4) {
             EXPECT_LE(b, kWindingHeight) << line;
+        }
     }
 }
 
