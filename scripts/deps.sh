@@ -3,7 +3,8 @@
 #   scripts/deps.sh run    building and running the window (./run.sh)
 #   scripts/deps.sh web    that, and building the page (./run.sh --web)
 #   scripts/deps.sh        everything, the tests' tools and browser included (./test.sh); then the
-#                          browser tests' Playwright, as web/package-lock.json pins it
+#                          browser tests' Playwright, as web/package-lock.json pins it, into
+#                          build/node/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 what=${1:-all}
@@ -46,9 +47,13 @@ install_packages() {
 [ ${#missing[@]} -eq 0 ] || install_packages
 [ "$what" = all ] || exit 0
 
-# The lock file that the installed node_modules came from is kept beside them.
-if ! cmp -s web/package-lock.json web/node_modules/.installed-package-lock.json; then
-    echo "Installing the browser tests' npm packages (npm ci in web/)"
-    (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
-    cp web/package-lock.json web/node_modules/.installed-package-lock.json
+# The browser tests' npm packages go into the build tree, never beside the sources, with the lock
+# file they came from kept beside them.
+modules=build/node
+if ! cmp -s web/package-lock.json "$modules/node_modules/.installed-package-lock.json"; then
+    echo "Installing the browser tests' npm packages (npm ci in $modules/)"
+    mkdir -p "$modules"
+    cp web/package.json web/package-lock.json "$modules/"
+    (cd "$modules" && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
+    cp web/package-lock.json "$modules/node_modules/.installed-package-lock.json"
 fi

@@ -1,12 +1,15 @@
 // Debian's chromium, headless, driven by Playwright; the site served from this machine.
 import {execFileSync} from 'node:child_process';
 import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {createRequire} from 'node:module';
 import {tmpdir} from 'node:os';
 import {join, resolve} from 'node:path';
 import {fileURLToPath, pathToFileURL} from 'node:url';
-import {chromium} from 'playwright-core';
 
 import {serveSite} from '../serve_site.mjs';
+
+// scripts/deps.sh installs Playwright into the build tree, not beside the sources.
+const {chromium} = createRequire(new URL('../../build/node/', import.meta.url))('playwright-core');
 
 export const siteDir = resolve(
     process.env.VESK_SITE_DIR ?? fileURLToPath(new URL('../../build/web/site/', import.meta.url)));
