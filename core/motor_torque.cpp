@@ -179,10 +179,29 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
         const std::string label = std::string(scene.Tr(QT_TRANSLATE_NOOP("Motor", "最大转矩"))) +
                                   " " + Signed(std::round(scene.breakdown.torque * 10) / 10) +
                                   " N·m";
-        const int above = scene.breakdown.torque >= 0 ? -size - scene.Size(10) : scene.Size(10);
-        const int x = std::clamp(bx - Px(ApproxTextWidth(label, size) / 2), plot.left,
-                                 plot.right - Px(ApproxTextWidth(label, size)));
-        scene.Text(x, by + above, label, 15, kInk);
+        const int width = Px(ApproxTextWidth(label, size));
+        const int x = std::clamp(bx - width / 2, plot.left, plot.right - width);
+        // Clear of every curve under the label's width, not only of the total torque at its
+        // peak: an unbalanced supply's forward part and the load run above it there.
+        const bool up = scene.breakdown.torque >= 0;
+        const int gap = scene.Size(10);
+        int y = up ? by - size - gap : by + gap;
+        for (const MotorPoint& p : curve) {
+            const int px = plot.X(p.speed);
+            if (px < x - scene.Size(6) || px > x + width + scene.Size(6)) continue;
+            std::vector<double> torques{p.Torque(), p.forward, p.backward};
+            if (scene.inputs.load > 0.0) torques.push_back(-FanTorque(scene.inputs.load, p.speed));
+            for (const double t : torques)
+                y = up ? std::min(y, plot.Y(t) - size - gap) : std::max(y, plot.Y(t) + gap);
+        }
+        y = std::clamp(y, plot.top, plot.bottom - size);
+        if (std::abs(y - (up ? by - size - gap : by + gap)) > size) {
+            // Moved away from its tick: a dotted line leads back to it.
+            ScopedPen pen(dc, PS_DOT, 1, kInk);
+            dc->MoveTo(bx, up ? y + size : y);
+            dc->LineTo(bx, up ? by - scene.Size(7) : by + scene.Size(7));
+        }
+        scene.Text(x, y, label, 15, kInk);
     }
 
     // The operating point, where the picture's rotor is.

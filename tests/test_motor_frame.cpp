@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -149,6 +151,58 @@ TEST(MotorTrace, TheSafePaletteColoursTheCurrents) {
     EXPECT_NE(standard.find("ff0000"), std::string::npos);
     EXPECT_EQ(safe.find("ff0000"), std::string::npos);
     EXPECT_NE(safe.find("cc3311"), std::string::npos);
+}
+
+// The breakdown torque's label lies on none of the curves: the total, its two parts or the load.
+// Its box is estimated from the text, a CJK character as wide as the text is high and any other
+// half as wide, which is wider than the scene font's glyphs.
+bool LabelOnACurve(const MotorInputs& in) {
+    std::istringstream trace(TraceMotorFrame(in));
+    struct Segment {
+        double x1, y1, x2, y2, width;
+    };
+    std::vector<Segment> curves;
+    double left = 0, top = 0, right = 0, bottom = 0;
+    for (std::string line; std::getline(trace, line);) {
+        std::istringstream words(line);
+        std::string kind, style, colour;
+        words >> kind;
+        if (kind == "line") {
+            Segment s;
+            words >> s.x1 >> s.y1 >> s.x2 >> s.y2 >> style >> style >> s.width >> colour;
+            // Ink of width 3 is the total; thinner ink is an axis or a tick, grey the grid.
+            if (colour != "bebebe" && (colour != "000000" || s.width >= 3)) curves.push_back(s);
+        } else if (kind == "text" && line.find("最大转矩") != std::string::npos) {
+            int x, y;
+            std::string text;
+            words >> x >> y;
+            std::getline(words >> std::ws, text);
+            double width = 0;
+            for (size_t i = 0; i < text.size(); ++i) {
+                const auto byte = static_cast<unsigned char>(text[i]);
+                if ((byte & 0xC0) == 0x80) continue;
+                width += byte >= 0xE3 ? 15.0 : 7.5;
+            }
+            left = x, top = y, right = x + width, bottom = y + 15;
+        }
+    }
+    EXPECT_GT(right, left) << "no breakdown label";
+    for (const Segment& s : curves)
+        for (int k = 0; k <= 20; ++k) {
+            const double x = s.x1 + (s.x2 - s.x1) * k / 20, y = s.y1 + (s.y2 - s.y1) * k / 20;
+            if (x > left && x < right && y > top && y < bottom) return true;
+        }
+    return false;
+}
+
+TEST(MotorTrace, TheBreakdownLabelLiesOnNoCurve) {
+    MotorInputs loaded = AtSpeed(Single(), 1400);
+    loaded.load = 20;
+    Supply weakV;
+    weakV.amplitude = {1.0, 0.4, 1.0};
+    for (const MotorInputs& in : {AtSpeed(Supply{}, 1440), AtSpeed(Reversed(), -1440),
+                                  AtSpeed(Single(), 1400), loaded, AtSpeed(weakV, 1000)})
+        EXPECT_FALSE(LabelOnACurve(in));
 }
 
 // The rotor at rest stays where it is while the field turns; the poles move with the step.
