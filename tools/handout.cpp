@@ -15,6 +15,7 @@
 #include "language.h"
 #include "lesson_file.h"
 #include "pdf_dc.h"
+#include "render_failure.h"
 #include "scene_font.h"
 #include "version.h"
 
@@ -26,11 +27,6 @@ struct HandoutOptions {
     Language language = Language::Chinese;
     const Palette* palette = &kStandardPalette;
 };
-
-int Fail(int status, const std::string& message) {
-    std::fprintf(stderr, "vesk-render: %s\n", message.c_str());
-    return status;
-}
 
 // The options, or the one-line reason they are unusable.
 std::optional<HandoutOptions> Parse(const std::vector<std::string>& args, std::string& error) {

@@ -1,17 +1,9 @@
 #include "motor_options.h"
 
-#include <charconv>
-#include <cmath>
+#include "option_numbers.h"
+
 
 namespace {
-
-std::optional<double> ParseNumber(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value)) return {};
-    return value;
-}
 
 struct Range {
     const char* option;
@@ -47,7 +39,7 @@ std::string MotorOptions::Take(const std::string& arg, const std::string& text) 
     if (first.empty()) first = arg;
     for (const Range& r : kRanges) {
         if (arg != r.option) continue;
-        const std::optional<double> value = ParseNumber(text);
+        const std::optional<double> value = FiniteNumber(text);
         if (!value || *value < r.low || *value > r.high)
             return std::string(r.name) + " '" + text + "' is not a number from " + Figure(r.low) +
                    " to " + Figure(r.high) + r.unit;

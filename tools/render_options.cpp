@@ -1,6 +1,7 @@
 #include "render_options.h"
 
 #include "frame_memory.h"
+#include "option_numbers.h"
 
 #include <algorithm>
 #include <array>
@@ -12,14 +13,6 @@
 #include "winding_options.h"
 
 namespace {
-
-std::optional<int> ParseInt(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
 
 // Three numbers separated by commas, such as 1,0.4,0.7.
 std::optional<std::array<double, 3>> ParseTriple(const std::string& text) {
@@ -136,11 +129,9 @@ std::string Extension(const std::string& path) {
 
 // 1 to 4 in steps of a quarter, the scales the raster draws exactly.
 std::optional<double> ParseScale(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !(value >= 1 && value <= 4)) return {};
-    if (value * 4 != std::floor(value * 4)) return {};
+    const std::optional<double> value = FiniteNumber(text);
+    if (!value || !(*value >= 1 && *value <= 4)) return {};
+    if (*value * 4 != std::floor(*value * 4)) return {};
     return value;
 }
 
@@ -262,14 +253,14 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
         } else if (arg == "--step") {
             if (!value(v)) return result;
             // Checked against the view's steps once the view is known.
-            o.step = ParseInt(v).value_or(-1);
+            o.step = WholeNumber(v).value_or(-1);
             stepGiven = true;
             stepText = v;
         } else if (arg == "--size") {
             if (!value(v)) return result;
             const auto x = v.find('x');
-            const auto w = x == std::string::npos ? std::nullopt : ParseInt(v.substr(0, x));
-            const auto h = x == std::string::npos ? std::nullopt : ParseInt(v.substr(x + 1));
+            const auto w = x == std::string::npos ? std::nullopt : WholeNumber(v.substr(0, x));
+            const auto h = x == std::string::npos ? std::nullopt : WholeNumber(v.substr(x + 1));
             if (!w || !h) {
                 result.error = "size '" + v + "' is not WIDTHxHEIGHT, such as 513x624";
                 return result;

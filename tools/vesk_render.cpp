@@ -23,6 +23,7 @@
 #include "output_file.h"
 #include "png_writer.h"
 #include "raster_image.h"
+#include "render_failure.h"
 #include "render_options.h"
 #include "svg_dc.h"
 #include "version.h"
@@ -95,11 +96,6 @@ constexpr const char* kUsage =
     "  --inertia J       of the motor and its load, 0.015..10 kg·m² (default 0.2)\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
-
-int Fail(int status, const std::string& message) {
-    std::fprintf(stderr, "vesk-render: %s\n", message.c_str());
-    return status;
-}
 
 // The animation timer's period, which an animated GIF shows each frame for.
 constexpr int kFrameCentiseconds = 20;

@@ -1,27 +1,10 @@
 #include "winding_options.h"
 
-#include <charconv>
-#include <cmath>
+#include "option_numbers.h"
+
 #include <cstdio>
 
 namespace {
-
-std::optional<int> WholeNumber(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
-std::optional<double> Number(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 bool IsWindingOnly(const std::string& name) {
     return name == "--poles" || name == "--slots" || name == "--layers" || name == "--pitch" ||
@@ -74,7 +57,7 @@ std::string Take(const std::string& name, const std::string& v, WindingArgs& out
     } else if (name == "--pitch") {
         return whole(out.pitch, "pitch");
     } else if (name == "--frequency") {
-        out.frequency = Number(v);
+        out.frequency = FiniteNumber(v);
         if (!out.frequency || *out.frequency < kMinFrequency || *out.frequency > kMaxFrequency)
             return "frequency '" + v + "' is not a number of hertz from 1 to 400";
     }

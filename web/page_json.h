@@ -1,6 +1,6 @@
 #pragma once
 // The page's answers with more than one value, as JSON objects: numbers to the last bit, texts
-// quoted, control characters left out.
+// quoted, line breaks kept as \n and other control characters left out.
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -29,6 +29,7 @@ class Json {
         std::string quoted = "\"";
         for (const char c : value) {
             if (c == '"' || c == '\\') quoted += '\\';
+            if (c == '\n') quoted += "\\n";
             if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
         }
         return Raw(key, quoted + "\"");

@@ -4,13 +4,13 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "explorer_stepper.h"
 #include "page_frame.h"
+#include "page_json.h"
 #include "winding_frame.h"
 
 namespace {
@@ -25,16 +25,6 @@ struct WindingPage {
     std::string answer;  // the last text handed out, alive until the next
 };
 WindingPage g_page;
-
-std::string Quoted(std::string_view value) {
-    std::string quoted = "\"";
-    for (const char c : value) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        if (c == '\n') quoted += "\\n";
-        if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
-    }
-    return quoted + "\"";
-}
 
 std::optional<int> Given(int value) {
     return value >= 0 ? std::optional<int>(value) : std::nullopt;
@@ -119,18 +109,21 @@ EMSCRIPTEN_KEEPALIVE const char* WindingState() {
     int preset = static_cast<int>(kWindingPresets.size());
     for (size_t i = 0; i < kWindingPresets.size(); ++i)
         if (PresetWinding(kWindingPresets[i]) == w) preset = static_cast<int>(i);
-    char buffer[320];
-    std::snprintf(buffer, sizeof buffer,
-                  "{\"step\":%d,\"playing\":%s,\"interval\":%d,\"lastStep\":%d,\"preset\":%d,"
-                  "\"poles\":%d,\"slots\":%d,\"layers\":%d,\"pitch\":%d,\"tau\":%d,"
-                  "\"negative\":%s,\"frequency\":%.17g,\"fluxLines\":%s}",
-                  g_page.stepper.Step(), g_page.stepper.Playing() ? "true" : "false",
-                  g_page.stepper.Interval(), kExplorerSteps - 1, preset, w.poles, w.slotCount,
-                  w.layers, w.pitch, w.PolePitch(),
-                  g_page.sequence == Sequence::Negative ? "true" : "false", g_page.frequency,
-                  g_page.fluxLines ? "true" : "false");
-    g_page.answer = buffer;
-    return g_page.answer.c_str();
+    return Json()
+        .Number("step", g_page.stepper.Step())
+        .Bool("playing", g_page.stepper.Playing())
+        .Number("interval", g_page.stepper.Interval())
+        .Number("lastStep", kExplorerSteps - 1)
+        .Number("preset", preset)
+        .Number("poles", w.poles)
+        .Number("slots", w.slotCount)
+        .Number("layers", w.layers)
+        .Number("pitch", w.pitch)
+        .Number("tau", w.PolePitch())
+        .Bool("negative", g_page.sequence == Sequence::Negative)
+        .Number("frequency", g_page.frequency)
+        .Bool("fluxLines", g_page.fluxLines)
+        .Done(g_page.answer);
 }
 
 // Draws the frame of the step shown on a canvas of `width` x `height` pixels, for a screen of
@@ -156,9 +149,10 @@ EMSCRIPTEN_KEEPALIVE int DrawWindingPageFrame(int width, int height, double devi
 // The readouts of the frame last drawn, as the trace writes them, and its description.
 EMSCRIPTEN_KEEPALIVE const char* WindingFrameReadouts() {
     const WindingReadouts& r = g_page.result.readouts;
-    g_page.answer = "{\"lines\":" + Quoted(WindingReadoutLines(r)) +
-                    ",\"description\":" + Quoted(g_page.result.description) + "}";
-    return g_page.answer.c_str();
+    return Json()
+        .String("lines", WindingReadoutLines(r))
+        .String("description", g_page.result.description)
+        .Done(g_page.answer);
 }
 
 }  // extern "C"
