@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "language.h"
-#include "palette.h"
+#include "text/palette.h"
 
 struct AppOptions {
     bool explore = false;

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "language.h"
-#include "lesson.h"
-#include "palette.h"
+#include "lesson/lesson.h"
+#include "text/palette.h"
 #include "win_app.h"
 
 class CFieldDemoApp : public CWinApp {

@@ -7,7 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "frame.h"
+#include "field/frame.h"
 #include "png_writer.h"
 #include "raster_image.h"
 

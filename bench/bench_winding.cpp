@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 
 #include "raster_image.h"
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 namespace {
 

@@ -29,8 +29,8 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame.h"
-#include "phase_model.h"
+#include "field/frame.h"
+#include "field/phase_model.h"
 #include "png_writer.h"
 #include "raster_image.h"
 #include "resource.h"

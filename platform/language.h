@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "translation.h"
+#include "text/translation.h"
 
 // Installs the translation of `language` in the application in place of the previous one. Every
 // window hears of it (QEvent::LanguageChange) and redraws itself in the new language.

@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "lesson.h"
+#include "lesson/lesson.h"
 
 struct LessonFileResult {
     Lesson lesson;

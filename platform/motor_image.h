@@ -2,7 +2,7 @@
 // The motor's frames on the desktop: as an image on the core's raster surface, and as SVG.
 #include <QImage>
 
-#include "motor_frame.h"
+#include "motor/motor_frame.h"
 
 class QIODevice;
 

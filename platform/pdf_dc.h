@@ -3,7 +3,7 @@
 // a QPainter on a QPdfWriter. Lines, discs and boxes stay paths and the texts stay text, in the
 // scene's fonts, which the PDF embeds. The caller places the frame on the page with the
 // painter's transform: one pixel of the frame is one unit of it.
-#include "gdi_surface.h"
+#include "draw/gdi_surface.h"
 
 class QPainter;
 

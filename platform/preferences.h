@@ -8,7 +8,7 @@
 #include <QString>
 
 #include "language.h"
-#include "palette.h"
+#include "text/palette.h"
 
 // The palette every picture is drawn in now (kStandardPalette or kSafePalette). Changing it has
 // every window draw itself again.

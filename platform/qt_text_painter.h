@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "text_painter.h"
+#include "draw/text_painter.h"
 
 class QtTextPainter : public TextPainter {
   public:

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <string>
 
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 // A null image when the frame was abandoned. The frame's description goes to `description`.
 QImage RasterWindingFrame(const WindingInputs& inputs, std::string* description = nullptr);

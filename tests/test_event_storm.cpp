@@ -31,9 +31,9 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame.h"
-#include "main_stepper.h"
-#include "phase_model.h"
+#include "field/frame.h"
+#include "field/main_stepper.h"
+#include "field/phase_model.h"
 #include "raster_image.h"
 #include "resource.h"
 

@@ -1,6 +1,6 @@
 // The explorer's picture through the trace surface: the readout lines, the resultant's length,
 // the coil-side markers, F+ and F- tip to tail, and how the picture scales.
-#include "explorer_frame.h"
+#include "explorer/explorer_frame.h"
 
 #include <cmath>
 #include <cstdio>
@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "explorer_layers.h"
-#include "raster_dc.h"
+#include "explorer/explorer_layers.h"
+#include "draw/raster_dc.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The explorer's model against the definitions: supplied currents A cos(theta - lag - offset),
 // the connections, F+ and F- from the winding phasors, the locus and the air-gap wave. Every
 // expected value is worked out here from those definitions, in degrees.
-#include "explorer_model.h"
+#include "explorer/explorer_model.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 // The explorer's step controls as a lecturer uses them: play and pause carry on from the step
 // shown, Next and Previous wrap round one period both ways and stop the animation, Reset goes to
 // 0 and keeps it running, the slider goes straight to a step.
-#include "explorer_stepper.h"
+#include "explorer/explorer_stepper.h"
 
 #include <functional>
 #include <vector>

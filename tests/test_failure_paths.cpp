@@ -17,12 +17,12 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame.h"
+#include "field/frame.h"
 #include "qt_text_painter.h"
-#include "raster_dc.h"
+#include "draw/raster_dc.h"
 #include "raster_image.h"
 #include "resource.h"
-#include "trace_dc.h"
+#include "draw/trace_dc.h"
 
 // What the window's surfaces are to refuse; nothing unless armed.
 namespace faults {

@@ -24,7 +24,7 @@
 #include "explorer_window.h"
 #include "field_demo_app.h"
 #include "field_demo_dialog.h"
-#include "frame.h"
+#include "field/frame.h"
 #include "raster_image.h"
 #include "resource.h"
 

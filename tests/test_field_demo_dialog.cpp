@@ -9,7 +9,7 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame.h"
+#include "field/frame.h"
 #include "menu.h"
 #include "raster_image.h"
 #include "resource.h"

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "frame.h"
-#include "gdi_objects.h"
+#include "field/frame.h"
+#include "draw/gdi_objects.h"
 #include "step0_trace.h"
-#include "trace_dc.h"
+#include "draw/trace_dc.h"
 
 namespace {
 

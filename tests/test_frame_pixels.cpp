@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame.h"
+#include "field/frame.h"
 #include "png_writer.h"
 #include "raster_image.h"
 #include "svg_dc.h"

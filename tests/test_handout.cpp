@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "lesson.h"
+#include "lesson/lesson.h"
 
 namespace {
 

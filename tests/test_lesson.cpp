@@ -1,14 +1,14 @@
 // The lesson in the core: the built-in stops follow the README's lesson, a stop's frame is its
 // view's frame, the presentation's scale is a whole or quarter factor, and the stepper walks
 // stops or steps as a clicker drives it.
-#include "lesson.h"
+#include "lesson/lesson.h"
 
 #include <functional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "trace_dc.h"
+#include "draw/trace_dc.h"
 
 namespace {
 

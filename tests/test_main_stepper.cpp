@@ -2,7 +2,7 @@
 // leaves a step and a running state.
 #include <gtest/gtest.h>
 
-#include "main_stepper.h"
+#include "field/main_stepper.h"
 
 namespace {
 

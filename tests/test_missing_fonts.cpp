@@ -15,8 +15,8 @@
 
 #include "canvas_widget.h"
 #include "field_demo_dialog.h"
-#include "frame.h"
-#include "raster_dc.h"
+#include "field/frame.h"
+#include "draw/raster_dc.h"
 #include "raster_image.h"
 #include "resource.h"
 

@@ -1,8 +1,8 @@
 // The motor's frame through the trace: the readout lines and their formats, the state, the
 // description in both languages, the palettes and bad input.
-#include "motor_frame.h"
+#include "motor/motor_frame.h"
 
-#include "trace_dc.h"
+#include "draw/trace_dc.h"
 
 #include <cmath>
 #include <sstream>

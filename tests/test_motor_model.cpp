@@ -1,7 +1,7 @@
 // The motor's model against the equivalent circuit worked by hand: at 1440 rpm the slip is 0.04,
 // the rotor branch 52.5 Ω parallel to j70.37 Ω, and so on; the figures below are those sums
 // rounded as the readouts round them.
-#include "motor_model.h"
+#include "motor/motor_model.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
 // The motor's session, the rules the window and the page share: what each change keeps, what a
 // push adds, how the clock runs, and where the rotor turns to.
-#include "motor_session.h"
+#include "motor/motor_session.h"
 
 #include <cmath>
 #include <functional>

@@ -14,7 +14,7 @@
 #include "motor_image.h"
 #include "motor_window.h"
 #include "resource.h"
-#include "trace_dc.h"
+#include "draw/trace_dc.h"
 
 namespace {
 

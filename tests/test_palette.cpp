@@ -1,7 +1,7 @@
 // The colour-blind-safe palette does its job: under simulated protanopia, deuteranopia and
 // tritanopia (Machado, Oliveira and Fernandes 2009, severity 1.0) and with normal vision, every two
 // phase colours differ by at least 20 in CIEDE2000, and each keeps 3:1 contrast on white.
-#include "palette.h"
+#include "text/palette.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "phase_model.h"
+#include "field/phase_model.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "frame.h"
+#include "field/frame.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The pixel rules of the raster surface, one case each.
-#include "raster_dc.h"
+#include "draw/raster_dc.h"
 
 #include <algorithm>
 #include <cstdint>

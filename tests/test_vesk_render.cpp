@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "explorer_frame.h"
-#include "frame.h"
+#include "explorer/explorer_frame.h"
+#include "field/frame.h"
 #include "raster_image.h"
 
 namespace {

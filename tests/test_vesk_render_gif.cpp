@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "frame.h"
+#include "field/frame.h"
 #include "raster_image.h"
 #include "render_options.h"
 

@@ -1,5 +1,5 @@
 // The windings frame through the trace: its readouts, description and what it draws.
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,6 +1,6 @@
 // The winding model against textbook values and the definitions: winding factors, zone plans
 // worked by hand, the stepped MMF and its THD, and the potential's boundary conditions.
-#include "winding_model.h"
+#include "winding/winding_model.h"
 
 #include <cmath>
 #include <numbers>

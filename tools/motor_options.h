@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "motor_frame.h"
+#include "motor/motor_frame.h"
 
 struct MotorOptions {
     std::string first;  // the first motor option given, for the message when it is out of place

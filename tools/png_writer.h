@@ -2,7 +2,7 @@
 // Frames as PNG files.
 #include <QImage>
 
-#include "frame.h"
+#include "field/frame.h"
 
 class QIODevice;
 

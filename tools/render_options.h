@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "explorer_frame.h"
-#include "frame.h"
+#include "explorer/explorer_frame.h"
+#include "field/frame.h"
 #include "motor_options.h"
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 enum class OutputFormat { Png, Svg, Gif, Trace };
 

@@ -14,7 +14,7 @@
 #include <QBuffer>
 #include <QGuiApplication>
 
-#include "frame.h"
+#include "field/frame.h"
 #include "frame_memory.h"
 #include "gif_writer.h"
 #include "handout.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 struct WindingArgs {
     std::string first;  // the first winding option given, for the message when it is out of place

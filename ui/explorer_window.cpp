@@ -8,7 +8,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-#include "explorer_frame.h"
+#include "explorer/explorer_frame.h"
 #include "font.h"
 #include "language.h"
 #include "preferences.h"

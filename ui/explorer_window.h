@@ -8,8 +8,8 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "explorer_model.h"
-#include "explorer_stepper.h"
+#include "explorer/explorer_model.h"
+#include "explorer/explorer_stepper.h"
 #include "ui_explorer_window.h"
 
 class ExplorerWindow : public QWidget {

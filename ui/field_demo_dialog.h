@@ -12,7 +12,7 @@
 #include "dialog.h"
 #include "font.h"
 #include "preferences.h"
-#include "raster_dc.h"
+#include "draw/raster_dc.h"
 #include "ui_field_demo_dialog.h"
 
 class ExplorerWindow;

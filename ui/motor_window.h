@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "motor_session.h"
+#include "motor/motor_session.h"
 #include "ui_motor_window.h"
 
 class MotorWindow : public QWidget {

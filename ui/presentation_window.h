@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "lesson.h"
+#include "lesson/lesson.h"
 
 class PresentationWindow : public QWidget {
     Q_OBJECT

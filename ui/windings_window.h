@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "explorer_stepper.h"
+#include "explorer/explorer_stepper.h"
 #include "ui_windings_window.h"
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 class WindingsWindow : public QWidget {
     Q_OBJECT

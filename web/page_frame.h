@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "explorer_model.h"
-#include "palette.h"
-#include "raster_dc.h"
-#include "translation.h"
+#include "explorer/explorer_model.h"
+#include "text/palette.h"
+#include "draw/raster_dc.h"
+#include "text/translation.h"
 
 // The texts of the class's language, as the page hands them in from its catalogue.
 class PageTranslation : public Translation {

@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "explorer_frame.h"
-#include "explorer_stepper.h"
+#include "explorer/explorer_frame.h"
+#include "explorer/explorer_stepper.h"
 #include "page_frame.h"
 #include "page_json.h"
 

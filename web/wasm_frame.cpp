@@ -3,8 +3,8 @@
 // the direction of its resultant and what a screen reader hears.
 #include <emscripten/emscripten.h>
 
-#include "frame.h"
-#include "main_stepper.h"
+#include "field/frame.h"
+#include "field/main_stepper.h"
 #include "page_frame.h"
 
 namespace {

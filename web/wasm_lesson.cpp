@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "lesson.h"
+#include "lesson/lesson.h"
 #include "page_frame.h"
 
 namespace {

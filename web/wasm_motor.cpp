@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "motor_session.h"
+#include "motor/motor_session.h"
 #include "page_frame.h"
 #include "page_json.h"
 

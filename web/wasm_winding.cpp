@@ -8,10 +8,10 @@
 #include <optional>
 #include <string>
 
-#include "explorer_stepper.h"
+#include "explorer/explorer_stepper.h"
 #include "page_frame.h"
 #include "page_json.h"
-#include "winding_frame.h"
+#include "winding/winding_frame.h"
 
 namespace {
 

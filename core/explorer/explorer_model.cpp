@@ -1,0 +1,199 @@
+#include "explorer/explorer_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// Magnitudes closer than this are equal; a field smaller than this is none.
+constexpr double kTiny = 1e-9;
+
+double Radians(double degrees) { return degrees * kPi / 180.0; }
+
+double Clamp(double value, double low, double high, double fallback) {
+    return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
+}
+
+// The lag the sequence gives each phase, in degrees.
+double SequenceLag(Sequence sequence, int phase) {
+    static constexpr double kPositive[] = {0.0, 120.0, 240.0};
+    static constexpr double kNegative[] = {0.0, 240.0, 120.0};
+    return (sequence == Sequence::Positive ? kPositive : kNegative)[phase];
+}
+
+std::array<Phasor, 3> WindingPhasors(const Supply& s) {
+    std::array<Phasor, 3> e;
+    for (int x = 0; x < 3; ++x) {
+        e[x] = std::polar(s.amplitude[x], -Radians(SequenceLag(s.sequence, x) + s.offset[x]));
+    }
+    if (s.singlePhase) return {std::polar(s.amplitude[0], -Radians(s.offset[0])), 0.0, 0.0};
+    if (s.openPhase == kNoPhase) {
+        if (s.neutral) return e;
+        // Without a neutral the star point floats to the mean of the three voltages, and what
+        // is common to all three drives no current.
+        const Phasor common = (e[0] + e[1] + e[2]) / 3.0;
+        return {e[0] - common, e[1] - common, e[2] - common};
+    }
+    std::array<Phasor, 3> i = e;
+    i[s.openPhase] = 0.0;
+    if (!s.neutral) {
+        // The two windings left are in series across their line voltage and share its current.
+        const int y = (s.openPhase + 1) % 3;
+        const int z = (s.openPhase + 2) % 3;
+        i[y] = (e[y] - e[z]) / 2.0;
+        i[z] = -i[y];
+    }
+    return i;
+}
+
+// Half the phase's current counts with this sign at air-gap angle beta: + within 90 degrees of
+// its axis, - elsewhere.
+double Facing(int phase, double beta) {
+    const Phasor axis = PhaseAxis(phase);
+    return std::cos(beta) * axis.real() + std::sin(beta) * axis.imag() > 0.0 ? 1.0 : -1.0;
+}
+
+}  // namespace
+
+Supply ClampSupply(const Supply& supply) {
+    Supply s = supply;
+    for (int x = 0; x < 3; ++x) {
+        s.amplitude[x] = Clamp(s.amplitude[x], 0.0, kMaxAmplitude, 1.0);
+        s.offset[x] = Clamp(s.offset[x], -kMaxOffset, kMaxOffset, 0.0);
+    }
+    if (s.openPhase < kNoPhase || s.openPhase > 2) s.openPhase = kNoPhase;
+    return s;
+}
+
+Supply ControlledSupply(const Supply& supply) {
+    Supply s = ClampSupply(supply);
+    if (s.singlePhase) {
+        s.openPhase = kNoPhase;
+        s.neutral = false;
+    }
+    return s;
+}
+
+Supply PresetSupply(Preset preset) {
+    Supply s;
+    switch (preset) {
+        case Preset::Balanced:
+            break;
+        case Preset::Reversed:
+            s.sequence = Sequence::Negative;
+            break;
+        case Preset::OpenU:
+            s.openPhase = 0;
+            break;
+        case Preset::OpenUNeutral:
+            s.openPhase = 0;
+            s.neutral = true;
+            break;
+        case Preset::SinglePhase:
+            s.singlePhase = true;
+            break;
+        case Preset::Unbalanced:
+            s.amplitude = {1.0, 0.4, 0.7};
+            break;
+    }
+    return s;
+}
+
+std::string_view PresetName(Preset preset) {
+    switch (preset) {
+        case Preset::Balanced:
+            return "balanced";
+        case Preset::Reversed:
+            return "reversed";
+        case Preset::OpenU:
+            return "open-u";
+        case Preset::OpenUNeutral:
+            return "open-u-neutral";
+        case Preset::SinglePhase:
+            return "single-phase";
+        case Preset::Unbalanced:
+            return "unbalanced";
+    }
+    return "";
+}
+
+std::optional<Preset> FindPreset(std::string_view name) {
+    for (const Preset p : kPresets)
+        if (PresetName(p) == name) return p;
+    return std::nullopt;
+}
+
+std::optional<Preset> MatchPreset(const Supply& supply) {
+    for (const Preset p : kPresets)
+        if (PresetSupply(p) == supply) return p;
+    return std::nullopt;
+}
+
+double ExplorerAngle(int step) { return step * kPi / 18.0; }
+
+int WrapExplorerStep(int step) { return (step % kExplorerSteps + kExplorerSteps) % kExplorerSteps; }
+
+Phasor PhaseAxis(int phase) {
+    // Exact halves, so that a balanced set sums to a field along the axes with no residue.
+    constexpr double kHalfRoot3 = std::numbers::sqrt3 / 2.0;
+    static constexpr std::array<std::pair<double, double>, 3> kAxes{
+        {{1.0, 0.0}, {-0.5, kHalfRoot3}, {-0.5, -kHalfRoot3}}};
+    return {kAxes[phase].first, kAxes[phase].second};
+}
+
+ExplorerField::ExplorerField(const Supply& supply) : m_windings(WindingPhasors(supply)) {
+    for (int x = 0; x < 3; ++x) {
+        m_positive += 0.5 * m_windings[x] * PhaseAxis(x);
+        m_negative += 0.5 * std::conj(m_windings[x]) * PhaseAxis(x);
+    }
+}
+
+Rotation ExplorerField::Direction() const {
+    const double p = std::abs(m_positive);
+    const double n = std::abs(m_negative);
+    if (p < kNoField && n < kNoField) return Rotation::None;
+    if (std::abs(p - n) < kTiny) return Rotation::Pulsating;
+    return p > n ? Rotation::CounterClockwise : Rotation::Clockwise;
+}
+
+std::array<double, 3> ExplorerField::Currents(double theta) const {
+    const Phasor turn = std::polar(1.0, theta);
+    return {(m_windings[0] * turn).real(), (m_windings[1] * turn).real(),
+            (m_windings[2] * turn).real()};
+}
+
+Phasor ExplorerField::Resultant(double theta) const {
+    const std::array<double, 3> i = Currents(theta);
+    return i[0] * PhaseAxis(0) + i[1] * PhaseAxis(1) + i[2] * PhaseAxis(2);
+}
+
+double ExplorerField::AirGap(double beta, double theta) const {
+    const std::array<double, 3> i = Currents(theta);
+    double sum = 0.0;
+    for (int x = 0; x < 3; ++x) sum += Facing(x, beta) * i[x];
+    return kPi / 4.0 * sum;
+}
+
+double ExplorerField::Fundamental(double beta, double theta) const {
+    const Phasor f = Resultant(theta);
+    return f.real() * std::cos(beta) + f.imag() * std::sin(beta);
+}
+
+double ExplorerField::CurrentPeak() const {
+    return std::max({std::abs(m_windings[0]), std::abs(m_windings[1]), std::abs(m_windings[2])});
+}
+
+double ExplorerField::AirGapPeak() const {
+    // Between two coil sides the wave is a sum of currents, each taken with the sign of its
+    // phase there; over a period that sum of sinusoids peaks at the magnitude of its phasor.
+    double peak = 0.0;
+    for (int part = 0; part < 6; ++part) {
+        const double beta = part * kPi / 3.0;
+        Phasor sum;
+        for (int x = 0; x < 3; ++x) sum += Facing(x, beta) * m_windings[x];
+        peak = std::max(peak, std::abs(sum));
+    }
+    return kPi / 4.0 * peak;
+}

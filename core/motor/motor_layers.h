@@ -1,0 +1,49 @@
+#pragma once
+// The panes of the motor's picture and what they share. The pens, brushes, arrows and the text
+// width rule are the explorer's.
+#include <vector>
+
+#include "explorer/explorer_layers.h"
+#include "motor/motor_frame.h"
+
+constexpr COLORREF kNorthColour = RGB(200, 40, 40);
+constexpr COLORREF kSouthColour = RGB(40, 90, 200);
+constexpr COLORREF kLoadColour = RGB(0, 140, 60);
+
+struct MotorScene {
+    const MotorInputs& inputs;  // in range
+    const MotorModel& model;
+    const MotorPoint& point;  // the operating point
+    MotorModel::Breakdown breakdown;
+    const std::vector<MotorSample>* samples;  // of the start-up; none for a steady state
+    double theta;                             // the step's electrical angle
+    double rotorAngle;                        // mechanical radians
+    double unit;
+    CDC* dc;
+
+    int Size(double design) const { return std::max(1, Px(design * unit)); }
+    COLORREF Phase(int x) const { return inputs.palette.phase[x]; }
+    std::string_view Tr(std::string_view source) const {
+        return ::Tr(inputs.translation, "Motor", source);
+    }
+    void Text(int x, int y, std::string_view text, double design, COLORREF colour) const {
+        dc->SetTextSize(Size(design));
+        dc->SetTextColor(colour);
+        dc->TextOut(x, y, text);
+    }
+    void Title(const CRect& pane, std::string_view title) const {
+        Text(pane.left + Size(14), pane.top + Size(8), title, 22, kInk);
+    }
+};
+
+// "%.2f" and the like, a value that rounds to zero unsigned.
+std::string MotorFixed(const char* format, double value);
+// The state in the frame's language.
+std::string_view MotorStateText(const Translation* translation, MotorState state);
+// A line in pieces `on` pixels long with gaps as long: the forward torque's style.
+void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase);
+
+void DrawMotorTorque(const MotorScene& scene, const CRect& pane);
+void DrawMotorStartUp(const MotorScene& scene, const CRect& pane);
+void DrawMotorMachine(const MotorScene& scene, const CRect& pane);
+void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorReadouts& r);

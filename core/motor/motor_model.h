@@ -1,0 +1,119 @@
+#pragma once
+// The motor's model: a 2.2 kW, 4-pole, 50 Hz, 400 V star-connected induction motor fed by the
+// explorer's supply. Its inverse-Gamma equivalent circuit gives the winding currents for each
+// connection, their forward and backward sequence parts, and the torque each part makes; the
+// start-up is the mechanical equation over the steady-state torque, integrated by RK4.
+// Currents are RMS amperes, torques N·m, speeds rpm (counter-clockwise positive).
+#include <array>
+#include <vector>
+
+#include "explorer/explorer_model.h"
+
+namespace motor {
+constexpr double kStatorResistance = 3.7;             // R_s, ohm
+constexpr double kLeakage = 0.021;                    // L_sigma, H
+constexpr double kMagnetising = 0.224;                // L_M, H
+constexpr double kRotorResistance = 2.1;              // R_R, ohm
+constexpr double kPolePairs = 2.0;                    // p
+constexpr double kFrequency = 50.0;                   // Hz
+constexpr double kSynchronousSpeed = 1500.0;          // n_s = 60 f / p, rpm
+constexpr double kPhaseVoltage = 230.94010767585030;  // 400/sqrt(3) V RMS, amplitude 1
+
+constexpr double kDefaultInertia = 0.2;  // kg·m²
+constexpr double kMinInertia = 0.015;
+constexpr double kMaxInertia = 10.0;
+constexpr double kMaxLoad = 40.0;  // N·m at synchronous speed
+constexpr double kMaxSpeed = 3000.0;
+constexpr double kMaxTime = 10.0;  // s
+constexpr double kPushSpeed = 150.0;
+}  // namespace motor
+
+// The steady state at one speed.
+struct MotorPoint {
+    double speed = 0.0;  // rpm
+    double slip = 1.0;
+    std::array<Phasor, 3> current{};  // the winding currents, RMS phasors
+    Phasor positive;                  // I+ and I-, the sequence parts of the currents
+    Phasor negative;
+    double forward = 0.0;   // T+, N·m
+    double backward = 0.0;  // T-, N·m (never positive)
+    double Torque() const { return forward + backward; }
+};
+
+// (n_s - n) / n_s.
+double MotorSlip(double speed);
+// The fan's torque against the motion: load * (n/n_s)², with the sign of -n.
+double FanTorque(double load, double speed);
+
+class MotorModel {
+  public:
+    // The supply is brought into range first. Its neutral joins the star point to the supply's
+    // whether or not a phase is open.
+    explicit MotorModel(const Supply& supply);
+
+    MotorPoint At(double speed) const;
+    double Torque(double speed) const { return At(speed).Torque(); }
+
+    // The largest torque between -n_s and n_s and its speed; of two equal ones, the forward.
+    struct Breakdown {
+        double speed;
+        double torque;
+    };
+    Breakdown MaximumTorque() const;
+
+    const Supply& CurrentSupply() const { return m_supply; }
+
+  private:
+    Supply m_supply;
+    std::array<Phasor, 3> m_voltage;  // E_U, E_V, E_W in volts RMS
+};
+
+// A start-up: speed against time from an initial speed, under a fan load.
+struct MotorRunInputs {
+    Supply supply;
+    double load = 0.0;  // N·m at n_s
+    double inertia = motor::kDefaultInertia;
+    double initialSpeed = 0.0;
+    double time = 0.0;  // s
+};
+
+struct MotorSample {
+    double time;
+    double speed;
+    std::array<double, 3> current;  // |I_U|, |I_V|, |I_W|
+};
+
+// A start-up under way, integrated by RK4 on a grid of 1 ms from its start, and sampled every
+// 10 ms. Asked for a later time it carries on from where it got to, so a window that shows a run
+// as it goes costs one step a millisecond, and gets the same numbers as a run made at once.
+class MotorRun {
+  public:
+    static constexpr double kStep = 1e-3;    // s
+    static constexpr int kSampleEvery = 10;  // steps
+
+    // Values out of range are brought into range; the time is ignored.
+    MotorRun(const MotorModel& model, const MotorRunInputs& run);
+
+    // The speed after `time` seconds (0 to 10): the whole milliseconds on the grid, then one
+    // shorter step for the rest.
+    double SpeedAt(double time);
+    // From the start to the last time asked for, with the state at that time last.
+    const std::vector<MotorSample>& Samples() const { return m_samples; }
+    bool SameRun(const Supply& supply, const MotorRunInputs& run) const;
+
+  private:
+    double Rate(double speed) const;
+    double Advance(double speed, double h) const;
+    MotorSample Sample(double time, double speed) const;
+
+    MotorModel m_model;
+    MotorRunInputs m_run;
+    long m_steps = 0;  // on the grid so far
+    double m_speed;    // after m_steps
+    std::vector<MotorSample> m_samples;
+    bool m_endSample = false;  // the last sample is the state at the time asked for, off the grid
+};
+
+// The speed after `run.time` seconds from `run.initialSpeed`; `samples` gets the run's samples.
+double RunMotor(const MotorModel& model, const MotorRunInputs& run,
+                std::vector<MotorSample>* samples = nullptr);
