@@ -13,7 +13,7 @@ struct AppOptions {
     bool present = false;    // the window's picture full screen at once
     bool lesson = false;     // a lesson in presentation mode instead of a window
     std::string lessonFile;  // empty: the built-in lesson
-    bool windings = false;  // --windings: the windings window alone
+    bool windings = false;   // --windings: the windings window alone
     bool motor = false;
     bool help = false;
     std::optional<Language> language;

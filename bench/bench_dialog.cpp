@@ -7,8 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "field_demo_dialog.h"
 #include "field/phase_model.h"
+#include "field_demo_dialog.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "draw/raster_dc.h"
+#include "draw/trace_dc.h"
 #include "explorer/explorer_frame.h"
 #include "field/frame.h"
-#include "draw/raster_dc.h"
 #include "raster_image.h"
 #include "svg_dc.h"
-#include "draw/trace_dc.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "motor/motor_frame.h"
 #include "draw/raster_dc.h"
+#include "motor/motor_frame.h"
 #include "raster_image.h"
 
 namespace {

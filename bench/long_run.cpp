@@ -28,9 +28,9 @@
 #include <QTimer>
 
 #include "canvas_widget.h"
-#include "field_demo_dialog.h"
 #include "field/frame.h"
 #include "field/phase_model.h"
+#include "field_demo_dialog.h"
 #include "png_writer.h"
 #include "raster_image.h"
 #include "resource.h"

@@ -4,9 +4,9 @@
 
 #include <QImage>
 
+#include "draw/raster_dc.h"
 #include "explorer/explorer_frame.h"
 #include "field/frame.h"
-#include "draw/raster_dc.h"
 
 // A raster surface whose texts are drawn by QtTextPainter.
 std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, double scale);

@@ -6,9 +6,9 @@
 
 #include <QFont>
 
+#include "draw/gdi_surface.h"
 #include "explorer/explorer_frame.h"
 #include "field/frame.h"
-#include "draw/gdi_surface.h"
 
 class QIODevice;
 

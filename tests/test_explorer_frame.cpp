@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include "explorer/explorer_layers.h"
 #include "draw/raster_dc.h"
+#include "explorer/explorer_layers.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include "draw/raster_dc.h"
 #include "explorer/explorer_frame.h"
 #include "language.h"
-#include "draw/raster_dc.h"
 #include "scene_font.h"
 
 namespace {

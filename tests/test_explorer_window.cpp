@@ -22,11 +22,11 @@
 #include "test_dialog_support.h"
 
 #include "canvas_widget.h"
+#include "draw/raster_dc.h"
 #include "explorer/explorer_frame.h"
 #include "explorer_window.h"
 #include "field_demo_dialog.h"
 #include "menu.h"
-#include "draw/raster_dc.h"
 #include "raster_image.h"
 #include "resource.h"
 

@@ -16,13 +16,13 @@
 #include "test_dialog_support.h"
 
 #include "canvas_widget.h"
-#include "field_demo_dialog.h"
-#include "field/frame.h"
-#include "qt_text_painter.h"
 #include "draw/raster_dc.h"
+#include "draw/trace_dc.h"
+#include "field/frame.h"
+#include "field_demo_dialog.h"
+#include "qt_text_painter.h"
 #include "raster_image.h"
 #include "resource.h"
-#include "draw/trace_dc.h"
 
 // What the window's surfaces are to refuse; nothing unless armed.
 namespace faults {

@@ -22,9 +22,9 @@
 
 #include "display_check.h"
 #include "explorer_window.h"
+#include "field/frame.h"
 #include "field_demo_app.h"
 #include "field_demo_dialog.h"
-#include "field/frame.h"
 #include "raster_image.h"
 #include "resource.h"
 

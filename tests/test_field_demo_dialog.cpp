@@ -8,8 +8,8 @@
 #include "test_dialog_support.h"
 
 #include "canvas_widget.h"
-#include "field_demo_dialog.h"
 #include "field/frame.h"
+#include "field_demo_dialog.h"
 #include "menu.h"
 #include "raster_image.h"
 #include "resource.h"
@@ -339,8 +339,9 @@ namespace {
 TEST(FieldDemoAccessibility, ControlsAreNamedAndTheCanvasDescribesItsFrame) {
     CFieldDemoDialog dialog;
     RunModal(dialog, [&] {
-        for (const int id : {IDC_CANVAS, IDC_START, IDC_STOP, IDC_NEXT, IDC_PREV, IDC_RESET,
-                             IDC_SHOW_RESULTANT, IDC_PHASE_ANGLE, IDC_AMP_U, IDC_AMP_V, IDC_AMP_W}) {
+        for (const int id :
+             {IDC_CANVAS, IDC_START, IDC_STOP, IDC_NEXT, IDC_PREV, IDC_RESET, IDC_SHOW_RESULTANT,
+              IDC_PHASE_ANGLE, IDC_AMP_U, IDC_AMP_V, IDC_AMP_W}) {
             EXPECT_FALSE(dialog.GetDlgItem(id)->accessibleName().isEmpty()) << id;
             EXPECT_FALSE(dialog.GetDlgItem(id)->accessibleDescription().isEmpty()) << id;
         }

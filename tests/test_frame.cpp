@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "field/frame.h"
 #include "draw/gdi_objects.h"
-#include "step0_trace.h"
 #include "draw/trace_dc.h"
+#include "field/frame.h"
+#include "step0_trace.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "x_session.h"
 
 #include "canvas_widget.h"
-#include "field_demo_dialog.h"
-#include "field/frame.h"
 #include "draw/raster_dc.h"
+#include "field/frame.h"
+#include "field_demo_dialog.h"
 #include "raster_image.h"
 #include "resource.h"
 

@@ -10,11 +10,11 @@
 #include "test_dialog_support.h"
 
 #include "canvas_widget.h"
+#include "draw/trace_dc.h"
 #include "field_demo_dialog.h"
 #include "motor_image.h"
 #include "motor_window.h"
 #include "resource.h"
-#include "draw/trace_dc.h"
 
 namespace {
 

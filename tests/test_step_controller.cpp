@@ -11,8 +11,8 @@
 #include "test_dialog_support.h"
 
 #include "canvas_widget.h"
-#include "field_demo_dialog.h"
 #include "field/frame.h"
+#include "field_demo_dialog.h"
 #include "raster_image.h"
 #include "resource.h"
 

@@ -10,9 +10,9 @@
 #include <QPointer>
 
 #include "dialog.h"
+#include "draw/raster_dc.h"
 #include "font.h"
 #include "preferences.h"
-#include "draw/raster_dc.h"
 #include "ui_field_demo_dialog.h"
 
 class ExplorerWindow;

@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "canvas_widget.h"
-#include "field_demo_dialog.h"
 #include "field/frame.h"
+#include "field_demo_dialog.h"
 #include "preferences.h"
 #include "raster_image.h"
 #include "resource.h"

@@ -1,8 +1,8 @@
 // The step controller: the buttons, the check box and the animation timer move the step by the
 // core's rules (MainStepper) and have its frame drawn at once. The timer is the only record of
 // whether the animation runs: each command starts from it and leaves it as the rules say.
-#include "field_demo_dialog.h"
 #include "field/main_stepper.h"
+#include "field_demo_dialog.h"
 
 void CFieldDemoDialog::Step(void (MainStepper::*command)()) {
     MainStepper stepper(m_nStep, HasTimer(ANIM_TIMER_ID));

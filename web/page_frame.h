@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "draw/raster_dc.h"
 #include "explorer/explorer_model.h"
 #include "text/palette.h"
-#include "draw/raster_dc.h"
 #include "text/translation.h"
 
 // The texts of the class's language, as the page hands them in from its catalogue.

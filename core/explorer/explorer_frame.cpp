@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <numbers>
 
+#include "draw/trace_dc.h"
 #include "explorer/explorer_layers.h"
 #include "text/text_format.h"
-#include "draw/trace_dc.h"
 
 namespace {
 

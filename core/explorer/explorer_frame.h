@@ -5,9 +5,9 @@
 // the tests all take this one path.
 #include <string>
 
+#include "draw/surface.h"
 #include "explorer/explorer_model.h"
 #include "text/palette.h"
-#include "draw/surface.h"
 #include "text/translation.h"
 
 // The size the picture is designed at; it scales with the canvas, lines and text included.

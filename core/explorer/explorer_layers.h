@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string_view>
 
+#include "draw/gdi_objects.h"
 #include "explorer/explorer_frame.h"
 #include "explorer/explorer_labels.h"
-#include "draw/gdi_objects.h"
 
 inline int Px(double v) { return static_cast<int>(std::lround(v)); }
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "draw/trace_dc.h"
 #include "field/scene_layers.h"
 #include "text/text_format.h"
-#include "draw/trace_dc.h"
 
 SceneAnchors ComputeAnchors(const CRect& rc) {
     return {(rc.left + rc.right) / 2, (3 * (rc.top + rc.bottom)) / 4, (rc.top + rc.bottom) / 4};

@@ -4,9 +4,9 @@
 // window, vesk-render, the page, the benchmarks and the tests.
 #include <string>
 
-#include "text/palette.h"
-#include "field/phase_model.h"
 #include "draw/surface.h"
+#include "field/phase_model.h"
+#include "text/palette.h"
 #include "text/translation.h"
 
 // The canvas of the main window, in pixels.

@@ -1,8 +1,8 @@
 #pragma once
 // The three layers of a frame, in the order DrawScene draws them.
 #include "draw/gdi_objects.h"
-#include "text/palette.h"
 #include "field/phase_model.h"
+#include "text/palette.h"
 #include "text/translation.h"
 
 struct SceneBrushes {

@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "field/scene_layers.h"
 #include "draw/trunc.h"
+#include "field/scene_layers.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "draw/surface.h"
 #include "explorer/explorer_model.h"
 #include "motor/motor_model.h"
 #include "text/palette.h"
-#include "draw/surface.h"
 #include "text/translation.h"
 #include "winding/winding_model.h"
 

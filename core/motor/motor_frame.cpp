@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <numbers>
 
-#include "motor/motor_layers.h"
 #include "draw/trace_dc.h"
+#include "motor/motor_layers.h"
 
 namespace {
 

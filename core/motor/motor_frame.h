@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "draw/surface.h"
 #include "motor/motor_model.h"
 #include "text/palette.h"
-#include "draw/surface.h"
 #include "text/translation.h"
 
 constexpr int kMotorWidth = 1024;

@@ -5,8 +5,8 @@
 // tests all take this one path.
 #include <string>
 
-#include "text/palette.h"
 #include "draw/surface.h"
+#include "text/palette.h"
 #include "text/translation.h"
 #include "winding/winding_model.h"
 
