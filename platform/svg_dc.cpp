@@ -22,7 +22,7 @@ std::string Number(double v) {
     return buffer;
 }
 
-std::string Escaped(std::string_view text) {
+std::string XmlEscaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
@@ -49,7 +49,7 @@ std::string FontFamilies() {
     for (const QString& f : ChineseFontFamilies())
         if (!families.contains(f)) families << f;
     std::string list;
-    for (const QString& f : families) list += "'" + Escaped(f.toStdString()) + "', ";
+    for (const QString& f : families) list += "'" + XmlEscaped(f.toStdString()) + "', ";
     return list + "serif";
 }
 
@@ -123,17 +123,12 @@ void SvgDc::DrawText(int x, int y, std::string_view text) {
     }
     m_body += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y + metrics.ascent()) +
               "\" font-size=\"" + std::to_string(TextSize()) + "\" fill=\"" + Colour(TextColor()) +
-              "\" xml:space=\"preserve\">" + Escaped(text) + "</text>\n";
+              "\" xml:space=\"preserve\">" + XmlEscaped(text) + "</text>\n";
 }
 
-bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device) {
-    SvgDc dc(device, inputs.width, inputs.height, inputs.scale);
-    DrawFrame(inputs, dc);
-    return dc.Finish();
-}
-
-bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device) {
-    SvgDc dc(device, inputs.width, inputs.height, inputs.scale);
-    DrawExplorerFrame(inputs, dc);
+bool WriteSvgViewFrame(const ViewSettings& settings, const CanvasInputs& canvas,
+                       QIODevice* device) {
+    SvgDc dc(device, canvas.width, canvas.height, canvas.scale);
+    DrawView(settings, canvas, dc);
     return dc.Finish();
 }

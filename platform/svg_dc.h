@@ -7,8 +7,7 @@
 #include <QFont>
 
 #include "draw/gdi_surface.h"
-#include "explorer/explorer_frame.h"
-#include "field/frame.h"
+#include "views/view_table.h"
 
 class QIODevice;
 
@@ -35,6 +34,6 @@ class SvgDc : public GdiSurface {
     bool m_written = false;
 };
 
-// The frame of `inputs` as SVG; false when it could not be written to `device`.
-bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device);
-bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device);
+// The view's frame as SVG; false when it could not be written to `device`.
+bool WriteSvgViewFrame(const ViewSettings& settings, const CanvasInputs& canvas,
+                       QIODevice* device);

@@ -10,11 +10,6 @@ std::string Hex(COLORREF c) {
 }
 }  // namespace
 
-void TraceDc::WriteReadouts(const Readouts& r) {
-    m_readouts = "readout angle " + r.phaseAngle + "\nreadout u " + r.ampU + "\nreadout v " +
-                 r.ampV + "\nreadout w " + r.ampW + "\n";
-}
-
 void TraceDc::AppendPen() {
     m_text += " pen ";
     m_text += Pen().style == PS_DOT ? "dot " : "solid ";

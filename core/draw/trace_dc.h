@@ -3,13 +3,10 @@
 #include <string>
 
 #include "draw/gdi_surface.h"
-#include "field/phase_model.h"
 
 class TraceDc : public GdiSurface {
   public:
-    // The four readout lines come before the frame's primitives.
-    void WriteReadouts(const Readouts& readouts);
-    std::string Text() const { return m_readouts + m_text; }
+    std::string Text() const { return m_text; }
 
   protected:
     void DrawRectangle(int l, int t, int r, int b) override;
@@ -20,6 +17,5 @@ class TraceDc : public GdiSurface {
   private:
     void Shape(const char* kind, int l, int t, int r, int b);
     void AppendPen();
-    std::string m_readouts;
     std::string m_text;
 };

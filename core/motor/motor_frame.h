@@ -64,7 +64,4 @@ MotorResult DrawMotorFrame(const MotorInputs& inputs, CDC& surface);
 
 // "accelerating", "running", "stalled" or "braking".
 const char* MotorStateName(MotorState state);
-// The readouts as the trace's first lines: speed, slip, torque, torque-forward, torque-backward,
-// current-u, current-v, current-w, then synchronous and state.
-std::string MotorReadoutLines(const MotorReadouts& readouts);
 std::string TraceMotorFrame(const MotorInputs& inputs);

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <numbers>
 
-#include "draw/trace_dc.h"
 #include "winding/winding_layers.h"
 
 namespace {
@@ -165,17 +164,4 @@ WindingResult DrawWindingFrame(const WindingInputs& raw, CDC& surface) {
         result.complete = false;
     }
     return result;
-}
-
-std::string WindingReadoutLines(const WindingReadouts& r) {
-    return "readout angle " + r.angle + "\nreadout slots " + r.slotCount + "\nreadout kd1 " +
-           r.kd1 + "\nreadout kp1 " + r.kp1 + "\nreadout kw1 " + r.kw1 + "\nreadout kw5 " + r.kw5 +
-           "\nreadout kw7 " + r.kw7 + "\nreadout thd " + r.thd + "\nreadout speed " + r.speed +
-           "\nreadout field-angle " + r.fieldAngle + "\n";
-}
-
-std::string TraceWindingFrame(const WindingInputs& inputs) {
-    TraceDc dc;
-    const WindingResult result = DrawWindingFrame(inputs, dc);
-    return WindingReadoutLines(result.readouts) + dc.Text();
 }

@@ -57,8 +57,5 @@ WindingReadouts MakeWindingReadouts(const WindingInputs& inputs);
 
 WindingResult DrawWindingFrame(const WindingInputs& inputs, CDC& surface);
 
-// "readout angle ...", ..., "readout field-angle ...", one a line.
-std::string WindingReadoutLines(const WindingReadouts& readouts);
-
 // The frame as text: the readout lines, then one line per drawing call.
 std::string TraceWindingFrame(const WindingInputs& inputs);
