@@ -166,7 +166,7 @@ TEST(HandoutRefusals, AreOneLineAndLeaveNothing) {
         {"LessonWithAMistake",
          {"--handout", "%1/h.pdf", "--lesson", "%1/bad.json"},
          2,
-         "vesk-render: %1/bad.json: stop 1: field \"step\" must be a whole number from 0 to 72\n"},
+         "vesk-render: %1/bad.json: stop 1: step '80' is not a whole number from 0 to 72\n"},
         {"NoSuchDirectory",
          {"--handout", "%1/none/h.pdf"},
          1,

@@ -12,9 +12,11 @@
 #include "canvas_widget.h"
 #include "draw/trace_dc.h"
 #include "field_demo_dialog.h"
-#include "motor_image.h"
+#include "view_frames.h"
+#include "view_windows.h"
 #include "motor_window.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -113,7 +115,7 @@ TEST(MotorWindow, PlayRunsTheClockAndTheSteps) {
 TEST(FromTheMainWindow, TheMenuOpensOneMotorWindow) {
     CFieldDemoDialog dialog;
     RunModal(dialog, [&] {
-        dialog.SendMessage(WM_SYSCOMMAND, IDM_MOTOR);
+        dialog.SendMessage(WM_SYSCOMMAND, ViewMenuId(View::Motor));
         auto* motor = dialog.findChild<MotorWindow*>();
         ASSERT_NE(motor, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(motor));
@@ -121,7 +123,7 @@ TEST(FromTheMainWindow, TheMenuOpensOneMotorWindow) {
         EXPECT_GE(motor->Speed(), 150);
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        dialog.SendMessage(WM_SYSCOMMAND, IDM_MOTOR);
+        dialog.SendMessage(WM_SYSCOMMAND, ViewMenuId(View::Motor));
         EXPECT_EQ(dialog.findChildren<MotorWindow*>().size(), 1);
     });
 }

@@ -12,6 +12,7 @@
 #include "explorer/explorer_frame.h"
 #include "field/frame.h"
 #include "raster_image.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -330,7 +331,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"UnknownPhase", X({"--open", "X"}), 2, "'X'"},
         BadCase{"UnknownSequence", X({"--sequence", "zero"}), 2, "zero"},
         BadCase{"NeutralWithSinglePhase", X({"--preset", "single-phase", "--neutral"}), 2,
-                "--neutral"},
+                "neutral cannot"},
         BadCase{"OpenWithSinglePhase", X({"--preset", "single-phase", "--open", "V"}), 2,
                 "single-phase"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -365,9 +366,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "0 to 35"},
         BadCase{"MainStepNegative", {"--step", "-1", "-o", "f.png"}, 2, "0 to 72"},
         BadCase{"AmplitudeEchoedAsTyped", X({"--amplitudes", "1,2.0000001,1"}), 2,
-                "amplitude 2.0000001 is outside"},
+                "amplitudes '1,2.0000001,1' is not three numbers from 0 to 2"},
         BadCase{"OffsetEchoedAsTyped", X({"--offsets", "0,180.00001,0"}), 2,
-                "offset 180.00001 is outside"},
+                "offsets '0,180.00001,0' is not three numbers from -180 to 180°"},
         BadCase{"ScaleWithTheTrace", {"--scale", "2"}, 2, "--scale"},
         BadCase{"ScaleWithATraceFile", {"--scale", "2", "-o", "f.trace"}, 2, "trace"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -1,6 +1,7 @@
 #include "views/view_params.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -41,6 +42,12 @@ std::optional<ParamValue> ParamFromText(const ParamSpec& spec, std::string_view 
             if (const std::optional<double> value = FiniteNumber(text)) return *value;
             return std::nullopt;
         case ParamKind::Choice:
+            // Typed by hand, u is U: a choice is known whatever the case it is typed in.
+            for (const std::string_view choice : spec.choices)
+                if (std::equal(choice.begin(), choice.end(), text.begin(), text.end(),
+                               [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
+                                                           std::tolower(static_cast<unsigned char>(b)); }))
+                    return std::string(choice);
             return std::string(text);
         case ParamKind::Switch:
             if (text == "1" || text == "true") return true;

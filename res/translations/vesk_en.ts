@@ -864,6 +864,17 @@
     </message>
 </context>
 <context>
+    <name>ViewWindow</name>
+    <message>
+        <source>暂停(&amp;P)</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+</context>
+<context>
     <name>WindingsWindow</name>
     <message>
         <source>绕组</source>
