@@ -1,8 +1,8 @@
 #include "view_window.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QScreen>
@@ -109,9 +109,25 @@ void ViewWindow::ApplyRanges() {
         if (name.isEmpty()) continue;
         const ParamSpec* spec = FindParam(d, name.toStdString());
         if (spec == nullptr) continue;
-        if (auto* box = qobject_cast<QDoubleSpinBox*>(control)) box->setRange(spec->low, spec->high);
+        if (auto* box = qobject_cast<QDoubleSpinBox*>(control))
+            box->setRange(spec->low, spec->high);
         if (auto* box = qobject_cast<QSpinBox*>(control))
             box->setRange(static_cast<int>(spec->low), static_cast<int>(spec->high));
+    }
+    ShowRanges();
+}
+
+// The form's tooltip says what a control sets; its range follows from the table, in every language.
+void ViewWindow::ShowRanges() {
+    const ViewDescriptor& d = Describe(m_view);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        const ParamSpec* spec = FindParam(d, ParamOfControl(control).toStdString());
+        if (spec == nullptr || (spec->kind != ParamKind::Number && spec->kind != ParamKind::Whole &&
+                                spec->kind != ParamKind::Triple))
+            continue;
+        const QString range = QString::fromStdString(RangeText(*spec));
+        if (!control->toolTip().endsWith(range + ")"))
+            control->setToolTip(control->toolTip() + " (" + range + ")");
     }
 }
 
@@ -142,8 +158,7 @@ CanvasInputs ViewWindow::Canvas() const {
 }
 
 void ViewWindow::SetPlayText(bool playing) {
-    if (m_playPause != nullptr)
-        m_playPause->setText(playing ? tr("暂停(&P)") : tr("播放(&P)"));
+    if (m_playPause != nullptr) m_playPause->setText(playing ? tr("暂停(&P)") : tr("播放(&P)"));
 }
 
 void ViewWindow::ShowStep() {
@@ -176,6 +191,7 @@ void ViewWindow::TogglePanel() {
 bool ViewWindow::event(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
+        ShowRanges();
         const ViewDescriptor& d = Describe(m_view);
         setWindowTitle(QCoreApplication::translate(Text(d.titleContext).toUtf8().constData(),
                                                    Text(d.title).toUtf8().constData()));

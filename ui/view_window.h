@@ -63,6 +63,7 @@ class ViewWindow : public QWidget {
     void TogglePanel();
     // Each control marked with a parameter's name takes that parameter's range.
     void ApplyRanges();
+    void ShowRanges();
 
     View m_view;
     ExplorerStepper m_stepper;

@@ -273,36 +273,36 @@
         <translation>Phase U</translation>
     </message>
     <message>
-        <source>U相幅值 (Amplitude of U): 0.00 to 2.00</source>
-        <translation>Amplitude of U: 0.00 to 2.00</translation>
+        <source>U相幅值 (Amplitude of U)</source>
+        <translation>Amplitude of U</translation>
     </message>
     <message>
-        <source>U相偏移 (Offset of U): -180° to 180°</source>
-        <translation>Offset of U: -180° to 180°</translation>
+        <source>U相偏移 (Offset of U)</source>
+        <translation>Offset of U</translation>
     </message>
     <message>
         <source>V相</source>
         <translation>Phase V</translation>
     </message>
     <message>
-        <source>V相幅值 (Amplitude of V): 0.00 to 2.00</source>
-        <translation>Amplitude of V: 0.00 to 2.00</translation>
+        <source>V相幅值 (Amplitude of V)</source>
+        <translation>Amplitude of V</translation>
     </message>
     <message>
-        <source>V相偏移 (Offset of V): -180° to 180°</source>
-        <translation>Offset of V: -180° to 180°</translation>
+        <source>V相偏移 (Offset of V)</source>
+        <translation>Offset of V</translation>
     </message>
     <message>
         <source>W相</source>
         <translation>Phase W</translation>
     </message>
     <message>
-        <source>W相幅值 (Amplitude of W): 0.00 to 2.00</source>
-        <translation>Amplitude of W: 0.00 to 2.00</translation>
+        <source>W相幅值 (Amplitude of W)</source>
+        <translation>Amplitude of W</translation>
     </message>
     <message>
-        <source>W相偏移 (Offset of W): -180° to 180°</source>
-        <translation>Offset of W: -180° to 180°</translation>
+        <source>W相偏移 (Offset of W)</source>
+        <translation>Offset of W</translation>
     </message>
     <message>
         <source>相序(&amp;Q)</source>
@@ -981,8 +981,8 @@
         <translation>&amp;Frequency</translation>
     </message>
     <message>
-        <source>频率 (Frequency) of the supply, 1 to 400 Hz</source>
-        <translation>Frequency of the supply, 1 to 400 Hz</translation>
+        <source>频率 (Frequency) of the supply</source>
+        <translation>Frequency of the supply</translation>
     </message>
     <message>
         <source>显示磁力线(&amp;X)</source>
@@ -1365,36 +1365,36 @@
         <translation>Phase U</translation>
     </message>
     <message>
-        <source>U相幅值 (Amplitude of U): 0.00 to 2.00</source>
-        <translation>Amplitude of U: 0.00 to 2.00</translation>
+        <source>U相幅值 (Amplitude of U)</source>
+        <translation>Amplitude of U</translation>
     </message>
     <message>
-        <source>U相偏移 (Offset of U): -180° to 180°</source>
-        <translation>Offset of U: -180° to 180°</translation>
+        <source>U相偏移 (Offset of U)</source>
+        <translation>Offset of U</translation>
     </message>
     <message>
         <source>V相</source>
         <translation>Phase V</translation>
     </message>
     <message>
-        <source>V相幅值 (Amplitude of V): 0.00 to 2.00</source>
-        <translation>Amplitude of V: 0.00 to 2.00</translation>
+        <source>V相幅值 (Amplitude of V)</source>
+        <translation>Amplitude of V</translation>
     </message>
     <message>
-        <source>V相偏移 (Offset of V): -180° to 180°</source>
-        <translation>Offset of V: -180° to 180°</translation>
+        <source>V相偏移 (Offset of V)</source>
+        <translation>Offset of V</translation>
     </message>
     <message>
         <source>W相</source>
         <translation>Phase W</translation>
     </message>
     <message>
-        <source>W相幅值 (Amplitude of W): 0.00 to 2.00</source>
-        <translation>Amplitude of W: 0.00 to 2.00</translation>
+        <source>W相幅值 (Amplitude of W)</source>
+        <translation>Amplitude of W</translation>
     </message>
     <message>
-        <source>W相偏移 (Offset of W): -180° to 180°</source>
-        <translation>Offset of W: -180° to 180°</translation>
+        <source>W相偏移 (Offset of W)</source>
+        <translation>Offset of W</translation>
     </message>
     <message>
         <source>相序(&amp;Q)</source>
@@ -1453,16 +1453,16 @@
         <translation>Fan loa&amp;d</translation>
     </message>
     <message>
-        <source>风机负载 (Fan load): its torque at synchronous speed, 0 to 40 N·m; it grows with the square of the speed</source>
-        <translation>Fan load: its torque at synchronous speed, 0 to 40 N·m; it grows with the square of the speed</translation>
+        <source>风机负载 (Fan load): its torque at synchronous speed; it grows with the square of the speed</source>
+        <translation>Fan load: its torque at synchronous speed; it grows with the square of the speed</translation>
     </message>
     <message>
         <source>转动惯量(&amp;J)</source>
         <translation>Inertia (&amp;J)</translation>
     </message>
     <message>
-        <source>转动惯量 (Inertia) of the motor with its load: 0.015 to 10 kg·m²</source>
-        <translation>Inertia of the motor with its load: 0.015 to 10 kg·m²</translation>
+        <source>转动惯量 (Inertia) of the motor with its load</source>
+        <translation>Inertia of the motor with its load</translation>
     </message>
     <message>
         <source>运行</source>
