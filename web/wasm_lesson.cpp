@@ -32,8 +32,8 @@ EMSCRIPTEN_KEEPALIVE void LessonStartBuiltIn() {
 // The main window's step and setting, presented alone.
 EMSCRIPTEN_KEEPALIVE void LessonStartMain(int step, int showResultant, int playing) {
     LessonStop stop;
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Main));
-    stop.showResultant = showResultant != 0;
+    stop.settings = MainSettings{showResultant != 0};
+    stop.step = std::clamp(step, 0, Describe(View::Main).lastStep);
     stop.playing = playing != 0;
     Start(stop);
 }
@@ -44,15 +44,10 @@ EMSCRIPTEN_KEEPALIVE void LessonStartExplorer(double amplitudeU, double amplitud
                                               double offsetW, int negative, int openPhase,
                                               int neutral, int singlePhase, int step, int playing) {
     LessonStop stop;
-    stop.view = LessonView::Explorer;
-    stop.supply.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    stop.supply.offset = {offsetU, offsetV, offsetW};
-    stop.supply.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    stop.supply.openPhase = openPhase;
-    stop.supply.neutral = neutral != 0;
-    stop.supply.singlePhase = singlePhase != 0;
-    stop.supply = ControlledSupply(stop.supply);
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Explorer));
+    stop.settings = ExplorerSettings{
+        ControlledSupply(PageSupply(amplitudeU, amplitudeV, amplitudeW, offsetU, offsetV, offsetW,
+                                    negative, openPhase, neutral, singlePhase))};
+    stop.step = std::clamp(step, 0, Describe(View::Explorer).lastStep);
     stop.playing = playing != 0;
     Start(stop);
 }
@@ -62,12 +57,11 @@ EMSCRIPTEN_KEEPALIVE void LessonStartWinding(int poles, int slots, int layers, i
                                              int negative, double frequency, int fluxLines,
                                              int step, int playing) {
     LessonStop stop;
-    stop.view = LessonView::Winding;
-    stop.winding.winding = ValidWinding({poles, slots, layers, pitch});
-    stop.winding.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    stop.winding.frequency = std::clamp(frequency, kMinFrequency, kMaxFrequency);
-    stop.winding.fluxLines = fluxLines != 0;
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Winding));
+    stop.settings = WindingSettings{ValidWinding({poles, slots, layers, pitch}),
+                                    negative != 0 ? Sequence::Negative : Sequence::Positive,
+                                    std::clamp(frequency, kMinFrequency, kMaxFrequency),
+                                    fluxLines != 0};
+    stop.step = std::clamp(step, 0, Describe(View::Winding).lastStep);
     stop.playing = playing != 0;
     Start(stop);
 }
@@ -81,20 +75,16 @@ EMSCRIPTEN_KEEPALIVE void LessonStartMotor(double amplitudeU, double amplitudeV,
                                            double speed, double time, double initial, int step,
                                            int playing) {
     LessonStop stop;
-    stop.view = LessonView::Motor;
-    stop.supply.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    stop.supply.offset = {offsetU, offsetV, offsetW};
-    stop.supply.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    stop.supply.openPhase = openPhase;
-    stop.supply.neutral = neutral != 0;
-    stop.supply.singlePhase = singlePhase != 0;
-    stop.supply = ControlledSupply(stop.supply);
-    stop.motor.load = std::clamp(load, 0.0, motor::kMaxLoad);
-    stop.motor.inertia = std::clamp(inertia, motor::kMinInertia, motor::kMaxInertia);
-    if (steady != 0) stop.motor.speed = std::clamp(speed, -motor::kMaxSpeed, motor::kMaxSpeed);
-    stop.motor.time = std::clamp(time, 0.0, motor::kMaxTime);
-    stop.motor.initialSpeed = std::clamp(initial, -motor::kMaxSpeed, motor::kMaxSpeed);
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Motor));
+    MotorSettings m;
+    m.supply = ControlledSupply(PageSupply(amplitudeU, amplitudeV, amplitudeW, offsetU, offsetV,
+                                           offsetW, negative, openPhase, neutral, singlePhase));
+    m.load = std::clamp(load, 0.0, motor::kMaxLoad);
+    m.inertia = std::clamp(inertia, motor::kMinInertia, motor::kMaxInertia);
+    if (steady != 0) m.speed = std::clamp(speed, -motor::kMaxSpeed, motor::kMaxSpeed);
+    m.time = std::clamp(time, 0.0, motor::kMaxTime);
+    m.initialSpeed = std::clamp(initial, -motor::kMaxSpeed, motor::kMaxSpeed);
+    stop.settings = m;
+    stop.step = std::clamp(step, 0, Describe(View::Motor).lastStep);
     stop.playing = playing != 0;
     Start(stop);
 }
@@ -145,12 +135,12 @@ EMSCRIPTEN_KEEPALIVE int LessonBlank() {
 EMSCRIPTEN_KEEPALIVE int DrawLessonFrame(int width, int height, double devicePixelRatio) {
     if (!g_stepper) return 0;
     const LessonStop& stop = g_stepper->Stop();
-    StopInputs in = PresentationInputs(stop.view, g_stepper->Step(), width, height,
+    CanvasInputs in = PresentationInputs(stop.view(), g_stepper->Step(), width, height,
                                        PageScale(devicePixelRatio));
     in.palette = Settings().palette;
     in.translation = Settings().Language();
     const std::unique_ptr<RasterDc> dc = MakePageSurface(in.width, in.height, in.scale);
-    const StopFrame frame = DrawStopFrame(stop, in, *dc);
+    const ViewResult frame = DrawStopFrame(stop, in, *dc);
     KeepFrame(*dc, frame.complete);
     g_caption = CaptionLine(stop, g_stepper->Index(), g_stepper->Count(), frame,
                             in.translation ? Language::English : Language::Chinese, in.translation);

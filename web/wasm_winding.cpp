@@ -10,6 +10,7 @@
 
 #include "explorer/explorer_stepper.h"
 #include "page_frame.h"
+#include "views/view_table.h"
 #include "page_json.h"
 #include "winding/winding_frame.h"
 
@@ -21,7 +22,7 @@ struct WindingPage {
     double frequency = kDefaultFrequency;
     bool fluxLines = true;
     ExplorerStepper stepper;
-    WindingResult result;
+    ViewResult result;
     std::string answer;  // the last text handed out, alive until the next
 };
 WindingPage g_page;
@@ -129,28 +130,20 @@ EMSCRIPTEN_KEEPALIVE const char* WindingState() {
 // Draws the frame of the step shown on a canvas of `width` x `height` pixels, for a screen of
 // `devicePixelRatio` device pixels per pixel. Returns 1, or 0 when the frame was abandoned.
 EMSCRIPTEN_KEEPALIVE int DrawWindingPageFrame(int width, int height, double devicePixelRatio) {
-    WindingInputs inputs;
-    inputs.winding = g_page.winding;
-    inputs.step = g_page.stepper.Step();
-    inputs.sequence = g_page.sequence;
-    inputs.frequency = g_page.frequency;
-    inputs.fluxLines = g_page.fluxLines;
-    inputs.width = std::max(width, 1);
-    inputs.height = std::max(height, 1);
-    inputs.scale = PageScale(devicePixelRatio);
-    inputs.palette = Settings().palette;
-    inputs.translation = Settings().Language();
-    const std::unique_ptr<RasterDc> dc = MakePageSurface(inputs.width, inputs.height, inputs.scale);
-    g_page.result = DrawWindingFrame(inputs, *dc);
+    const WindingSettings settings{g_page.winding, g_page.sequence, g_page.frequency,
+                                   g_page.fluxLines};
+    CanvasInputs canvas{g_page.stepper.Step(), std::max(width, 1), std::max(height, 1),
+                        PageScale(devicePixelRatio), Settings().palette, Settings().Language()};
+    const std::unique_ptr<RasterDc> dc = MakePageSurface(canvas.width, canvas.height, canvas.scale);
+    g_page.result = DrawView(settings, canvas, *dc);
     KeepFrame(*dc, g_page.result.complete);
     return g_page.result.complete ? 1 : 0;
 }
 
 // The readouts of the frame last drawn, as the trace writes them, and its description.
 EMSCRIPTEN_KEEPALIVE const char* WindingFrameReadouts() {
-    const WindingReadouts& r = g_page.result.readouts;
     return Json()
-        .String("lines", WindingReadoutLines(r))
+        .String("lines", ReadoutLines(g_page.result.readouts))
         .String("description", g_page.result.description)
         .Done(g_page.answer);
 }
