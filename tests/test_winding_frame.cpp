@@ -127,6 +127,7 @@ TEST(WindingDescription, InTheFramesLanguage) {
         bool Ellipse(int, int, int, int) override { return true; }
         void MoveTo(int, int) override {}
         bool LineTo(int, int) override { return true; }
+        bool Polyline(const PointF*, size_t) override { return true; }
         bool TextOut(int, int, std::string_view) override { return true; }
         int SetTextSize(int) override { return 0; }
         COLORREF SetTextColor(COLORREF) override { return 0; }
