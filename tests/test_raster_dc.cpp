@@ -339,13 +339,6 @@ TEST(RasterDc, WidePolylineCoversExactlyItsBand) {
     }
 }
 
-TEST(RasterDc, PolylineWithAPointNotFiniteDrawsNothing) {
-    Canvas c;
-    c.Pen(PS_SOLID, 3, RGB(0, 0, 0));
-    EXPECT_FALSE(c.dc.Polyline(std::vector<PointF>{{10, 10}, {50, std::nan("")}, {90, 90}}));
-    for (int y = 0; y < 100; ++y) ASSERT_EQ(c.CountInRow(y, kRed), 100);
-}
-
 TEST(RasterDc, EllipseFillsItsBoxExclusiveOfRightAndBottom) {
     Canvas c;
     c.Pen(PS_SOLID, 1, RGB(0, 0, 0));
