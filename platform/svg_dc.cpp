@@ -22,6 +22,15 @@ std::string Number(double v) {
     return buffer;
 }
 
+// A polyline's coordinate, to a tenth of a pixel: finer than any screen shows, and short.
+std::string Coordinate(double v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", v);
+    std::string s = buffer;
+    if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.resize(s.size() - 2);
+    return s == "-0" ? "0" : s;
+}
+
 std::string XmlEscaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
@@ -109,6 +118,17 @@ void SvgDc::DrawLine(int x1, int y1, int x2, int y2) {
     const double o = odd ? 0.5 : 0.0;
     m_body += "<line x1=\"" + Number(x1 + o) + "\" y1=\"" + Number(y1 + o) + "\" x2=\"" +
               Number(x2 + o) + "\" y2=\"" + Number(y2 + o) + "\"" + Stroke() + "/>\n";
+}
+
+void SvgDc::DrawPolyline(const PointF* points, std::size_t count) {
+    const bool odd = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) % 2 == 1;
+    const double o = odd ? 0.5 : 0.0;
+    m_body += "<polyline points=\"";
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) m_body += ' ';
+        m_body += Coordinate(points[i].x + o) + "," + Coordinate(points[i].y + o);
+    }
+    m_body += "\" fill=\"none\"" + Stroke() + "/>\n";
 }
 
 // Anchored at its top-left corner like the other surfaces: the baseline lies one ascent of the

@@ -167,7 +167,18 @@ bool LabelOnACurve(const MotorInputs& in) {
         std::istringstream words(line);
         std::string kind, style, colour;
         words >> kind;
-        if (kind == "line") {
+        if (kind == "polyline") {
+            // The curves are polylines: the total, its parts (the forward one a dash each) and
+            // the load.
+            size_t count = 0;
+            words >> count;
+            std::vector<double> xy(2 * count);
+            for (double& v : xy) words >> v;
+            double width = 0;
+            words >> style >> style >> width >> colour;
+            for (size_t k = 1; k < count; ++k)
+                curves.push_back({xy[2 * k - 2], xy[2 * k - 1], xy[2 * k], xy[2 * k + 1], width});
+        } else if (kind == "line") {
             Segment s;
             words >> s.x1 >> s.y1 >> s.x2 >> s.y2 >> style >> style >> s.width >> colour;
             // Ink of width 3 is the total; thinner ink is an axis or a tick, grey the grid.
@@ -187,6 +198,8 @@ bool LabelOnACurve(const MotorInputs& in) {
         }
     }
     EXPECT_GT(right, left) << "no breakdown label";
+    // The total and the backward part alone are 329 pieces each.
+    EXPECT_GT(curves.size(), 2u * 329);
     for (const Segment& s : curves)
         for (int k = 0; k <= 20; ++k) {
             const double x = s.x1 + (s.x2 - s.x1) * k / 20, y = s.y1 + (s.y2 - s.y1) * k / 20;

@@ -76,6 +76,29 @@ TEST_F(VeskRender, WritesAWellFormedSvg) {
         << texts.join('|').toStdString();
 }
 
+// Each flux line and curve is one polyline, so that the windings' SVGs stay small enough for a
+// slide: 3,876 <line> elements made 523 kB of the first.
+TEST_F(VeskRender, WindingsSvgsStayUnder150kB) {
+    for (const QStringList& view : {QStringList{"--step", "3"}, {"--preset", "4-pole-short"}}) {
+        const Outcome run = Render(QStringList{"--view", "winding", "-o", Path("w.svg")} + view);
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        QFile file(Path("w.svg"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_LE(file.size(), 150000) << view.join(' ').toStdString();
+        QXmlStreamReader xml(&file);
+        int polylines = 0, lines = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            polylines += xml.name() == QLatin1String("polyline");
+            lines += xml.name() == QLatin1String("line");
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        // Flux lines, the MMF's steps and its fundamental; lines only for axes, grids and marks.
+        EXPECT_GE(polylines, 3) << view.join(' ').toStdString();
+        EXPECT_LT(lines, 200) << view.join(' ').toStdString();
+    }
+}
+
 TEST_F(VeskRender, PrintsTheTraceWhenThereIsNoOutputFile) {
     const Outcome run = Render({"--step", "9", "--format", "trace"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "motor/motor_layers.h"
 
@@ -14,8 +15,13 @@ struct Strip {
     int left, top, right, bottom;
     double low, high;  // the values at the bottom and the top
     double span;       // seconds across
-    int X(double t) const { return Px(left + t / span * (right - left)); }
-    int Y(double v) const { return Px(bottom - (v - low) / (high - low) * (bottom - top)); }
+    int X(double t) const { return Px(At(t, low).x); }
+    int Y(double v) const { return Px(At(0.0, v).y); }
+    // Unrounded, for the curves.
+    PointF At(double t, double v) const {
+        return {left + t / span * (right - left),
+                bottom - (v - low) / (high - low) * (bottom - top)};
+    }
 };
 
 double NiceTime(double t) {
@@ -99,15 +105,10 @@ void DrawMotorStartUp(const MotorScene& scene, const CRect& pane) {
         return;
     }
     const auto polyline = [&](const Strip& s, auto value) {
-        bool first = true;
-        for (const MotorSample& m : *samples) {
-            const int x = s.X(m.time), y = s.Y(value(m));
-            if (first)
-                dc->MoveTo(x, y);
-            else
-                dc->LineTo(x, y);
-            first = false;
-        }
+        std::vector<PointF> points;
+        points.reserve(samples->size());
+        for (const MotorSample& m : *samples) points.push_back(s.At(m.time, value(m)));
+        dc->Polyline(points);
     };
     for (int x = 0; x < 3; ++x) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), scene.Phase(x));

@@ -18,11 +18,13 @@ struct Plot {
     int left, top, right, bottom;
     double full;  // the value at the top; the bottom is -full, or 0 for bars
     bool bars;
-    int X(double phi) const { return Px(left + phi / kTwoPi * (right - left)); }
-    int Y(double value) const {
+    int X(double phi) const { return Px(At(phi, 0.0).x); }
+    int Y(double value) const { return Px(At(0.0, value).y); }
+    // Unrounded, for the curves.
+    PointF At(double phi, double value) const {
         const double zero = bars ? bottom : (top + bottom) / 2.0;
         const double span = bars ? bottom - top : (bottom - top) / 2.0;
-        return Px(zero - value / full * span);
+        return {left + phi / kTwoPi * (right - left), zero - value / full * span};
     }
 };
 
@@ -82,25 +84,24 @@ void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
     {
         // Level between slot centres, a step at each; before the first slot, the last level.
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kWaveColour);
-        dc->MoveTo(plot.left, plot.Y(levels.back()));
+        std::vector<PointF> stairs{plot.At(0.0, levels.back())};
         for (int k = 0; k < w.slotCount; ++k) {
-            const int x = plot.X(SlotAngle(w, k));
-            dc->LineTo(x, plot.Y(k == 0 ? levels.back() : levels[k - 1]));
-            dc->LineTo(x, plot.Y(levels[k]));
+            const double phi = SlotAngle(w, k);
+            stairs.push_back(plot.At(phi, k == 0 ? levels.back() : levels[k - 1]));
+            stairs.push_back(plot.At(phi, levels[k]));
         }
-        dc->LineTo(plot.right, plot.Y(levels.back()));
+        stairs.push_back(plot.At(kTwoPi, levels.back()));
+        dc->Polyline(stairs);
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
         constexpr int kSegments = 144;
+        std::vector<PointF> wave;
         for (int k = 0; k <= kSegments; ++k) {
             const double phi = k * kTwoPi / kSegments;
-            const int x = plot.X(phi), y = plot.Y(scene.wave.Fundamental(phi, w.PolePairs()));
-            if (k == 0)
-                dc->MoveTo(x, y);
-            else
-                dc->LineTo(x, y);
+            wave.push_back(plot.At(phi, scene.wave.Fundamental(phi, w.PolePairs())));
         }
+        dc->Polyline(wave);
     }
     // The slots on the angle axis, in the colour of their top conductor.
     const int dot =
