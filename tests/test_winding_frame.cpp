@@ -17,6 +17,12 @@ struct ReadoutCase {
 
 class Readouts : public ::testing::TestWithParam<ReadoutCase> {};
 
+}  // namespace
+
+void PrintTo(const WindingReadouts& r, std::ostream* os) { *os << WindingReadoutLines(r); }
+
+namespace {
+
 TEST_P(Readouts, AsWorkedOut) {
     EXPECT_EQ(MakeWindingReadouts(GetParam().inputs), GetParam().expected);
 }
@@ -34,25 +40,33 @@ WindingInputs Inputs(Winding w, int step, Sequence sequence = Sequence::Positive
 INSTANTIATE_TEST_SUITE_P(
     Windings, Readouts,
     ::testing::Values(
-        // q = 1, full pitch: every factor 1, the six-step THD, 3000 rpm.
-        ReadoutCase{
-            "Explorer",
-            Inputs({2, 6, 1, 3}, 0),
-            {"0*π/18=0°", "6", "1.000", "1.000", "1.000", "1.000", "1.000", "31.1", "3000", "0.0"}},
-        // q = 2, y/tau = 5/6: kd1 = sin 30 / (2 sin 15) = kp1 = sin 75 = 0.966; kd5 = kp5 =
-        // sin 15 = 0.259; |kd7| = kp7 = 0.259; THD 15.3 % from the spectrum summed by hand;
-        // 60 * 60 / 4 = 900 rpm; -350/4 mod 90 = 2.5.
+        // q = 1, full pitch: every factor 1, the six-step THD, 3000 rpm, the fundamental 1.5 F_c.
+        ReadoutCase{"Explorer",
+                    Inputs({2, 6, 1, 3}, 0),
+                    {"0*π/18=0°", "6", "1.000", "1.000", "1.000", "1.000", "1.000", "31.1", "3000",
+                     "0.0", "1.500"}},
+        // q = 2, y/tau = 4/6: kd1 = sin 30 / (2 sin 15) = 0.966, kp1 = sin 60 = 0.866, kw1 = 0.837;
+        // kd5 = kd7 = 0.259 and |kp5| = kp7 = sin 60, so kw5 = kw7 = 0.224; THD 16.9 % from the
+        // spectrum summed by hand; 60 * 60 / 4 = 900 rpm. The axis: -350/4 = -87.5, one slot
+        // (7.5 degrees) further back for (6 - 4)/2, -95 mod 90 = 85; 1.5 kw1 = 1.255 F_c.
         ReadoutCase{"EightPoleNegative",
-                    Inputs({8, 48, 2, 5}, 35, Sequence::Negative, 60),
-                    {"35*π/18=350°", "48", "0.966", "0.966", "0.933", "0.067", "0.067", "15.3",
-                     "900", "2.5"}},
-        // Out of range values are brought in: 4 poles of 36 slots and 7/9 at step 36 = 0.
+                    Inputs({8, 48, 2, 4}, 35, Sequence::Negative, 60),
+                    {"35*π/18=350°", "48", "0.966", "0.866", "0.837", "0.224", "0.224", "16.9",
+                     "900", "85.0", "1.255"}},
+        // Out of range values are brought in: 4 poles of 36 slots and 7/9 at step 36 = 0, the axis
+        // one slot (10 degrees) behind 0, -10 mod 180; 1.5 * 0.960 * 0.940 = 1.353.
         ReadoutCase{"Clamped",
                     Inputs({4, 36, 2, 7}, 36, Sequence::Positive, 1e6),
                     {"0*π/18=0°", "36", "0.960", "0.940", "0.902", "0.038", "0.136", "10.5",
-                     "12000", "0.0"}}),
+                     "12000", "170.0", "1.353"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// 36 slots, 4 poles, pitch 7 at step 3. The currents put a full-pitch winding's field at
+// theta/p = 30/2 = 15 degrees, the top layer's axis. Each coil returns y = 7 slots on in the
+// bottom layer with the opposite sign; a sign is half an electrical period, tau = 9 slots, so the
+// bottom layer is the top one moved on by 7 - 9 = -2 slots: its axis at 15 - 2 * 10 = -5. The
+// two layers carry equal halves, so the phase axis lies midway, (tau - y)/2 = 1 slot behind the
+// top layer's: 15 - 10 = 5.0 degrees.
 TEST(WindingTrace, BeginsWithTheReadoutLines) {
     const std::string trace = TraceWindingFrame(Inputs({4, 36, 2, 7}, 3));
     EXPECT_EQ(trace.substr(0, trace.find("rect")),
@@ -65,7 +79,16 @@ TEST(WindingTrace, BeginsWithTheReadoutLines) {
               "readout kw7 0.136\n"
               "readout thd 10.5\n"
               "readout speed 1500\n"
-              "readout field-angle 15.0\n");
+              "readout field-angle 5.0\n"
+              "readout mmf-fundamental 1.353\n");
+}
+
+// Pitch 1/12 of q = 4 (2 poles, 24 slots): kd1 = sin 30 / (4 sin 7.5), kp1 = sin 7.5, so
+// kw1 = sin 30 / 4 = 0.125 and the fundamental is 1.5 kw1 = 0.1875 F_c, not 1.5.
+TEST(WindingReadouts, FundamentalOfPitchOneInTwelve) {
+    const WindingReadouts r = MakeWindingReadouts(Inputs({2, 24, 2, 1}, 4));
+    EXPECT_EQ(r.kw1, "0.125");
+    EXPECT_NEAR(std::stod(r.mmfFundamental), 0.1875, 0.0005 + 1e-9);
 }
 
 int Count(const std::string& trace, const std::string& part) {
@@ -133,7 +156,7 @@ TEST(WindingDescription, InTheFramesLanguage) {
     } surface;
     const std::string chinese = DrawWindingFrame(in, surface).description;
     EXPECT_EQ(chinese,
-              "4 极 36 槽，双层，节距 7/9：电角度 30°，旋转磁场位于机械角 15.0°，"
+              "4 极 36 槽，双层，节距 7/9：电角度 30°，旋转磁场位于机械角 5.0°，"
               "同步转速 1500 r/min，磁动势谐波畸变率 10.5 %。");
     in.translation = &english;
     EXPECT_EQ(DrawWindingFrame(in, surface).description, "4 poles, THD 10.5 %, 1500 rpm.");

@@ -19,14 +19,12 @@ std::string Format(const char* format, double value) {
     return text;
 }
 
-// The rotating field's angle as the currents turn it: theta/p, backwards for a negative sequence,
-// within one pole pair. A short pitch moves the wave's own axis back by (tau - y)/2 slot pitches
-// as well, which the MMF pane shows.
-double FieldAngle(const WindingInputs& in) {
-    const double period = 360.0 / in.winding.PolePairs();
-    const double turned = 10.0 * in.step / in.winding.PolePairs();
-    double angle = std::fmod(in.sequence == Sequence::Negative ? -turned : turned, period);
-    if (angle < 0.0) angle += period;
+// The field's axis: where the stepped MMF's fundamental peaks, in mechanical degrees within one
+// pole pair. The currents put it at theta/p (backwards for a negative sequence); a short-pitched
+// two-layer winding's axis lies (tau - y)/2 slot pitches behind that.
+double FieldAxis(const Winding& w, const AirGapWave& wave) {
+    const double period = 360.0 / w.PolePairs();
+    const double angle = wave.peakAngle * 180.0 / std::numbers::pi;
     // An angle that would print as the period is the peak at 0.
     return angle >= period - 0.05 ? 0.0 : angle;
 }
@@ -145,7 +143,8 @@ WindingReadouts MakeWindingReadouts(const WindingInputs& raw) {
             factor(WindingFactor(w, 7)),
             Format("%.1f", 100.0 * wave.thd),
             Format("%.0f", 60.0 * in.frequency / w.PolePairs()),
-            Format("%.1f", FieldAngle(in))};
+            Format("%.1f", FieldAxis(w, wave)),
+            Format("%.3f", wave.fundamental)};
 }
 
 WindingResult DrawWindingFrame(const WindingInputs& raw, CDC& surface) {
@@ -171,7 +170,8 @@ std::string WindingReadoutLines(const WindingReadouts& r) {
     return "readout angle " + r.angle + "\nreadout slots " + r.slotCount + "\nreadout kd1 " +
            r.kd1 + "\nreadout kp1 " + r.kp1 + "\nreadout kw1 " + r.kw1 + "\nreadout kw5 " + r.kw5 +
            "\nreadout kw7 " + r.kw7 + "\nreadout thd " + r.thd + "\nreadout speed " + r.speed +
-           "\nreadout field-angle " + r.fieldAngle + "\n";
+           "\nreadout field-angle " + r.fieldAngle + "\nreadout mmf-fundamental " +
+           r.mmfFundamental + "\n";
 }
 
 std::string TraceWindingFrame(const WindingInputs& inputs) {

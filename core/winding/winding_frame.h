@@ -37,7 +37,8 @@ struct WindingReadouts {
     std::string kw7;
     std::string thd;         // in %, "%.1f"
     std::string speed;       // rpm, "%.0f"
-    std::string fieldAngle;  // degrees in [0, 360/p), "%.1f"
+    std::string fieldAngle;  // the fundamental's peak, mechanical degrees in [0, 360/p), "%.1f"
+    std::string mmfFundamental;  // its amplitude in F_c, 1.5 k_w1, "%.3f"
     friend bool operator==(const WindingReadouts&, const WindingReadouts&) = default;
 };
 
@@ -57,7 +58,7 @@ WindingReadouts MakeWindingReadouts(const WindingInputs& inputs);
 
 WindingResult DrawWindingFrame(const WindingInputs& inputs, CDC& surface);
 
-// "readout angle ...", ..., "readout field-angle ...", one a line.
+// "readout angle ...", ..., "readout mmf-fundamental ...", one a line.
 std::string WindingReadoutLines(const WindingReadouts& readouts);
 
 // The frame as text: the readout lines, then one line per drawing call.
