@@ -11,7 +11,13 @@ const QStringList& ChineseFontFamilies() {
 
 QFont SceneFont(int pixels) {
     QFont font;
-    font.setFamilies(ChineseFontFamilies());
+    // Where SimSun is missing, its stand-in AR PL UMing draws W as ₩ at 11 and 12 pixels, from
+    // the bitmaps it carries for small sizes: Latin letters come from a Latin face there, and the
+    // Chinese families supply what it lacks.
+    QStringList families = ChineseFontFamilies();
+    families.insert(2, QStringLiteral("Liberation Sans"));
+    families.insert(2, QStringLiteral("Arial"));
+    font.setFamilies(families);
     font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

@@ -156,7 +156,7 @@ TEST(WindingDescription, InTheFramesLanguage) {
     } surface;
     const std::string chinese = DrawWindingFrame(in, surface).description;
     EXPECT_EQ(chinese,
-              "4 极 36 槽，双层，节距 7/9：电角度 30°，旋转磁场位于机械角 5.0°，"
+              "4 极 36 槽，双层，节距 7/9：电角度 30°，磁场轴线位于机械角 5.0°，"
               "同步转速 1500 r/min，磁动势谐波畸变率 10.5 %。");
     in.translation = &english;
     EXPECT_EQ(DrawWindingFrame(in, surface).description, "4 poles, THD 10.5 %, 1500 rpm.");

@@ -6,8 +6,10 @@
 (() => {
     const vesk = (window.vesk = window.vesk || {});
 
-    // The scene's font, as on the desktop: Chinese serif faces, whichever the machine has.
-    const kSceneFonts = '"SimSun", "宋体", "AR PL UMing CN", "Noto Serif CJK SC", serif';
+    // The scene's font, as on the desktop: SimSun, else Latin letters in a Latin face and the rest
+    // in the Chinese faces, whichever the machine has.
+    const kSceneFonts =
+        '"SimSun", "宋体", "Arial", "Liberation Sans", "AR PL UMing CN", "Noto Serif CJK SC", serif';
 
     // The texts of the frame being drawn, handed over by the core; written after its pixels.
     let pendingTexts = [];

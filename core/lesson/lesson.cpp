@@ -192,7 +192,8 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
                           {"kw7", o.kw7},
                           {"THD", o.thd + " %"},
                           {windings("同步转速 ns"), o.speed + " rpm"},
-                          {windings("磁场机械角 θ/p"), o.fieldAngle + "°"}};
+                          {windings("磁场轴线"), o.fieldAngle + "°"},
+                          {windings("基波幅值 F₁"), o.mmfFundamental + " Fc"}};
         frame.complete = r.complete;
         return frame;
     }

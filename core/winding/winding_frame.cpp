@@ -29,21 +29,6 @@ double FieldAxis(const Winding& w, const AirGapWave& wave) {
     return angle >= period - 0.05 ? 0.0 : angle;
 }
 
-// Replaces %1, %2 ... in `pattern` by `values`.
-std::string Filled(std::string_view pattern, const std::vector<std::string>& values) {
-    std::string out;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9' && size_t(pattern[i + 1] - '1') < values.size()) {
-            out += values[pattern[i + 1] - '1'];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
-
 std::string Describe(const WindingInputs& in, const WindingReadouts& r) {
     const Translation* t = in.translation;
     const Winding& w = in.winding;
@@ -53,7 +38,7 @@ std::string Describe(const WindingInputs& in, const WindingReadouts& r) {
                                {std::to_string(w.pitch), std::to_string(w.PolePitch())});
     return Filled(Tr(t, "Windings",
                      QT_TRANSLATE_NOOP("Windings",
-                                       "%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，"
+                                       "%1 极 %2 槽，%3：电角度 %4°，磁场轴线位于机械角 %5°，"
                                        "同步转速 %6 r/min，磁动势谐波畸变率 %7 %。")),
                   {std::to_string(w.poles), r.slotCount, layout, std::to_string(10 * in.step),
                    r.fieldAngle, r.speed, r.thd});
@@ -63,10 +48,13 @@ struct Panes {
     CRect section, mmf, spectrum, table, readouts;
 };
 
-Panes Layout(int width, int height) {
+Panes Layout(int width, int height, double unit) {
     const int middle = Px(width * 0.46);
-    const int upper = Px(height * 0.68);
-    const int mmfBottom = Px(height * 0.34);
+    // A canvas taller than the design's shape shares the height it has over between the
+    // cross-section, which its width limits, and the zone plan and readouts, which need it.
+    const double over = height - kWindingHeight * unit;
+    const int upper = Px(0.68 * kWindingHeight * unit + over / 2.0);
+    const int mmfBottom = Px(upper / 2.0);
     const int tableRight = Px(width * 0.547);
     return {{0, 0, middle, upper},
             {middle, 0, width, mmfBottom},
@@ -84,7 +72,7 @@ void DrawPanes(const WindingScene& scene, const WindingReadouts& readouts) {
         dc->Rectangle(0, 0, width, height);
     }
     dc->SetBkMode(TRANSPARENT);
-    const Panes panes = Layout(width, height);
+    const Panes panes = Layout(width, height, scene.unit);
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kGridColour);
         dc->MoveTo(panes.mmf.left, 0);
@@ -104,6 +92,20 @@ void DrawPanes(const WindingScene& scene, const WindingReadouts& readouts) {
 }
 
 }  // namespace
+
+std::string Filled(std::string_view pattern, const std::vector<std::string>& values) {
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9' && size_t(pattern[i + 1] - '1') < values.size()) {
+            out += values[pattern[i + 1] - '1'];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
 
 std::string WindingFigure(const char* format, double value) {
     const std::string text = Format(format, value);
