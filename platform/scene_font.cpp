@@ -11,12 +11,15 @@ const QStringList& ChineseFontFamilies() {
 
 QFont SceneFont(int pixels) {
     QFont font;
-    // Where SimSun is missing, its stand-in AR PL UMing draws W as ₩ at 11 and 12 pixels, from
-    // the bitmaps it carries for small sizes: Latin letters come from a Latin face there, and the
-    // Chinese families supply what it lacks.
+    // Where SimSun is missing its stand-in, AR PL UMing, draws small text from bitmaps of its own,
+    // 11 to 16 pixels high, whose W reads as ₩ or as three strokes and whose minus runs into the
+    // next letter. At those sizes Latin letters come from a Latin face; the Chinese families
+    // supply what it lacks. Larger texts keep UMing's outlines, which are sound.
     QStringList families = ChineseFontFamilies();
-    families.insert(2, QStringLiteral("Liberation Sans"));
-    families.insert(2, QStringLiteral("Arial"));
+    if (pixels <= 16) {
+        families.insert(2, QStringLiteral("Liberation Sans"));
+        families.insert(2, QStringLiteral("Arial"));
+    }
     font.setFamilies(families);
     font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias);

@@ -1,9 +1,12 @@
 // The windings frame through the trace: its readouts, description and what it draws.
 #include "winding/winding_frame.h"
 
+#include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +129,85 @@ TEST(WindingTrace, MarksNorthAndSouthPoles) {
     const std::string trace = TraceWindingFrame(Inputs({4, 36, 1, 9}, 0));
     EXPECT_EQ(Count(trace, " N\n"), 2);
     EXPECT_EQ(Count(trace, " S\n"), 2);
+}
+
+// The zone plan's title names the layers only when there are two.
+TEST(WindingTrace, ZonePlanTitle) {
+    const std::string one = TraceWindingFrame(Inputs({4, 36, 1, 9}, 0));
+    const std::string two = TraceWindingFrame(Inputs({4, 36, 2, 7}, 0));
+    EXPECT_EQ(Count(one, " 槽号与相带\n"), 1);
+    EXPECT_EQ(Count(one, "上层"), 0);
+    EXPECT_EQ(Count(two, " 槽号与相带（上层 / 下层）\n"), 1);
+}
+
+struct Line {
+    int x1, y1, x2, y2;
+    double Length() const { return std::hypot(x2 - x1, y2 - y1); }
+    // Counter-clockwise from the x axis, the screen's y running down.
+    double Degrees() const {
+        const double a = std::atan2(y1 - y2, x2 - x1) * 180.0 / std::numbers::pi;
+        return a < 0 ? a + 360.0 : a;
+    }
+};
+
+// The lines drawn in `pen` ("solid 4 000000"), in order.
+std::vector<Line> Lines(const std::string& trace, const std::string& pen) {
+    std::vector<Line> lines;
+    std::istringstream in(trace);
+    for (std::string text; std::getline(in, text);) {
+        Line l;
+        if (text.ends_with(" pen " + pen) &&
+            std::sscanf(text.c_str(), "line %d %d %d %d", &l.x1, &l.y1, &l.x2, &l.y2) == 4)
+            lines.push_back(l);
+    }
+    return lines;
+}
+
+// The arrows' shafts: the black lines 4 pixels wide from the centre, where the first begins.
+std::vector<Line> Shafts(const std::string& trace) {
+    std::vector<Line> shafts;
+    const std::vector<Line> lines = Lines(trace, "solid 4 000000");
+    for (const Line& l : lines)
+        if (l.x1 == lines.front().x1 && l.y1 == lines.front().y1) shafts.push_back(l);
+    return shafts;
+}
+
+// The field's arrows point at the readout's axis, 5 degrees for 7/9 of 36 slots at step 3 (see
+// above), and at the other S half a turn on; they are as long as the fundamental, 1.5 kw1: for
+// pitch 1/12 of 24 slots, 0.125 of full pitch's kw1 = kd1 = sin 30 / (4 sin 7.5) = 0.958.
+TEST(WindingTrace, ArrowsAlongTheFieldAxis) {
+    const std::vector<Line> axis = Shafts(TraceWindingFrame(Inputs({4, 36, 2, 7}, 3)));
+    ASSERT_EQ(axis.size(), 2u);
+    EXPECT_NEAR(axis[0].Degrees(), 5.0, 1.0);
+    EXPECT_NEAR(axis[1].Degrees(), 185.0, 1.0);
+    const std::vector<Line> full = Shafts(TraceWindingFrame(Inputs({2, 24, 2, 12}, 3)));
+    const std::vector<Line> short12 = Shafts(TraceWindingFrame(Inputs({2, 24, 2, 1}, 3)));
+    ASSERT_EQ(full.size(), 1u);
+    ASSERT_EQ(short12.size(), 1u);
+    EXPECT_NEAR(short12[0].Length(), full[0].Length() * 0.125 / 0.957662, 1.5);
+}
+
+// The slots on the MMF's angle axis: two discs a slot for two layers, top then bottom, in their
+// phases' colours. Slots 1 to 3 of 7/9 hold -V/-V, -V/U, -V/U.
+TEST(WindingTrace, SlotMarksShowBothLayers) {
+    const auto marks = [](const Winding& w) {
+        std::vector<std::string> brushes;
+        std::istringstream in(TraceWindingFrame(Inputs(w, 0)));
+        for (std::string line; std::getline(in, line);) {
+            int left = 0;
+            // The MMF pane begins at 46 % of the width; the cross-section's conductors are left.
+            if (std::sscanf(line.c_str(), "ellipse %d", &left) == 1 && left >= 471 &&
+                line.find(" pen solid 1 3c3c3c ") != std::string::npos)
+                brushes.push_back(line.substr(line.size() - 6));
+        }
+        return brushes;
+    };
+    const std::vector<std::string> two = marks({4, 36, 2, 7});
+    ASSERT_EQ(two.size(), 72u);
+    EXPECT_EQ(
+        std::vector<std::string>(two.begin(), two.begin() + 6),
+        (std::vector<std::string>{"00ff00", "00ff00", "00ff00", "ff0000", "00ff00", "ff0000"}));
+    EXPECT_EQ(marks({4, 36, 1, 9}).size(), 36u);
 }
 
 class English : public Translation {

@@ -60,7 +60,7 @@ void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
     const int dot = std::max(
         1, std::min(scene.Size(5), Px((pane.Width() - scene.Size(92)) / (2.5 * w.slotCount))));
     const int rows = w.layers;
-    const int labelTop = 2 * dot * rows - dot + scene.Size(6);
+    const int labelTop = (2 * dot + 1) * (rows - 1) + dot + scene.Size(6);
     const int legendY = scene.BelowTitle(pane);
     const Plot plot = PlotIn(scene, pane, legendY + scene.TextSize(15) + scene.Size(10),
                              labelTop + scene.TextSize(16) + scene.Size(4), "−1.5", 2.0, false);
@@ -116,7 +116,7 @@ void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
         const Conductor layers[2] = {scene.plan[k].top, scene.plan[k].bottom};
         for (int r = 0; r < rows; ++r) {
             ScopedBrush brush(dc, scene.Phase(layers[r].phase));
-            DrawDisc(dc, plot.X(SlotAngle(w, k)), plot.bottom + 2 * dot * r, dot);
+            DrawDisc(dc, plot.X(SlotAngle(w, k)), plot.bottom + (2 * dot + 1) * r, dot);
         }
     }
     // Legend.

@@ -175,10 +175,10 @@ void DrawWindingSection(const WindingScene& scene, const CRect& pane) {
     // where they can be read; else they give way to the zone plan.
     const double letterRadius = (1.0 + kSlotDepth + kStatorRadius) / 2.0;
     const double spacing = letterRadius * pitch * f.s;
-    // Side by side at the top and bottom, one above the other at the sides.
-    const char* widest = w.layers == 2 && w.pitch < w.PolePitch() ? "U/W" : "U";
-    const double perPixel = std::max(1.0, ApproxTextWidth(widest, 100) / 100.0);
-    const int letterSize = std::min(scene.Size(16), Px(0.9 * spacing / perPixel));
+    // A letter is about as wide as high, "U/W" twice as wide: side by side at the top and bottom,
+    // one above the other at the sides, and half a spacing apart each way at 45 degrees.
+    const double share = w.layers == 2 && w.pitch < w.PolePitch() ? 0.45 : 0.68;
+    const int letterSize = std::min(scene.Size(16), Px(share * spacing));
     if (letterSize >= kMinTextSize) {
         for (int k = 0; k < w.slotCount; ++k) {
             const SlotConductors& slot = scene.plan[k];
