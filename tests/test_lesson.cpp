@@ -104,11 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"3*π/18=30°", "0.00", "0.43", "-0.43", "0.75", "0.75", "0.75"},
                  "readout angle 3*π/18=30°\n"},
         // q = 3: kd1 = sin 30° / (3 sin 10°), kd5 = sin 150° / (3 sin 50°), |kd7| = sin 30° /
-        // (3 sin 70°); 60 * 50 / 2 rpm; the field a half of 30° on.
-        Readings{"FourPolesAt30",
-                 At(Wound({4, 36, 1, 9}), 3),
-                 {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 rpm", "15.0°"},
-                 "readout angle 3*π/18=30°\n"},
+        // (3 sin 70°); 60 * 50 / 2 rpm; the field a half of 30° on; the fundamental 1.5 kw1.
+        Readings{
+            "FourPolesAt30",
+            At(Wound({4, 36, 1, 9}), 3),
+            {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 rpm", "15.0°", "1.440 Fc"},
+            "readout angle 3*π/18=30°\n"},
         // Stalled: no torque at rest, and no current but in U.
         Readings{"SinglePhaseMotorStalled",
                  At(Stopped(PresetSupply(Preset::SinglePhase), 1), 0),

@@ -35,9 +35,10 @@ struct WindingReadouts {
     std::string kw1;
     std::string kw5;
     std::string kw7;
-    std::string thd;         // in %, "%.1f"
-    std::string speed;       // rpm, "%.0f"
-    std::string fieldAngle;  // degrees in [0, 360/p), "%.1f"
+    std::string thd;             // in %, "%.1f"
+    std::string speed;           // rpm, "%.0f"
+    std::string fieldAngle;      // the fundamental's peak, mechanical degrees in [0, 360/p), "%.1f"
+    std::string mmfFundamental;  // its amplitude in F_c, 1.5 k_w1, "%.3f"
     friend bool operator==(const WindingReadouts&, const WindingReadouts&) = default;
 };
 

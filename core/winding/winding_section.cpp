@@ -232,11 +232,15 @@ void DrawWindingSection(const WindingScene& scene, const CRect& pane) {
         }
     }
 
-    // The phase letters in the yoke behind each slot, where there is room: "U", or "U/W" when
-    // the two layers differ.
+    // The phase letters in the yoke behind each slot, "U", or "U/W" when the two layers differ,
+    // where they can be read; else they give way to the zone plan.
     const double letterRadius = (1.0 + kSlotDepth + kStatorRadius) / 2.0;
-    const int letterSize = std::min(scene.Size(16), Px(0.5 * letterRadius * pitch * f.s));
-    if (letterSize >= 9) {
+    const double spacing = letterRadius * pitch * f.s;
+    // A letter is about as wide as high, "U/W" twice as wide: side by side at the top and bottom,
+    // one above the other at the sides, and half a spacing apart each way at 45 degrees.
+    const double share = w.layers == 2 && w.pitch < w.PolePitch() ? 0.45 : 0.68;
+    const int letterSize = std::min(scene.Size(16), Px(share * spacing));
+    if (letterSize >= kMinTextSize) {
         for (int k = 0; k < w.slotCount; ++k) {
             const SlotConductors& slot = scene.plan[k];
             static constexpr const char* kLetters[] = {"U", "V", "W"};
@@ -251,9 +255,21 @@ void DrawWindingSection(const WindingScene& scene, const CRect& pane) {
         }
     }
 
+    // The field's axis, as the main window draws the resultant: from the centre towards each S,
+    // as long as the fundamental in the rotor's radius to 1.5 F_c.
+    const int p = w.PolePairs();
+    {
+        const double length = 0.8 * kRotorRadius * scene.wave.fundamental / 1.5;
+        ScopedPen pen(dc, PS_SOLID, scene.Size(4), kInk);
+        for (int m = 0; m < p; ++m) {
+            const double phi = scene.wave.peakAngle + m * 2.0 * kPi / p;
+            DrawArrow(dc, Px(f.cx), Px(f.cy), Px(f.X(length, phi)), Px(f.Y(length, phi)),
+                      scene.Size(22), nullptr, scene.Size(4));
+        }
+    }
+
     // The fundamental's flux enters the bore at its peaks (S) and leaves it half a pole pair on
     // (N).
-    const int p = w.PolePairs();
     const int poleSize = scene.Size(24);
     const double poleRadius = kStatorRadius + 0.6 * scene.Size(26) / f.s;
     for (int m = 0; m < 2 * p; ++m) {

@@ -151,8 +151,10 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
         {"kw7", o.kw7, "kw7", o.kw7},
         {"thd", o.thd, "THD", o.thd + " %"},
         {"speed", o.speed, label(QT_TRANSLATE_NOOP("Windings", "同步转速 ns")), o.speed + " rpm"},
-        {"field-angle", o.fieldAngle, label(QT_TRANSLATE_NOOP("Windings", "磁场机械角 θ/p")),
+        {"field-angle", o.fieldAngle, label(QT_TRANSLATE_NOOP("Windings", "磁场轴线")),
          o.fieldAngle + "°"},
+        {"mmf-fundamental", o.mmfFundamental, label(QT_TRANSLATE_NOOP("Windings", "基波幅值 F₁")),
+         o.mmfFundamental + " Fc"},
     };
     result.description = r.description;
     result.complete = r.complete;

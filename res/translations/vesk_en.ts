@@ -807,12 +807,12 @@
         <translation>two layers, pitch %1/%2</translation>
     </message>
     <message>
-        <source>%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
-        <translation>%1 poles, %2 slots, %3: electrical angle %4°, the rotating field at %5° mechanical, synchronous speed %6 rpm, MMF harmonic distortion %7 %.</translation>
+        <source>%1 极 %2 槽，%3：电角度 %4°，磁场轴线位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
+        <translation>%1 poles, %2 slots, %3: electrical angle %4°, the field axis at %5° mechanical, synchronous speed %6 rpm, MMF harmonic distortion %7 %.</translation>
     </message>
     <message>
-        <source>气隙磁动势（一周机械角，单位 Fp）</source>
-        <translation>Air-gap MMF over one mechanical turn, in Fp</translation>
+        <source>气隙磁动势（一周机械角，单位 Fc）</source>
+        <translation>Air-gap MMF over one mechanical turn, in Fc</translation>
     </message>
     <message>
         <source>阶梯波</source>
@@ -829,6 +829,14 @@
     <message>
         <source>槽号与相带（上层 / 下层）</source>
         <translation>Slots and phase belts (top / bottom layer)</translation>
+    </message>
+    <message>
+        <source>槽号与相带</source>
+        <translation>Slots and phase belts</translation>
+    </message>
+    <message>
+        <source>第 1–%1 槽：每对极相同，共 %2 对极</source>
+        <translation>Slots 1–%1: the same for each of the %2 pole pairs</translation>
     </message>
     <message>
         <source>读数</source>
@@ -855,8 +863,12 @@
         <translation>Sync. speed ns</translation>
     </message>
     <message>
-        <source>磁场机械角 θ/p</source>
-        <translation>Field angle θ/p</translation>
+        <source>磁场轴线</source>
+        <translation>field axis</translation>
+    </message>
+    <message>
+        <source>基波幅值 F₁</source>
+        <translation>Fundamental F₁</translation>
     </message>
     <message>
         <source>截面与磁力线</source>

@@ -109,9 +109,10 @@ test('F5 presents the main window\'s step as vesk-render draws it, and the capti
      });
 
 // Rows: name, address, what F5 shows (the caption's last readout), what Right then shows.
+// The windings' last readout, 1.5 kw1 of q = 3 at full pitch: 1.5 sin 30° / (3 sin 10°).
 const kViews = [
     ['the windings tab', '#view=winding&poles=4&slots=36&step=3',
-     'stop 1, step 3, still, none, 磁场机械角 θ/p 15.0°', /^stop 1, step 4, still,/],
+     'stop 1, step 3, still, none, 基波幅值 F₁ 1.440 Fc', /^stop 1, step 4, still,/],
     ['the motor tab', '#view=motor&preset=single-phase&time=1&step=35',
      'stop 1, step 35, still, none, 状态 堵转（静止且无净转矩）', /^stop 1, step 0, still,/],
 ];
