@@ -50,7 +50,9 @@ void DrawSynchronousPhasors(const SynchronousScene& scene, const CRect& pane) {
     // In a start-up, which is not dragged, E may point anywhere: the origin goes to the middle.
     if (scene.motion) {
         s.x0 = (boxLeft + boxRight) / 2;
-        s.perVolt *= fit(p.Emf(), s.perVolt);
+        const double room =
+            std::min({s.x0 - boxLeft, boxRight - s.x0, s.y0 - boxTop, boxBottom - s.y0});
+        s.perVolt *= std::min(1.0, room / (std::max(p.emf, kPhaseVoltage) * s.perVolt));
     }
     const auto X = [&](Phasor v, double per) { return Px(s.x0 + v.real() * per); };
     const auto Y = [&](Phasor v, double per) { return Px(s.y0 - v.imag() * per); };
@@ -67,7 +69,9 @@ void DrawSynchronousPhasors(const SynchronousScene& scene, const CRect& pane) {
     const double emfRadius = p.emf * s.perVolt;
     {
         ScopedPen guide(dc, PS_DOT, 1, kLocusColour);
-        const double half = scene.motion ? kPi : kPi / 2;
+        // In a steady state the tip stays within the band of powers that can be asked for.
+        const double band = kMaxPower * 1000.0 * kReactance / (3.0 * kPhaseVoltage);
+        const double half = scene.motion ? kPi : p.emf > band ? std::asin(band / p.emf) : kPi / 2;
         if (emfRadius >= 2.0) DrawArc(dc, s.x0, s.y0, emfRadius, -half, half);
         if (!scene.motion) {
             const double height = -scene.inputs.power * 1000.0 * kReactance / (3 * kPhaseVoltage);
