@@ -15,7 +15,7 @@ namespace {
 
 using namespace synchronous;
 
-constexpr double kFieldStep = 0.02;  // A between a curve's points
+constexpr double kFieldStep = 0.04;  // A between a curve's points, at most
 constexpr double kMostCurrent = 35.0;
 
 // The current, or the power factor, at a field current for a power in W; none out of step.
@@ -31,10 +31,12 @@ std::vector<std::pair<int, int>> Curve(const SynchronousChart& chart, Synchronou
                                        double power) {
     std::vector<std::pair<int, int>> points;
     const double from = PullOutFieldCurrent(power);
-    for (double f = from;; f = std::min(f + kFieldStep, kMaxFieldCurrent)) {
+    const int count =
+        std::max(1, static_cast<int>(std::ceil((kMaxFieldCurrent - from) / kFieldStep)));
+    for (int k = 0; k <= count; ++k) {
+        const double f = from + (kMaxFieldCurrent - from) * k / count;
         if (const std::optional<double> v = Value(curves, power, f))
             points.push_back({chart.X(f), chart.Y(*v)});
-        if (f >= kMaxFieldCurrent) break;
     }
     return points;
 }
