@@ -1533,4 +1533,243 @@
         <translation>&amp;Pause</translation>
     </message>
 </context>
+<context>
+    <name>Synchronous</name>
+    <message>
+        <source>V 形曲线</source>
+        <translation>V-curves</translation>
+    </message>
+    <message>
+        <source>O 形曲线</source>
+        <translation>O-curves</translation>
+    </message>
+    <message>
+        <source>← 欠励：滞后</source>
+        <translation>← lagging</translation>
+    </message>
+    <message>
+        <source>过励：超前 →</source>
+        <translation>leading →</translation>
+    </message>
+    <message>
+        <source>失步：没有稳态</source>
+        <translation>out of step</translation>
+    </message>
+    <message>
+        <source>同步电机：</source>
+        <translation>Synchronous machine: </translation>
+    </message>
+    <message>
+        <source>转速 %1 rpm，</source>
+        <translation>speed %1 rpm, </translation>
+    </message>
+    <message>
+        <source>要求功率 %1 kW 超过失步功率 %2 kW，电动势 %3 V，%4：没有稳态。</source>
+        <translation>power asked for %1 kW, beyond the pull-out power of %2 kW; EMF %3 V; %4: no steady state.</translation>
+    </message>
+    <message>
+        <source>功角 %1°，电动势 %2 V，电流 %3 A，功率因数 %4（%5），有功功率 %6 kW，无功功率 %7 kvar，失步功率 %8 kW，%9。</source>
+        <translation>load angle %1°, EMF %2 V, current %3 A, power factor %4 (%5), power %6 kW, reactive power %7 kvar, pull-out power %8 kW; %9.</translation>
+    </message>
+    <message>
+        <source>电动机运行</source>
+        <translation>motoring</translation>
+    </message>
+    <message>
+        <source>发电机运行</source>
+        <translation>generating</translation>
+    </message>
+    <message>
+        <source>空载浮接</source>
+        <translation>floating</translation>
+    </message>
+    <message>
+        <source>失步</source>
+        <translation>out of step</translation>
+    </message>
+    <message>
+        <source>不能自行起动</source>
+        <translation>not starting</translation>
+    </message>
+    <message>
+        <source>异步起动</source>
+        <translation>starting</translation>
+    </message>
+    <message>
+        <source>牵入同步</source>
+        <translation>pulling in</translation>
+    </message>
+    <message>
+        <source>滞后</source>
+        <translation>lagging</translation>
+    </message>
+    <message>
+        <source>超前</source>
+        <translation>leading</translation>
+    </message>
+    <message>
+        <source>单位功率因数</source>
+        <translation>unity</translation>
+    </message>
+    <message>
+        <source>相量图 V = E + jXs·I</source>
+        <translation>Phasors V = E + jXs·I</translation>
+    </message>
+    <message>
+        <source>点线圆：If 决定 E 的长度</source>
+        <translation>Dotted circle: If sets E&apos;s length</translation>
+    </message>
+    <message>
+        <source>点线：P 决定 E 的高度 P·Xs/3V</source>
+        <translation>Dotted line: P sets E&apos;s height P·Xs/3V</translation>
+    </message>
+    <message>
+        <source>失步：E 的圆与功率线不相交，</source>
+        <translation>Out of step: E&apos;s circle misses the power&apos;s line,</translation>
+    </message>
+    <message>
+        <source>没有稳态。</source>
+        <translation>and there is no steady state.</translation>
+    </message>
+    <message>
+        <source>功率–功角特性</source>
+        <translation>Power–angle curve</translation>
+    </message>
+    <message>
+        <source>失步功率</source>
+        <translation>Pull-out power</translation>
+    </message>
+    <message>
+        <source>要求的 P</source>
+        <translation>P asked for</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>转速 n</source>
+        <translation>Speed n</translation>
+    </message>
+    <message>
+        <source>功角 δ</source>
+        <translation>Load angle δ</translation>
+    </message>
+    <message>
+        <source>电动势 E</source>
+        <translation>EMF E</translation>
+    </message>
+    <message>
+        <source>电流 I</source>
+        <translation>Current I</translation>
+    </message>
+    <message>
+        <source>功率因数</source>
+        <translation>Power factor</translation>
+    </message>
+    <message>
+        <source>有功功率 P</source>
+        <translation>Power P</translation>
+    </message>
+    <message>
+        <source>无功功率 Q</source>
+        <translation>Reactive Q</translation>
+    </message>
+    <message>
+        <source>转矩 T = P/ωs</source>
+        <translation>Torque T</translation>
+    </message>
+    <message>
+        <source>失步转矩</source>
+        <translation>Pull-out torque</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>励磁电流 If</source>
+        <translation>Field If</translation>
+    </message>
+    <message>
+        <source>时间 t</source>
+        <translation>Time t</translation>
+    </message>
+    <message>
+        <source>负载 / 惯量</source>
+        <translation>Load / J</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>fitted</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>阻尼绕组</source>
+        <translation>Damper cage</translation>
+    </message>
+    <message>
+        <source>励磁接通转速</source>
+        <translation>Field on at</translation>
+    </message>
+    <message>
+        <source>稳态</source>
+        <translation>steady state</translation>
+    </message>
+    <message>
+        <source>电机截面：功角 δ</source>
+        <translation>Cross-section</translation>
+    </message>
+    <message>
+        <source>励磁断开：转子无磁极</source>
+        <translation>Field off: no poles</translation>
+    </message>
+    <message>
+        <source>失步：转子跟不上磁场</source>
+        <translation>Rotor out of step</translation>
+    </message>
+    <message>
+        <source>磁场 1500 rpm，转子 </source>
+        <translation>Field 1500 rpm, rotor </translation>
+    </message>
+    <message>
+        <source>磁场与转子同以 1500 rpm 旋转</source>
+        <translation>Field and rotor at 1500 rpm</translation>
+    </message>
+    <message>
+        <source>4 极：两轴之间的机械角是 δ/2</source>
+        <translation>4 poles: the axes are δ/2 apart</translation>
+    </message>
+    <message>
+        <source>起动过程</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>这是给定功率下的稳态，</source>
+        <translation>A steady state at the power set:</translation>
+    </message>
+    <message>
+        <source>没有起动过程。</source>
+        <translation>no start-up.</translation>
+    </message>
+    <message>
+        <source>同步电机不能自行起动：</source>
+        <translation>It cannot start by itself:</translation>
+    </message>
+    <message>
+        <source>要靠阻尼绕组或变频器。</source>
+        <translation>it needs a damper cage or a drive.</translation>
+    </message>
+    <message>
+        <source>转速 n / rpm</source>
+        <translation>n / rpm</translation>
+    </message>
+    <message>
+        <source>励磁接通</source>
+        <translation>field on</translation>
+    </message>
+</context>
 </TS>
