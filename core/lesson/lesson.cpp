@@ -161,9 +161,16 @@ void LessonStepper::PlayPause() {
     Move(m_steps, [](auto& s) { s.PlayPause(); });
 }
 
-// Moving on shows the picture again, as a clicker's next key does on a blanked slide.
-void LessonStepper::Next() {
+// On a blanked screen a step key only brings the picture back, as presentation programs do: the
+// class sees the stop it left before the lecturer moves on.
+bool LessonStepper::Unblank() {
+    if (m_blank == Blank::None) return false;
     m_blank = Blank::None;
+    return true;
+}
+
+void LessonStepper::Next() {
+    if (Unblank()) return;
     if (m_walk == Walk::Stops) {
         if (m_index + 1 < Count()) Open(m_index + 1);
         return;
@@ -172,7 +179,7 @@ void LessonStepper::Next() {
 }
 
 void LessonStepper::Previous() {
-    m_blank = Blank::None;
+    if (Unblank()) return;
     if (m_walk == Walk::Stops) {
         if (m_index > 0) Open(m_index - 1);
         return;
