@@ -1,7 +1,7 @@
 #pragma once
-// The command line of vesk: nothing opens the main window, a view's flag (--explorer, --winding,
-// --motor) that view's window alone; the language, the palette and the size may be given for
-// this run.
+// The command line of vesk: nothing opens the main window, a view's flag (from the table of
+// views) that view's window alone; the language, the palette and the size may be given for this
+// run.
 #include <optional>
 #include <string>
 #include <vector>

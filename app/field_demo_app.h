@@ -16,7 +16,7 @@ class CFieldDemoApp : public CWinApp {
 
     BOOL InitInstance() override;
 
-    // A view's window alone instead of the main window (vesk --explorer, --motor, ...).
+    // A view's window alone instead of the main window (a view's flag on vesk's command line).
     std::optional<View> m_view;
     // The window's picture full screen at once (vesk --present).
     bool m_bPresent = false;

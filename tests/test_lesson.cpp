@@ -29,8 +29,7 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersThenFourPolesAndTheMot
         EXPECT_EQ(MatchPreset(std::get<ExplorerSettings>(stops[8 + i].settings).supply),
                   presets[i]);
     EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
-    EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply),
-              Preset::SinglePhase);
+    EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
 }
 
@@ -243,12 +242,12 @@ INSTANTIATE_TEST_SUITE_P(
                 Blank::None},
         Presses{
             "WhiteReplacesBlack", Walk::Stops, kMain, {kBlack, kWhite}, 0, 0, false, Blank::White},
-        Presses{"NextShowsTheBlankedPicture",
+        Presses{"NextOnlyShowsTheBlankedPicture",
                 Walk::Stops,
                 kMain,
                 {kWhite, kNext},
-                1,
-                3,
+                0,
+                0,
                 false,
                 Blank::None}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -19,8 +19,8 @@
 #include "raster_image.h"
 #include "resource.h"
 #include "test_dialog_support.h"
-#include "view_windows.h"
 #include "view_frames.h"
+#include "view_windows.h"
 
 namespace {
 
@@ -87,7 +87,12 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
             break;
         }
     }
+    // Alone, Esc leaves full screen and keeps the window; closing it ends the presentation.
     QTest::keyClick(window, Qt::Key_Escape);
+    Settle();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+    window->close();
     Settle();
     EXPECT_TRUE(window.isNull());
 }
@@ -123,7 +128,20 @@ INSTANTIATE_TEST_SUITE_P(
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
-                      Keys{"WWhitens", {Qt::Key_W}, 1, 0, false, Blank::White}),
+                      Keys{"WWhitens", {Qt::Key_W}, 1, 0, false, Blank::White},
+                      // The next key on a blank screen shows the same stop again, then moves on.
+                      Keys{"NextOnABlankScreenShowsThePicture",
+                           {Qt::Key_Right, Qt::Key_B, Qt::Key_Right},
+                           2,
+                           3,
+                           false,
+                           Blank::None},
+                      Keys{"BackOnABlankScreenShowsThePicture",
+                           {Qt::Key_Right, Qt::Key_W, Qt::Key_Left, Qt::Key_Left},
+                           1,
+                           0,
+                           false,
+                           Blank::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Presentation, ShowsTheMainFrameEnlargedByAQuarterFactorPixelForPixel) {

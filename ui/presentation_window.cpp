@@ -109,6 +109,14 @@ void PresentationWindow::keyPressEvent(QKeyEvent* event) {
             m_stepper.White();
             break;
         case Qt::Key_Escape:
+            // Alone, as vesk --lesson shows it, the presentation is the program: Esc only leaves
+            // full screen, and closing the window ends it.
+            if (parentWidget() == nullptr) {
+                if (isFullScreen()) showNormal();
+                return;
+            }
+            close();
+            return;
         case Qt::Key_F5:
         case Qt::Key_F11:
             close();

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "supply/supply.h"
-
 std::string_view TextIn(const LessonText& text, Language language, const Translation* translation) {
     if (language == Language::Chinese) return text.zh;
     if (!text.en.empty()) return text.en;
@@ -13,26 +11,15 @@ std::string_view TextIn(const LessonText& text, Language language, const Transla
 
 namespace {
 
+// A stop of the view `view` with the parameters given as a lesson file would give them, read
+// through the table of views like any other lesson's.
+LessonStop Stop(View view, const std::vector<TextValue>& values, int step, bool playing,
+                const char* caption) {
+    return {SettingsFromTexts(view, values, false).settings, step, playing, {caption, {}}};
+}
+
 LessonStop MainStop(int step, const char* caption, bool resultant = true, bool playing = false) {
-    return {MainSettings{resultant}, step, playing, {caption, {}}};
-}
-
-LessonStop ExplorerStop(Preset preset, int step, bool playing, const char* caption) {
-    return {ExplorerSettings{PresetSupply(preset)}, step, playing, {caption, {}}};
-}
-
-LessonStop WindingStop(WindingPreset preset, bool playing, const char* caption) {
-    WindingSettings settings;
-    settings.winding = PresetWinding(preset);
-    return {settings, 0, playing, {caption, {}}};
-}
-
-// A start-up `time` seconds from rest.
-LessonStop MotorStop(Preset preset, double time, bool playing, const char* caption) {
-    MotorSettings settings;
-    settings.supply = PresetSupply(preset);
-    settings.time = time;
-    return {settings, 0, playing, {caption, {}}};
+    return Stop(View::Main, {{"resultant", resultant ? "1" : "0"}}, step, playing, caption);
 }
 
 Lesson MakeBuiltInLesson() {
@@ -64,32 +51,31 @@ Lesson MakeBuiltInLesson() {
                  false),
         MainStop(0, QT_TRANSLATE_NOOP("Lesson", "动画：合成磁动势一直逆时针旋转，长度保持不变。"),
                  true, true),
-        ExplorerStop(Preset::Reversed, 0, true,
-                     QT_TRANSLATE_NOOP("Lesson",
-                                       "反相序：交换两根电源线，磁场顺时针旋转，"
-                                       "电动机反转。")),
-        ExplorerStop(Preset::OpenU, 3, false,
-                     QT_TRANSLATE_NOOP("Lesson",
-                                       "断U相：磁场只沿一条直线脉振；F+ 与 F− "
-                                       "各为一半，反向旋转，静止的电动机没有起动转矩。")),
-        ExplorerStop(Preset::SinglePhase, 3, false,
-                     QT_TRANSLATE_NOOP("Lesson",
-                                       "单相：同样是脉振磁场，"
-                                       "所以单相电动机需要帮助才能起动。")),
-        WindingStop(WindingPreset::FourPoleFull, true,
-                    QT_TRANSLATE_NOOP("Lesson",
-                                      "4 极，36 槽：一个电流周期磁场只转半圈，"
-                                      "50 Hz 时每分钟 1500 转。")),
-        MotorStop(Preset::SinglePhase, 1.0, true,
-                  QT_TRANSLATE_NOOP("Lesson",
-                                    "单相电动机：静止时正转与反转转矩相抵，它堵转；"
-                                    "推它一下，它才会起动。")),
+        Stop(View::Explorer, {{"preset", "reversed"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "反相序：交换两根电源线，磁场顺时针旋转，"
+                               "电动机反转。")),
+        Stop(View::Explorer, {{"preset", "open-u"}}, 3, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "断U相：磁场只沿一条直线脉振；F+ 与 F− "
+                               "各为一半，反向旋转，静止的电动机没有起动转矩。")),
+        Stop(View::Explorer, {{"preset", "single-phase"}}, 3, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "单相：同样是脉振磁场，"
+                               "所以单相电动机需要帮助才能起动。")),
+        Stop(View::Winding, {{"preset", "4-pole-full"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "4 极，36 槽：一个电流周期磁场只转半圈，"
+                               "50 Hz 时每分钟 1500 转。")),
+        Stop(View::Motor, {{"preset", "single-phase"}, {"time", "1"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "单相电动机：静止时正转与反转转矩相抵，它堵转；"
+                               "推它一下，它才会起动。")),
     };
     return lesson;
 }
 
 }  // namespace
-
 
 const Lesson& BuiltInLesson() {
     static const Lesson lesson = MakeBuiltInLesson();
@@ -175,9 +161,16 @@ void LessonStepper::PlayPause() {
     Move(m_steps, [](auto& s) { s.PlayPause(); });
 }
 
-// Moving on shows the picture again, as a clicker's next key does on a blanked slide.
-void LessonStepper::Next() {
+// On a blanked screen a step key only brings the picture back, as presentation programs do: the
+// class sees the stop it left before the lecturer moves on.
+bool LessonStepper::Unblank() {
+    if (m_blank == Blank::None) return false;
     m_blank = Blank::None;
+    return true;
+}
+
+void LessonStepper::Next() {
+    if (Unblank()) return;
     if (m_walk == Walk::Stops) {
         if (m_index + 1 < Count()) Open(m_index + 1);
         return;
@@ -186,7 +179,7 @@ void LessonStepper::Next() {
 }
 
 void LessonStepper::Previous() {
-    m_blank = Blank::None;
+    if (Unblank()) return;
     if (m_walk == Walk::Stops) {
         if (m_index > 0) Open(m_index - 1);
         return;

@@ -68,7 +68,8 @@ double FitScale(int designHeight, int available);
 
 // Walks a lesson, or the steps of one view. In a lesson, next and previous go from stop to stop
 // and each stop opens at its own step, playing or not; with one view alone they go from step to
-// step by the view's own rules. Either way P plays, and B, "." and W blank the screen.
+// step by the view's own rules. Either way P plays, and B, "." and W blank the screen; on a blank
+// screen the next or previous key only brings the picture back.
 class LessonStepper {
   public:
     enum class Walk { Stops, Steps };
@@ -96,6 +97,8 @@ class LessonStepper {
 
   private:
     void Open(int index);
+    // Brings a blanked picture back; false when it was not blanked.
+    bool Unblank();
     Lesson m_lesson;
     Walk m_walk;
     int m_index = 0;

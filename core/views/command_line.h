@@ -1,7 +1,7 @@
 #pragma once
 // One lexer for the command lines of vesk and vesk-render: --name VALUE, --name=VALUE, a flag
 // --name, and -o and -h. Each program says which options it takes; the rules are the same for
-// both: a flag takes no value (--motor=no is refused, never read as --motor), an option that
+// both: a flag takes no value (--flag=no is refused, never read as --flag), an option that
 // takes a value says so when it has none, and an unknown word is refused. Messages are one line.
 #include <functional>
 #include <optional>
