@@ -42,6 +42,8 @@ std::string MotorFixed(const char* format, double value);
 std::string_view MotorStateText(const Translation* translation, MotorState state);
 // A line in pieces `on` pixels long with gaps as long: the forward torque's style.
 void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase);
+// The curve through `points` in dashes `on` pixels long with gaps as long, each dash one stroke.
+void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on);
 
 void DrawMotorTorque(const MotorScene& scene, const CRect& pane);
 void DrawMotorStartUp(const MotorScene& scene, const CRect& pane);

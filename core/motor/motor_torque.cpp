@@ -27,7 +27,20 @@ struct TorquePlot {
     }
 };
 
-// The curve through `points` in dashes `on` pixels long with gaps as long, each dash one stroke.
+// The smallest of 10, 20, 50, 100 ... at or above `value`.
+double NiceCeiling(double value) {
+    for (double decade = 10.0;; decade *= 10.0)
+        for (const double m : {1.0, 2.0, 5.0})
+            if (m * decade >= value) return m * decade;
+}
+
+std::string Signed(double value) {
+    const std::string text = MotorFixed("%g", value);
+    return text.front() == '-' ? "−" + text.substr(1) : text;
+}
+
+}  // namespace
+
 void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on) {
     std::vector<PointF> dash;
     double phase = 0.0;  // along the pattern: a dash below `on`, a gap from there to 2 `on`
@@ -55,20 +68,6 @@ void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on) {
     }
     if (!dash.empty()) dc->Polyline(dash);
 }
-
-// The smallest of 10, 20, 50, 100 ... at or above `value`.
-double NiceCeiling(double value) {
-    for (double decade = 10.0;; decade *= 10.0)
-        for (const double m : {1.0, 2.0, 5.0})
-            if (m * decade >= value) return m * decade;
-}
-
-std::string Signed(double value) {
-    const std::string text = MotorFixed("%g", value);
-    return text.front() == '-' ? "−" + text.substr(1) : text;
-}
-
-}  // namespace
 
 void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase) {
     const double length = std::hypot(x2 - x1, y2 - y1);

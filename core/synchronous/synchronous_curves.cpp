@@ -27,16 +27,15 @@ std::optional<double> Value(SynchronousCurves curves, double power, double field
     return std::abs(power) / (3.0 * kPhaseVoltage * *current);
 }
 
-std::vector<std::pair<int, int>> Curve(const SynchronousChart& chart, SynchronousCurves curves,
-                                       double power) {
-    std::vector<std::pair<int, int>> points;
+std::vector<PointF> Curve(const SynchronousChart& chart, SynchronousCurves curves, double power) {
+    std::vector<PointF> points;
     const double from = PullOutFieldCurrent(power);
     const int count =
         std::max(1, static_cast<int>(std::ceil((kMaxFieldCurrent - from) / kFieldStep)));
     for (int k = 0; k <= count; ++k) {
         const double f = from + (kMaxFieldCurrent - from) * k / count;
         if (const std::optional<double> v = Value(curves, power, f))
-            points.push_back({chart.X(f), chart.Y(*v)});
+            points.push_back(chart.At(f, *v));
     }
     return points;
 }
@@ -68,15 +67,15 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
     // Each named at its right-hand end, where they meet: from the top down, a line apart.
     int lastLabel = INT_MIN;
     for (auto kw = std::rbegin(kCurvePowers); kw != std::rend(kCurvePowers); ++kw) {
-        const std::vector<std::pair<int, int>> points = Curve(chart, curves, *kw * 1000.0);
+        const std::vector<PointF> points = Curve(chart, curves, *kw * 1000.0);
         {
             ScopedPen pen(dc, PS_SOLID, scene.Size(1.5), RGB(110, 110, 110));
-            DrawCurve(dc, points);
+            dc->Polyline(points);
         }
         if (points.empty()) continue;
-        const int y = lastLabel == INT_MIN
-                          ? points.back().second - size / 2
-                          : std::max(points.back().second - size / 2, lastLabel + size);
+        const int end = Px(points.back().y);
+        const int y =
+            lastLabel == INT_MIN ? end - size / 2 : std::max(end - size / 2, lastLabel + size);
         if (lastLabel == INT_MIN)
             scene.Text(chart.right + scene.Size(4), y - size - scene.Size(2), "P/kW", 14,
                        RGB(90, 90, 90));
@@ -88,13 +87,13 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
     // Unity power factor: the V-curves' minima, the O-curves' peaks.
     {
         ScopedPen pen(dc, PS_DOT, 1, kEmfColour);
-        std::vector<std::pair<int, int>> points;
+        std::vector<PointF> points;
         for (double kw = 0.0; kw <= kMaxPower + 1e-9; kw += 0.5) {
             const double f = UnityFieldCurrent(kw * 1000.0);
             if (f > kMaxFieldCurrent) break;
-            points.push_back({chart.X(f), chart.Y(v ? kw * 1000.0 / (3.0 * kPhaseVoltage) : 1.0)});
+            points.push_back(chart.At(f, v ? kw * 1000.0 / (3.0 * kPhaseVoltage) : 1.0));
         }
-        DrawCurve(dc, points);
+        dc->Polyline(points);
     }
     // Either side of the minimum, under the field current's figures.
     const int unityX = chart.X(UnityFieldCurrent(0.0));
@@ -126,7 +125,7 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kInk);
-        DrawCurve(dc, Curve(chart, curves, present));
+        dc->Polyline(Curve(chart, curves, present));
     }
     const double value = v ? std::abs(p.current) : p.PowerFactor();
     ScopedPen outline(dc, PS_SOLID, scene.Size(2), kInk);

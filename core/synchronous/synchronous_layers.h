@@ -61,22 +61,11 @@ struct SynchronousScene {
 // A figure as a person writes it: "%.2f" and the like, unsigned when it rounds to zero, with a
 // true minus sign.
 std::string SynchronousFigure(const char* format, double value);
+// A readout as a person reads it: a true minus sign, a dash for what has no value, and its unit.
+std::string SynchronousShown(const std::string& text, std::string_view unit = {});
 // The state and the kind of power factor in the frame's language.
 std::string_view SynchronousStateText(const Translation* translation, SynchronousState state);
 std::string_view PowerFactorKindText(const Translation* translation, PowerFactorKind kind);
-
-// A curve through points already in pixels: MoveTo the first, LineTo the rest.
-template <typename Points>
-void DrawCurve(CDC* dc, const Points& points) {
-    bool first = true;
-    for (const auto& [x, y] : points) {
-        if (first)
-            dc->MoveTo(x, y);
-        else
-            dc->LineTo(x, y);
-        first = false;
-    }
-}
 
 // A chart: values from (x0, y0) at the bottom left to (x1, y1) at the top right.
 struct SynchronousChart {
@@ -84,6 +73,11 @@ struct SynchronousChart {
     double x0, x1, y0, y1;
     int X(double v) const { return Px(left + (v - x0) / (x1 - x0) * (right - left)); }
     int Y(double v) const { return Px(bottom - (v - y0) / (y1 - y0) * (bottom - top)); }
+    // Unrounded, for the curves.
+    PointF At(double x, double y) const {
+        return {left + (x - x0) / (x1 - x0) * (right - left),
+                bottom - (y - y0) / (y1 - y0) * (bottom - top)};
+    }
 };
 // The grid at the ticks, the axes through zero (or along the edges), the ticks' labels and the
 // axes' names: the x axis's under its right end, the y axis's over its top.

@@ -18,12 +18,12 @@ constexpr double kPi = std::numbers::pi;
 // An arc about (cx, cy) from angle a to angle b (counter-clockwise positive, on the screen).
 void DrawArc(CDC* dc, double cx, double cy, double r, double a, double b) {
     const int count = std::max(2, static_cast<int>(std::abs(b - a) * r / 4.0) + 1);
-    std::vector<std::pair<int, int>> points;
+    std::vector<PointF> points;
     for (int k = 0; k <= count; ++k) {
         const double t = a + (b - a) * k / count;
-        points.push_back({Px(cx + r * std::cos(t)), Px(cy - r * std::sin(t))});
+        points.push_back({cx + r * std::cos(t), cy - r * std::sin(t)});
     }
-    DrawCurve(dc, points);
+    dc->Polyline(points);
 }
 
 }  // namespace

@@ -39,24 +39,19 @@ void DrawSynchronousPower(const SynchronousScene& scene, const CRect& pane) {
 
     // The curve in three pieces: dashed beyond ±90°, where a rise in δ brings less power.
     const auto piece = [&](double from, double to) {
-        std::vector<std::pair<int, int>> points;
+        std::vector<PointF> points;
         for (double d = from; d <= to + 1e-9; d += 2.0)
-            points.push_back({chart.X(d), chart.Y(peak * std::sin(d / kDegrees))});
+            points.push_back(chart.At(d, peak * std::sin(d / kDegrees)));
         return points;
     };
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kLocusColour);
-        for (const auto& [from, to] : {std::pair{-180.0, -90.0}, std::pair{90.0, 180.0}}) {
-            const std::vector<std::pair<int, int>> points = piece(from, to);
-            double phase = 0.0;
-            for (size_t k = 1; k < points.size(); ++k)
-                DrawDashed(dc, points[k - 1].first, points[k - 1].second, points[k].first,
-                           points[k].second, scene.Size(6), phase);
-        }
+        for (const auto& [from, to] : {std::pair{-180.0, -90.0}, std::pair{90.0, 180.0}})
+            DrawDashedCurve(dc, piece(from, to), scene.Size(6));
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kInk);
-        DrawCurve(dc, piece(-90.0, 90.0));
+        dc->Polyline(piece(-90.0, 90.0));
     }
     const int size = scene.Size(15);
     if (peak > 0.0) {

@@ -17,14 +17,13 @@ struct Row {
     std::string value;
 };
 
-// A readout as a person reads it: a true minus sign, and a dash for what has no value.
-std::string Shown(const std::string& text, std::string_view unit = {}) {
+}  // namespace
+
+std::string SynchronousShown(const std::string& text, std::string_view unit) {
     if (text == "-") return "—";
     const std::string figure = !text.empty() && text.front() == '-' ? "−" + text.substr(1) : text;
     return unit.empty() ? figure : figure + " " + std::string(unit);
 }
-
-}  // namespace
 
 void DrawSynchronousReadouts(const SynchronousScene& scene, const CRect& pane,
                              const SynchronousReadouts& r) {
@@ -34,24 +33,26 @@ void DrawSynchronousReadouts(const SynchronousScene& scene, const CRect& pane,
     const SynchronousPoint& p = scene.point;
     std::vector<Row> rows;
     if (scene.motion)
-        rows.push_back(
-            {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "转速 n")), Shown(r.speed, "rpm")});
+        rows.push_back({scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "转速 n")),
+                        SynchronousShown(r.speed, "rpm")});
     const std::string kind =
         p.inStep ? " " + std::string(PowerFactorKindText(in.translation, p.Kind())) : "";
     rows.insert(
         rows.end(),
         {{scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功角 δ")),
-          Shown(r.loadAngle) + (p.inStep ? "°" : "")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电动势 E")), Shown(r.emf, "V")},
+          SynchronousShown(r.loadAngle) + (p.inStep ? "°" : "")},
+         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电动势 E")), SynchronousShown(r.emf, "V")},
          {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电流 I")),
-          Shown(r.current, p.inStep ? "A" : "")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功率因数")), Shown(r.powerFactor) + kind},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "有功功率 P")), Shown(r.p, "kW")},
+          SynchronousShown(r.current, p.inStep ? "A" : "")},
+         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功率因数")),
+          SynchronousShown(r.powerFactor) + kind},
+         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "有功功率 P")), SynchronousShown(r.p, "kW")},
          {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "无功功率 Q")),
-          Shown(r.q, p.inStep ? "kvar" : "")},
+          SynchronousShown(r.q, p.inStep ? "kvar" : "")},
          {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "转矩 T = P/ωs")),
           SynchronousFigure("%.2f", p.power / kMechanical) + " N·m"},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步功率")), Shown(r.pullOut, "kW")},
+         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步功率")),
+          SynchronousShown(r.pullOut, "kW")},
          {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步转矩")),
           SynchronousFigure("%.1f", p.pullOut / kMechanical) + " N·m"},
          {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "状态")),

@@ -107,12 +107,12 @@ void DrawSynchronousSection(const SynchronousScene& scene, const CRect& pane) {
     if (angled && std::abs(scene.point.delta) > 0.01) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
         const int count = std::max(2, static_cast<int>(std::abs(field - rotor) * arc / 4.0));
-        std::vector<std::pair<int, int>> points;
+        std::vector<PointF> points;
         for (int k = 0; k <= count; ++k) {
-            const Point q = At(cx, cy, arc, field + (rotor - field) * k / count);
-            points.push_back({q.x, q.y});
+            const double a = field + (rotor - field) * k / count;
+            points.push_back({cx + arc * std::cos(a), cy - arc * std::sin(a)});
         }
-        DrawCurve(dc, points);
+        dc->Polyline(points);
         const int size = scene.Size(18);
         const Point label = At(cx, cy, 1.08 * r + size, (field + rotor) / 2);
         scene.Text(label.x - size / 4, label.y - size / 2, "δ", 18, kInk);

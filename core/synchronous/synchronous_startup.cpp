@@ -22,43 +22,46 @@ double NiceTime(double t) {
 }
 
 // The samples' values against time, a column at a time: into it from the last column's last
-// value, then its lowest to its highest. With `wraps`, a jump of more than half a turn (δ passing
-// ±180°) is not joined.
+// value, then its lowest to its highest and back to its last, one stroke. With `wraps`, a jump of
+// more than half a turn (δ passing ±180°) is not joined.
 template <typename Value>
 void DrawTrace(CDC* dc, const SynchronousChart& c, const std::vector<SynchronousSample>& samples,
                Value value, bool wraps) {
-    int column = INT_MIN, low = 0, high = 0, last = 0;
-    double previous = 0.0;
+    std::vector<PointF> line;
+    int column = INT_MIN;
+    double low = 0.0, high = 0.0, last = 0.0, previous = 0.0;
     const auto flush = [&] {
+        const double x = column;
         if (low < high) {
-            dc->MoveTo(column, low);
-            dc->LineTo(column, high);
+            line.push_back({x, low});
+            line.push_back({x, high});
         }
-        dc->MoveTo(column, last);
+        if (line.back().y != last) line.push_back({x, last});
     };
     for (const SynchronousSample& s : samples) {
         const double v = value(s);
-        const int x = c.X(s.time), y = c.Y(std::clamp(v, c.y0, c.y1));
-        if (column == INT_MIN) {
-            dc->MoveTo(x, y);
-            column = x;
-            low = high = y;
-        } else if (x != column) {
-            flush();
-            if (wraps && std::abs(v - previous) > 180.0)
-                dc->MoveTo(x, y);
-            else
-                dc->LineTo(x, y);
-            column = x;
-            low = high = y;
-        } else {
+        const int x = c.X(s.time);
+        const double y = c.At(s.time, std::clamp(v, c.y0, c.y1)).y;
+        if (column != INT_MIN && x == column) {
             low = std::min(low, y);
             high = std::max(high, y);
+        } else {
+            if (column != INT_MIN) {
+                flush();
+                if (wraps && std::abs(v - previous) > 180.0) {
+                    dc->Polyline(line);
+                    line.clear();
+                }
+            }
+            line.push_back({double(x), y});
+            column = x;
+            low = high = y;
         }
         last = y;
         previous = v;
     }
     if (column != INT_MIN) flush();
+    dc->Polyline(line);
 }
 
 }  // namespace
