@@ -6,11 +6,12 @@
 #include "motor_window.h"
 #include "resource.h"
 #include "resources.h"
+#include "synchronous_window.h"
 #include "windings_window.h"
 
 namespace {
 
-constexpr View kWindowViews[] = {View::Explorer, View::Winding, View::Motor};
+constexpr View kWindowViews[] = {View::Explorer, View::Winding, View::Motor, View::Synchronous};
 // The views after the explorer, 0x10 apart as the window menu's commands must be.
 constexpr unsigned kFirstViewCommand = 0x0200;
 
@@ -31,6 +32,8 @@ QString ViewMenuText(View view) {
             return QCoreApplication::translate("CFieldDemoDialog", "绕组(&W)...");
         case View::Motor:
             return QCoreApplication::translate("MotorWindow", "电动机(&M)...");
+        case View::Synchronous:
+            return QCoreApplication::translate("SynchronousWindow", "同步电机(&Y)...");
         case View::Main:
             break;
     }
@@ -45,6 +48,8 @@ ViewWindow* MakeViewWindow(View view, QWidget* parent) {
             return new WindingsWindow(parent);
         case View::Motor:
             return new MotorWindow(parent);
+        case View::Synchronous:
+            return new SynchronousWindow(parent);
         case View::Main:
             break;
     }

@@ -71,6 +71,15 @@ Lesson MakeBuiltInLesson() {
              QT_TRANSLATE_NOOP("Lesson",
                                "单相电动机：静止时正转与反转转矩相抵，它堵转；"
                                "推它一下，它才会起动。")),
+        Stop(View::Synchronous, {{"field-current", "3"}, {"power", "5"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，"
+                               "电流从 7.22 A 增大到 11.31 A，功率因数变为超前："
+                               "过励的同步电机向电网送出无功功率，可以补偿功率因数。")),
+        Stop(View::Synchronous, {{"time", "6"}, {"field-on", "1300"}, {"load", "10"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；"
+                               "1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。")),
     };
     return lesson;
 }

@@ -750,6 +750,14 @@
         <source>课堂上从这一步开始播放动画。</source>
         <translation>In class the animation plays from here.</translation>
     </message>
+    <message>
+        <source>V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，电流从 7.22 A 增大到 11.31 A，功率因数变为超前：过励的同步电机向电网送出无功功率，可以补偿功率因数。</source>
+        <translation>A V-curve: at a steady 5 kW, raising the field current from 2.14 A to 3 A raises the current from 7.22 A to 11.31 A and the power factor turns leading: an over-excited synchronous machine sends reactive power to the bus and can correct the power factor.</translation>
+    </message>
+    <message>
+        <source>牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。</source>
+        <translation>Pulling into step: the damper cage runs the rotor up towards 1500 rpm like an induction motor; the field, switched on at 1300 rpm, swings δ a few times until it settles at the load's angle, 6.8°.</translation>
+    </message>
 </context>
 <context>
     <name>Presentation</name>
@@ -1770,6 +1778,141 @@
     <message>
         <source>励磁接通</source>
         <translation>field on</translation>
+    </message>
+</context>
+<context>
+    <name>SynchronousWindow</name>
+    <message>
+        <source>同步电机</source>
+        <translation>Synchronous machine</translation>
+    </message>
+    <message>
+        <source>同步电机 (Synchronous machine): the load angle, the phasor diagram, V-curves and the start-up</source>
+        <translation>Synchronous machine: the load angle, the phasor diagram, V-curves and the start-up</translation>
+    </message>
+    <message>
+        <source>画面 (Picture): the phasor diagram, whose E can be dragged by its tip, the machine, the readouts, power against the load angle, the V-curves and the start-up</source>
+        <translation>Picture: the phasor diagram, whose E can be dragged by its tip, the machine, the readouts, power against the load angle, the V-curves and the start-up</translation>
+    </message>
+    <message>
+        <source>运行点</source>
+        <translation>Operating point</translation>
+    </message>
+    <message>
+        <source>运行点 (Operating point): the steady state, locked to the field</source>
+        <translation>Operating point: the steady state, locked to the field</translation>
+    </message>
+    <message>
+        <source>励磁电流(&amp;I)</source>
+        <translation>Field &amp;current</translation>
+    </message>
+    <message>
+        <source>励磁电流 (Field current) If: it sets the EMF, E = V·If / 2 A</source>
+        <translation>Field current If: it sets the EMF, E = V·If / 2 A</translation>
+    </message>
+    <message>
+        <source>有功功率 P(&amp;R)</source>
+        <translation>Powe&amp;r P</translation>
+    </message>
+    <message>
+        <source>有功功率 (Power) P on the shaft in the steady state; negative: the machine generates</source>
+        <translation>Power P on the shaft in the steady state; negative: the machine generates</translation>
+    </message>
+    <message>
+        <source>O 形曲线(&amp;O)</source>
+        <translation>&amp;O-curves</translation>
+    </message>
+    <message>
+        <source>O 形曲线 (O-curves): the power factor against the field current, in place of the V-curves (the current)</source>
+        <translation>O-curves: the power factor against the field current, in place of the V-curves (the current)</translation>
+    </message>
+    <message>
+        <source>在相量图中拖动 E 的端点：长度改变励磁电流，高度改变功率。</source>
+        <translation>Drag E's tip in the phasor diagram: its length sets the field current, its height the power.</translation>
+    </message>
+    <message>
+        <source>稳态(&amp;Y)</source>
+        <translation>Stead&amp;y state</translation>
+    </message>
+    <message>
+        <source>稳态 (Steady state): the machine locked to the field at the field current and power above</source>
+        <translation>Steady state: the machine locked to the field at the field current and power above</translation>
+    </message>
+    <message>
+        <source>起动</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>起动 (Start-up): the load, the inertia, when the field comes on, and the damper cage</source>
+        <translation>Start-up: the load, the inertia, when the field comes on, and the damper cage</translation>
+    </message>
+    <message>
+        <source>风机负载(&amp;D)</source>
+        <translation>Fan loa&amp;d</translation>
+    </message>
+    <message>
+        <source>风机负载 (Fan load): its torque at 1500 rpm; it grows with the square of the speed</source>
+        <translation>Fan load: its torque at 1500 rpm; it grows with the square of the speed</translation>
+    </message>
+    <message>
+        <source>转动惯量(&amp;J)</source>
+        <translation>Inertia (&amp;J)</translation>
+    </message>
+    <message>
+        <source>转动惯量 (Inertia) of the machine with its load</source>
+        <translation>Inertia of the machine with its load</translation>
+    </message>
+    <message>
+        <source>励磁接通转速(&amp;N)</source>
+        <translation>Field o&amp;n at</translation>
+    </message>
+    <message>
+        <source>励磁接通转速 (Field on at): the field is switched on when the speed first reaches this; 0: at once</source>
+        <translation>Field on at: the field is switched on when the speed first reaches this; 0: at once</translation>
+    </message>
+    <message>
+        <source>阻尼绕组(&amp;M)</source>
+        <translation>Da&amp;mper cage</translation>
+    </message>
+    <message>
+        <source>阻尼绕组 (Damper cage): a cage in the rotor poles that runs the machine up as an induction motor; without it the machine cannot start</source>
+        <translation>Damper cage: a cage in the rotor poles that runs the machine up as an induction motor; without it the machine cannot start</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>运行 (Run): start the machine, play and pause</source>
+        <translation>Run: start the machine, play and pause</translation>
+    </message>
+    <message>
+        <source>从静止起动(&amp;S)</source>
+        <translation>&amp;Start from rest</translation>
+    </message>
+    <message>
+        <source>从静止起动 (Start from rest): the start-up in real time, from 0 rpm</source>
+        <translation>Start from rest: the start-up in real time, from 0 rpm</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>播放/暂停 (Play/Pause, Space): the run and the drawing go on from where they are</source>
+        <translation>Play/Pause (Space): the run and the drawing go on from where they are</translation>
+    </message>
+    <message>
+        <source>慢放 ×10(&amp;W)</source>
+        <translation>Slo&amp;w ×10</translation>
+    </message>
+    <message>
+        <source>慢放 (Slow): the start-up runs ten times slower than real time</source>
+        <translation>Slow: the start-up runs ten times slower than real time</translation>
+    </message>
+    <message>
+        <source>同步电机(&amp;Y)...</source>
+        <translation>S&amp;ynchronous machine...</translation>
     </message>
 </context>
 </TS>
