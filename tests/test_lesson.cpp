@@ -12,9 +12,9 @@
 
 namespace {
 
-TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersThenFourPolesAndTheMotor) {
+TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 13u);
+    ASSERT_EQ(stops.size(), 15u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -30,6 +30,10 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersThenFourPolesAndTheMot
                   presets[i]);
     EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
     EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
+    // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
+    EXPECT_EQ(stops[13].settings, ViewSettings(SynchronousSettings{.fieldCurrent = 3}));
+    EXPECT_EQ(stops[14].settings,
+              ViewSettings(SynchronousSettings{.load = 10, .fieldOn = 1300, .time = 6}));
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
 }
 
@@ -114,7 +118,19 @@ INSTANTIATE_TEST_SUITE_P(
                  At(Stopped(PresetSupply(Preset::SinglePhase), 1), 0),
                  {"0 rpm", "1.000", "0.00 N·m", "", "", "", "0.00 A", "0.00 A",
                   "堵转（静止且无净转矩）"},
-                 "readout speed 0\n"}),
+                 "readout speed 0\n"},
+        // E = 1.5 V = 346.4 V; sin δ = P X_s / 3VE; I = |V − E| / X_s; S = 3 V I*; the pull-out
+        // 3VE / X_s = 20 kW: over-excited, the machine leads.
+        Readings{"SynchronousOverExcited",
+                 At(SynchronousSettings{.fieldCurrent = 3}, 0),
+                 {"14.5°", "346.4 V", "11.31 A", "0.638 超前", "5.00 kW", "−6.03 kvar", "20.00 kW",
+                  "电动机运行"},
+                 "readout load-angle 14.5\n"},
+        // Locked into step with a 10 N·m fan at 1500 rpm: P = 10 N·m × 157.08 rad/s.
+        Readings{"SynchronousPulledIn",
+                 At(SynchronousSettings{.load = 10, .fieldOn = 1300, .time = 6}, 0),
+                 {"1500 rpm", "6.8°", "230.9 V", "", "", "1.57 kW", "", "13.33 kW", "电动机运行"},
+                 "readout speed 1500\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Fit {
@@ -139,7 +155,7 @@ TEST(Presenting, TheMainFrameKeepsItsShapeAndTheExplorerFillsTheRoom) {
     EXPECT_EQ(main.scale, 1.5);
     // Twice the device pixels: 2040 / 624 = 3.27.
     EXPECT_EQ(PresentationInputs(View::Main, 0, 1920, 1020, 2).scale, 3.25);
-    for (const View view : {View::Explorer, View::Winding, View::Motor}) {
+    for (const View view : {View::Explorer, View::Winding, View::Motor, View::Synchronous}) {
         const CanvasInputs in = PresentationInputs(view, 3, 1920, 1020, 2);
         EXPECT_EQ(std::vector({in.width, in.height}), std::vector({1920, 1020}));
         EXPECT_EQ(in.scale, 2);
@@ -207,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 12, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 14, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,

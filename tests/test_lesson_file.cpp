@@ -44,7 +44,11 @@ LessonStop Windings(int step, Winding winding, Sequence sequence, double frequen
 
 LessonStop Motor(MotorSettings motor) { return {motor, 0, false, {"x", ""}}; }
 
-LessonStop Explorer(int step, Supply supply) { return {ExplorerSettings{supply}, step, false, {"x", ""}}; }
+LessonStop Synchronous(SynchronousSettings s) { return {s, 0, false, {"x", ""}}; }
+
+LessonStop Explorer(int step, Supply supply) {
+    return {ExplorerSettings{supply}, step, false, {"x", ""}};
+}
 
 Supply Neutral() {
     Supply s;
@@ -102,20 +106,30 @@ INSTANTIATE_TEST_SUITE_P(
              With(R"({"view": "motor", "time": 2, "initial-speed": -150, "inertia": 0.5,
                       "caption": "x"})"),
              Motor({{}, 0, 0.5, std::nullopt, 2, -150})},
+        Good{"SynchronousSteadyState",
+             With(R"({"view": "synchronous", "field-current": 3, "power": -5, "curves": "o",
+                      "caption": "x"})"),
+             Synchronous({.fieldCurrent = 3, .power = -5, .curves = SynchronousCurves::O})},
+        Good{
+            "SynchronousStartUpWithoutItsCage",
+            With(R"({"view": "synchronous", "time": 2, "damper": "no", "field-on": 1300,
+                      "load": 10, "inertia": 0.5, "caption": "x"})"),
+            Synchronous({.inertia = 0.5, .damper = false, .load = 10, .fieldOn = 1300, .time = 2})},
         Good{"CaptionOf500ChineseCharacters",
              With(("{\"view\": \"main\", \"caption\": \"" + QString(500, QChar(0x78c1)) + "\"}")
                       .toUtf8()
                       .constData()),
              {MainSettings{}, 0, false, {QString(500, QChar(0x78c1)).toStdString(), ""}}},
         // "é" as e and a combining accent: 1000 code points, 500 characters as a reader counts.
-        Good{"CaptionOf500AccentedLetters",
-             With(("{\"view\": \"main\", \"caption\": \"" + QString("e\u0301").repeated(500) +
-                   "\"}")
-                      .toUtf8()
-                      .constData()),
-             {MainSettings{}, 0, false, {QString("e\u0301").repeated(500).toStdString(), ""}}},
+        Good{
+            "CaptionOf500AccentedLetters",
+            With(("{\"view\": \"main\", \"caption\": \"" + QString("e\u0301").repeated(500) + "\"}")
+                     .toUtf8()
+                     .constData()),
+            {MainSettings{}, 0, false, {QString("e\u0301").repeated(500).toStdString(), ""}}},
         Good{"NeutralWithoutAnOpenPhaseIsFourWires",
-             With(R"({"view": "explorer", "neutral": true, "caption": "x"})"), Explorer(0, Neutral())},
+             With(R"({"view": "explorer", "neutral": true, "caption": "x"})"),
+             Explorer(0, Neutral())},
         Good{"WindingsIsTheWindingView",
              With(R"({"view": "windings", "poles": 4, "slots": 12, "caption": "x"})"),
              Windings(0, {4, 12, 1, 3}, Sequence::Positive, 50, true)}),
@@ -153,9 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"StopNotAnObject", With(R"({"view": "main", "caption": "c"}, 3)"),
             R"(lesson.json: stop 2: must be an object such as {"view": "main", "step": 3, "caption": "..."})"},
         Bad{"NoView", With(R"({"caption": "c"})"),
-            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding or motor))"},
+            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding, motor or synchronous))"},
         Bad{"UnknownView", With(R"({"view": "stator", "caption": "c"})"),
-            R"(lesson.json: stop 1: view 'stator' is not one of main, explorer, winding or motor)"},
+            R"(lesson.json: stop 1: view 'stator' is not one of main, explorer, winding, motor or synchronous)"},
         Bad{"UnknownPreset",
             With((std::string(kOk) + kOk +
                   R"({"view": "explorer", "preset": "open-x", "caption": "c"})")
@@ -210,8 +224,16 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"InitialSpeedForASteadyState",
             With(R"({"view": "motor", "speed": 100, "initial-speed": 0, "caption": "c"})"),
             R"(lesson.json: stop 1: initial-speed is for a start-up: use it with time)"},
+        Bad{"FieldOnForASteadyState",
+            With(R"({"view": "synchronous", "field-on": 1300, "caption": "c"})"),
+            R"(lesson.json: stop 1: --field-on is for a start-up: use it with --time)"},
+        Bad{"PowerInAStartUp",
+            With(R"({"view": "synchronous", "power": 5, "time": 1, "caption": "c"})"),
+            R"(lesson.json: stop 1: --power cannot be used with --time: in a start-up the load sets the power)"},
+        Bad{"DamperAsASwitch", With(R"({"view": "synchronous", "damper": false, "caption": "c"})"),
+            R"(lesson.json: stop 1: damper 'false' is not one of yes or no)"},
         Bad{"MotorFieldInTheWindings", With(R"({"view": "winding", "load": 3, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "load" is for view motor, not winding)"},
+            R"(lesson.json: stop 1: field "load" is for view motor or synchronous, not winding)"},
         Bad{"NoCaption", With(R"({"view": "main"})"),
             R"(lesson.json: stop 1: field "caption" is missing)"},
         Bad{"CaptionInFrench", With(R"({"view": "main", "caption": {"fr": "c"}})"),
@@ -224,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
             R"(lesson.json: stop 1: field "a\nb" is not one of view, step, play, caption, resultant)"},
         Bad{"KeyWithANul", With(R"({"view": "main", "a\u0000b": 1, "caption": "c"})"),
             R"(lesson.json: stop 1: field "a\x00b" is not one of view, step, play, caption, resultant)"},
-        Bad{"ValueWithAnEscape", With(R"({"view": "explorer", "preset": "\u001b[2J", "caption": "c"})"),
+        Bad{"ValueWithAnEscape",
+            With(R"({"view": "explorer", "preset": "\u001b[2J", "caption": "c"})"),
             R"(lesson.json: stop 1: preset '\x1b[2J' is not one of balanced, reversed, open-u, open-u-neutral, single-phase or unbalanced)"},
         Bad{"CaptionWithABell", With(R"({"view": "main", "caption": "a\u0007"})"),
             R"(lesson.json: stop 1: field "caption" holds a control character (\x07); only tabs and printable text are allowed)"},
@@ -278,8 +301,9 @@ TEST(LessonFile, OnlyARegularFileIsReadWhateverItsName) {
     ASSERT_NE(file, nullptr);
     std::fputs(R"({"title": "T", "stops": [{"view": "main", "caption": "c"}, 1]})", file);
     std::fclose(file);
-    EXPECT_EQ(ReadLessonFile(latin1).error, latin1 + ": stop 2: must be an object such as "
-                                                     R"({"view": "main", "step": 3, "caption": "..."})");
+    EXPECT_EQ(ReadLessonFile(latin1).error, latin1 +
+                                                ": stop 2: must be an object such as "
+                                                R"({"view": "main", "step": 3, "caption": "..."})");
 }
 
 TEST(LessonFile, TheReadmesExampleIsThisFileAndALesson) {

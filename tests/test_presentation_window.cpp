@@ -64,7 +64,7 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
     EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
     EXPECT_EQ(window->Stepper().Step(), row.step);
     EXPECT_EQ(window->Stepper().Playing(), row.playing);
-    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 13").arg(row.stop)))
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 15").arg(row.stop)))
         << window->Caption().toStdString();
     // A blank screen is one colour all over; the picture is not.
     const QImage shown = Grab(*window);
@@ -123,8 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
                            false, Blank::None},
                       Keys{"ReachesTheWindings", std::vector<Qt::Key>(11, Qt::Key_PageDown), 12, 0,
                            true, Blank::None},
-                      Keys{"EndsWithTheMotor", std::vector<Qt::Key>(14, Qt::Key_PageDown), 13, 0,
+                      Keys{"ReachesTheMotor", std::vector<Qt::Key>(12, Qt::Key_PageDown), 13, 0,
                            true, Blank::None},
+                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(16, Qt::Key_PageDown),
+                           15, 0, true, Blank::None},
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
@@ -203,7 +205,7 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
         shown = Shown();
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Stepper().Count(), 13);
+        EXPECT_EQ(shown->Stepper().Count(), 15);
         QTest::keyClick(shown, Qt::Key_F11);
         Settle();
         EXPECT_TRUE(shown.isNull());

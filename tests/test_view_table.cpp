@@ -42,13 +42,12 @@ Refused RefusedValue(const ParamSpec& p) {
 std::string Option(const ParamSpec& p) { return "--" + std::string(p.name); }
 
 QByteArray Lesson(std::string_view view, const std::string& field) {
-    return QByteArray::fromStdString(R"({"title": "T", "stops": [{"view": ")" +
-                                     std::string(view) + "\", " + field +
-                                     R"(, "caption": "c"}]})");
+    return QByteArray::fromStdString(R"({"title": "T", "stops": [{"view": ")" + std::string(view) +
+                                     "\", " + field + R"(, "caption": "c"}]})");
 }
 
 // Both readers refuse the same value with the same line, the table's; the lowest and highest
-// values of a range are taken by both.
+// values of a range are taken by both (another rule of the view may still refuse it alone).
 TEST(ViewTable, EveryParametersRangeAndMessageReachBothReaders) {
     int checked = 0;
     for (const ViewDescriptor& d : Views()) {
@@ -68,12 +67,41 @@ TEST(ViewTable, EveryParametersRangeAndMessageReachBothReaders) {
                                               Shortest(edge), "--speed", "0"})
                               .error.find(std::string(p.name) + " '"),
                           std::string::npos);
-                EXPECT_EQ(ParseLesson(Lesson(d.name, field + Shortest(edge)), "l.json").error, "");
+                EXPECT_EQ(ParseLesson(Lesson(d.name, field + Shortest(edge)), "l.json")
+                              .error.find(std::string(p.name) + " '"),
+                          std::string::npos);
             }
             ++checked;
         }
     }
     EXPECT_GE(checked, 6);  // load, inertia, speed, time, initial-speed, frequency
+}
+
+// An address read leniently leaves out the value a rule of the view is about and keeps the rest.
+TEST(ViewTable, ALenientReadingLeavesOutTheValueARuleRefuses) {
+    struct Row {
+        const char* name;
+        std::vector<TextValue> given;
+        SynchronousSettings kept;
+        const char* problem;
+    } const rows[] = {
+        {"FieldOnWithoutTime",
+         {{"field-on", "1300"}, {"field-current", "3"}},
+         {.fieldCurrent = 3},
+         "--field-on is for a start-up: use it with --time"},
+        {"PowerInAStartUp",
+         {{"power", "8"}, {"time", "2"}, {"load", "10"}},
+         {.load = 10, .time = 2},
+         "--power cannot be used with --time: in a start-up the load sets the power"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> problems;
+        const SettingsResult r = SettingsFromTexts(View::Synchronous, row.given, true, &problems);
+        EXPECT_EQ(r.error, "");
+        EXPECT_EQ(r.settings, ViewSettings(row.kept));
+        EXPECT_EQ(problems, std::vector<std::string>{row.problem});
+    }
 }
 
 struct Line {
@@ -116,6 +144,18 @@ INSTANTIATE_TEST_SUITE_P(
         Line{"SpeedAndTime",
              {"--view", "motor", "--speed", "1", "--time", "1"},
              "speed and time cannot be used together"},
+        Line{"FieldOnWithoutTime",
+             {"--view", "synchronous", "--field-on", "1300"},
+             "--field-on is for a start-up: use it with --time"},
+        Line{"PowerWithTime",
+             {"--view", "synchronous", "--time", "2", "--power", "5"},
+             "--power cannot be used with --time: in a start-up the load sets the power"},
+        Line{"DamperAsAFlag",
+             {"--view", "synchronous", "--damper"},
+             "option --damper needs a value"},
+        Line{"SynchronousOptionWithoutItsView",
+             {"--field-current", "3"},
+             "--field-current needs --view synchronous"},
         // A second preset is read too: a misspelt one after a good one is no less an error.
         Line{"BadPresetAfterAGoodOne",
              {"--view", "winding", "--preset", "4-pole-full", "--preset", "nope"},
@@ -140,7 +180,9 @@ TEST_P(AppLine, IsRefusedInOneLine) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, AppLine,
     ::testing::Values(
-        Line{"ViewFlagWithAValue", {"--motor=no"}, "option --motor takes no value (given '--motor=no')"},
+        Line{"ViewFlagWithAValue",
+             {"--motor=no"},
+             "option --motor takes no value (given '--motor=no')"},
         Line{"OldSpellingWithAValue",
              {"--windings=no"},
              "option --windings takes no value (given '--windings=no')"},
@@ -152,12 +194,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AppOptions, EachViewFlagAndItsOldSpellingOpenTheView) {
-    const std::pair<const char*, View> rows[] = {{"--explorer", View::Explorer},
-                                                 {"--explore", View::Explorer},
-                                                 {"--winding", View::Winding},
-                                                 {"--windings", View::Winding},
-                                                 {"--motor", View::Motor}};
-    for (const auto& [flag, view] : rows) EXPECT_EQ(ParseAppOptions({flag}).options.view, view) << flag;
+    const std::pair<const char*, View> rows[] = {
+        {"--explorer", View::Explorer}, {"--explore", View::Explorer},
+        {"--winding", View::Winding},   {"--windings", View::Winding},
+        {"--motor", View::Motor},       {"--synchronous", View::Synchronous}};
+    for (const auto& [flag, view] : rows)
+        EXPECT_EQ(ParseAppOptions({flag}).options.view, view) << flag;
     // The same view twice in two spellings is the one view.
     EXPECT_EQ(ParseAppOptions({"--explore", "--explorer"}).error, "");
 }

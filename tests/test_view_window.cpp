@@ -48,8 +48,9 @@ TEST(ViewWindows, EveryControlOfAParameterTakesItsRangeFromTheTable) {
             ++controls;
         }
     }
-    // Three amplitudes and three offsets twice, the frequency, the load and the inertia.
-    EXPECT_EQ(controls, 15);
+    // Three amplitudes and three offsets twice, the frequency, the load and the inertia; the
+    // synchronous machine's field current, power, load, inertia and field-on speed.
+    EXPECT_EQ(controls, 20);
 }
 
 TEST(ViewWindows, TheSharedKeysWorkAlikeInEveryWindow) {
