@@ -12,6 +12,14 @@
 
 namespace {
 
+// The synchronous machine's default settings with `change` made to them.
+template <typename Change>
+SynchronousSettings Machine(Change change) {
+    SynchronousSettings s;
+    change(s);
+    return s;
+}
+
 TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
     ASSERT_EQ(stops.size(), 15u);
@@ -31,9 +39,12 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTh
     EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
     EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
     // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
-    EXPECT_EQ(stops[13].settings, ViewSettings(SynchronousSettings{.fieldCurrent = 3}));
-    EXPECT_EQ(stops[14].settings,
-              ViewSettings(SynchronousSettings{.load = 10, .fieldOn = 1300, .time = 6}));
+    EXPECT_EQ(stops[13].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[14].settings, ViewSettings(Machine([](auto& s) {
+                  s.load = 10;
+                  s.fieldOn = 1300;
+                  s.time = 6;
+              })));
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
 }
 
@@ -122,13 +133,18 @@ INSTANTIATE_TEST_SUITE_P(
         // E = 1.5 V = 346.4 V; sin δ = P X_s / 3VE; I = |V − E| / X_s; S = 3 V I*; the pull-out
         // 3VE / X_s = 20 kW: over-excited, the machine leads.
         Readings{"SynchronousOverExcited",
-                 At(SynchronousSettings{.fieldCurrent = 3}, 0),
+                 At(Machine([](auto& s) { s.fieldCurrent = 3; }), 0),
                  {"14.5°", "346.4 V", "11.31 A", "0.638 超前", "5.00 kW", "−6.03 kvar", "20.00 kW",
                   "电动机运行"},
                  "readout load-angle 14.5\n"},
         // Locked into step with a 10 N·m fan at 1500 rpm: P = 10 N·m × 157.08 rad/s.
         Readings{"SynchronousPulledIn",
-                 At(SynchronousSettings{.load = 10, .fieldOn = 1300, .time = 6}, 0),
+                 At(Machine([](auto& s) {
+                        s.load = 10;
+                        s.fieldOn = 1300;
+                        s.time = 6;
+                    }),
+                    0),
                  {"1500 rpm", "6.8°", "230.9 V", "", "", "1.57 kW", "", "13.33 kW", "电动机运行"},
                  "readout speed 1500\n"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -44,7 +44,13 @@ LessonStop Windings(int step, Winding winding, Sequence sequence, double frequen
 
 LessonStop Motor(MotorSettings motor) { return {motor, 0, false, {"x", ""}}; }
 
-LessonStop Synchronous(SynchronousSettings s) { return {s, 0, false, {"x", ""}}; }
+// The synchronous machine's default settings with `change` made to them.
+template <typename Change>
+LessonStop Synchronous(Change change) {
+    SynchronousSettings s;
+    change(s);
+    return {s, 0, false, {"x", ""}};
+}
 
 LessonStop Explorer(int step, Supply supply) {
     return {ExplorerSettings{supply}, step, false, {"x", ""}};
@@ -101,20 +107,29 @@ INSTANTIATE_TEST_SUITE_P(
         Good{"MotorSteadyState",
              With(R"({"view": "motor", "preset": "single-phase", "load": 5, "speed": 1400,
                       "caption": "x"})"),
-             Motor({SinglePhase(), 5, 0.2, 1400, 0, 0})},
+             Motor({SinglePhase(), 5, 0.2, 1400, 0, 0, std::nullopt})},
         Good{"MotorStartUp",
              With(R"({"view": "motor", "time": 2, "initial-speed": -150, "inertia": 0.5,
                       "caption": "x"})"),
-             Motor({{}, 0, 0.5, std::nullopt, 2, -150})},
+             Motor({{}, 0, 0.5, std::nullopt, 2, -150, std::nullopt})},
         Good{"SynchronousSteadyState",
              With(R"({"view": "synchronous", "field-current": 3, "power": -5, "curves": "o",
                       "caption": "x"})"),
-             Synchronous({.fieldCurrent = 3, .power = -5, .curves = SynchronousCurves::O})},
-        Good{
-            "SynchronousStartUpWithoutItsCage",
-            With(R"({"view": "synchronous", "time": 2, "damper": "no", "field-on": 1300,
+             Synchronous([](auto& s) {
+                 s.fieldCurrent = 3;
+                 s.power = -5;
+                 s.curves = SynchronousCurves::O;
+             })},
+        Good{"SynchronousStartUpWithoutItsCage",
+             With(R"({"view": "synchronous", "time": 2, "damper": "no", "field-on": 1300,
                       "load": 10, "inertia": 0.5, "caption": "x"})"),
-            Synchronous({.inertia = 0.5, .damper = false, .load = 10, .fieldOn = 1300, .time = 2})},
+             Synchronous([](auto& s) {
+                 s.inertia = 0.5;
+                 s.damper = false;
+                 s.load = 10;
+                 s.fieldOn = 1300;
+                 s.time = 2;
+             })},
         Good{"CaptionOf500ChineseCharacters",
              With(("{\"view\": \"main\", \"caption\": \"" + QString(500, QChar(0x78c1)) + "\"}")
                       .toUtf8()

@@ -82,16 +82,22 @@ TEST(ViewTable, ALenientReadingLeavesOutTheValueARuleRefuses) {
     struct Row {
         const char* name;
         std::vector<TextValue> given;
-        SynchronousSettings kept;
+        double fieldCurrent;  // what is kept
+        double load;
+        std::optional<double> time;
         const char* problem;
     } const rows[] = {
         {"FieldOnWithoutTime",
          {{"field-on", "1300"}, {"field-current", "3"}},
-         {.fieldCurrent = 3},
+         3,
+         0,
+         std::nullopt,
          "--field-on is for a start-up: use it with --time"},
         {"PowerInAStartUp",
          {{"power", "8"}, {"time", "2"}, {"load", "10"}},
-         {.load = 10, .time = 2},
+         2,
+         10,
+         2,
          "--power cannot be used with --time: in a start-up the load sets the power"},
     };
     for (const Row& row : rows) {
@@ -99,7 +105,11 @@ TEST(ViewTable, ALenientReadingLeavesOutTheValueARuleRefuses) {
         std::vector<std::string> problems;
         const SettingsResult r = SettingsFromTexts(View::Synchronous, row.given, true, &problems);
         EXPECT_EQ(r.error, "");
-        EXPECT_EQ(r.settings, ViewSettings(row.kept));
+        SynchronousSettings kept;
+        kept.fieldCurrent = row.fieldCurrent;
+        kept.load = row.load;
+        kept.time = row.time;
+        EXPECT_EQ(r.settings, ViewSettings(kept));
         EXPECT_EQ(problems, std::vector<std::string>{row.problem});
     }
 }
