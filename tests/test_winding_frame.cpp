@@ -22,7 +22,11 @@ class Readouts : public ::testing::TestWithParam<ReadoutCase> {};
 
 }  // namespace
 
-void PrintTo(const WindingReadouts& r, std::ostream* os) { *os << WindingReadoutLines(r); }
+void PrintTo(const WindingReadouts& r, std::ostream* os) {
+    for (const std::string* v : {&r.angle, &r.slotCount, &r.kd1, &r.kp1, &r.kw1, &r.kw5, &r.kw7,
+                                 &r.thd, &r.speed, &r.fieldAngle, &r.mmfFundamental})
+        *os << *v << ' ';
+}
 
 namespace {
 
