@@ -135,11 +135,13 @@ LessonStop ReadStop(const QJsonValue& value) {
         Fail("must be an object such as {\"view\": \"main\", \"step\": 3, \"caption\": \"...\"}");
     const QJsonObject o = value.toObject();
     if (!o.contains("view")) Fail(Field("view") + " is missing (one of " + ViewNames() + ")");
-    const std::optional<View> view =
+    const std::optional<View> named =
         o.value("view").isString() ? FindView(Utf8(o.value("view").toString())) : std::nullopt;
-    if (!view)
+    if (!named)
         Fail("view '" + Escaped(Shown(o.value("view"))) + "' is not one of " + ViewNames());
-    const ViewDescriptor& d = Describe(*view);
+    // Taken out of the optional once, where it is known to be there.
+    const View view = *named;
+    const ViewDescriptor& d = Describe(view);
     const QStringList fields = FieldsOf(d);
     for (const QString& key : o.keys()) {
         if (fields.contains(key)) continue;
@@ -166,7 +168,7 @@ LessonStop ReadStop(const QJsonValue& value) {
         values.emplace_back(p.name, Value(o.value(key)));
         shown.push_back(Shown(o.value(key)));
     }
-    const SettingsResult settings = SettingsFromValues(*view, values, shown);
+    const SettingsResult settings = SettingsFromValues(view, values, shown);
     if (!settings.error.empty()) Fail(settings.error);
     stop.settings = settings.settings;
     if (!o.contains("caption")) Fail(Field("caption") + " is missing");
