@@ -65,7 +65,6 @@ INSTANTIATE_TEST_SUITE_P(
               "readout load-angle -\nreadout emf 230.9\nreadout current -\n"
               "readout power-factor -\nreadout pf-kind -\nreadout p 14.00\nreadout q -\n"
               "readout pull-out 13.33\nreadout state out-of-step\n"},
-        Trace{"NoCageNoStart", {"--time", "1", "--damper", "no"}, "readout speed "},
         Trace{"PullsIntoStep",
               {"--time", "8", "--field-on", "1300", "--load", "10"},
               "readout speed 1500\nreadout load-angle 6.8\n"}),
@@ -133,6 +132,8 @@ TEST_P(VeskRenderSynchronousBad, OneLineExitTwoNoFile) {
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
+// The two rules that join options, and a refusal of each kind; every parameter's range reaches
+// vesk-render as the table's own test checks.
 INSTANTIATE_TEST_SUITE_P(
     Cases, VeskRenderSynchronousBad,
     ::testing::Values(
@@ -142,22 +143,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"PowerWithTime",
                 {"--power", "5", "--time", "2"},
                 "--power cannot be used with --time: in a start-up the load sets the power"},
-        BadCase{"FieldCurrentTooLarge",
-                {"--field-current", "5.5"},
-                "field-current '5.5' is not a number from 0 to 5 A"},
         BadCase{"PowerBeyondTheRange",
                 {"--power", "-16"},
                 "power '-16' is not a number from -15 to 15 kW"},
-        BadCase{"InertiaTooSmall",
-                {"--inertia", "0.01"},
-                "inertia '0.01' is not a number from 0.05 to 5 kg·m²"},
-        BadCase{"LoadTooLarge", {"--load", "81"}, "load '81' is not a number from 0 to 80 N·m"},
-        BadCase{"TimeTooLong", {"--time", "11"}, "time '11' is not a number from 0 to 10 s"},
         BadCase{"FieldOnPastSynchronism",
                 {"--time", "1", "--field-on", "1600"},
                 "field-on '1600' is not a number from 0 to 1500 rpm"},
         BadCase{"DamperMaybe", {"--damper", "maybe"}, "damper 'maybe' is not one of yes or no"},
-        BadCase{"CurvesW", {"--curves", "w"}, "curves 'w' is not one of v or o"},
         BadCase{"MotorOptionHere", {"--speed", "1400"}, "--speed needs --view motor"},
         BadCase{"StepTooLarge", {"--step", "36"}, "step '36' is not a whole number from 0 to 35"}),
     [](const auto& info) { return std::string(info.param.name); });
