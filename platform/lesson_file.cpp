@@ -54,8 +54,8 @@ void CheckText(const QString& s, const char* name) {
     if (Invisible(s)) Fail(Field(name) + " is empty");
     for (const QChar c : s)
         if (c != '\t' && (c.category() == QChar::Other_Control))
-            Fail(Field(name) + " holds a control character (" +
-                 Escaped(Utf8(QString(c))) + "); only tabs and printable text are allowed");
+            Fail(Field(name) + " holds a control character (" + Escaped(Utf8(QString(c))) +
+                 "); only tabs and printable text are allowed");
     const qsizetype count = Graphemes(s);
     if (count > kMaxCaptionCharacters)
         Fail(Field(name) + " has " + std::to_string(count) + " characters; at most " +
@@ -118,7 +118,8 @@ ParamValue StopValue(const ParamSpec& spec, const QJsonValue& value) {
 // Every name a stop of `view` may hold.
 QStringList FieldsOf(const ViewDescriptor& view) {
     QStringList fields = kStopFields;
-    for (const ParamSpec& p : view.params) fields << QString::fromUtf8(p.name.data(), p.name.size());
+    for (const ParamSpec& p : view.params)
+        fields << QString::fromUtf8(p.name.data(), p.name.size());
     return fields;
 }
 
@@ -137,8 +138,7 @@ LessonStop ReadStop(const QJsonValue& value) {
     if (!o.contains("view")) Fail(Field("view") + " is missing (one of " + ViewNames() + ")");
     const std::optional<View> named =
         o.value("view").isString() ? FindView(Utf8(o.value("view").toString())) : std::nullopt;
-    if (!named)
-        Fail("view '" + Escaped(Shown(o.value("view"))) + "' is not one of " + ViewNames());
+    if (!named) Fail("view '" + Escaped(Shown(o.value("view"))) + "' is not one of " + ViewNames());
     // Taken out of the optional once, where it is known to be there.
     const View view = *named;
     const ViewDescriptor& d = Describe(view);
@@ -158,8 +158,8 @@ LessonStop ReadStop(const QJsonValue& value) {
         stop.step = static_cast<int>(std::get<double>(StopValue(step, o.value("step"))));
     }
     if (o.contains("play"))
-        stop.playing = std::get<bool>(
-            StopValue({.name = "play", .kind = ParamKind::Switch}, o.value("play")));
+        stop.playing =
+            std::get<bool>(StopValue({.name = "play", .kind = ParamKind::Switch}, o.value("play")));
     ParamValues values;
     std::vector<std::string> shown;
     for (const ParamSpec& p : d.params) {
