@@ -210,7 +210,8 @@
                 setPalette(choose(address.palette, 'palette', palettes));
                 selectView(address.view).show(address);
             };
-            // The core has yet to hear of the language.
+            // The core has yet to hear of the language; every view retranslates, now with the
+            // ranges of its controls.
             follow(false);
             const presentation = new vesk.Presentation(core, () => views[shown]);
             const lessonAsked = () => new URLSearchParams(location.hash.slice(1)).has('lesson');

@@ -93,7 +93,8 @@
             });
             if (this.c.angle) this.c.angle.max = view.lastStep;
             if (this.c.speed) vesk.putNumber(this.c.speed, core._ViewInterval(this.index));
-            this.texts.retranslate();
+            // The tooltips show the ranges from the next retranslate(), which the page asks of
+            // every view once the core is ready, to hand it the language.
             this.showControls();
         }
 
