@@ -25,9 +25,10 @@ class MotorPage : public PageView {
     void Show(const ViewSettings& settings, int step) override {
         const MotorSettings& m = std::get<MotorSettings>(settings);
         session.Stepper().Pause();
-        session.SetSupply(m.supply);
-        session.SetLoad(m.load);
-        session.SetInertia(m.inertia);
+        // Only what changed: each change starts the run again, which Show does anyway.
+        if (!(ControlledSupply(m.supply) == session.CurrentSupply())) session.SetSupply(m.supply);
+        if (m.load != session.Load()) session.SetLoad(m.load);
+        if (m.inertia != session.Inertia()) session.SetInertia(m.inertia);
         session.Show(m.speed, m.time, m.initialSpeed, step);
     }
     // Presented, the rotor turns with the steps again, as in the window.
