@@ -130,3 +130,26 @@ for (const [name, address, presented, next] of kViews) {
         await close();
     });
 }
+
+// Rows: name, the address #lesson is followed by, the tab then shown and its step's control with
+// the start of its value.
+const kLeaving = [
+    ['another view', '#view=explorer&step=3', 'explorer', '#explorer-angle', '3'],
+    ['the main window by its step alone', '#step=9', 'main', '#angle', '9*'],
+];
+
+for (const [name, address, tab, control, value] of kLeaving) {
+    test(`after #lesson, an address of ${name} ends the presentation`, async () => {
+        const {page, errors, close} = await open('#lesson');
+        await page.keyboard.press('ArrowRight');
+        assert.match(await shown(page), /^stop 2,/);
+        await page.evaluate((a) => {
+            location.hash = a;
+        }, address);
+        await page.waitForFunction(() => document.getElementById('presentation').hidden);
+        assert.equal(await page.getAttribute(`#tab-${tab}`, 'aria-selected'), 'true');
+        assert.ok((await page.inputValue(control)).startsWith(value));
+        assert.deepEqual(errors, []);
+        await close();
+    });
+}
