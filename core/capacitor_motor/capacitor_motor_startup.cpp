@@ -30,41 +30,61 @@ double NiceCurrent(double a) {
     return 200.0;
 }
 
-// A curve through a sample a millisecond: in each pixel column it reaches the column's extremes
-// and leaves from its last point, so that no more than a few segments are drawn per column.
+// A curve through a sample a millisecond, a point a pixel column: each column is left from its
+// last point, and where the curve runs up or down it within the column (a current that jumps as
+// the switch moves) its extremes are reached first. Points in line with the segment before them
+// lengthen it, so that a settled run is one segment.
 template <class Value>
 void DrawSamples(CDC* dc, const Strip& s, const std::vector<CapacitorMotorSample>& samples,
                  Value value) {
-    int column = 0, low = 0, high = 0, last = 0, count = 0, atY = 0;
-    const auto to = [&](int y) {
-        if (y != atY) dc->LineTo(column, y);
-        atY = y;
+    struct Point {
+        int x, y;
     };
-    const auto flush = [&] {
-        if (count < 2) return;
-        to(low);
-        to(high);
-        to(last);
+    Point drawn{}, pending{};
+    bool hasPending = false;
+    const auto to = [&](Point p) {
+        if (hasPending) {
+            const long cross = long(pending.x - drawn.x) * (p.y - drawn.y) -
+                               long(pending.y - drawn.y) * (p.x - drawn.x);
+            const long dot = long(pending.x - drawn.x) * (p.x - pending.x) +
+                             long(pending.y - drawn.y) * (p.y - pending.y);
+            if (cross != 0 || dot < 0) {
+                dc->LineTo(pending.x, pending.y);
+                drawn = pending;
+            }
+        }
+        pending = p;
+        hasPending = true;
+    };
+    bool first = true;
+    int column = 0, low = 0, high = 0, last = 0;
+    const auto leave = [&] {
+        if (high - low > 2) {
+            to({column, low});
+            to({column, high});
+        }
+        to({column, last});
     };
     for (const CapacitorMotorSample& m : samples) {
         const int x = s.X(m.time), y = s.Y(value(m));
-        if (count == 0) {
+        if (first) {
             dc->MoveTo(x, y);
+            drawn = {x, y};
+            first = false;
         } else if (x == column) {
             low = std::min(low, y);
             high = std::max(high, y);
             last = y;
-            ++count;
             continue;
         } else {
-            flush();
-            dc->LineTo(x, y);
+            leave();
         }
         column = x;
-        low = high = last = atY = y;
-        count = 1;
+        low = high = last = y;
     }
-    flush();
+    if (!first) leave();
+    if (hasPending && (pending.x != drawn.x || pending.y != drawn.y))
+        dc->LineTo(pending.x, pending.y);
 }
 
 void DrawStrip(const CapacitorMotorScene& scene, const Strip& s, std::string_view name,

@@ -146,19 +146,19 @@ void DrawCapacitorMotorTorque(const CapacitorMotorScene& scene, const CRect& pan
         }
     }
 
-    // The start-up's path under the curves, as a highlighter.
+    // The start-up's path under the curves, as a highlighter: a point wherever it has moved a
+    // few pixels on, the jumps of the switch among them, and where it is now.
     if (scene.run != nullptr) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(10), kPathColour);
-        bool first = true;
-        int lastX = 0, lastY = 0;
-        for (const CapacitorMotorSample& m : scene.run->Samples()) {
-            const int x = plot.X(m.speed), y = plot.Y(m.torque);
-            if (first) {
-                dc->MoveTo(x, y);
-            } else if (x != lastX || y != lastY) {
-                dc->LineTo(x, y);
-            }
-            first = false;
+        const std::vector<CapacitorMotorSample>& samples = scene.run->Samples();
+        int lastX = plot.X(samples[0].speed), lastY = plot.Y(samples[0].torque);
+        dc->MoveTo(lastX, lastY);
+        for (size_t k = 1; k < samples.size(); ++k) {
+            const int x = plot.X(samples[k].speed), y = plot.Y(samples[k].torque);
+            if (std::max(std::abs(x - lastX), std::abs(y - lastY)) < scene.Size(4) &&
+                k + 1 < samples.size())
+                continue;
+            dc->LineTo(x, y);
             lastX = x;
             lastY = y;
         }
