@@ -1915,4 +1915,223 @@
         <translation>S&amp;ynchronous machine...</translation>
     </message>
 </context>
+<context>
+    <name>CapacitorMotor</name>
+    <message>
+        <source>单相电动机</source>
+        <translation>Single-phase motor</translation>
+    </message>
+    <message>
+        <source>电阻分相式</source>
+        <translation>Split-phase</translation>
+    </message>
+    <message>
+        <source>电容起动式</source>
+        <translation>Capacitor-start</translation>
+    </message>
+    <message>
+        <source>电容运转式</source>
+        <translation>Permanent-capacitor</translation>
+    </message>
+    <message>
+        <source>双值电容式</source>
+        <translation>Two-value capacitor</translation>
+    </message>
+    <message>
+        <source>仅主绕组</source>
+        <translation>Main winding only</translation>
+    </message>
+    <message>
+        <source>辅绕组无电流</source>
+        <translation>no current in the auxiliary winding</translation>
+    </message>
+    <message>
+        <source>辅绕组电流超前主绕组电流 %1°</source>
+        <translation>the auxiliary current leads the main current by %1°</translation>
+    </message>
+    <message>
+        <source>单相电动机（%1）转速 %2 rpm，转矩 %3 N·m，主绕组电流 %4 A，辅绕组电流 %5 A，线电流 %6 A；%7，反转与正转分量之比 %8；%9。</source>
+        <translation>Single-phase motor (%1) at %2 rpm, torque %3 N·m, main winding current %4 A, auxiliary winding current %5 A, line current %6 A; %7, backward to forward ratio %8; %9.</translation>
+    </message>
+    <message>
+        <source>离心开关闭合</source>
+        <translation>the centrifugal switch is closed</translation>
+    </message>
+    <message>
+        <source>离心开关断开</source>
+        <translation>the centrifugal switch is open</translation>
+    </message>
+    <message>
+        <source>没有离心开关</source>
+        <translation>no centrifugal switch</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>转速 n</source>
+        <translation>Speed n</translation>
+    </message>
+    <message>
+        <source>转差率 s</source>
+        <translation>Slip s</translation>
+    </message>
+    <message>
+        <source>转矩 T</source>
+        <translation>Torque T</translation>
+    </message>
+    <message>
+        <source>正转分量 Tf</source>
+        <translation>Forward part Tf</translation>
+    </message>
+    <message>
+        <source>反转分量 Tb</source>
+        <translation>Backward part Tb</translation>
+    </message>
+    <message>
+        <source>主绕组电流 Im</source>
+        <translation>Main current Im</translation>
+    </message>
+    <message>
+        <source>辅绕组电流 Ia</source>
+        <translation>Aux current Ia</translation>
+    </message>
+    <message>
+        <source>线电流 I</source>
+        <translation>Line current I</translation>
+    </message>
+    <message>
+        <source>Ia 超前 Im</source>
+        <translation>Ia leads Im by</translation>
+    </message>
+    <message>
+        <source>比值 |Ib|/|If|</source>
+        <translation>Ratio |Ib|/|If|</translation>
+    </message>
+    <message>
+        <source>离心开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>闭合</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>电容</source>
+        <translation>Capacitors</translation>
+    </message>
+    <message>
+        <source>辅绕组接法</source>
+        <translation>Aux connection</translation>
+    </message>
+    <message>
+        <source>正接</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>反接</source>
+        <translation>reversed</translation>
+    </message>
+    <message>
+        <source>负载 L</source>
+        <translation>Load L</translation>
+    </message>
+    <message>
+        <source>惯量 J</source>
+        <translation>Inertia J</translation>
+    </message>
+    <message>
+        <source>时间 t</source>
+        <translation>Time t</translation>
+    </message>
+    <message>
+        <source>稳态</source>
+        <translation>steady state</translation>
+    </message>
+    <message>
+        <source>绕组与磁动势</source>
+        <translation>Windings and MMF</translation>
+    </message>
+    <message>
+        <source>主绕组</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>辅绕组</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>相量图</source>
+        <translation>Phasors</translation>
+    </message>
+    <message>
+        <source>圆形磁场：Ia 超前 Im 90°，磁动势相等</source>
+        <translation>Circular field: 90° and equal MMFs</translation>
+    </message>
+    <message>
+        <source>转矩–转速特性</source>
+        <translation>Torque against speed</translation>
+    </message>
+    <message>
+        <source>断开于</source>
+        <translation>opens at</translation>
+    </message>
+    <message>
+        <source>闭合于</source>
+        <translation>closes at</translation>
+    </message>
+    <message>
+        <source>开关闭合时</source>
+        <translation>switch closed</translation>
+    </message>
+    <message>
+        <source>开关断开时</source>
+        <translation>switch open</translation>
+    </message>
+    <message>
+        <source>电动机转矩</source>
+        <translation>motor torque</translation>
+    </message>
+    <message>
+        <source>负载</source>
+        <translation>load</translation>
+    </message>
+    <message>
+        <source>起动轨迹</source>
+        <translation>start-up path</translation>
+    </message>
+    <message>
+        <source>起动过程</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>转速 n / rpm</source>
+        <translation>Speed n / rpm</translation>
+    </message>
+    <message>
+        <source>电流 / A</source>
+        <translation>Current / A</translation>
+    </message>
+    <message>
+        <source>给定转速下的稳态：没有起动过程</source>
+        <translation>Steady state at a given speed: no start-up</translation>
+    </message>
+    <message>
+        <source>开关断开</source>
+        <translation>switch opens</translation>
+    </message>
+    <message>
+        <source>开关闭合</source>
+        <translation>switch closes</translation>
+    </message>
+</context>
 </TS>
