@@ -2,7 +2,6 @@
 
 #include "option_numbers.h"
 
-
 namespace {
 
 struct Range {

@@ -50,6 +50,15 @@ bool IsOwnStream(const std::string& path) {
     return false;
 }
 
+// The rename itself on the disk. The new file is in place whatever this answers, and some file
+// systems cannot sync a folder, so a failure here is not reported.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
 std::string WriteInto(const std::string& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return Cannot(path, errno);
@@ -85,6 +94,12 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     ::fchmod(fd, exists ? (st.st_mode & 07777) : (0666 & ~umask));
     bool written = WriteAll(fd, bytes);
     int error = errno;
+    // On the disk before it takes the old file's name, so that a power cut cannot leave an empty
+    // file where a good one was.
+    if (written && ::fsync(fd) != 0) {
+        written = false;
+        error = errno;
+    }
     // Some file systems report a full disk only when the file is closed.
     if (::close(fd) != 0 && written) {
         written = false;
@@ -98,6 +113,7 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
         ::unlink(temporary.c_str());
         return Cannot(path, error);
     }
+    SyncFolder(slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1));
     return {};
 }
 
