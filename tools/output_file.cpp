@@ -1,7 +1,9 @@
 #include "output_file.h"
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,10 +19,12 @@ std::string Cannot(const std::string& path, int error) {
     return "cannot write " + path + ": " + std::strerror(error);
 }
 
-// Every byte, however many calls it takes; false with errno set on a failure.
-bool WriteAll(int fd, std::string_view bytes) {
+// Every byte, however many calls it takes; false with errno set on a failure. A socket whose
+// reader has gone answers EPIPE rather than ending the process.
+bool WriteAll(int fd, std::string_view bytes, bool socket = false) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = socket ? ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)
+                                 : ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = ENOSPC;
@@ -59,10 +63,31 @@ void SyncFolder(const std::string& folder) {
     ::close(fd);
 }
 
-std::string WriteInto(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+// A Unix socket cannot be opened, only connected to, as `nc -U` does; -1 with errno set.
+int Connect(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 &&
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+std::string WriteInto(const std::string& path, std::string_view bytes, bool socket) {
+    const int fd =
+        socket ? Connect(path) : ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return Cannot(path, errno);
-    const bool written = WriteAll(fd, bytes);
+    const bool written = WriteAll(fd, bytes, socket);
     const int error = errno;
     if (::close(fd) != 0 && written) return Cannot(path, errno);
     return written ? std::string() : Cannot(path, error);
@@ -74,7 +99,8 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Cannot(path, EISDIR);
-    if ((exists && !S_ISREG(st.st_mode)) || IsOwnStream(path)) return WriteInto(path, bytes);
+    if ((exists && !S_ISREG(st.st_mode)) || IsOwnStream(path))
+        return WriteInto(path, bytes, exists && S_ISSOCK(st.st_mode));
 
     // A link to a regular file stays a link: the file it leads to is replaced.
     std::string target = path;
