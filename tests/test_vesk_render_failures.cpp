@@ -176,8 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"HandoutDeviceNode", 0, "mknod null c 1 3", "$R --handout null", 0, "",
              "test -c null"},
         Case{"HandoutFifo", 0, "mkfifo pipe",
-             "cat pipe > got & $R --handout pipe; s=$?; wait; exit $s", 0, "",
-             "test -p pipe && pdfinfo got | grep -q 'Pages: *14'"},
+             "cat pipe > got & c=$!; $R --handout pipe; s=$?; test -p pipe || kill $c; wait; exit "
+             "$s",
+             0, "", "test -p pipe && pdfinfo got | grep -q 'Pages: *14'"},
         Case{"HandoutDirectory", 0, "mkdir d", "$R --handout d", 1,
              "cannot write d: Is a directory", "test -d d"},
         Case{"HandoutReadOnlyFolder", 1024, "$R --handout h.pdf && mount -o remount,ro \"$PWD\"",
