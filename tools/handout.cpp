@@ -26,6 +26,10 @@
 
 namespace {
 
+bool IsOption(const std::string& arg, std::string_view name) {
+    return arg.rfind(name, 0) == 0 && (arg.size() == name.size() || arg[name.size()] == '=');
+}
+
 struct HandoutOptions {
     std::string output;
     std::string lessonFile;  // empty: the built-in lesson
@@ -36,9 +40,8 @@ struct HandoutOptions {
 // The options, or the one-line reason they are unusable.
 std::optional<HandoutOptions> Parse(const std::vector<std::string>& args, std::string& error) {
     HandoutOptions o;
-    if (!std::any_of(args.begin(), args.end(), [](const std::string& a) {
-            return a == "--handout" || a.rfind("--handout=", 0) == 0;
-        })) {
+    if (std::none_of(args.begin(), args.end(),
+                     [](const std::string& a) { return IsOption(a, "--handout"); })) {
         error = "--lesson needs --handout";
         return std::nullopt;
     }
@@ -243,8 +246,7 @@ bool Encode(const Lesson& lesson, const HandoutOptions& o, QByteArray& bytes) {
 
 bool IsHandoutCommand(const std::vector<std::string>& args) {
     return std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return a == "--handout" || a.rfind("--handout=", 0) == 0 || a == "--lesson" ||
-               a.rfind("--lesson=", 0) == 0;
+        return IsOption(a, "--handout") || IsOption(a, "--lesson");
     });
 }
 
