@@ -2,6 +2,7 @@
 
 #include "option_numbers.h"
 
+
 namespace {
 
 struct Range {
