@@ -62,7 +62,7 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
         circle(0.64 * r);
     }
     // The poles, as strong as the field is now: N where it leaves the stator, S a pole pitch on.
-    if (fieldPeak > 1e-9 && std::abs(field) > 0.02 * fieldPeak) {
+    if (!scene.inputs.hidden.resultant && fieldPeak > 1e-9 && std::abs(field) > 0.02 * fieldPeak) {
         const double psi = std::arg(field) / kPolePairs;
         const int disc = std::max(3, Px(0.11 * r * std::sqrt(std::abs(field) / fieldPeak)));
         for (int k = 0; k < 4; ++k) {
@@ -127,7 +127,10 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
     const int ly = cy - Px(r * 0.6);
     const auto line = [&](int row, std::string_view label, const std::string& value) {
         scene.Text(lx, ly + row * scene.Size(48), label, 16, kInk);
-        scene.Text(lx, ly + row * scene.Size(48) + size + scene.Size(2), value, 16, kInk);
+        // The field's speed is the supply's, not a result; the rotor's is.
+        const bool hidden = row > 0 && scene.inputs.hidden.readouts;
+        scene.Text(lx, ly + row * scene.Size(48) + size + scene.Size(2),
+                   hidden ? std::string(kHiddenValue) : value, 16, kInk);
     };
     line(0, scene.Tr(QT_TRANSLATE_NOOP("Motor", "磁场 ns")),
          MotorFixed("%.0f", kSynchronousSpeed) + " rpm");

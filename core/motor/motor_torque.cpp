@@ -136,6 +136,7 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     scene.Text(plot.right - scene.Size(60), plot.bottom + scene.Size(20), "n / rpm", 15, kInk);
     scene.Text(plot.X(0) + scene.Size(6), plot.top - scene.Size(4) - size, "T / N·m", 15, kInk);
 
+    if (scene.inputs.hidden.curves) return;
     // The load's torque as the motor must meet it: L (n/n_s)², against the motion.
     if (scene.inputs.load > 0.0) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kLoadColour);

@@ -76,6 +76,24 @@ SettingsResult Build(const ParamValues& given) {
 
 }  // namespace
 
+namespace {
+
+ParamValues Values(const ViewSettings& settings) {
+    const MotorSettings& s = std::get<MotorSettings>(settings);
+    ParamValues values = SupplyValues(s.supply);
+    if (s.load != 0.0) values.emplace_back("load", s.load);
+    if (s.inertia != kDefaultInertia) values.emplace_back("inertia", s.inertia);
+    if (s.speed) {
+        values.emplace_back("speed", *s.speed);
+        return values;
+    }
+    if (s.time != 0.0) values.emplace_back("time", s.time);
+    if (s.initialSpeed != 0.0) values.emplace_back("initial-speed", s.initialSpeed);
+    return values;
+}
+
+}  // namespace
+
 MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     MotorInputs m;
     m.supply = s.supply;
@@ -91,13 +109,15 @@ MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     m.scale = c.scale;
     m.palette = c.palette;
     m.translation = c.translation;
+    m.hidden = c.hidden;
     return m;
 }
 
 namespace {
 
 ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surface) {
-    const MotorResult r = DrawMotorFrame(MotorInputsOf(std::get<MotorSettings>(settings), c), surface);
+    const MotorResult r =
+        DrawMotorFrame(MotorInputsOf(std::get<MotorSettings>(settings), c), surface);
     const MotorReadouts& o = r.readouts;
     const auto label = [&c](const char* source) {
         return std::string(Tr(c.translation, "Motor", source));
@@ -133,7 +153,9 @@ extern const ViewDescriptor kMotorView{
     .flagAliases = {},
     .titleContext = "MotorWindow",
     .title = "电动机",
-    .help = "The motor: a 2.2 kW 4-pole motor on the explorer's supply, its torque against\nspeed and its start-up",
+    .help =
+        "The motor: a 2.2 kW 4-pole motor on the explorer's supply, its torque against\nspeed and "
+        "its start-up",
     .lastStep = kExplorerSteps - 1,
     .rule = StepRule::Cycle,
     .design = {kMotorWidth, kMotorHeight},
@@ -141,6 +163,8 @@ extern const ViewDescriptor kMotorView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = [](const ViewSettings& s, int) { return MotorCsv(std::get<MotorSettings>(s)); },
 };
 
 std::string TraceMotorFrame(const MotorInputs& in) {

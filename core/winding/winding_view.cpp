@@ -123,7 +123,8 @@ SettingsResult Build(const ParamValues& given) {
     WindingSettings s;
     s.winding = w;
     if (const ParamValue* v = Given(given, "sequence"))
-        s.sequence = std::get<std::string>(*v) == "negative" ? Sequence::Negative : Sequence::Positive;
+        s.sequence =
+            std::get<std::string>(*v) == "negative" ? Sequence::Negative : Sequence::Positive;
     if (const ParamValue* v = Given(given, "frequency")) s.frequency = std::get<double>(*v);
     if (const ParamValue* v = Given(given, "flux")) s.fluxLines = std::get<bool>(*v);
     result.settings = s;
@@ -132,10 +133,10 @@ SettingsResult Build(const ParamValues& given) {
 
 ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surface) {
     const WindingSettings& s = std::get<WindingSettings>(settings);
-    const WindingResult r = DrawWindingFrame({s.winding, c.step, s.sequence, s.frequency,
-                                              s.fluxLines, c.width, c.height, c.scale, c.palette,
-                                              c.translation},
-                                             surface);
+    const WindingResult r =
+        DrawWindingFrame({s.winding, c.step, s.sequence, s.frequency, s.fluxLines, c.width,
+                          c.height, c.scale, c.palette, c.translation, c.hidden},
+                         surface);
     const WindingReadouts& o = r.readouts;
     const auto label = [&c](const char* source) {
         return std::string(Tr(c.translation, "Windings", source));
@@ -161,6 +162,28 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     return result;
 }
 
+ParamValues Values(const ViewSettings& settings) {
+    const WindingSettings& s = std::get<WindingSettings>(settings);
+    ParamValues values;
+    const WindingSettings fallback;
+    std::optional<WindingPreset> preset;
+    for (const WindingPreset p : kWindingPresets)
+        if (PresetWinding(p) == s.winding) preset = p;
+    if (preset && s.winding != fallback.winding) {
+        values.emplace_back("preset", std::string(WindingPresetName(*preset)));
+    } else if (!preset) {
+        values.emplace_back("poles", double(s.winding.poles));
+        values.emplace_back("slots", double(s.winding.slotCount));
+        values.emplace_back("layers", double(s.winding.layers));
+        values.emplace_back("pitch", double(s.winding.pitch));
+    }
+    if (s.frequency != fallback.frequency) values.emplace_back("frequency", s.frequency);
+    if (s.sequence != fallback.sequence)
+        values.emplace_back("sequence", std::string(kSequences[s.sequence == Sequence::Negative]));
+    if (s.fluxLines != fallback.fluxLines) values.emplace_back("flux", s.fluxLines);
+    return values;
+}
+
 }  // namespace
 
 std::vector<int> SlotCountsFor(int poles) {
@@ -184,7 +207,9 @@ extern const ViewDescriptor kWindingView{
     .flagAliases = kFlagAliases,
     .titleContext = "WindingsWindow",
     .title = "绕组",
-    .help = "The windings view: poles, slots, distributed and short-pitched windings, the\nMMF's harmonics and the flux lines",
+    .help =
+        "The windings view: poles, slots, distributed and short-pitched windings, the\nMMF's "
+        "harmonics and the flux lines",
     .lastStep = kExplorerSteps - 1,
     .rule = StepRule::Cycle,
     .design = {kWindingWidth, kWindingHeight},
@@ -192,6 +217,9 @@ extern const ViewDescriptor kWindingView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = [](const ViewSettings& s,
+              int step) { return WindingCsv(std::get<WindingSettings>(s), step); },
 };
 
 std::string TraceWindingFrame(const WindingInputs& in) {
