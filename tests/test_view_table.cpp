@@ -114,6 +114,143 @@ TEST(ViewTable, ALenientReadingLeavesOutTheValueARuleRefuses) {
     }
 }
 
+// A state as the command line gives it, written as the page's address and read back as the page
+// reads it, is the same state at the same step.
+struct Stated {
+    const char* name;
+    View view;
+    std::vector<TextValue> given;
+    int step;
+    const char* address;  // "": not checked letter for letter
+};
+
+TEST(ViewTable, AnAddressReadsBackTheStateItWasWrittenFrom) {
+    const Stated rows[] = {
+        {"MainAsItOpens", View::Main, {}, 0, "#view=main&step=0"},
+        {"MainWithoutResultant",
+         View::Main,
+         {{"resultant", "0"}},
+         72,
+         "#view=main&step=72&resultant=0"},
+        {"ExplorerByItsPreset",
+         View::Explorer,
+         {{"preset", "open-u-neutral"}},
+         3,
+         "#view=explorer&step=3&preset=open-u-neutral"},
+        {"ExplorerOwnSupply",
+         View::Explorer,
+         {{"amplitudes", "1,0.4,0.7"},
+          {"offsets", "0,-30.5,30"},
+          {"sequence", "negative"},
+          {"open", "W"},
+          {"neutral", "1"},
+          {"apart", "1"}},
+         35,
+         "#view=explorer&step=35&amplitudes=1,0.4,0.7&offsets=0,-30.5,30&sequence=negative&"
+         "open=W&neutral=1&apart=1"},
+        {"ExplorerSinglePhaseWeaker",
+         View::Explorer,
+         {{"preset", "single-phase"}, {"amplitudes", "0.5,0,0"}},
+         1,
+         ""},
+        {"WindingByItsPreset",
+         View::Winding,
+         {{"preset", "4-pole-short"}},
+         7,
+         "#view=winding&step=7&preset=4-pole-short"},
+        {"WindingOfItsOwn",
+         View::Winding,
+         {{"poles", "6"},
+          {"slots", "54"},
+          {"layers", "2"},
+          {"pitch", "7"},
+          {"frequency", "60.5"},
+          {"sequence", "negative"},
+          {"flux", "0"}},
+         20,
+         "#view=winding&step=20&poles=6&slots=54&layers=2&pitch=7&frequency=60.5&"
+         "sequence=negative&flux=0"},
+        {"MotorHeldAtASpeed",
+         View::Motor,
+         {{"preset", "single-phase"}, {"load", "5"}, {"speed", "1440"}},
+         3,
+         "#view=motor&step=3&preset=single-phase&load=5&speed=1440"},
+        {"MotorPushedBackward",
+         View::Motor,
+         {{"preset", "reversed"},
+          {"inertia", "0.015"},
+          {"time", "2.25"},
+          {"initial-speed", "-150"}},
+         0,
+         ""},
+        {"SynchronousGenerating",
+         View::Synchronous,
+         {{"field-current", "3.1"}, {"power", "-4.5"}, {"curves", "o"}},
+         9,
+         ""},
+        {"SynchronousPullingIn",
+         View::Synchronous,
+         {{"time", "6"},
+          {"field-on", "1300"},
+          {"load", "10"},
+          {"damper", "no"},
+          {"inertia", "1e-01"}},
+         0,
+         ""},
+    };
+    for (const Stated& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SettingsResult given = SettingsFromTexts(row.view, row.given, false);
+        ASSERT_EQ(given.error, "");
+        const std::string address = AddressOf(given.settings, row.step);
+        if (*row.address != '\0') {
+            EXPECT_EQ(address, row.address);
+        }
+        const AddressRead read = SettingsFromAddress("index.html" + address);
+        EXPECT_EQ(read.settings, given.settings) << address;
+        EXPECT_EQ(read.step, row.step);
+        EXPECT_EQ(read.problems, std::vector<std::string>{});
+    }
+}
+
+TEST(ViewTable, AnAddressIsReadLenientlyAsThePageReadsIt) {
+    const struct Row {
+        const char* name;
+        const char* address;
+        ViewSettings settings;
+        int step;
+        std::vector<std::string> problems;
+    } rows[] = {
+        {"PercentEscapesAndThePagesOwnKeys",
+         "#lang=en&view=%6Dotor&load=%32.5&palette=safe&step=4",
+         [] {
+             MotorSettings s;
+             s.load = 2.5;
+             return s;
+         }(),
+         4,
+         {}},
+        {"AnUnknownViewIsTheMainWindow",
+         "#view=stator&step=2",
+         MainSettings{},
+         2,
+         {"unknown view 'stator' (use main, explorer, winding, motor or synchronous)"}},
+        {"ARefusedValueKeepsItsDefault",
+         "#view=motor&load=41&step=36",
+         MotorSettings{},
+         0,
+         {"load '41' is not a number from 0 to 40 N·m",
+          "step '36' is not a whole number from 0 to 35"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const AddressRead read = SettingsFromAddress(row.address);
+        EXPECT_EQ(read.settings, row.settings);
+        EXPECT_EQ(read.step, row.step);
+        EXPECT_EQ(read.problems, row.problems);
+    }
+}
+
 struct Line {
     const char* name;
     std::vector<std::string> args;
@@ -178,7 +315,16 @@ INSTANTIATE_TEST_SUITE_P(
              {"--view", "explorer", "--preset", "a\nb"},
              "preset 'a\\nb' is not one of balanced, reversed, open-u, open-u-neutral, "
              "single-phase or unbalanced"},
-        Line{"UnknownWord", {"stray"}, "unknown option 'stray' (see --help)"}),
+        Line{"UnknownWord", {"stray"}, "unknown option 'stray' (see --help)"},
+        Line{"CsvOfEveryStep",
+             {"--format", "csv", "--all", "-o", "d"},
+             "--all cannot be used with CSV: it holds the view's curves once"},
+        Line{"CsvDirectoryOfFrames",
+             {"--view", "motor", "--all", "-o", "d.csv"},
+             "--all cannot be used with CSV: it holds the view's curves once"},
+        Line{"CsvScaled",
+             {"-o", "c.CSV", "--scale", "2"},
+             "--scale is for PNG, GIF and SVG; a CSV has no pixels to scale"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class AppLine : public ::testing::TestWithParam<Line> {};

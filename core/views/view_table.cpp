@@ -257,22 +257,23 @@ AddressRead SettingsFromAddress(std::string_view address) {
     }
     const ViewDescriptor& d = Describe(view);
     std::vector<TextValue> given;
+    const std::string* stepText = nullptr;
     for (const auto& [key, value] : pairs) {
-        if (key == "step") {
-            const std::optional<int> step = WholeNumber(value);
-            if (step && *step >= 0 && *step <= d.lastStep) {
-                read.step = *step;
-            } else {
-                const ParamSpec steps{
-                    .name = "step", .kind = ParamKind::Whole, .high = double(d.lastStep)};
-                read.problems.push_back(Refusal(steps, value));
-                read.step = 0;
-            }
-        } else if (const ParamSpec* spec = FindParam(d, key)) {
-            given.push_back({spec->name, value});
-        }
+        if (key == "step") stepText = &value;
+        if (const ParamSpec* spec = FindParam(d, key)) given.push_back({spec->name, value});
     }
     read.settings = SettingsFromTexts(view, given, true, &read.problems).settings;
+    // The step checked as vesk-render checks --step; a refused one is step 0.
+    if (stepText != nullptr) {
+        const std::optional<int> step = WholeNumber(*stepText);
+        if (step && *step >= 0 && *step <= d.lastStep) {
+            read.step = *step;
+        } else {
+            const ParamSpec steps{
+                .name = "step", .kind = ParamKind::Whole, .high = double(d.lastStep)};
+            read.problems.push_back(Refusal(steps, *stepText));
+        }
+    }
     return read;
 }
 
