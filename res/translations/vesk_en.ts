@@ -637,6 +637,61 @@
     </message>
 </context>
 <context>
+    <name>FrameActions</name>
+    <message>
+        <source>保存画面</source>
+        <translation>Save the picture</translation>
+    </message>
+    <message>
+        <source>PNG 图像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG 矢量图 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文档 (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>Export the data</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>保存画面(&amp;I)...</source>
+        <translation>Save &amp;image...</translation>
+    </message>
+    <message>
+        <source>复制画面(&amp;C)</source>
+        <translation>Copy pic&amp;ture</translation>
+    </message>
+    <message>
+        <source>复制网页地址(&amp;R)</source>
+        <translation>Copy page add&amp;ress</translation>
+    </message>
+    <message>
+        <source>导出数据(&amp;D)...</source>
+        <translation>Export &amp;data...</translation>
+    </message>
+    <message>
+        <source>复制在网页上重现此画面的地址（#view=...）</source>
+        <translation>Copy the address that shows this picture on the page (#view=...)</translation>
+    </message>
+    <message>
+        <source>画面没有保存。</source>
+        <translation>The picture was not saved.</translation>
+    </message>
+    <message>
+        <source>数据没有导出。</source>
+        <translation>The data was not exported.</translation>
+    </message>
+</context>
+<context>
     <name>Lesson</name>
     <message>
         <source>旋转磁场：十分钟课程</source>
