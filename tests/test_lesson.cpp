@@ -174,6 +174,7 @@ struct Hiding {
     // bar; the motor's N poles and its torque curve from -1500 to 1800 rpm by 10; the machine's
     // jXs·I and its power curve from -90° to 90° by 2°. None: readouts, checked as "?".
     const char* part;
+    friend void PrintTo(const Hiding& row, std::ostream* os) { *os << row.name; }
 };
 
 LessonStop Asked(LessonStop stop, Hidden hide) {
