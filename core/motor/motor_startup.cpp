@@ -18,10 +18,12 @@ struct Strip {
     int Y(double v) const { return Px(bottom - (v - low) / (high - low) * (bottom - top)); }
 };
 
+// The time axis grows with the run: 0.5, 1, 2, 3, 5, 10, 20, 30, 50 ... seconds.
 double NiceTime(double t) {
-    for (const double nice : {0.5, 1.0, 2.0, 3.0, 5.0})
-        if (nice >= t) return nice;
-    return kMaxTime;
+    if (t <= 0.5) return 0.5;
+    for (double decade = 1.0;; decade *= 10.0)
+        for (const double m : {1.0, 2.0, 3.0, 5.0})
+            if (m * decade >= t) return m * decade;
 }
 
 double NiceCurrent(double a) {
