@@ -191,7 +191,7 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
                           {"kw5", o.kw5},
                           {"kw7", o.kw7},
                           {"THD", o.thd + " %"},
-                          {windings("同步转速 ns"), o.speed + " rpm"},
+                          {windings("同步转速 ns"), o.speed + " " + std::string(windings("r/min"))},
                           {windings("磁场机械角 θ/p"), o.fieldAngle + "°"}};
         frame.complete = r.complete;
         return frame;
@@ -201,15 +201,17 @@ StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surfa
         const MotorReadouts& o = r.readouts;
         // The labels the view's own readouts pane has.
         const auto motor = [t](const char* source) { return Tr(t, "Motor", source); };
-        frame.readouts = {{motor("转速 n"), o.speed + " rpm"},
-                          {motor("转差率 s"), o.slip},
+        const std::string unit = " " + std::string(SpeedUnit(t));
+        frame.readouts = {{motor("转速 n"), o.speed + unit},
+                          {motor("转差率 s（对正向磁场）"), o.slip},
                           {motor("转矩 T"), o.torque + " N·m"},
                           {motor("正转转矩 T+"), o.forward + " N·m"},
                           {motor("反转转矩 T−"), o.backward + " N·m"},
                           {motor("电流 IU"), o.u + " A"},
                           {motor("电流 IV"), o.v + " A"},
                           {motor("电流 IW"), o.w + " A"},
-                          {motor("状态"), std::string(MotorStateText(t, o.state))}};
+                          {motor("电流倍数 I/IN"), o.currentRatio},
+                          {motor("状态"), MotorStateLine(t, o)}};
         frame.complete = r.complete;
         return frame;
     }

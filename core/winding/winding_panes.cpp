@@ -225,8 +225,9 @@ void DrawWindingReadouts(const WindingScene& scene, const CRect& pane, const Win
     const Winding& w = scene.inputs.winding;
     char pitch[32];
     std::snprintf(pitch, sizeof pitch, "%d/%d", w.pitch, w.PolePitch());
-    const std::string speed =
-        r.speed + " r/min (" + WindingFigure("%g", scene.inputs.frequency) + " Hz)";
+    const std::string speed = r.speed + " " +
+                              std::string(scene.Tr(QT_TRANSLATE_NOOP("Windings", "r/min"))) + " (" +
+                              WindingFigure("%g", scene.inputs.frequency) + " Hz)";
     const std::pair<std::string_view, std::string> rows[] = {
         {scene.Tr(QT_TRANSLATE_NOOP("Windings", "电角度 θ")), r.angle},
         {scene.Tr(QT_TRANSLATE_NOOP("Windings", "槽数 Q")), r.slotCount},

@@ -862,6 +862,10 @@
         <source>截面与磁力线</source>
         <translation>Cross-section and flux lines</translation>
     </message>
+    <message>
+        <source>r/min</source>
+        <translation>rpm</translation>
+    </message>
 </context>
 <context>
     <name>WindingsWindow</name>
@@ -1103,24 +1107,44 @@
 <context>
     <name>Motor</name>
     <message>
-        <source>电动机转速 %1 rpm，转差率 %2，转矩 %3 N·m（正转分量 %4，反转分量 %5），电流 U %6 A、V %7 A、W %8 A，%9。</source>
-        <translation>Motor at %1 rpm, slip %2, torque %3 N·m (forward part %4, backward part %5), currents U %6 A, V %7 A, W %8 A; %9.</translation>
+        <source>电动机转速 %1 r/min，对正向磁场的转差率 %2，转矩 %3 N·m（正转分量 %4，反转分量 %5），电流 U %6 A、V %7 A、W %8 A，%9。</source>
+        <translation>Motor at %1 rpm, slip %2 to the forward field, torque %3 N·m (forward part %4, backward part %5), currents U %6 A, V %7 A, W %8 A; %9.</translation>
     </message>
     <message>
-        <source>加速</source>
-        <translation>accelerating</translation>
+        <source>堵转</source>
+        <translation>stalled</translation>
+    </message>
+    <message>
+        <source>起动</source>
+        <translation>starting</translation>
+    </message>
+    <message>
+        <source>发电</source>
+        <translation>generating</translation>
+    </message>
+    <message>
+        <source>制动</source>
+        <translation>braking</translation>
     </message>
     <message>
         <source>稳定运行</source>
         <translation>running</translation>
     </message>
     <message>
-        <source>堵转（静止且无净转矩）</source>
-        <translation>stalled (at rest, no net torque)</translation>
+        <source>加速</source>
+        <translation>accelerating</translation>
     </message>
     <message>
-        <source>制动</source>
-        <translation>braking</translation>
+        <source>减速</source>
+        <translation>decelerating</translation>
+    </message>
+    <message>
+        <source>%1，过载</source>
+        <translation>%1, overloaded</translation>
+    </message>
+    <message>
+        <source>r/min</source>
+        <translation>rpm</translation>
     </message>
     <message>
         <source>电机：旋转磁场与笼型转子</source>
@@ -1135,12 +1159,16 @@
         <translation>Rotor n</translation>
     </message>
     <message>
+        <source>脉振磁场</source>
+        <translation>pulsating field</translation>
+    </message>
+    <message>
         <source>画面放慢到每个电周期 36 步，</source>
         <translation>Slowed to 36 steps an electrical period:</translation>
     </message>
     <message>
         <source>只有转子与磁场的转速之比是真实的。</source>
-        <translation>only the ratio of the rotor's speed to the field's is true.</translation>
+        <translation>only the rotor-to-field speed ratio is true.</translation>
     </message>
     <message>
         <source>单相（仅U相）</source>
@@ -1152,7 +1180,7 @@
     </message>
     <message>
         <source>星形，无中线（三线）</source>
-        <translation>star, no neutral (three wires)</translation>
+        <translation>star, three wires</translation>
     </message>
     <message>
         <source>断U相，无中线</source>
@@ -1191,16 +1219,24 @@
         <translation>negative</translation>
     </message>
     <message>
-        <source>稳态</source>
-        <translation>steady state</translation>
+        <source>转速保持</source>
+        <translation>speed held</translation>
+    </message>
+    <message>
+        <source>%1（已稳定）</source>
+        <translation>%1 (settled)</translation>
+    </message>
+    <message>
+        <source>%1（脉振）</source>
+        <translation>%1 (pulsating)</translation>
     </message>
     <message>
         <source>转速 n</source>
         <translation>Speed n</translation>
     </message>
     <message>
-        <source>转差率 s</source>
-        <translation>Slip s</translation>
+        <source>转差率 s（对正向磁场）</source>
+        <translation>Slip to the forward field</translation>
     </message>
     <message>
         <source>转矩 T</source>
@@ -1208,11 +1244,11 @@
     </message>
     <message>
         <source>正转转矩 T+</source>
-        <translation>Forward torque T+</translation>
+        <translation>Forward T+</translation>
     </message>
     <message>
         <source>反转转矩 T−</source>
-        <translation>Backward torque T−</translation>
+        <translation>Backward T−</translation>
     </message>
     <message>
         <source>电流 IU</source>
@@ -1225,6 +1261,10 @@
     <message>
         <source>电流 IW</source>
         <translation>Current IW</translation>
+    </message>
+    <message>
+        <source>电流倍数 I/IN</source>
+        <translation>Current ratio</translation>
     </message>
     <message>
         <source>同步转速 ns</source>
@@ -1248,23 +1288,19 @@
     </message>
     <message>
         <source>负载 L / 惯量 J</source>
-        <translation>Load L / inertia J</translation>
+        <translation>Load / inertia</translation>
     </message>
     <message>
         <source>起动过程</source>
         <translation>Start-up</translation>
     </message>
     <message>
-        <source>转速 n / rpm</source>
-        <translation>Speed n / rpm</translation>
-    </message>
-    <message>
         <source>电流 / A</source>
         <translation>Current / A</translation>
     </message>
     <message>
-        <source>给定转速下的稳态：没有起动过程</source>
-        <translation>Steady state at a given speed: no start-up</translation>
+        <source>转速保持不变：没有起动过程</source>
+        <translation>Speed held: no start-up</translation>
     </message>
     <message>
         <source>转矩–转速特性</source>
