@@ -99,13 +99,13 @@ INSTANTIATE_TEST_SUITE_P(
         // (3 sin 70°); 60 * 50 / 2 rpm; the field a half of 30° on.
         Readings{"FourPolesAt30",
                  Wound(At(LessonView::Winding, 3), {4, 36, 1, 9}),
-                 {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 rpm", "15.0°"},
+                 {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 r/min", "15.0°"},
                  "readout angle 3*π/18=30°\n"},
-        // Stalled: no torque at rest, and no current but in U.
+        // Stalled: no torque at rest, and no current but in U, 27.59 A, 5.87 times 4.70 A.
         Readings{"SinglePhaseMotorStalled",
                  Stopped(At(LessonView::Motor, 0, PresetSupply(Preset::SinglePhase)), 1),
-                 {"0 rpm", "1.000", "0.00 N·m", "", "", "", "0.00 A", "0.00 A",
-                  "堵转（静止且无净转矩）"},
+                 {"0 r/min", "1.000", "0.00 N·m", "", "", "27.59 A", "0.00 A", "0.00 A", "5.87",
+                  "堵转，过载"},
                  "readout speed 0\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
