@@ -15,9 +15,8 @@ double InRange(double value, double low, double high, double fallback) {
     return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
 }
 
-// A speed closer to zero than this is at rest; a torque closer to zero than this is none.
+// A speed closer to zero than this is at rest.
 constexpr double kAtRest = 0.5;
-constexpr double kNoTorque = 0.05;
 
 MotorState StateOf(const MotorInputs& in, const MotorModel& model, const MotorPoint& p) {
     const double n = p.speed, t = p.Torque();

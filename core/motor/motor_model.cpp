@@ -189,15 +189,10 @@ double MotorRun::Advance(double n, double h) const {
     return n + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
 }
 
-// Within half a rpm of where it comes to rest: the distance left is the rate over its slope,
-// where the rate falls as the speed rises. Or held where it is by no net torque at all, as a
-// single phase at rest.
+// Settled when the net torque is no more than kNoTorque: the state then reads running or
+// stalled, and the speed is within a fraction of a rpm of where it comes to rest.
 bool MotorRun::Settled(double speed) const {
-    const double rate = Rate(speed);
-    if (std::abs(rate) < 1e-9) return true;
-    constexpr double kDelta = 0.5;  // rpm
-    const double slope = (Rate(speed + kDelta) - Rate(speed - kDelta)) / (2.0 * kDelta);
-    return slope < 0.0 && std::abs(rate / slope) < 0.5;
+    return std::abs(m_model.Torque(speed) + FanTorque(m_run.load, speed)) <= kNoTorque;
 }
 
 MotorSample MotorRun::Sample(double time, double speed) const {

@@ -29,6 +29,7 @@ constexpr double kMaxTime = 10.0;       // s, of a start-up asked for by time
 constexpr double kLongestRun = 3600.0;  // s, of a start-up left to run until it settles
 constexpr double kPushSpeed = 150.0;
 constexpr double kRatedCurrent = 4.70;  // A RMS, at 1440 rpm on the balanced supply
+constexpr double kNoTorque = 0.05;      // N·m: a torque or a net torque this small is none
 }  // namespace motor
 
 // The steady state at one speed.
@@ -111,8 +112,8 @@ class MotorRun {
     // The speed after `time` seconds (0 to kLongestRun): the whole milliseconds on the grid, then
     // one shorter step for the rest.
     double SpeedAt(double time);
-    // The first sample by which the run had settled, within half a rpm of the speed it comes to
-    // rest at (or at rest with no torque to move it), if the run has got that far.
+    // The first sample by which the run had settled, its net torque no more than kNoTorque, if
+    // the run has got that far.
     std::optional<double> SettledAt() const { return m_settled; }
     // From the start to the last time asked for, with the state at that time last.
     const std::vector<MotorSample>& Samples() const { return m_samples; }
