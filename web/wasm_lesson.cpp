@@ -92,7 +92,7 @@ EMSCRIPTEN_KEEPALIVE void LessonStartMotor(double amplitudeU, double amplitudeV,
     stop.motor.load = std::clamp(load, 0.0, motor::kMaxLoad);
     stop.motor.inertia = std::clamp(inertia, motor::kMinInertia, motor::kMaxInertia);
     if (steady != 0) stop.motor.speed = std::clamp(speed, -motor::kMaxSpeed, motor::kMaxSpeed);
-    stop.motor.time = std::clamp(time, 0.0, motor::kMaxTime);
+    stop.motor.time = std::clamp(time, 0.0, motor::kLongestRun);
     stop.motor.initialSpeed = std::clamp(initial, -motor::kMaxSpeed, motor::kMaxSpeed);
     stop.step = std::clamp(step, 0, LastStepOf(LessonView::Motor));
     stop.playing = playing != 0;
