@@ -191,8 +191,9 @@ WindingSettings ReadWinding(const QJsonObject& stop) {
         std::string counts;
         for (int q = 1; q <= 4; ++q)
             counts += (q == 1 ? "" : q == 4 ? " or " : ", ") + std::to_string(3 * w.poles * q);
-        Fail("slots " + std::to_string(w.slotCount) + " do not make a " + std::to_string(w.poles) +
-             "-pole winding: use " + counts);
+        Fail("slots " + std::to_string(w.slotCount) + " do not make " +
+             (w.poles == 8 ? "an " : "a ") + std::to_string(w.poles) + "-pole winding: use " +
+             counts);
     }
     if (w.layers != 1 && w.layers != 2)
         Fail("layers " + std::to_string(w.layers) + " is not 1 or 2");

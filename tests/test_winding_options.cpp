@@ -79,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--view", "winding", "--poles", "4", "--slots", "30"},
                 "30 slots do not make a 4-pole winding (6pq slots, q from 1 to 4: use 12, 24, "
                 "36 or 48)"},
+        BadCase{"EightPoles",
+                {"--view", "winding", "--poles", "8", "--slots", "30"},
+                "30 slots do not make an 8-pole winding (6pq slots, q from 1 to 4: use 24, 48, "
+                "72 or 96)"},
         BadCase{"QAboveFour",
                 {"--view", "winding", "--slots", "30"},
                 "30 slots do not make a 2-pole winding (6pq slots, q from 1 to 4: use 6, 12, 18 "

@@ -108,8 +108,9 @@ std::string ApplyWindingArgs(const WindingArgs& args, WindingInputs& inputs) {
         std::string counts;
         for (int n = 1; n <= 4; ++n)
             counts += (n == 1 ? "" : n == 4 ? " or " : ", ") + std::to_string(3 * w.poles * n);
-        return std::to_string(w.slotCount) + " slots do not make a " + std::to_string(w.poles) +
-               "-pole winding (6pq slots, q from 1 to 4: use " + counts + ")";
+        return std::to_string(w.slotCount) + " slots do not make " + (w.poles == 8 ? "an " : "a ") +
+               std::to_string(w.poles) + "-pole winding (6pq slots, q from 1 to 4: use " + counts +
+               ")";
     }
     if (w.layers != 1 && w.layers != 2)
         return "layers " + std::to_string(w.layers) + " is not 1 or 2";
