@@ -80,13 +80,15 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     // (clear of the lowest torque label, which reaches half a line below the plot) and name.
     const int size = scene.TextPx(15);
     const int gap = scene.Size(6);
+    // The curves' names start clear of the operating point's disc at the plot's edge.
+    const int nameGap = scene.Size(10);
     double torqueLabels = 0.0;
     for (const double t : {full, -full})
         torqueLabels = std::max(torqueLabels, ApproxTextWidth(Signed(t), size));
     const int titleBottom = pane.top + scene.Size(8) + scene.TextPx(22);
     const TorquePlot plot{pane.left + scene.Size(10) + Px(torqueLabels) + gap,
                           titleBottom + gap + size + gap,
-                          pane.right - scene.Size(10) - Px(ApproxTextWidth("TL", size)) - gap,
+                          pane.right - scene.Size(10) - Px(ApproxTextWidth("T−", size)) - nameGap,
                           pane.bottom - (size / 2 + gap + 2 * size + 2 * gap),
                           low,
                           high,
@@ -195,7 +197,7 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     int lowest = speedLabels - gap - size;
     for (size_t i = ends.size(); i-- > 0; lowest -= size) ends[i].y = std::min(ends[i].y, lowest);
     for (const EndLabel& label : ends)
-        scene.Text(plot.right + scene.Size(4), label.y, label.text, 15, label.colour);
+        scene.Text(plot.right + nameGap, label.y, label.text, 15, label.colour);
 
     // The breakdown torque: a tick on the curve and its value.
     const int bx = plot.X(scene.breakdown.speed), by = plot.Y(scene.breakdown.torque);
