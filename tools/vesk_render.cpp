@@ -89,7 +89,7 @@ constexpr const char* kUsage =
     "\n"
     "The motor (--view motor): a 2.2 kW 4-pole motor on the explorer's supply options;\n"
     "--all writes the 36 steps of the drawing at the operating point:\n"
-    "  --speed N         the steady state at N rpm, -3000..3000\n"
+    "  --speed N         the operating point held at N rpm, -3000..3000\n"
     "  --time T          or the state T seconds into a start-up, 0..10 (default 0)\n"
     "  --initial-speed N the start-up's initial speed in rpm, -3000..3000 (default 0)\n"
     "  --load L          a fan's torque at synchronous speed, 0..40 N·m (default 0)\n"
