@@ -138,18 +138,24 @@ class TextBoxes : public TextPainter {
     std::vector<Text>* m_texts;
 };
 
-// The window on a 1024x768 and a 1366x768 screen with its panel, in both languages: every text of
-// the picture is 12 pixels or more, inside its pane and clear of every other.
+// The window on a 1024x768 and a 1366x768 screen with its panel, and the handout's picture, in both
+// languages: every text of the picture is 12 pixels or more, inside its pane and clear of every
+// other.
 TEST(SmallScreens, EveryTextReadableInItsPane) {
     for (const Language language : {Language::Chinese, Language::English}) {
         SetLanguage(language);
-        for (const int width : {1024, 1366}) {
+        // The window's canvas on either screen, and the design size a handout prints.
+        for (const int width : {1024, 1366, 0}) {
             MotorWindow w;
-            w.resize(width, 740);
+            w.resize(std::max(width, 1024), 740);
             w.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
             MotorInputs in = w.Inputs();
-            ASSERT_LE(in.width, width - 400);
+            ASSERT_LE(in.width, std::max(width, 1024) - 400);
+            if (width == 0) {
+                in.width = kMotorWidth;
+                in.height = kMotorHeight;
+            }
             const double middle = std::lround(in.width * 0.5);
             const double left = std::lround(in.height * 0.53), right = std::lround(in.height * 0.5);
             const QRectF panes[] = {{0, 0, middle, left},
