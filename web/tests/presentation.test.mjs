@@ -113,7 +113,7 @@ const kViews = [
     ['the windings tab', '#view=winding&poles=4&slots=36&step=3',
      'stop 1, step 3, still, none, 磁场机械角 θ/p 15.0°', /^stop 1, step 4, still,/],
     ['the motor tab', '#view=motor&preset=single-phase&time=1&step=35',
-     'stop 1, step 35, still, none, 状态 堵转（静止且无净转矩）', /^stop 1, step 0, still,/],
+     'stop 1, step 35, still, none, 状态 堵转，过载', /^stop 1, step 0, still,/],
 ];
 
 for (const [name, address, presented, next] of kViews) {
