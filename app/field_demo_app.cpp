@@ -2,13 +2,11 @@
 
 #include <QGuiApplication>
 
-#include "explorer_window.h"
 #include "field_demo_dialog.h"
-#include "motor_window.h"
 #include "preferences.h"
 #include "presentation_window.h"
 #include "version.h"
-#include "windings_window.h"
+#include "view_windows.h"
 
 CFieldDemoApp::CFieldDemoApp() = default;
 
@@ -29,21 +27,15 @@ BOOL CFieldDemoApp::InitInstance() {
         QObject::connect(lesson, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
         return TRUE;
     }
-    if (m_bExplore || m_bWindings || m_bMotor) {
-        // The explorer, the windings or the motor is the program's only window: closing it
-        // deletes it, and with the last window gone the event loop ends.
-        QWidget* explorer = m_bWindings ? static_cast<QWidget*>(new WindingsWindow)
-                            : m_bMotor  ? static_cast<QWidget*>(new MotorWindow)
-                                        : static_cast<QWidget*>(new ExplorerWindow);
-        explorer->setAttribute(Qt::WA_DeleteOnClose);
-        m_pMainWnd = explorer;
-        QObject::connect(explorer, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
-        explorer->show();
-        if (m_bPresent) {
-            if (auto* e = dynamic_cast<ExplorerWindow*>(explorer)) e->PresentNow();
-            if (auto* w = dynamic_cast<WindingsWindow*>(explorer)) w->PresentNow();
-            if (auto* m = dynamic_cast<MotorWindow*>(explorer)) m->PresentNow();
-        }
+    if (m_view && *m_view != View::Main) {
+        // The view's window is the program's only window: closing it deletes it, and with the
+        // last window gone the event loop ends.
+        ViewWindow* window = MakeViewWindow(*m_view);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_pMainWnd = window;
+        QObject::connect(window, &QObject::destroyed, [this] { m_pMainWnd = nullptr; });
+        window->show();
+        if (m_bPresent) window->PresentNow();
         return TRUE;
     }
 

@@ -6,6 +6,7 @@
 #include "language.h"
 #include "lesson/lesson.h"
 #include "text/palette.h"
+#include "views/view.h"
 #include "win_app.h"
 
 class CFieldDemoApp : public CWinApp {
@@ -15,16 +16,12 @@ class CFieldDemoApp : public CWinApp {
 
     BOOL InitInstance() override;
 
-    // Open the explorer instead of the main window (vesk --explore).
-    bool m_bExplore = false;
+    // A view's window alone instead of the main window (a view's flag on vesk's command line).
+    std::optional<View> m_view;
     // The window's picture full screen at once (vesk --present).
     bool m_bPresent = false;
     // A lesson full screen, alone (vesk --lesson).
     std::optional<Lesson> m_lesson;
-    // Open the windings window instead (vesk --windings).
-    bool m_bWindings = false;
-    // Open the motor instead (vesk --motor).
-    bool m_bMotor = false;
     // The class's language and palette for this run.
     Language m_language = Language::Chinese;
     const Palette* m_palette = &kStandardPalette;

@@ -15,16 +15,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (parsed.options.help) {
-        std::fputs(kAppUsage, stdout);
+        std::fputs(AppUsage().c_str(), stdout);
         return 0;
     }
-    theApp.m_bExplore = parsed.options.explore;
+    theApp.m_view = parsed.options.view;
     theApp.m_bPresent = parsed.options.present;
     if (parsed.options.lesson) {
         theApp.m_lesson = BuiltInLesson();
         if (!parsed.options.lessonFile.empty()) {
-            LessonFileResult read =
-                ReadLessonFile(QString::fromStdString(parsed.options.lessonFile));
+            LessonFileResult read = ReadLessonFile(parsed.options.lessonFile);
             if (!read.error.empty()) {
                 std::fprintf(stderr, "vesk: %s\n", read.error.c_str());
                 return 2;
@@ -32,8 +31,6 @@ int main(int argc, char** argv) {
             theApp.m_lesson = std::move(read.lesson);
         }
     }
-    theApp.m_bWindings = parsed.options.windings;
-    theApp.m_bMotor = parsed.options.motor;
     theApp.m_language = parsed.options.language.value_or(RememberedLanguage());
     theApp.m_palette =
         parsed.options.palette != nullptr ? parsed.options.palette : &RememberedPalette();

@@ -10,6 +10,7 @@
 #include "field/frame.h"
 #include "raster_image.h"
 #include "svg_dc.h"
+#include "view_frames.h"
 
 namespace {
 

@@ -10,6 +10,7 @@
 #include "field/frame.h"
 #include "png_writer.h"
 #include "raster_image.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ void BM_WritePngFrame(benchmark::State& state) {
     for (auto _ : state) {
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        benchmark::DoNotOptimize(WritePngFrame(kFrame, &buffer));
+        benchmark::DoNotOptimize(WritePngImage(RasterFrame(kFrame), &buffer));
         bytes = buffer.size();
     }
     state.counters["bytes"] = static_cast<double>(bytes);

@@ -4,7 +4,7 @@
 //
 //   long_run dialog [--frames N] [--limit-kb K]   frames through CFieldDemoDialog::RenderFrame on
 //                                                 the shown window (default 100000)
-//   long_run render [--frames N] [--limit-kb K]   PNG frames written with WritePngFrame through
+//   long_run render [--frames N] [--limit-kb K]   PNG frames written with WritePngImage through
 //                                                 QSaveFile into a temporary directory, as
 //                                                 vesk-render --all does (default 10000)
 //
@@ -34,6 +34,7 @@
 #include "png_writer.h"
 #include "raster_image.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -144,7 +145,7 @@ Run RenderRun(long frames) {
         path =
             QDir(dir.path()).filePath(QString("frame-%1.png").arg(frame.step, 2, 10, QChar('0')));
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !WritePngFrame(frame, &file) || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || !WritePngImage(RasterFrame(frame), &file) || !file.commit()) {
             run.failure = "cannot write " + path.toStdString();
             return run;
         }

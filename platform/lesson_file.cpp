@@ -1,14 +1,22 @@
 #include "lesson_file.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <QTextBoundaryFinder>
+
+#include "text/numbers.h"
+#include "views/view_params.h"
 
 namespace {
 
@@ -19,9 +27,40 @@ struct Mistake {
 
 [[noreturn]] void Fail(std::string text) { throw Mistake{std::move(text)}; }
 
-std::string Quoted(const QString& s) { return "\"" + s.toStdString() + "\""; }
+std::string Utf8(const QString& s) { return s.toStdString(); }
 
-std::string Field(const char* name) { return std::string("field \"") + name + "\""; }
+std::string Field(const QString& name) { return "field \"" + Escaped(Utf8(name)) + "\""; }
+
+// The fields every stop may have, whatever its view.
+const QStringList kStopFields{"view", "step", "play", "caption"};
+
+// Characters as a reader counts them: a letter with its accents, an emoji with its joiners.
+qsizetype Graphemes(const QString& s) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, s);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() != -1) ++count;
+    return count;
+}
+
+// Whether a reader would see nothing of `s`: spaces, and marks and joiners that take no room.
+bool Invisible(const QString& s) {
+    return std::all_of(s.begin(), s.end(), [](QChar c) {
+        return c.isSpace() || c.category() == QChar::Other_Format ||
+               c.category() == QChar::Mark_NonSpacing || c.category() == QChar::Mark_Enclosing;
+    });
+}
+
+void CheckText(const QString& s, const char* name) {
+    if (Invisible(s)) Fail(Field(name) + " is empty");
+    for (const QChar c : s)
+        if (c != '\t' && (c.category() == QChar::Other_Control))
+            Fail(Field(name) + " holds a control character (" + Escaped(Utf8(QString(c))) +
+                 "); only tabs and printable text are allowed");
+    const qsizetype count = Graphemes(s);
+    if (count > kMaxCaptionCharacters)
+        Fail(Field(name) + " has " + std::to_string(count) + " characters; at most " +
+             std::to_string(kMaxCaptionCharacters));
+}
 
 // A text in one language or both: "..." or {"zh": "...", "en": "..."}.
 LessonText ReadText(const QJsonValue& value, const char* name) {
@@ -40,199 +79,56 @@ LessonText ReadText(const QJsonValue& value, const char* name) {
     } else {
         Fail(shape);
     }
-    if (zh.trimmed().isEmpty()) Fail(Field(name) + " is empty");
-    for (const QString& s : {zh, en}) {
-        // Characters as a reader counts them, not UTF-16 units.
-        const auto count = s.toUcs4().size();
-        if (count > kMaxCaptionCharacters)
-            Fail(Field(name) + " has " + std::to_string(count) + " characters; at most " +
-                 std::to_string(kMaxCaptionCharacters));
-    }
-    return {zh.toStdString(), en == zh ? std::string() : en.toStdString()};
+    CheckText(zh, name);
+    if (!en.isEmpty()) CheckText(en, name);
+    return {Utf8(zh), en == zh ? std::string() : Utf8(en)};
 }
 
-bool ReadBool(const QJsonValue& value, const char* name) {
-    if (!value.isBool()) Fail(Field(name) + " must be true or false");
-    return value.toBool();
+// The value as the file writes it, for a message: 4, "open-x" without its quotes, [1, 2].
+std::string Shown(const QJsonValue& value) {
+    if (value.isString()) return Utf8(value.toString());
+    if (value.isDouble()) return Shortest(value.toDouble());
+    if (value.isBool()) return value.toBool() ? "true" : "false";
+    if (value.isNull()) return "null";
+    const QJsonDocument document =
+        value.isArray() ? QJsonDocument(value.toArray()) : QJsonDocument(value.toObject());
+    return document.toJson(QJsonDocument::Compact).toStdString();
 }
 
-std::array<double, 3> ReadTriple(const QJsonValue& value, const char* name, double low, double high,
-                                 const char* example) {
+// The value as the parameter tables take it. A value of another kind becomes one they refuse.
+ParamValue Value(const QJsonValue& value) {
+    if (value.isBool()) return value.toBool();
+    if (value.isDouble()) return value.toDouble();
+    if (value.isString()) return Utf8(value.toString());
     const QJsonArray a = value.toArray();
-    std::array<double, 3> out{};
-    bool ok = value.isArray() && a.size() == 3;
-    for (int i = 0; ok && i < 3; ++i) {
-        out[i] = a[i].toDouble();
-        ok = a[i].isDouble() && out[i] >= low && out[i] <= high;
-    }
-    if (!ok) {
-        char range[48];
-        std::snprintf(range, sizeof range, "%g to %g", low, high);
-        Fail(Field(name) + " must be three numbers from " + range + ", such as " + example);
-    }
-    return out;
+    if (value.isArray() && a.size() == 3 &&
+        std::all_of(a.begin(), a.end(), [](const QJsonValue& v) { return v.isDouble(); }))
+        return std::array<double, 3>{a[0].toDouble(), a[1].toDouble(), a[2].toDouble()};
+    // Neither text nor number nor switch: no table takes an object or a null.
+    return std::string("\x01");
 }
 
-// The fields of each view's stops; a new view adds its row.
-struct ViewFields {
-    LessonView view;
-    QStringList fields;
-};
-const ViewFields kFields[] = {
-    {LessonView::Main, {"view", "step", "play", "caption", "resultant"}},
-    {LessonView::Explorer,
-     {"view", "step", "play", "caption", "preset", "amplitudes", "offsets", "sequence", "open",
-      "neutral"}},
-    {LessonView::Winding,
-     {"view", "step", "play", "caption", "preset", "poles", "slots", "layers", "pitch", "frequency",
-      "sequence", "flux"}},
-    {LessonView::Motor,
-     {"view", "step", "play", "caption", "preset", "amplitudes", "offsets", "sequence", "open",
-      "neutral", "load", "inertia", "speed", "time", "initial-speed"}},
-};
-
-const QStringList& FieldsOf(LessonView view) {
-    for (const ViewFields& v : kFields)
-        if (v.view == view) return v.fields;
-    return kFields[0].fields;
+// A stop's own value, checked like any parameter: the step and whether it plays.
+ParamValue StopValue(const ParamSpec& spec, const QJsonValue& value) {
+    const ParamValue v = Value(value);
+    if (!Accepts(spec, v)) Fail(Refusal(spec, Shown(value)));
+    return v;
 }
 
-// Every name of a view, for messages: "main, explorer".
-std::string ViewNames() {
-    std::string names;
-    for (const ViewFields& v : kFields)
-        names += (names.empty() ? "" : ", ") + std::string(ViewName(v.view));
-    return names;
+// Every name a stop of `view` may hold.
+QStringList FieldsOf(const ViewDescriptor& view) {
+    QStringList fields = kStopFields;
+    for (const ParamSpec& p : view.params)
+        fields << QString::fromUtf8(p.name.data(), p.name.size());
+    return fields;
 }
 
-Sequence ReadSequence(const QJsonValue& value) {
-    const QString v = value.toString();
-    if (v != "positive" && v != "negative")
-        Fail("sequence " + Quoted(v) + " is not one of positive, negative");
-    return v == "negative" ? Sequence::Negative : Sequence::Positive;
-}
-
-Supply ReadSupply(const QJsonObject& stop) {
-    std::optional<Preset> preset;
-    if (stop.contains("preset")) {
-        const QString name = stop.value("preset").toString();
-        preset = FindPreset(name.toStdString());
-        if (!preset) {
-            std::string names;
-            for (const Preset p : kPresets)
-                names += (names.empty() ? "" : ", ") + std::string(PresetName(p));
-            Fail("preset " + (stop.value("preset").isString() ? Quoted(name) : "field") +
-                 " is not one of " + names);
-        }
-    }
-    Supply s = preset ? PresetSupply(*preset) : Supply{};
-    if (stop.contains("amplitudes"))
-        s.amplitude =
-            ReadTriple(stop.value("amplitudes"), "amplitudes", 0, kMaxAmplitude, "[1, 0.4, 0.7]");
-    if (stop.contains("offsets"))
-        s.offset =
-            ReadTriple(stop.value("offsets"), "offsets", -kMaxOffset, kMaxOffset, "[0, -30, 30]");
-    if (stop.contains("sequence")) s.sequence = ReadSequence(stop.value("sequence"));
-    if (stop.contains("open")) {
-        const int phase = QStringList{"U", "V", "W"}.indexOf(stop.value("open").toString());
-        if (phase < 0)
-            Fail("open " + Quoted(stop.value("open").toString()) + " is not one of U, V, W");
-        if (s.singlePhase) Fail(Field("open") + " cannot be used with preset \"single-phase\"");
-        s.openPhase = phase;
-    }
-    if (stop.contains("neutral")) {
-        s.neutral = ReadBool(stop.value("neutral"), "neutral");
-        if (s.neutral && s.openPhase == kNoPhase)
-            Fail(Field("neutral") + " needs an open phase: add \"open\": \"U\", \"V\" or \"W\"");
-    }
-    return s;
-}
-
-// A number from `low` to `high`, as vesk-render's option of the same name takes it.
-double ReadNumber(const QJsonValue& value, const char* name, double low, double high,
-                  const char* unit) {
-    if (!value.isDouble() || value.toDouble() < low || value.toDouble() > high) {
-        char range[48];
-        std::snprintf(range, sizeof range, "%g to %g", low, high);
-        Fail(Field(name) + " must be a number from " + range + unit);
-    }
-    return value.toDouble();
-}
-
-std::optional<int> ReadWhole(const QJsonObject& stop, const char* name) {
-    if (!stop.contains(name)) return std::nullopt;
-    const QJsonValue value = stop.value(name);
-    if (!value.isDouble() || value.toDouble() != std::floor(value.toDouble()) ||
-        std::abs(value.toDouble()) > 1000)
-        Fail(Field(name) + " must be a whole number");
-    return static_cast<int>(value.toDouble());
-}
-
-WindingSettings ReadWinding(const QJsonObject& stop) {
-    WindingSettings settings;
-    std::optional<WindingPreset> preset;
-    if (stop.contains("preset")) {
-        const QString name = stop.value("preset").toString();
-        std::string names;
-        for (const WindingPreset p : kWindingPresets) {
-            if (name == WindingPresetName(p)) preset = p;
-            names += (names.empty() ? "" : ", ") + std::string(WindingPresetName(p));
-        }
-        if (!preset)
-            Fail("preset " + (stop.value("preset").isString() ? Quoted(name) : "field") +
-                 " is not one of " + names);
-    }
-    const Winding w = ChangedWinding(preset ? PresetWinding(*preset) : Winding{},
-                                     {ReadWhole(stop, "poles"), ReadWhole(stop, "slots"),
-                                      ReadWhole(stop, "layers"), ReadWhole(stop, "pitch")});
-    if (w.poles != 2 && w.poles != 4 && w.poles != 6 && w.poles != 8)
-        Fail("poles " + std::to_string(w.poles) + " is not 2, 4, 6 or 8");
-    if (w.slotCount <= 0 || w.slotCount % (3 * w.poles) != 0 || w.slotCount / (3 * w.poles) > 4) {
-        std::string counts;
-        for (int q = 1; q <= 4; ++q)
-            counts += (q == 1 ? "" : q == 4 ? " or " : ", ") + std::to_string(3 * w.poles * q);
-        Fail("slots " + std::to_string(w.slotCount) + " do not make " +
-             (w.poles == 8 ? "an " : "a ") + std::to_string(w.poles) + "-pole winding: use " +
-             counts);
-    }
-    if (w.layers != 1 && w.layers != 2)
-        Fail("layers " + std::to_string(w.layers) + " is not 1 or 2");
-    if (w.pitch < 1 || w.pitch > w.PolePitch())
-        Fail("pitch " + std::to_string(w.pitch) + " is outside 1 to " +
-             std::to_string(w.PolePitch()) + ", the pole pitch in slots");
-    if (w.layers == 1 && w.pitch != w.PolePitch())
-        Fail("pitch " + std::to_string(w.pitch) +
-             " is short: a single-layer winding is full-pitch; add \"layers\": 2");
-    settings.winding = w;
-    if (stop.contains("frequency"))
-        settings.frequency =
-            ReadNumber(stop.value("frequency"), "frequency", kMinFrequency, kMaxFrequency, " Hz");
-    if (stop.contains("sequence")) settings.sequence = ReadSequence(stop.value("sequence"));
-    if (stop.contains("flux")) settings.fluxLines = ReadBool(stop.value("flux"), "flux");
-    return settings;
-}
-
-MotorSettings ReadMotor(const QJsonObject& stop) {
-    MotorSettings m;
-    if (stop.contains("load"))
-        m.load = ReadNumber(stop.value("load"), "load", 0, motor::kMaxLoad, " N·m");
-    if (stop.contains("inertia"))
-        m.inertia = ReadNumber(stop.value("inertia"), "inertia", motor::kMinInertia,
-                               motor::kMaxInertia, " kg·m²");
-    if (stop.contains("speed") && stop.contains("time"))
-        Fail(Field("speed") + " and " + Field("time") + " cannot be used together");
-    if (stop.contains("speed")) {
-        if (stop.contains("initial-speed"))
-            Fail(Field("initial-speed") + " is for a start-up: use it with \"time\"");
-        m.speed =
-            ReadNumber(stop.value("speed"), "speed", -motor::kMaxSpeed, motor::kMaxSpeed, " rpm");
-    }
-    if (stop.contains("time"))
-        m.time = ReadNumber(stop.value("time"), "time", 0, motor::kMaxTime, " s");
-    if (stop.contains("initial-speed"))
-        m.initialSpeed = ReadNumber(stop.value("initial-speed"), "initial-speed", -motor::kMaxSpeed,
-                                    motor::kMaxSpeed, " rpm");
-    return m;
+// The views that have a parameter of this name, for the message about a field out of place.
+std::string ViewsWith(const QString& key) {
+    std::vector<std::string_view> names;
+    for (const ViewDescriptor& d : Views())
+        if (FindParam(d, Utf8(key)) != nullptr) names.push_back(d.name);
+    return Listed(names);
 }
 
 LessonStop ReadStop(const QJsonValue& value) {
@@ -240,35 +136,41 @@ LessonStop ReadStop(const QJsonValue& value) {
         Fail("must be an object such as {\"view\": \"main\", \"step\": 3, \"caption\": \"...\"}");
     const QJsonObject o = value.toObject();
     if (!o.contains("view")) Fail(Field("view") + " is missing (one of " + ViewNames() + ")");
-    const std::optional<LessonView> view = FindView(o.value("view").toString().toStdString());
-    if (!view)
-        Fail("view " + (o.value("view").isString() ? Quoted(o.value("view").toString()) : "field") +
-             " is not one of " + ViewNames());
-    const QStringList& fields = FieldsOf(*view);
+    const std::optional<View> named =
+        o.value("view").isString() ? FindView(Utf8(o.value("view").toString())) : std::nullopt;
+    if (!named) Fail("view '" + Escaped(Shown(o.value("view"))) + "' is not one of " + ViewNames());
+    // Taken out of the optional once, where it is known to be there.
+    const View view = *named;
+    const ViewDescriptor& d = Describe(view);
+    const QStringList fields = FieldsOf(d);
     for (const QString& key : o.keys()) {
         if (fields.contains(key)) continue;
-        const std::string field = Field(key.toUtf8().constData());
-        for (const ViewFields& other : kFields)
-            if (other.fields.contains(key))
-                Fail(field + " is for view \"" + std::string(ViewName(other.view)) + "\", not \"" +
-                     std::string(ViewName(*view)) + "\"");
-        Fail(field + " is not one of " + fields.join(", ").toStdString());
+        const std::string others = ViewsWith(key);
+        if (!others.empty())
+            Fail(Field(key) + " is for view " + others + ", not " + std::string(d.name));
+        Fail(Field(key) + " is not one of " + Utf8(fields.join(", ")));
     }
 
     LessonStop stop;
-    stop.view = *view;
     if (o.contains("step")) {
-        const double step = o.value("step").toDouble(-1);
-        const int last = LastStepOf(*view);
-        if (!o.value("step").isDouble() || step != std::floor(step) || step < 0 || step > last)
-            Fail(Field("step") + " must be a whole number from 0 to " + std::to_string(last));
-        stop.step = static_cast<int>(step);
+        const ParamSpec step{
+            .name = "step", .kind = ParamKind::Whole, .low = 0, .high = double(d.lastStep)};
+        stop.step = static_cast<int>(std::get<double>(StopValue(step, o.value("step"))));
     }
-    if (o.contains("play")) stop.playing = ReadBool(o.value("play"), "play");
-    if (o.contains("resultant")) stop.showResultant = ReadBool(o.value("resultant"), "resultant");
-    if (*view == LessonView::Explorer || *view == LessonView::Motor) stop.supply = ReadSupply(o);
-    if (*view == LessonView::Winding) stop.winding = ReadWinding(o);
-    if (*view == LessonView::Motor) stop.motor = ReadMotor(o);
+    if (o.contains("play"))
+        stop.playing =
+            std::get<bool>(StopValue({.name = "play", .kind = ParamKind::Switch}, o.value("play")));
+    ParamValues values;
+    std::vector<std::string> shown;
+    for (const ParamSpec& p : d.params) {
+        const QString key = QString::fromUtf8(p.name.data(), p.name.size());
+        if (!o.contains(key)) continue;
+        values.emplace_back(p.name, Value(o.value(key)));
+        shown.push_back(Shown(o.value(key)));
+    }
+    const SettingsResult settings = SettingsFromValues(view, values, shown);
+    if (!settings.error.empty()) Fail(settings.error);
+    stop.settings = settings.settings;
     if (!o.contains("caption")) Fail(Field("caption") + " is missing");
     stop.caption = ReadText(o.value("caption"), "caption");
     return stop;
@@ -301,8 +203,7 @@ Lesson ReadLesson(const QByteArray& json) {
     if (!document.isObject()) Fail("a lesson is an object: {\"title\": \"...\", \"stops\": [...]}");
     const QJsonObject o = document.object();
     for (const QString& key : o.keys())
-        if (key != "title" && key != "stops")
-            Fail(Field(key.toUtf8().constData()) + " is not one of title, stops");
+        if (key != "title" && key != "stops") Fail(Field(key) + " is not one of title, stops");
     if (!o.contains("title")) Fail(Field("title") + " is missing");
     Lesson lesson;
     lesson.title = ReadText(o.value("title"), "title");
@@ -336,17 +237,34 @@ LessonFileResult ParseLesson(const QByteArray& json, const std::string& name) {
     return result;
 }
 
-LessonFileResult ReadLessonFile(const QString& path) {
-    QFile file(path);
-    const std::string name = path.toStdString();
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, name + ": cannot be read: " + file.errorString().toStdString()};
+LessonFileResult ReadLessonFile(const std::string& path) {
+    // Not blocking: a FIFO with no writer would otherwise hold the program before it is refused.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return {{}, path + ": cannot be read: " + std::strerror(errno)};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {{}, path + ": cannot be read: not a regular file"};
+    }
     // One byte past the limit is enough to know the file is too large.
-    const QByteArray json = file.read(kMaxLessonBytes + 1);
+    QByteArray json;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return {{}, path + ": cannot be read: " + std::strerror(error)};
+        }
+        if (n == 0 || json.size() > kMaxLessonBytes) break;
+        json.append(buffer, n);
+    }
+    ::close(fd);
     if (json.size() > kMaxLessonBytes)
         return {{},
-                name + ": the file has more than " + std::to_string(kMaxLessonBytes) +
+                path + ": the file has more than " + std::to_string(kMaxLessonBytes) +
                     " bytes; a lesson may have at most " + std::to_string(kMaxLessonBytes) +
                     " (1 MB)"};
-    return ParseLesson(json, name);
+    return ParseLesson(json, path);
 }

@@ -1,5 +1,7 @@
 #include "pdf_dc.h"
 
+#include <vector>
+
 #include <QPainter>
 #include <QPen>
 
@@ -46,6 +48,16 @@ void PdfDc::DrawLine(int x1, int y1, int x2, int y2) {
     const bool odd = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) % 2 == 1;
     const double o = odd ? 0.5 : 0.0;
     m_painter.drawLine(QPointF(x1 + o, y1 + o), QPointF(x2 + o, y2 + o));
+}
+
+void PdfDc::DrawPolyline(const PointF* points, std::size_t count) {
+    UsePen();
+    const bool odd = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) % 2 == 1;
+    const double o = odd ? 0.5 : 0.0;
+    std::vector<QPointF> path;
+    path.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) path.emplace_back(points[i].x + o, points[i].y + o);
+    m_painter.drawPolyline(path.data(), static_cast<int>(path.size()));
 }
 
 void PdfDc::DrawText(int x, int y, std::string_view text) {

@@ -17,6 +17,7 @@ class PdfDc : public GdiSurface {
     void DrawRectangle(int l, int t, int r, int b) override;
     void DrawEllipse(int l, int t, int r, int b) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DrawPolyline(const PointF* points, std::size_t count) override;
     void DrawText(int x, int y, std::string_view text) override;
 
   private:

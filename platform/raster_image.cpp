@@ -21,14 +21,11 @@ QImage ToImage(PixelBuffer pixels) {
     return image;
 }
 
-QImage RasterFrame(const FrameInputs& inputs) {
-    const std::unique_ptr<RasterDc> dc = MakeRasterDc(inputs.width, inputs.height, inputs.scale);
-    if (!DrawFrame(inputs, *dc).complete) return QImage();
-    return ToImage(dc->TakePixels());
-}
-
-QImage RasterExplorerFrame(const ExplorerInputs& inputs) {
-    const std::unique_ptr<RasterDc> dc = MakeRasterDc(inputs.width, inputs.height, inputs.scale);
-    if (!DrawExplorerFrame(inputs, *dc).complete) return QImage();
+QImage RasterViewFrame(const ViewSettings& settings, const CanvasInputs& canvas,
+                       std::string* description) {
+    const std::unique_ptr<RasterDc> dc = MakeRasterDc(canvas.width, canvas.height, canvas.scale);
+    const ViewResult result = DrawView(settings, canvas, *dc);
+    if (description != nullptr) *description = result.description;
+    if (!result.complete) return QImage();
     return ToImage(dc->TakePixels());
 }

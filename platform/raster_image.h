@@ -4,9 +4,10 @@
 
 #include <QImage>
 
+#include <string>
+
 #include "draw/raster_dc.h"
-#include "explorer/explorer_frame.h"
-#include "field/frame.h"
+#include "views/view_table.h"
 
 // A raster surface whose texts are drawn by QtTextPainter.
 std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, double scale);
@@ -14,6 +15,7 @@ std::unique_ptr<RasterDc> MakeRasterDc(int width, int height, double scale);
 // The pixels as an image with the buffer's device pixel ratio, without copying them.
 QImage ToImage(PixelBuffer pixels);
 
-// The frame of `inputs` as an image; a null image when the frame was abandoned.
-QImage RasterFrame(const FrameInputs& inputs);
-QImage RasterExplorerFrame(const ExplorerInputs& inputs);
+// The view's frame as an image; a null image when the frame was abandoned. Its sentence for a
+// screen reader goes to `description`.
+QImage RasterViewFrame(const ViewSettings& settings, const CanvasInputs& canvas,
+                       std::string* description = nullptr);

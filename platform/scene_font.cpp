@@ -11,7 +11,16 @@ const QStringList& ChineseFontFamilies() {
 
 QFont SceneFont(int pixels) {
     QFont font;
-    font.setFamilies(ChineseFontFamilies());
+    // Where SimSun is missing its stand-in, AR PL UMing, draws small text from bitmaps of its own,
+    // 11 to 16 pixels high, whose W reads as ₩ or as three strokes and whose minus runs into the
+    // next letter. At those sizes Latin letters come from a Latin face; the Chinese families
+    // supply what it lacks. Larger texts keep UMing's outlines, which are sound.
+    QStringList families = ChineseFontFamilies();
+    if (pixels <= 16) {
+        families.insert(2, QStringLiteral("Liberation Sans"));
+        families.insert(2, QStringLiteral("Arial"));
+    }
+    font.setFamilies(families);
     font.setPixelSize(pixels);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;

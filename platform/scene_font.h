@@ -11,7 +11,8 @@ class QPainter;
 
 const QStringList& ChineseFontFamilies();
 
-// The font a picture writes its texts in, `pixels` high.
+// The font a picture writes its texts in, `pixels` high: SimSun where there is one, else, up to
+// 16 pixels, Latin letters in Arial or Liberation Sans and the rest in the other Chinese families.
 QFont SceneFont(int pixels);
 
 // Text with its top-left corner at (x, y) in the painter's font, in `colour`; on a white box

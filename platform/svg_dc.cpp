@@ -22,7 +22,16 @@ std::string Number(double v) {
     return buffer;
 }
 
-std::string Escaped(std::string_view text) {
+// A polyline's coordinate, to a tenth of a pixel: finer than any screen shows, and short.
+std::string Coordinate(double v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1f", v);
+    std::string s = buffer;
+    if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0) s.resize(s.size() - 2);
+    return s == "-0" ? "0" : s;
+}
+
+std::string XmlEscaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
         switch (c) {
@@ -49,7 +58,7 @@ std::string FontFamilies() {
     for (const QString& f : ChineseFontFamilies())
         if (!families.contains(f)) families << f;
     std::string list;
-    for (const QString& f : families) list += "'" + Escaped(f.toStdString()) + "', ";
+    for (const QString& f : families) list += "'" + XmlEscaped(f.toStdString()) + "', ";
     return list + "serif";
 }
 
@@ -111,6 +120,17 @@ void SvgDc::DrawLine(int x1, int y1, int x2, int y2) {
               Number(x2 + o) + "\" y2=\"" + Number(y2 + o) + "\"" + Stroke() + "/>\n";
 }
 
+void SvgDc::DrawPolyline(const PointF* points, std::size_t count) {
+    const bool odd = (Pen().style == PS_DOT ? 1 : Pen().DrawnWidth()) % 2 == 1;
+    const double o = odd ? 0.5 : 0.0;
+    m_body += "<polyline points=\"";
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) m_body += ' ';
+        m_body += Coordinate(points[i].x + o) + "," + Coordinate(points[i].y + o);
+    }
+    m_body += "\" fill=\"none\"" + Stroke() + "/>\n";
+}
+
 // Anchored at its top-left corner like the other surfaces: the baseline lies one ascent of the
 // font that draws it below y.
 void SvgDc::DrawText(int x, int y, std::string_view text) {
@@ -123,17 +143,12 @@ void SvgDc::DrawText(int x, int y, std::string_view text) {
     }
     m_body += "<text x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y + metrics.ascent()) +
               "\" font-size=\"" + std::to_string(TextSize()) + "\" fill=\"" + Colour(TextColor()) +
-              "\" xml:space=\"preserve\">" + Escaped(text) + "</text>\n";
+              "\" xml:space=\"preserve\">" + XmlEscaped(text) + "</text>\n";
 }
 
-bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device) {
-    SvgDc dc(device, inputs.width, inputs.height, inputs.scale);
-    DrawFrame(inputs, dc);
-    return dc.Finish();
-}
-
-bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device) {
-    SvgDc dc(device, inputs.width, inputs.height, inputs.scale);
-    DrawExplorerFrame(inputs, dc);
+bool WriteSvgViewFrame(const ViewSettings& settings, const CanvasInputs& canvas,
+                       QIODevice* device) {
+    SvgDc dc(device, canvas.width, canvas.height, canvas.scale);
+    DrawView(settings, canvas, dc);
     return dc.Finish();
 }

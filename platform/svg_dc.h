@@ -7,8 +7,7 @@
 #include <QFont>
 
 #include "draw/gdi_surface.h"
-#include "explorer/explorer_frame.h"
-#include "field/frame.h"
+#include "views/view_table.h"
 
 class QIODevice;
 
@@ -25,6 +24,7 @@ class SvgDc : public GdiSurface {
     void DrawRectangle(int l, int t, int r, int b) override;
     void DrawEllipse(int l, int t, int r, int b) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DrawPolyline(const PointF* points, std::size_t count) override;
     void DrawText(int x, int y, std::string_view text) override;
 
   private:
@@ -35,6 +35,6 @@ class SvgDc : public GdiSurface {
     bool m_written = false;
 };
 
-// The frame of `inputs` as SVG; false when it could not be written to `device`.
-bool WriteSvgFrame(const FrameInputs& inputs, QIODevice* device);
-bool WriteSvgExplorerFrame(const ExplorerInputs& inputs, QIODevice* device);
+// The view's frame as SVG; false when it could not be written to `device`.
+bool WriteSvgViewFrame(const ViewSettings& settings, const CanvasInputs& canvas,
+                       QIODevice* device);

@@ -27,8 +27,6 @@ constexpr unsigned IDM_PALETTE_STANDARD = 0x0050;
 constexpr unsigned IDM_PALETTE_SAFE = 0x0060;
 constexpr unsigned IDM_SCALE_FIRST = 0x0070;  // one per window scale, 0x10 apart
 constexpr unsigned IDM_LESSON = 0x0400;
-constexpr unsigned IDM_WINDINGS = 0x0200;
-constexpr unsigned IDM_MOTOR = 0x0E00;
 
 // Controls of IDD_FIELDDEMO
 constexpr int IDC_START = 1000;

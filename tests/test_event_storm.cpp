@@ -36,6 +36,7 @@
 #include "field_demo_dialog.h"
 #include "raster_image.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -30,8 +31,9 @@ struct Box {
 };
 
 struct Shape {
-    std::string kind;  // line, ellipse, rect, text
+    std::string kind;  // line, polyline, ellipse, rect, text
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::vector<std::pair<double, double>> points;  // a polyline's
     std::string style;
     int width = 0;
     std::string colour;
@@ -76,6 +78,19 @@ std::vector<Shape> Shapes(const ExplorerInputs& inputs, std::vector<std::string>
             words >> s.x1 >> s.y1;
             std::getline(words >> std::ws, s.text);
             s.box = texts.at(text++);
+            shapes.push_back(s);
+        } else if (s.kind == "polyline") {
+            size_t count = 0;
+            words >> count;
+            s.points.resize(count);
+            for (auto& [x, y] : s.points) words >> x >> y;
+            words >> pen >> s.style >> s.width >> s.colour;
+            EXPECT_EQ(pen, "pen") << line;
+            const double half = std::max(1, s.width) / 2.0;
+            s.box = {1e9, 1e9, -1e9, -1e9};
+            for (const auto& [x, y] : s.points)
+                s.box = {std::min(s.box.left, x - half), std::min(s.box.top, y - half),
+                         std::max(s.box.right, x + half), std::max(s.box.bottom, y + half)};
             shapes.push_back(s);
         } else {
             words >> s.x1 >> s.y1 >> s.x2 >> s.y2 >> pen >> s.style >> s.width >> s.colour;
@@ -247,32 +262,24 @@ TEST_P(EveryStep, TheFundamentalPeaksAtTheResultant) {
         const Box gap = PanesOf(shapes, in.width, in.height).airGap;
         std::vector<int> grid;
         double full = 0;
-        std::vector<const Shape*> ink;
+        std::vector<const Shape*> curves;
         for (const Shape& s : shapes) {
             if (!s.box.Inside(gap)) continue;
             if (s.kind == "line" && s.style == "dot" && s.y1 == s.y2) grid.push_back(s.y1);
             if (s.kind == "text" && s.text.size() > 3 && s.text.substr(s.text.size() - 3) == " Fp")
                 full = std::stod(s.text);
-            if (s.kind == "line" && s.style == "solid" && s.colour == "000000" && s.width == 2)
-                ink.push_back(&s);
+            if (s.kind == "polyline" && s.style == "solid" && s.colour == "000000" && s.width == 2)
+                curves.push_back(&s);
         }
         ASSERT_EQ(grid.size(), 2u);
         ASSERT_GT(full, 0);
         const double zero = (grid[0] + grid[1]) / 2.0, perFp = (grid[1] - grid[0]) / (2 * full);
-        // The curve: the longest run of joined black segments, 72 of them over the period.
-        size_t best = 0, bestLength = 0;
-        for (size_t k = 0; k < ink.size();) {
-            size_t end = k + 1;
-            while (end < ink.size() && ink[end]->x1 == ink[end - 1]->x2 &&
-                   ink[end]->y1 == ink[end - 1]->y2)
-                ++end;
-            if (end - k > bestLength) best = k, bestLength = end - k;
-            k = end;
-        }
-        ASSERT_EQ(bestLength, 72u);
+        // The curve: one black stroke through 73 points, 72 pieces over the period.
+        ASSERT_EQ(curves.size(), 1u);
+        ASSERT_EQ(curves[0]->points.size(), 73u);
         double peak = 0;
-        for (size_t k = best; k < best + bestLength; ++k)
-            peak = std::max(peak, std::abs(zero - ink[k]->y2) / perFp);
+        for (const auto& [x, y] : curves[0]->points)
+            peak = std::max(peak, std::abs(zero - y) / perFp);
         const double resultant =
             std::stod(readouts.at(4).substr(std::string("readout resultant ").size()));
         // 72 points a period sample the peak within 2.5 degrees; half a pixel of rounding.

@@ -29,6 +29,7 @@
 #include "menu.h"
 #include "raster_image.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 

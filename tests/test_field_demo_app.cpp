@@ -27,6 +27,7 @@
 #include "field_demo_dialog.h"
 #include "raster_image.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ TEST(FieldDemoApp, InitInstanceRunsTheMainWindowModallyThenReturnsFalse) {
 
 TEST(FieldDemoApp, ExploreShowsTheExplorerAloneAndItsCloseEndsTheRun) {
     CFieldDemoApp app;
-    app.m_bExplore = true;
+    app.m_view = View::Explorer;
     EXPECT_EQ(app.InitInstance(), TRUE) << "the event loop runs the explorer";
     QPointer<QWidget> explorer = AfxGetMainWnd();
     ASSERT_NE(qobject_cast<ExplorerWindow*>(explorer), nullptr);
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandLine{"Windings", {"--windings"}, -1, ""},
                       CommandLine{"Help", {"--help"}, 0, "--explore"},
                       CommandLine{
-                          "Unknown", {"--explorer"}, 2, "vesk: unknown option '--explorer'"},
+                          "Unknown", {"--explorers"}, 2, "vesk: unknown option '--explorers'"},
                       CommandLine{"English", {"--lang", "en"}, -1, ""},
                       CommandLine{"SafeAndLarger", {"--palette=safe", "--scale", "1.5"}, -1, ""},
                       CommandLine{"UnknownLanguage", {"--lang", "xx"}, 2, "unknown language 'xx'"},

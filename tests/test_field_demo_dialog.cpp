@@ -14,6 +14,7 @@
 #include "raster_image.h"
 #include "resource.h"
 #include "resources.h"
+#include "view_frames.h"
 
 namespace {
 

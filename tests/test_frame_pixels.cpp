@@ -10,6 +10,7 @@
 #include "png_writer.h"
 #include "raster_image.h"
 #include "svg_dc.h"
+#include "view_frames.h"
 
 namespace {
 

@@ -122,21 +122,24 @@ TEST_P(Handouts, AreA4LandscapeWithEveryCaptionAsTextAndNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lessons, Handouts,
-    ::testing::Values(
-        Handout{"BuiltInInChinese", {}, 14, BuiltInChineseCaptions},
-        // The windings stop's field at 60 * 50 / 2 rpm and the motor's stall among the readouts.
-        Handout{"BuiltInInEnglish",
-                {"--lang", "en"},
-                14,
-                [] {
-                    return BuiltInEnglishCaptions() + QStringList{"1500 rpm", "stalled"};
-                }},
-        Handout{"ExampleInEnglish",
-                {"--lesson", kExample, "--lang", "en", "--palette", "safe"},
-                7,
-                [] { return ExampleCaptions("en"); }},
-        Handout{
-            "ExampleInChinese", {"--lesson", kExample}, 7, [] { return ExampleCaptions("zh"); }}),
+    ::testing::Values(Handout{"BuiltInInChinese", {}, 16, BuiltInChineseCaptions},
+                      // The windings stop's field at 60 * 50 / 2 rpm, the motor's stall and the
+                      // over-excited synchronous machine's leading power factor among the readouts.
+                      Handout{"BuiltInInEnglish",
+                              {"--lang", "en"},
+                              16,
+                              [] {
+                                  return BuiltInEnglishCaptions() +
+                                         QStringList{"1500 rpm", "stalled", "0.638 leading"};
+                              }},
+                      Handout{"ExampleInEnglish",
+                              {"--lesson", kExample, "--lang", "en", "--palette", "safe"},
+                              7,
+                              [] { return ExampleCaptions("en"); }},
+                      Handout{"ExampleInChinese",
+                              {"--lesson", kExample},
+                              7,
+                              [] { return ExampleCaptions("zh"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Refusal {
@@ -166,7 +169,7 @@ TEST(HandoutRefusals, AreOneLineAndLeaveNothing) {
         {"LessonWithAMistake",
          {"--handout", "%1/h.pdf", "--lesson", "%1/bad.json"},
          2,
-         "vesk-render: %1/bad.json: stop 1: field \"step\" must be a whole number from 0 to 72\n"},
+         "vesk-render: %1/bad.json: stop 1: step '80' is not a whole number from 0 to 72\n"},
         {"NoSuchDirectory",
          {"--handout", "%1/none/h.pdf"},
          1,

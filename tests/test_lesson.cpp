@@ -12,46 +12,62 @@
 
 namespace {
 
-TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersThenFourPolesAndTheMotor) {
+// The synchronous machine's default settings with `change` made to them.
+template <typename Change>
+SynchronousSettings Machine(Change change) {
+    SynchronousSettings s;
+    change(s);
+    return s;
+}
+
+TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 13u);
+    ASSERT_EQ(stops.size(), 15u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(stops[i].step, steps[i]) << i;
-        EXPECT_TRUE(stops[i].showResultant && !stops[i].playing) << i;
+        EXPECT_TRUE(std::get<MainSettings>(stops[i].settings).showResultant && !stops[i].playing)
+            << i;
     }
-    EXPECT_FALSE(stops[6].showResultant);
-    EXPECT_TRUE(stops[7].showResultant && stops[7].playing);
+    EXPECT_FALSE(std::get<MainSettings>(stops[6].settings).showResultant);
+    EXPECT_TRUE(std::get<MainSettings>(stops[7].settings).showResultant && stops[7].playing);
     const Preset presets[] = {Preset::Reversed, Preset::OpenU, Preset::SinglePhase};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(stops[8 + i].view, LessonView::Explorer);
-        EXPECT_EQ(MatchPreset(stops[8 + i].supply), presets[i]);
-    }
-    EXPECT_EQ(stops[11].view, LessonView::Winding);
-    EXPECT_EQ(stops[11].winding.winding.poles, 4);
-    EXPECT_EQ(stops[11].winding.winding.slotCount, 36);
-    EXPECT_EQ(stops[12].view, LessonView::Motor);
-    EXPECT_EQ(MatchPreset(stops[12].supply), Preset::SinglePhase);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(MatchPreset(std::get<ExplorerSettings>(stops[8 + i].settings).supply),
+                  presets[i]);
+    EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
+    EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
+    // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
+    EXPECT_EQ(stops[13].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[14].settings, ViewSettings(Machine([](auto& s) {
+                  s.load = 10;
+                  s.fieldOn = 1300;
+                  s.time = 6;
+              })));
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
 }
 
-LessonStop At(LessonView view, int step, Supply supply = {}) {
+LessonStop At(ViewSettings settings, int step) {
     LessonStop stop;
-    stop.view = view;
+    stop.settings = settings;
     stop.step = step;
-    stop.supply = supply;
     return stop;
 }
 
-LessonStop Stopped(LessonStop stop, double time) {
-    stop.motor.time = time;
-    return stop;
+LessonStop At(View view, int step) { return At(DefaultSettings(view), step); }
+
+MotorSettings Stopped(Supply supply, double time) {
+    MotorSettings s;
+    s.supply = supply;
+    s.time = time;
+    return s;
 }
 
-LessonStop Wound(LessonStop stop, Winding winding) {
-    stop.winding.winding = winding;
-    return stop;
+WindingSettings Wound(Winding winding) {
+    WindingSettings s;
+    s.winding = winding;
+    return s;
 }
 
 struct Readings {
@@ -64,49 +80,73 @@ struct Readings {
 
 class StopFrames : public ::testing::TestWithParam<Readings> {};
 
+// The readouts a reader sees, in the caption and the handout.
+std::vector<std::string> Shown(const ViewResult& frame) {
+    std::vector<std::string> shown;
+    for (const Readout& r : frame.readouts)
+        if (!r.label.empty()) shown.push_back(r.shown);
+    return shown;
+}
+
 // The values the README gives for these frames.
 TEST_P(StopFrames, ReadOutTheirViewsValues) {
     const LessonStop& stop = GetParam().stop;
-    const CanvasSize size = DesignSize(stop.view);
+    const CanvasInputs canvas = DesignCanvas(stop.view(), stop.step);
     TraceDc dc;
-    const StopFrame frame = DrawStopFrame(stop, {stop.step, size.width, size.height}, dc);
+    const ViewResult frame = DrawStopFrame(stop, canvas, dc);
     EXPECT_TRUE(frame.complete);
     const std::vector<std::string>& expected = GetParam().values;
-    ASSERT_GE(frame.readouts.size(), expected.size());
+    ASSERT_GE(Shown(frame).size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         if (!expected[i].empty()) {
-            EXPECT_EQ(frame.readouts[i].value, expected[i]) << i;
+            EXPECT_EQ(Shown(frame)[i], expected[i]) << i;
         }
     }
     // Its trace is its view's, whose first line is a readout.
-    EXPECT_EQ(
-        TraceStopFrame(stop, {stop.step, size.width, size.height}).rfind(GetParam().firstLine, 0),
-        0u);
+    EXPECT_EQ(TraceView(stop.settings, canvas).rfind(GetParam().firstLine, 0), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Views, StopFrames,
     ::testing::Values(
         Readings{"MainAt90",
-                 At(LessonView::Main, 9),
+                 At(View::Main, 9),
                  {"9*π/18=90°", "-0.00", "0.87", "-0.87"},
                  "readout angle 9*π/18=90°\n"},
         Readings{"OpenUAt30",
-                 At(LessonView::Explorer, 3, PresetSupply(Preset::OpenU)),
+                 At(ExplorerSettings{PresetSupply(Preset::OpenU)}, 3),
                  {"3*π/18=30°", "0.00", "0.43", "-0.43", "0.75", "0.75", "0.75"},
                  "readout angle 3*π/18=30°\n"},
         // q = 3: kd1 = sin 30° / (3 sin 10°), kd5 = sin 150° / (3 sin 50°), |kd7| = sin 30° /
-        // (3 sin 70°); 60 * 50 / 2 rpm; the field a half of 30° on.
-        Readings{"FourPolesAt30",
-                 Wound(At(LessonView::Winding, 3), {4, 36, 1, 9}),
-                 {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 r/min", "15.0°"},
-                 "readout angle 3*π/18=30°\n"},
+        // (3 sin 70°); 60 * 50 / 2 rpm; the field a half of 30° on; the fundamental 1.5 kw1.
+        Readings{
+            "FourPolesAt30",
+            At(Wound({4, 36, 1, 9}), 3),
+            {"3*π/18=30°", "36", "0.960", "0.218", "0.177", "", "1500 r/min", "15.0°", "1.440 Fc"},
+            "readout angle 3*π/18=30°\n"},
         // Stalled: no torque at rest, and no current but in U, 27.59 A, 5.87 times 4.70 A.
         Readings{"SinglePhaseMotorStalled",
-                 Stopped(At(LessonView::Motor, 0, PresetSupply(Preset::SinglePhase)), 1),
-                 {"0 r/min", "1.000", "0.00 N·m", "", "", "27.59 A", "0.00 A", "0.00 A", "5.87",
-                  "堵转，过载"},
-                 "readout speed 0\n"}),
+                 At(Stopped(PresetSupply(Preset::SinglePhase), 1), 0),
+                 {"0 r/min", "1.000", "0.00 N·m", "", "", "27.59 A", "0.00 A", "0.00 A",
+                  "堵转，过载", "5.87"},
+                 "readout speed 0\n"},
+        // E = 1.5 V = 346.4 V; sin δ = P X_s / 3VE; I = |V − E| / X_s; S = 3 V I*; the pull-out
+        // 3VE / X_s = 20 kW: over-excited, the machine leads.
+        Readings{"SynchronousOverExcited",
+                 At(Machine([](auto& s) { s.fieldCurrent = 3; }), 0),
+                 {"14.5°", "346.4 V", "11.31 A", "0.638 超前", "5.00 kW", "−6.03 kvar", "20.00 kW",
+                  "电动机运行"},
+                 "readout load-angle 14.5\n"},
+        // Locked into step with a 10 N·m fan at 1500 rpm: P = 10 N·m × 157.08 rad/s.
+        Readings{"SynchronousPulledIn",
+                 At(Machine([](auto& s) {
+                        s.load = 10;
+                        s.fieldOn = 1300;
+                        s.time = 6;
+                    }),
+                    0),
+                 {"1500 rpm", "6.8°", "230.9 V", "", "", "1.57 kW", "", "13.33 kW", "电动机运行"},
+                 "readout speed 1500\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Fit {
@@ -126,22 +166,22 @@ TEST(FitScale, IsTheLargestQuarterThatFits) {
 }
 
 TEST(Presenting, TheMainFrameKeepsItsShapeAndTheExplorerFillsTheRoom) {
-    const StopInputs main = PresentationInputs(LessonView::Main, 9, 1920, 1020, 1);
+    const CanvasInputs main = PresentationInputs(View::Main, 9, 1920, 1020, 1);
     EXPECT_EQ(std::vector({main.step, main.width, main.height}), std::vector({9, 513, 624}));
     EXPECT_EQ(main.scale, 1.5);
     // Twice the device pixels: 2040 / 624 = 3.27.
-    EXPECT_EQ(PresentationInputs(LessonView::Main, 0, 1920, 1020, 2).scale, 3.25);
-    for (const LessonView view : {LessonView::Explorer, LessonView::Winding, LessonView::Motor}) {
-        const StopInputs in = PresentationInputs(view, 3, 1920, 1020, 2);
+    EXPECT_EQ(PresentationInputs(View::Main, 0, 1920, 1020, 2).scale, 3.25);
+    for (const View view : {View::Explorer, View::Winding, View::Motor, View::Synchronous}) {
+        const CanvasInputs in = PresentationInputs(view, 3, 1920, 1020, 2);
         EXPECT_EQ(std::vector({in.width, in.height}), std::vector({1920, 1020}));
         EXPECT_EQ(in.scale, 2);
     }
 }
 
 TEST(Presenting, TheCaptionLineIsTheCaptionAndItsNumberOrTheReadouts) {
-    LessonStop stop = At(LessonView::Main, 9);
+    LessonStop stop = At(View::Main, 9);
     TraceDc dc;
-    const StopFrame frame = DrawStopFrame(stop, {9, 513, 624}, dc);
+    const ViewResult frame = DrawStopFrame(stop, {9, 513, 624}, dc);
     EXPECT_EQ(CaptionLine(stop, 0, 1, frame, Language::Chinese, nullptr),
               "相位角(U相) 9*π/18=90°   U相相对幅值 -0.00   V相相对幅值 0.87   W相相对幅值 -0.87");
     stop.caption = {"零", "nought"};
@@ -168,7 +208,7 @@ using Blank = LessonStepper::Blank;
 struct Presses {
     const char* name;
     Walk walk;
-    LessonView view;  // of the one stop, when walking steps
+    View view;  // of the one stop, when walking steps
     std::vector<Key> keys;
     int index;
     int step;
@@ -190,16 +230,16 @@ TEST_P(Clicker, EndsAtTheStopStepAndScreen) {
     EXPECT_EQ(stepper.Blanked(), p.blank);
 }
 
-constexpr LessonView kMain = LessonView::Main;
-constexpr LessonView kExplorer = LessonView::Explorer;
-constexpr LessonView kMotor = LessonView::Motor;
+constexpr View kMain = View::Main;
+constexpr View kExplorer = View::Explorer;
+constexpr View kMotor = View::Motor;
 
 INSTANTIATE_TEST_SUITE_P(
     Lesson, Clicker,
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 12, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 14, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,
@@ -234,12 +274,12 @@ INSTANTIATE_TEST_SUITE_P(
                 Blank::None},
         Presses{
             "WhiteReplacesBlack", Walk::Stops, kMain, {kBlack, kWhite}, 0, 0, false, Blank::White},
-        Presses{"NextShowsTheBlankedPicture",
+        Presses{"NextOnlyShowsTheBlankedPicture",
                 Walk::Stops,
                 kMain,
                 {kWhite, kNext},
-                1,
-                3,
+                0,
+                0,
                 false,
                 Blank::None}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -2,6 +2,10 @@
 // the file, the stop and the field, exactly as a teacher reads it.
 #include "lesson_file.h"
 
+#include <sys/stat.h>
+
+#include <cstdio>
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -35,14 +39,27 @@ Supply OpenW() {
 }
 
 LessonStop Windings(int step, Winding winding, Sequence sequence, double frequency, bool flux) {
-    LessonStop stop{LessonView::Winding, step, false, true, {}, {"x", ""}, {}, {}};
-    stop.winding = {winding, sequence, frequency, flux};
-    return stop;
+    return {WindingSettings{winding, sequence, frequency, flux}, step, false, {"x", ""}};
 }
 
-LessonStop Motor(Supply supply, MotorSettings motor) {
-    LessonStop stop{LessonView::Motor, 0, false, true, supply, {"x", ""}, {}, motor};
-    return stop;
+LessonStop Motor(MotorSettings motor) { return {motor, 0, false, {"x", ""}}; }
+
+// The synchronous machine's default settings with `change` made to them.
+template <typename Change>
+LessonStop Synchronous(Change change) {
+    SynchronousSettings s;
+    change(s);
+    return {s, 0, false, {"x", ""}};
+}
+
+LessonStop Explorer(int step, Supply supply) {
+    return {ExplorerSettings{supply}, step, false, {"x", ""}};
+}
+
+Supply Neutral() {
+    Supply s;
+    s.neutral = true;
+    return s;
 }
 
 Supply SinglePhase() {
@@ -65,21 +82,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Good{"MainWithDefaults",
              With(R"({"view": "main", "caption": "零"})"),
-             {LessonView::Main, 0, false, true, {}, {"零", ""}, {}, {}}},
+             {MainSettings{}, 0, false, {"零", ""}}},
         Good{"MainHiddenPlaying",
              With(R"({"view": "main", "step": 72, "play": true, "resultant": false,
                       "caption": {"zh": "转", "en": "Turn"}})"),
-             {LessonView::Main, 72, true, false, {}, {"转", "Turn"}, {}, {}}},
+             {MainSettings{false}, 72, true, {"转", "Turn"}}},
         Good{"EnglishOnlyServesBoth",
              With(R"({"view": "main", "caption": {"en": "Only"}})"),
-             {LessonView::Main, 0, false, true, {}, {"Only", ""}, {}, {}}},
+             {MainSettings{}, 0, false, {"Only", ""}}},
         Good{"ExplorerValuesOverThePreset",
              With(R"({"view": "explorer", "step": 35, "preset": "reversed",
                       "amplitudes": [1, 0.4, 0.7], "sequence": "positive", "caption": "x"})"),
-             {LessonView::Explorer, 35, false, true, Amplitudes(1, 0.4, 0.7), {"x", ""}, {}, {}}},
+             Explorer(35, Amplitudes(1, 0.4, 0.7))},
         Good{"ExplorerOpenWithNeutral",
              With(R"({"view": "explorer", "open": "W", "neutral": true, "caption": "x"})"),
-             {LessonView::Explorer, 0, false, true, OpenW(), {"x", ""}, {}, {}}},
+             Explorer(0, OpenW())},
         Good{"WindingPresetWithItsPitchChanged",
              With(R"({"view": "winding", "step": 3, "preset": "4-pole-short", "pitch": 8,
                       "frequency": 60, "sequence": "negative", "flux": false, "caption": "x"})"),
@@ -90,23 +107,47 @@ INSTANTIATE_TEST_SUITE_P(
         Good{"MotorSteadyState",
              With(R"({"view": "motor", "preset": "single-phase", "load": 5, "speed": 1400,
                       "caption": "x"})"),
-             Motor(SinglePhase(), {5, 0.2, 1400, 0, 0})},
+             Motor({SinglePhase(), 5, 0.2, 1400, 0, 0, std::nullopt})},
         Good{"MotorStartUp",
              With(R"({"view": "motor", "time": 2, "initial-speed": -150, "inertia": 0.5,
                       "caption": "x"})"),
-             Motor({}, {0, 0.5, std::nullopt, 2, -150})},
+             Motor({{}, 0, 0.5, std::nullopt, 2, -150, std::nullopt})},
+        Good{"SynchronousSteadyState",
+             With(R"({"view": "synchronous", "field-current": 3, "power": -5, "curves": "o",
+                      "caption": "x"})"),
+             Synchronous([](auto& s) {
+                 s.fieldCurrent = 3;
+                 s.power = -5;
+                 s.curves = SynchronousCurves::O;
+             })},
+        Good{"SynchronousStartUpWithoutItsCage",
+             With(R"({"view": "synchronous", "time": 2, "damper": "no", "field-on": 1300,
+                      "load": 10, "inertia": 0.5, "caption": "x"})"),
+             Synchronous([](auto& s) {
+                 s.inertia = 0.5;
+                 s.damper = false;
+                 s.load = 10;
+                 s.fieldOn = 1300;
+                 s.time = 2;
+             })},
         Good{"CaptionOf500ChineseCharacters",
              With(("{\"view\": \"main\", \"caption\": \"" + QString(500, QChar(0x78c1)) + "\"}")
                       .toUtf8()
                       .constData()),
-             {LessonView::Main,
-              0,
-              false,
-              true,
-              {},
-              {QString(500, QChar(0x78c1)).toStdString(), ""},
-              {},
-              {}}}),
+             {MainSettings{}, 0, false, {QString(500, QChar(0x78c1)).toStdString(), ""}}},
+        // "é" as e and a combining accent: 1000 code points, 500 characters as a reader counts.
+        Good{
+            "CaptionOf500AccentedLetters",
+            With(("{\"view\": \"main\", \"caption\": \"" + QString("e\u0301").repeated(500) + "\"}")
+                     .toUtf8()
+                     .constData()),
+            {MainSettings{}, 0, false, {QString("e\u0301").repeated(500).toStdString(), ""}}},
+        Good{"NeutralWithoutAnOpenPhaseIsFourWires",
+             With(R"({"view": "explorer", "neutral": true, "caption": "x"})"),
+             Explorer(0, Neutral())},
+        Good{"WindingsIsTheWindingView",
+             With(R"({"view": "windings", "poles": 4, "slots": 12, "caption": "x"})"),
+             Windings(0, {4, 12, 1, 3}, Sequence::Positive, 50, true)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Bad {
@@ -141,73 +182,99 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"StopNotAnObject", With(R"({"view": "main", "caption": "c"}, 3)"),
             R"(lesson.json: stop 2: must be an object such as {"view": "main", "step": 3, "caption": "..."})"},
         Bad{"NoView", With(R"({"caption": "c"})"),
-            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding, motor))"},
-        Bad{"UnknownView", With(R"({"view": "windings", "caption": "c"})"),
-            R"(lesson.json: stop 1: view "windings" is not one of main, explorer, winding, motor)"},
+            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding, motor or synchronous))"},
+        Bad{"UnknownView", With(R"({"view": "stator", "caption": "c"})"),
+            R"(lesson.json: stop 1: view 'stator' is not one of main, explorer, winding, motor or synchronous)"},
         Bad{"UnknownPreset",
             With((std::string(kOk) + kOk +
                   R"({"view": "explorer", "preset": "open-x", "caption": "c"})")
                      .c_str()),
-            R"(lesson.json: stop 3: preset "open-x" is not one of balanced, reversed, open-u, open-u-neutral, single-phase, unbalanced)"},
+            R"(lesson.json: stop 3: preset 'open-x' is not one of balanced, reversed, open-u, open-u-neutral, single-phase or unbalanced)"},
         Bad{"MisspeltField", With(R"({"view": "main", "setp": 3, "caption": "c"})"),
             R"(lesson.json: stop 1: field "setp" is not one of view, step, play, caption, resultant)"},
         Bad{"FieldOfTheOtherView",
             With(R"({"view": "main", "preset": "reversed", "caption": "c"})"),
-            R"(lesson.json: stop 1: field "preset" is for view "explorer", not "main")"},
+            R"(lesson.json: stop 1: field "preset" is for view explorer, winding or motor, not main)"},
         Bad{"StepPastTheExplorersPeriod",
             With(R"({"view": "explorer", "step": 36, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "step" must be a whole number from 0 to 35)"},
+            R"(lesson.json: stop 1: step '36' is not a whole number from 0 to 35)"},
         Bad{"StepNotWhole", With(R"({"view": "main", "step": 1.5, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "step" must be a whole number from 0 to 72)"},
+            R"(lesson.json: stop 1: step '1.5' is not a whole number from 0 to 72)"},
         Bad{"PlayAsText", With(R"({"view": "main", "play": "yes", "caption": "c"})"),
-            R"(lesson.json: stop 1: field "play" must be true or false)"},
+            R"(lesson.json: stop 1: play 'yes' is not true or false)"},
         Bad{"AmplitudeTooLarge",
             With(R"({"view": "explorer", "amplitudes": [1, 2.5, 1], "caption": "c"})"),
-            R"(lesson.json: stop 1: field "amplitudes" must be three numbers from 0 to 2, such as [1, 0.4, 0.7])"},
+            R"(lesson.json: stop 1: amplitudes '[1,2.5,1]' is not three numbers from 0 to 2, such as 1,0.4,0.7)"},
         Bad{"TwoOffsets", With(R"({"view": "explorer", "offsets": [0, 30], "caption": "c"})"),
-            R"(lesson.json: stop 1: field "offsets" must be three numbers from -180 to 180, such as [0, -30, 30])"},
+            R"(lesson.json: stop 1: offsets '[0,30]' is not three numbers from -180 to 180°, such as 0,-30,30)"},
         Bad{"UnknownSequence", With(R"({"view": "explorer", "sequence": "abc", "caption": "c"})"),
-            R"(lesson.json: stop 1: sequence "abc" is not one of positive, negative)"},
+            R"(lesson.json: stop 1: sequence 'abc' is not one of positive or negative)"},
         Bad{"OpenSinglePhase",
             With(R"({"view": "explorer", "preset": "single-phase", "open": "V", "caption": "c"})"),
-            R"(lesson.json: stop 1: field "open" cannot be used with preset "single-phase")"},
-        Bad{"NeutralWithoutOpenPhase",
-            With(R"({"view": "explorer", "neutral": true, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "neutral" needs an open phase: add "open": "U", "V" or "W")"},
+            R"(lesson.json: stop 1: open cannot be used with preset single-phase)"},
+        Bad{"OpenAsANumber", With(R"({"view": "explorer", "open": 1, "caption": "c"})"),
+            R"(lesson.json: stop 1: open '1' is not one of U, V or W)"},
         Bad{"UnknownWindingPreset",
             With(R"({"view": "winding", "preset": "4-pole", "caption": "c"})"),
-            R"(lesson.json: stop 1: preset "4-pole" is not one of explorer, 4-pole-full, 4-pole-short, 2-pole-short)"},
+            R"(lesson.json: stop 1: preset '4-pole' is not one of explorer, 4-pole-full, 4-pole-short or 2-pole-short)"},
         Bad{"ThreePoles", With(R"({"view": "winding", "poles": 3, "caption": "c"})"),
-            R"(lesson.json: stop 1: poles 3 is not 2, 4, 6 or 8)"},
+            R"(lesson.json: stop 1: poles '3' is not one of 2, 4, 6 or 8)"},
+        Bad{"AThousandAndOnePoles", With(R"({"view": "winding", "poles": 1001, "caption": "c"})"),
+            R"(lesson.json: stop 1: poles '1001' is not one of 2, 4, 6 or 8)"},
         Bad{"SlotsThatMakeNoFourPoleWinding",
             With(R"({"view": "winding", "poles": 4, "slots": 30, "caption": "c"})"),
-            R"(lesson.json: stop 1: slots 30 do not make a 4-pole winding: use 12, 24, 36 or 48)"},
+            R"(lesson.json: stop 1: 30 slots do not make a 4-pole winding (6pq slots, q from 1 to 4: use 12, 24, 36 or 48))"},
         Bad{"SlotsThatMakeNoEightPoleWinding",
             With(R"({"view": "winding", "poles": 8, "slots": 30, "caption": "c"})"),
-            R"(lesson.json: stop 1: slots 30 do not make an 8-pole winding: use 24, 48, 72 or 96)"},
+            R"(lesson.json: stop 1: 30 slots do not make an 8-pole winding (6pq slots, q from 1 to 4: use 24, 48, 72 or 96))"},
         Bad{"ShortPitchInOneLayer",
             With(R"({"view": "winding", "preset": "4-pole-full", "pitch": 7, "caption": "c"})"),
-            R"(lesson.json: stop 1: pitch 7 is short: a single-layer winding is full-pitch; add "layers": 2)"},
+            R"(lesson.json: stop 1: a single-layer winding is full-pitch: pitch 7 needs layers 2)"},
         Bad{"PitchPastThePolePitch",
             With(R"({"view": "winding", "preset": "4-pole-short", "pitch": 10, "caption": "c"})"),
-            R"(lesson.json: stop 1: pitch 10 is outside 1 to 9, the pole pitch in slots)"},
+            R"(lesson.json: stop 1: pitch 10 is outside 1 to 9 (the pole pitch is 9 slots))"},
         Bad{"NoFrequency", With(R"({"view": "winding", "frequency": 0, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "frequency" must be a number from 1 to 400 Hz)"},
+            R"(lesson.json: stop 1: frequency '0' is not a number from 1 to 400 Hz)"},
         Bad{"LoadPastTheLimit", With(R"({"view": "motor", "load": 41, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "load" must be a number from 0 to 40 N·m)"},
+            R"(lesson.json: stop 1: load '41' is not a number from 0 to 40 N·m)"},
         Bad{"SpeedAndTime", With(R"({"view": "motor", "speed": 100, "time": 1, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "speed" and field "time" cannot be used together)"},
+            R"(lesson.json: stop 1: speed and time cannot be used together)"},
         Bad{"InitialSpeedForASteadyState",
             With(R"({"view": "motor", "speed": 100, "initial-speed": 0, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "initial-speed" is for a start-up: use it with "time")"},
+            R"(lesson.json: stop 1: initial-speed is for a start-up: use it with time)"},
+        Bad{"FieldOnForASteadyState",
+            With(R"({"view": "synchronous", "field-on": 1300, "caption": "c"})"),
+            R"(lesson.json: stop 1: --field-on is for a start-up: use it with --time)"},
+        Bad{"PowerInAStartUp",
+            With(R"({"view": "synchronous", "power": 5, "time": 1, "caption": "c"})"),
+            R"(lesson.json: stop 1: --power cannot be used with --time: in a start-up the load sets the power)"},
+        Bad{"DamperAsASwitch", With(R"({"view": "synchronous", "damper": false, "caption": "c"})"),
+            R"(lesson.json: stop 1: damper 'false' is not one of yes or no)"},
         Bad{"MotorFieldInTheWindings", With(R"({"view": "winding", "load": 3, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "load" is for view "motor", not "winding")"},
+            R"(lesson.json: stop 1: field "load" is for view motor or synchronous, not winding)"},
         Bad{"NoCaption", With(R"({"view": "main"})"),
             R"(lesson.json: stop 1: field "caption" is missing)"},
         Bad{"CaptionInFrench", With(R"({"view": "main", "caption": {"fr": "c"}})"),
             R"(lesson.json: stop 1: field "caption" must be a text, or {"zh": "...", "en": "..."})"},
         Bad{"CaptionOf501Characters",
             With(("{\"view\": \"main\", \"caption\": \"" + std::string(501, 'a') + "\"}").c_str()),
+            R"(lesson.json: stop 1: field "caption" has 501 characters; at most 500)"},
+        // One line, whatever the file holds: a break, an escape or a NUL is shown escaped.
+        Bad{"KeyWithALineBreak", With(R"({"view": "main", "a\nb": 1, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "a\nb" is not one of view, step, play, caption, resultant)"},
+        Bad{"KeyWithANul", With(R"({"view": "main", "a\u0000b": 1, "caption": "c"})"),
+            R"(lesson.json: stop 1: field "a\x00b" is not one of view, step, play, caption, resultant)"},
+        Bad{"ValueWithAnEscape",
+            With(R"({"view": "explorer", "preset": "\u001b[2J", "caption": "c"})"),
+            R"(lesson.json: stop 1: preset '\x1b[2J' is not one of balanced, reversed, open-u, open-u-neutral, single-phase or unbalanced)"},
+        Bad{"CaptionWithABell", With(R"({"view": "main", "caption": "a\u0007"})"),
+            R"(lesson.json: stop 1: field "caption" holds a control character (\x07); only tabs and printable text are allowed)"},
+        Bad{"CaptionOfInvisibleCharacters", With(R"({"view": "main", "caption": "\u200b \u200d"})"),
+            R"(lesson.json: stop 1: field "caption" is empty)"},
+        Bad{"CaptionOf501AccentedLetters",
+            With(("{\"view\": \"main\", \"caption\": \"" + QString("e\u0301").repeated(501) + "\"}")
+                     .toUtf8()
+                     .constData()),
             R"(lesson.json: stop 1: field "caption" has 501 characters; at most 500)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -231,17 +298,35 @@ TEST(LessonFile, AFileOverOneMegabyteIsRefusedAndAMissingOneNamed) {
     file.write(json);
     file.close();
     EXPECT_EQ(
-        ReadLessonFile(big).error,
+        ReadLessonFile(big.toStdString()).error,
         big.toStdString() +
             ": the file has more than 1048576 bytes; a lesson may have at most 1048576 (1 MB)");
     EXPECT_EQ(
-        ReadLessonFile(dir.filePath("none.json")).error,
+        ReadLessonFile(dir.filePath("none.json").toStdString()).error,
         dir.filePath("none.json").toStdString() + ": cannot be read: No such file or directory");
+}
+
+// A FIFO with no writer would hold a reader for ever; a name that is not UTF-8 is kept byte for
+// byte, in the system call and in the message.
+TEST(LessonFile, OnlyARegularFileIsReadWhateverItsName) {
+    const QTemporaryDir dir;
+    const std::string fifo = dir.filePath("lesson.fifo").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(ReadLessonFile(fifo).error, fifo + ": cannot be read: not a regular file");
+    EXPECT_EQ(ReadLessonFile("/dev/null").error, "/dev/null: cannot be read: not a regular file");
+    const std::string latin1 = dir.path().toStdString() + "/caf\xe9.json";
+    FILE* file = std::fopen(latin1.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fputs(R"({"title": "T", "stops": [{"view": "main", "caption": "c"}, 1]})", file);
+    std::fclose(file);
+    EXPECT_EQ(ReadLessonFile(latin1).error, latin1 +
+                                                ": stop 2: must be an object such as "
+                                                R"({"view": "main", "step": 3, "caption": "..."})");
 }
 
 TEST(LessonFile, TheReadmesExampleIsThisFileAndALesson) {
     const QString path = VESK_SOURCE_DIR "/docs/lesson-example.json";
-    const LessonFileResult r = ReadLessonFile(path);
+    const LessonFileResult r = ReadLessonFile(path.toStdString());
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(r.lesson.stops.size(), 6u);
     QFile example(path), readme(VESK_SOURCE_DIR "/README.md");

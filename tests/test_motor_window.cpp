@@ -15,10 +15,11 @@
 #include "draw/trace_dc.h"
 #include "field_demo_dialog.h"
 #include "language.h"
-#include "motor_image.h"
 #include "motor_window.h"
 #include "resource.h"
 #include "scene_font.h"
+#include "view_frames.h"
+#include "view_windows.h"
 
 namespace {
 
@@ -199,7 +200,7 @@ TEST(SmallScreens, EveryTextReadableInItsPane) {
 TEST(FromTheMainWindow, TheMenuOpensOneMotorWindow) {
     CFieldDemoDialog dialog;
     RunModal(dialog, [&] {
-        dialog.SendMessage(WM_SYSCOMMAND, IDM_MOTOR);
+        dialog.SendMessage(WM_SYSCOMMAND, ViewMenuId(View::Motor));
         auto* motor = dialog.findChild<MotorWindow*>();
         ASSERT_NE(motor, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(motor));
@@ -207,7 +208,7 @@ TEST(FromTheMainWindow, TheMenuOpensOneMotorWindow) {
         EXPECT_GE(motor->Speed(), 150);
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        dialog.SendMessage(WM_SYSCOMMAND, IDM_MOTOR);
+        dialog.SendMessage(WM_SYSCOMMAND, ViewMenuId(View::Motor));
         EXPECT_EQ(dialog.findChildren<MotorWindow*>().size(), 1);
     });
 }

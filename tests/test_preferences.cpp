@@ -14,6 +14,7 @@
 #include "preferences.h"
 #include "raster_image.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 // screen and shows the core's frame pixel for pixel. F5 in the main window presents its step, and
 // the window menu's Lesson entry the built-in lesson.
 #include <functional>
+#include <memory>
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -13,14 +14,13 @@
 
 #include <gtest/gtest.h>
 
-#include "explorer_window.h"
 #include "field_demo_dialog.h"
-#include "motor_window.h"
 #include "presentation_window.h"
 #include "raster_image.h"
 #include "resource.h"
 #include "test_dialog_support.h"
-#include "windings_window.h"
+#include "view_frames.h"
+#include "view_windows.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
     EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
     EXPECT_EQ(window->Stepper().Step(), row.step);
     EXPECT_EQ(window->Stepper().Playing(), row.playing);
-    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 13").arg(row.stop)))
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 15").arg(row.stop)))
         << window->Caption().toStdString();
     // A blank screen is one colour all over; the picture is not.
     const QImage shown = Grab(*window);
@@ -87,7 +87,12 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
             break;
         }
     }
+    // Alone, Esc leaves full screen and keeps the window; closing it ends the presentation.
     QTest::keyClick(window, Qt::Key_Escape);
+    Settle();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_FALSE(window->windowState() & Qt::WindowFullScreen);
+    window->close();
     Settle();
     EXPECT_TRUE(window.isNull());
 }
@@ -118,12 +123,27 @@ INSTANTIATE_TEST_SUITE_P(
                            false, Blank::None},
                       Keys{"ReachesTheWindings", std::vector<Qt::Key>(11, Qt::Key_PageDown), 12, 0,
                            true, Blank::None},
-                      Keys{"EndsWithTheMotor", std::vector<Qt::Key>(14, Qt::Key_PageDown), 13, 0,
+                      Keys{"ReachesTheMotor", std::vector<Qt::Key>(12, Qt::Key_PageDown), 13, 0,
                            true, Blank::None},
+                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(16, Qt::Key_PageDown),
+                           15, 0, true, Blank::None},
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
-                      Keys{"WWhitens", {Qt::Key_W}, 1, 0, false, Blank::White}),
+                      Keys{"WWhitens", {Qt::Key_W}, 1, 0, false, Blank::White},
+                      // The next key on a blank screen shows the same stop again, then moves on.
+                      Keys{"NextOnABlankScreenShowsThePicture",
+                           {Qt::Key_Right, Qt::Key_B, Qt::Key_Right},
+                           2,
+                           3,
+                           false,
+                           Blank::None},
+                      Keys{"BackOnABlankScreenShowsThePicture",
+                           {Qt::Key_Right, Qt::Key_W, Qt::Key_Left, Qt::Key_Left},
+                           1,
+                           0,
+                           false,
+                           Blank::None}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Presentation, ShowsTheMainFrameEnlargedByAQuarterFactorPixelForPixel) {
@@ -185,74 +205,38 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
         shown = Shown();
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Stepper().Count(), 13);
+        EXPECT_EQ(shown->Stepper().Count(), 15);
         QTest::keyClick(shown, Qt::Key_F11);
         Settle();
         EXPECT_TRUE(shown.isNull());
     });
 }
 
-TEST(Presentation, F5InTheExplorerPresentsItsSupplyAndStep) {
-    ExplorerWindow explorer;
-    explorer.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&explorer));
-    QTest::keyClick(&explorer, Qt::Key_Right);
-    QTest::keyClick(&explorer, Qt::Key_F5);
-    QPointer<PresentationWindow> shown = Shown();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->Stepper().Stop().view, LessonView::Explorer);
-    EXPECT_EQ(shown->Stepper().Stop().supply, explorer.CurrentSupply());
-    EXPECT_EQ(shown->Stepper().Step(), 1);
-    // The explorer's own keys are not the clicker's: Left wraps round its period.
-    QTest::keyClick(shown, Qt::Key_Left);
-    QTest::keyClick(shown, Qt::Key_Left);
-    EXPECT_EQ(shown->Stepper().Step(), 35);
-    EXPECT_EQ(explorer.Stepper().Step(), 1);
-    QTest::keyClick(shown, Qt::Key_Escape);
-    Settle();
-    EXPECT_TRUE(shown.isNull());
-}
-
-// F5 in `window` after `keys`: the view presented at the window's step, which the clicker's
-// Left then takes back round the period, and Esc closes.
-void PresentsItsStep(QWidget& window, const std::vector<Qt::Key>& keys, LessonView view, int step,
-                     const std::function<void(const LessonStop&)>& settings) {
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    for (const Qt::Key key : keys) QTest::keyClick(&window, key);
-    QTest::keyClick(&window, Qt::Key_F5);
-    QPointer<PresentationWindow> shown = Shown();
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->Stepper().Stop().view, view);
-    EXPECT_EQ(shown->Stepper().Step(), step);
-    settings(shown->Stepper().Stop());
-    EXPECT_TRUE(shown->windowState() & Qt::WindowFullScreen);
-    for (int i = 0; i <= step; ++i) QTest::keyClick(shown, Qt::Key_Left);
-    EXPECT_EQ(shown->Stepper().Step(), 35);
-    QTest::keyClick(shown, Qt::Key_Escape);
-    Settle();
-    EXPECT_TRUE(shown.isNull());
-}
-
-TEST(Presentation, F5InTheWindingsWindowPresentsItsWindingAndStep) {
-    WindingsWindow windings;
-    PresentsItsStep(windings, {Qt::Key_Right, Qt::Key_Right}, LessonView::Winding, 2,
-                    [&](const LessonStop& stop) {
-                        const WindingInputs in = windings.Inputs();
-                        EXPECT_EQ(stop.winding.winding, in.winding);
-                        EXPECT_EQ(stop.winding.frequency, in.frequency);
-                    });
-    EXPECT_EQ(windings.Stepper().Step(), 2);
-}
-
-TEST(Presentation, F5InTheMotorWindowPresentsItsSupplyAndState) {
-    MotorWindow motor;
-    PresentsItsStep(motor, {}, LessonView::Motor, 0, [&](const LessonStop& stop) {
-        const MotorInputs in = motor.Inputs();
-        EXPECT_EQ(stop.supply, motor.CurrentSupply());
-        EXPECT_EQ(stop.motor.load, in.load);
-        EXPECT_EQ(stop.motor.speed, in.speed);
-    });
+// Every view's window presents what it shows, at its step; the presentation's keys are the
+// clicker's, not the window's, and Esc gives the window back.
+TEST(Presentation, F5InAViewsWindowPresentsItsSettingsAndStep) {
+    for (const View view : WindowViews()) {
+        SCOPED_TRACE(std::string(Describe(view).name));
+        const std::unique_ptr<ViewWindow> window(MakeViewWindow(view));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_Right);
+        const int step = window->Stepper().Step();
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QPointer<PresentationWindow> shown = Shown();
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->windowState() & Qt::WindowFullScreen);
+        ViewSettings settings = window->Settings();
+        if (auto* motor = std::get_if<MotorSettings>(&settings)) motor->rotorAngle.reset();
+        EXPECT_EQ(shown->Stepper().Stop().settings, settings);
+        EXPECT_EQ(shown->Stepper().Step(), step);
+        for (int i = 0; i <= step; ++i) QTest::keyClick(shown, Qt::Key_Left);
+        EXPECT_EQ(shown->Stepper().Step(), 35);
+        EXPECT_EQ(window->Stepper().Step(), step);
+        QTest::keyClick(shown, Qt::Key_Escape);
+        Settle();
+        EXPECT_TRUE(shown.isNull());
+    }
 }
 
 TEST(VeskLesson, AFileWithAMistakeIsOneLineAndExitStatusTwo) {

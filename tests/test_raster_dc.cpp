@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -205,6 +207,135 @@ TEST(RasterDc, AWideDotIsSymmetric) {
         }
         // From width 4 on, the band closes the square into a solid dot.
         EXPECT_EQ(c.At(50, 50), width >= 4 ? kBlack : kRed) << "width " << width;
+    }
+}
+
+// A one-pixel polyline rounds each point to the nearest pixel and, like LineTo, leaves out the
+// end pixel; its dots run on round the corners (one on, two off, white between in opaque mode).
+struct ThinPolylineCase {
+    const char* name;
+    int style;
+    std::vector<PointF> points;
+    std::vector<std::pair<int, int>> on;  // pixels in the pen's colour, all of them
+    int white;                            // gap pixels painted white
+    friend void PrintTo(const ThinPolylineCase& row, std::ostream* os) { *os << row.name; }
+};
+
+class ThinPolyline : public ::testing::TestWithParam<ThinPolylineCase> {};
+
+TEST_P(ThinPolyline, CoversItsPixels) {
+    const ThinPolylineCase& t = GetParam();
+    Canvas c;
+    c.Pen(t.style, 1, RGB(0, 0, 0));
+    EXPECT_TRUE(c.dc.Polyline(t.points));
+    int drawn = 0, white = 0;
+    for (int y = 0; y < 100; ++y)
+        drawn += c.CountInRow(y, kBlack), white += c.CountInRow(y, kWhite);
+    EXPECT_EQ(drawn, static_cast<int>(t.on.size()));
+    EXPECT_EQ(white, t.white);
+    for (const auto& [x, y] : t.on) EXPECT_EQ(c.At(x, y), kBlack) << x << "," << y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, ThinPolyline,
+    ::testing::Values(
+        // (10.4, 20.49) is pixel (10, 20), (14.6, 19.5) is (15, 20): x = 10..14.
+        ThinPolylineCase{"HorizontalRun",
+                         PS_SOLID,
+                         {{10.4, 20.49}, {14.6, 19.5}},
+                         {{10, 20}, {11, 20}, {12, 20}, {13, 20}, {14, 20}},
+                         0},
+        ThinPolylineCase{"DiagonalEndLeftOut",
+                         PS_SOLID,
+                         {{9.7, 10.2}, {13, 13}},
+                         {{10, 10}, {11, 11}, {12, 12}},
+                         0},
+        // The corner is drawn once, as the start of the second piece; the last end is left out.
+        ThinPolylineCase{"Corner",
+                         PS_SOLID,
+                         {{10, 10}, {13, 10}, {13, 12}},
+                         {{10, 10}, {11, 10}, {12, 10}, {13, 10}, {13, 11}},
+                         0},
+        // Fourteen pixels stepped: dots at steps 0, 3, 6, 9 and 12 of the whole path, where two
+        // LineTo calls would start again at the corner.
+        ThinPolylineCase{"DotsRunOnRoundTheCorner",
+                         PS_DOT,
+                         {{10, 50}, {14, 50}, {14, 60}},
+                         {{10, 50}, {13, 50}, {14, 52}, {14, 55}, {14, 58}},
+                         9}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Through whole-number points a polyline covers what MoveTo and LineTo cover, for any pen.
+TEST(RasterDc, PolylineThroughWholePointsIsTheChainOfLines) {
+    const std::vector<std::pair<int, int>> path{{20, 20}, {60, 25}, {55, 70}, {20, 40}, {21, 40}};
+    for (const int width : {1, 2, 5, 8}) {
+        Canvas lines, polyline;
+        lines.Pen(PS_SOLID, width, RGB(0, 0, 0));
+        polyline.Pen(PS_SOLID, width, RGB(0, 0, 0));
+        std::vector<PointF> points;
+        lines.dc.MoveTo(path[0].first, path[0].second);
+        for (const auto& [x, y] : path) {
+            lines.dc.LineTo(x, y);
+            points.push_back({double(x), double(y)});
+        }
+        polyline.dc.Polyline(points);
+        EXPECT_EQ(polyline.dc.Pixels().pixels, lines.dc.Pixels().pixels) << "width " << width;
+    }
+}
+
+// A wide pen's band, by its definition in device pixels: pixel centres closer than half the width
+// to one of the pieces, odd widths measured from the picture pixel's centre. Every product here is
+// exact for points on a quarter-pixel grid.
+bool InPolylineBand(int px, int py, const std::vector<PointF>& points, int width, double scale) {
+    const double o = width % 2 == 1 ? 0.5 : 0.0, r = width * scale / 2;
+    const double cx = px + 0.5, cy = py + 0.5;
+    for (size_t k = 1; k < points.size(); ++k) {
+        const double ax = (points[k - 1].x + o) * scale, ay = (points[k - 1].y + o) * scale;
+        const double bx = (points[k].x + o) * scale, by = (points[k].y + o) * scale;
+        const double vx = bx - ax, vy = by - ay, wx = cx - ax, wy = cy - ay;
+        const double along = wx * vx + wy * vy, l2 = vx * vx + vy * vy;
+        const double cross = wx * vy - wy * vx;
+        const bool inside = along <= 0    ? wx * wx + wy * wy < r * r
+                            : along >= l2 ? (cx - bx) * (cx - bx) + (cy - by) * (cy - by) < r * r
+                                          : cross * cross < r * r * l2;
+        if (inside) return true;
+    }
+    return false;
+}
+
+// Points between pixels keep their place: on the half-pixel grid at scale 1, on the quarter-pixel
+// grid at scale 2, the band is exactly the one of the unrounded path.
+TEST(RasterDc, WidePolylineCoversExactlyItsBand) {
+    struct Row {
+        const char* name;
+        double scale;
+        double grid;
+        int width;
+    };
+    unsigned seed = 2024;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<unsigned>(n));
+    };
+    for (const Row& row : {Row{"Halves", 1, 0.5, 3}, Row{"HalvesEven", 1, 0.5, 4},
+                           Row{"QuartersAtTwice", 2, 0.25, 3}, Row{"QuartersEven", 2, 0.25, 2}}) {
+        for (int i = 0; i < 40; ++i) {
+            std::vector<PointF> points;
+            for (int k = 0; k < 4; ++k)
+                points.push_back({8 + next(static_cast<int>(34 / row.grid)) * row.grid,
+                                  8 + next(static_cast<int>(34 / row.grid)) * row.grid});
+            RasterDc dc(50, 50, row.scale);
+            dc.SelectObject(dc.CreatePen(PS_SOLID, row.width, RGB(255, 255, 255)));
+            dc.Polyline(points);
+            const PixelBuffer& b = dc.Pixels();
+            for (int y = 0; y < b.height; ++y) {
+                for (int x = 0; x < b.width; ++x) {
+                    ASSERT_EQ(b.At(x, y) == kWhite,
+                              InPolylineBand(x, y, points, row.width, row.scale))
+                        << row.name << " path " << i << " at " << x << "," << y;
+                }
+            }
+        }
     }
 }
 

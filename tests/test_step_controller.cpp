@@ -15,6 +15,7 @@
 #include "field_demo_dialog.h"
 #include "raster_image.h"
 #include "resource.h"
+#include "view_frames.h"
 
 namespace {
 

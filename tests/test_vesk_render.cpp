@@ -12,6 +12,7 @@
 #include "explorer/explorer_frame.h"
 #include "field/frame.h"
 #include "raster_image.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -73,6 +74,29 @@ TEST_F(VeskRender, WritesAWellFormedSvg) {
     EXPECT_EQ(texts.size(), 16) << texts.join('|').toStdString();
     EXPECT_TRUE(texts.contains("U相") && texts.contains("三相交流电"))
         << texts.join('|').toStdString();
+}
+
+// Each flux line and curve is one polyline, so that the windings' SVGs stay small enough for a
+// slide: 3,876 <line> elements made 523 kB of the first.
+TEST_F(VeskRender, WindingsSvgsStayUnder150kB) {
+    for (const QStringList& view : {QStringList{"--step", "3"}, {"--preset", "4-pole-short"}}) {
+        const Outcome run = Render(QStringList{"--view", "winding", "-o", Path("w.svg")} + view);
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        QFile file(Path("w.svg"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_LE(file.size(), 150000) << view.join(' ').toStdString();
+        QXmlStreamReader xml(&file);
+        int polylines = 0, lines = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+            polylines += xml.name() == QLatin1String("polyline");
+            lines += xml.name() == QLatin1String("line");
+        }
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        // Flux lines, the MMF's steps and its fundamental; lines only for axes, grids and marks.
+        EXPECT_GE(polylines, 3) << view.join(' ').toStdString();
+        EXPECT_LT(lines, 200) << view.join(' ').toStdString();
+    }
 }
 
 TEST_F(VeskRender, PrintsTheTraceWhenThereIsNoOutputFile) {
@@ -330,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"UnknownPhase", X({"--open", "X"}), 2, "'X'"},
         BadCase{"UnknownSequence", X({"--sequence", "zero"}), 2, "zero"},
         BadCase{"NeutralWithSinglePhase", X({"--preset", "single-phase", "--neutral"}), 2,
-                "--neutral"},
+                "neutral cannot"},
         BadCase{"OpenWithSinglePhase", X({"--preset", "single-phase", "--open", "V"}), 2,
                 "single-phase"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -365,9 +389,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "0 to 35"},
         BadCase{"MainStepNegative", {"--step", "-1", "-o", "f.png"}, 2, "0 to 72"},
         BadCase{"AmplitudeEchoedAsTyped", X({"--amplitudes", "1,2.0000001,1"}), 2,
-                "amplitude 2.0000001 is outside"},
+                "amplitudes '1,2.0000001,1' is not three numbers from 0 to 2"},
         BadCase{"OffsetEchoedAsTyped", X({"--offsets", "0,180.00001,0"}), 2,
-                "offset 180.00001 is outside"},
+                "offsets '0,180.00001,0' is not three numbers from -180 to 180°"},
         BadCase{"ScaleWithTheTrace", {"--scale", "2"}, 2, "--scale"},
         BadCase{"ScaleWithATraceFile", {"--scale", "2", "-o", "f.trace"}, 2, "trace"}),
     [](const auto& info) { return std::string(info.param.name); });

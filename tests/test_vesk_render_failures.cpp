@@ -13,6 +13,7 @@
 
 #include "frame_memory.h"
 #include "raster_image.h"
+#include "view_frames.h"
 
 namespace {
 

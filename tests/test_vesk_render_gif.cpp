@@ -15,6 +15,7 @@
 #include "field/frame.h"
 #include "raster_image.h"
 #include "render_options.h"
+#include "view_frames.h"
 
 namespace {
 

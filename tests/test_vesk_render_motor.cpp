@@ -7,7 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "motor_image.h"
+#include "view_frames.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"LoadTooLarge", M({"--load", "41"}), "41"},
         BadCase{"InertiaTooSmall", M({"--inertia", "0.01"}), "0.01"},
         BadCase{"InertiaNaN", M({"--inertia", "nan"}), "nan"},
-        BadCase{"InitialWithSpeed", M({"--speed", "1", "--initial-speed", "5"}), "--time"},
+        BadCase{"InitialWithSpeed", M({"--speed", "1", "--initial-speed", "5"}), "use it with time"},
         BadCase{"LoadWithoutMotor", {"--view", "explorer", "--load", "5"}, "--view motor"},
         BadCase{"StepTooLarge", M({"--step", "36"}), "0 to 35"}),
     [](const auto& info) { return std::string(info.param.name); });

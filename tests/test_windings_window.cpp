@@ -15,8 +15,10 @@
 #include "field_demo_dialog.h"
 #include "menu.h"
 #include "resource.h"
-#include "winding_image.h"
+#include "view_frames.h"
+#include "view_windows.h"
 #include "windings_window.h"
+#include "view_frames.h"
 
 namespace {
 
@@ -121,7 +123,7 @@ TEST(FromTheMainWindow, TheMenuEntryAfterTheExplorerOpensOneWindingsWindow) {
         int explorer = -1, windings = -1;
         for (int i = 0; i < actions.size(); ++i) {
             if (actions[i]->data().toUInt() == IDM_EXPLORER) explorer = i;
-            if (actions[i]->data().toUInt() == IDM_WINDINGS) windings = i;
+            if (actions[i]->data().toUInt() == ViewMenuId(View::Winding)) windings = i;
         }
         ASSERT_GE(explorer, 0);
         EXPECT_EQ(windings, explorer + 1);
@@ -138,7 +140,7 @@ TEST(FromTheMainWindow, TheMenuEntryAfterTheExplorerOpensOneWindingsWindow) {
         EXPECT_EQ(window->Stepper().Step(), 1);
         dialog.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        dialog.SendMessage(WM_SYSCOMMAND, IDM_WINDINGS);
+        dialog.SendMessage(WM_SYSCOMMAND, ViewMenuId(View::Winding));
         EXPECT_EQ(dialog.findChildren<WindingsWindow*>().size(), 1);
     });
 }

@@ -122,7 +122,7 @@ void TitlePage(QPainter& p, const Lesson& lesson, Language language) {
 // The frame on the left, as large as the page allows; the caption and readouts on the right.
 void StopPage(QPainter& p, const LessonStop& stop, int number, const Palette& palette,
               Language language) {
-    const CanvasSize canvas = DesignSize(stop.view);
+    const CanvasSize canvas = Describe(stop.view()).design;
     const double boxWidth = 470, boxHeight = kPageHeight - 2 * kMargin - kFooter;
     const double scale = std::min(boxWidth / canvas.width, boxHeight / canvas.height);
     p.save();
@@ -130,7 +130,7 @@ void StopPage(QPainter& p, const LessonStop& stop, int number, const Palette& pa
     p.scale(scale, scale);
     p.setClipRect(QRectF(0, 0, canvas.width, canvas.height));
     PdfDc dc(p, canvas.width, canvas.height);
-    const StopFrame frame = DrawStopFrame(
+    const ViewResult frame = DrawStopFrame(
         stop, {stop.step, canvas.width, canvas.height, 1, palette, CurrentTranslation()}, dc);
     p.restore();
 
@@ -155,12 +155,13 @@ void StopPage(QPainter& p, const LessonStop& stop, int number, const Palette& pa
     }
     p.setPen(Qt::black);
     p.setFont(PageFont(11));
-    for (const StopReadout& r : frame.readouts) {
+    for (const Readout& r : frame.readouts) {
+        if (r.label.empty()) continue;
         p.drawText(QRectF(x, y, width * 0.6, 18), Qt::AlignLeft, Text(r.label));
         // A long value (the motor's state) wraps rather than running off the page.
         QRectF value;
         p.drawText(QRectF(x + width * 0.6, y, width * 0.4, 54), Qt::AlignLeft | Qt::TextWordWrap,
-                   Text(r.value), &value);
+                   Text(r.shown), &value);
         y += std::max(18.0, value.height() + 4);
     }
 }
@@ -201,7 +202,7 @@ int RunHandout(const std::vector<std::string>& args, char* program) {
     if (o->language != Language::Chinese) SetLanguage(o->language);
     Lesson lesson = BuiltInLesson();
     if (!o->lessonFile.empty()) {
-        LessonFileResult read = ReadLessonFile(QString::fromStdString(o->lessonFile));
+        LessonFileResult read = ReadLessonFile(o->lessonFile);
         if (!read.error.empty()) return Fail(2, read.error);
         lesson = std::move(read.lesson);
     }

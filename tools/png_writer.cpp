@@ -37,10 +37,6 @@ QImage ExactIndexed(const QImage& source) {
     return indexed;
 }
 
-bool WritePngFrame(const FrameInputs& inputs, QIODevice* device) {
-    return WritePngImage(RasterFrame(inputs), device);
-}
-
 bool WritePngImage(const QImage& frame, QIODevice* device) {
     if (frame.isNull()) return false;
     const QImage indexed = ExactIndexed(frame);

@@ -1,7 +1,8 @@
 #include "render_options.h"
 
 #include "frame_memory.h"
-#include "option_numbers.h"
+#include "text/numbers.h"
+#include "views/command_line.h"
 
 #include <algorithm>
 #include <array>
@@ -10,112 +11,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "winding_options.h"
 
 namespace {
-
-// Three numbers separated by commas, such as 1,0.4,0.7.
-std::optional<std::array<double, 3>> ParseTriple(const std::string& text) {
-    std::array<double, 3> values{};
-    const char* first = text.data();
-    const char* const end = text.data() + text.size();
-    for (size_t n = 0; n < 3; ++n) {
-        const char* last = n < 2 ? std::find(first, end, ',') : end;
-        if (last == end && n < 2) return std::nullopt;
-        const auto [ptr, ec] = std::from_chars(first, last, values[n]);
-        if (first == last || ec != std::errc() || ptr != last || !std::isfinite(values[n]))
-            return std::nullopt;
-        first = last + 1;
-    }
-    return values;
-}
-
-// The `n`th of the numbers separated by commas, as typed: 2.0000001 is not 2.
-std::string Piece(const std::string& text, size_t n) {
-    size_t first = 0;
-    for (; n > 0; --n) first = text.find(',', first) + 1;
-    return text.substr(first, text.find(',', first) - first);
-}
-
-// The explorer's supply options as given; checked and applied over the preset at the end.
-struct SupplyArgs {
-    std::string first;  // the first supply option given, for the message when it is out of place
-    std::optional<Preset> preset;
-    std::optional<std::array<double, 3>> amplitudes;
-    std::optional<std::array<double, 3>> offsets;
-    std::optional<Sequence> sequence;
-    std::optional<int> open;
-    bool neutral = false;
-    bool apart = false;
-
-    static bool IsSupplyOption(const std::string& arg) {
-        return arg == "--preset" || arg == "--amplitudes" || arg == "--offsets" ||
-               arg == "--sequence" || arg == "--open" || arg == "--neutral" || arg == "--apart";
-    }
-
-    // Takes one option's value; returns the reason it is unusable, or an empty string.
-    std::string Take(const std::string& arg, const std::string& v) {
-        if (first.empty()) first = arg;
-        if (arg == "--preset") {
-            preset = FindPreset(v);
-            if (!preset)
-                return "unknown preset '" + v +
-                       "' (use balanced, reversed, open-u, open-u-neutral, single-phase or "
-                       "unbalanced)";
-        } else if (arg == "--amplitudes" || arg == "--offsets") {
-            const bool amplitude = arg == "--amplitudes";
-            const auto values = ParseTriple(v);
-            if (!values)
-                return (amplitude ? "amplitudes '" : "offsets '") + v + "' are not three numbers " +
-                       (amplitude ? "AU,AV,AW, such as 1,0.4,0.7" : "DU,DV,DW, such as 0,-30,30");
-            const double limit = amplitude ? kMaxAmplitude : kMaxOffset;
-            for (size_t n = 0; n < 3; ++n) {
-                const double value = (*values)[n];
-                if (value < (amplitude ? 0.0 : -limit) || value > limit)
-                    return (amplitude ? "amplitude " + Piece(v, n) + " is outside 0..2"
-                                      : "offset " + Piece(v, n) + " is outside -180..180") +
-                           " (in '" + v + "')";
-            }
-            (amplitude ? amplitudes : offsets) = values;
-        } else if (arg == "--sequence") {
-            if (v == "positive")
-                sequence = Sequence::Positive;
-            else if (v == "negative")
-                sequence = Sequence::Negative;
-            else
-                return "unknown sequence '" + v + "' (use positive or negative)";
-        } else if (arg == "--open") {
-            // u, v and w will do as well.
-            static constexpr char kPhases[] = "UVW";
-            for (int x = 0; x < 3; ++x)
-                if (v.size() == 1 && std::toupper(static_cast<unsigned char>(v[0])) == kPhases[x])
-                    open = x;
-            if (!open) return "unknown phase '" + v + "' for --open (use U, V or W)";
-        }
-        return {};
-    }
-
-    // The supply: the preset's, with the values given in its place.
-    std::string Apply(Supply& s) const {
-        if (open && preset == Preset::SinglePhase)
-            return "--open cannot be used with --preset single-phase";
-        if (neutral && preset == Preset::SinglePhase)
-            return "--neutral cannot be used with --preset single-phase";
-        s = preset ? PresetSupply(*preset) : Supply{};
-        if (amplitudes) s.amplitude = *amplitudes;
-        if (offsets) s.offset = *offsets;
-        if (sequence) s.sequence = *sequence;
-        if (open) s.openPhase = *open;
-        if (neutral) s.neutral = true;
-        return {};
-    }
-};
-
-// Options that are on or off: "--all=no" would otherwise mean --all.
-bool IsFlag(const std::string& arg) {
-    return arg == "--help" || arg == "--version" || arg == "--all" || arg == "--no-resultant" ||
-           arg == "--neutral";
-}
 
 // The extension of the last part of `path` ("png" of a/b.png), or "" for none (".", "..",
 // ".hidden", "dir/").
@@ -177,92 +74,72 @@ const char* FormatExtension(OutputFormat format) {
     return "";
 }
 
-int LastStep(View view) { return view == View::Main ? MAX_STEP : kExplorerSteps - 1; }
+namespace {
 
-ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
+constexpr OptionSpec kOptions[] = {
+    {"--help"},          {"-h"},
+    {"--version"},       {"--all"},
+    {"--step", OptionSpec::Value},    {"--size", OptionSpec::Value},
+    {"--format", OptionSpec::Value},  {"-o", OptionSpec::Value},
+    {"--output", OptionSpec::Value},  {"--lang", OptionSpec::Value},
+    {"--palette", OptionSpec::Value}, {"--scale", OptionSpec::Value},
+    {"--view", OptionSpec::Value},
+};
+
+const OptionSpec* FindOption(std::string_view name) {
+    for (const OptionSpec& o : kOptions)
+        if (o.name == name) return &o;
+    return FindParamOption(name);
+}
+
+}  // namespace
+
+ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     ParseResult result;
-    std::vector<std::string> args = given;
-    WindingArgs winding;
-    result.error = TakeWindingArgs(args, winding);
-    if (!result.error.empty()) return result;
     RenderOptions& o = result.options;
+    const LexedOptions lexed = LexOptions(args, FindOption, "--help");
+    if (!lexed.error.empty()) {
+        result.error = lexed.error;
+        return result;
+    }
+    // The view first, the last one named winning: its table says which options it takes.
+    View view = View::Main;
+    for (const OptionToken& t : lexed.tokens) {
+        if (t.name != "--view") continue;
+        const std::optional<View> named = FindView(*t.value);
+        if (!named) {
+            result.error = "unknown view '" + Escaped(*t.value) + "' (use " + ViewNames() + ")";
+            return result;
+        }
+        view = *named;
+    }
+    const ViewDescriptor& d = Describe(view);
+    std::vector<TextValue> values;
     bool stepGiven = false;
     bool sizeGiven = false;
     bool scaleGiven = false;
     std::string stepText;
-    SupplyArgs supply;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string arg = args[i];
-        std::optional<std::string> inlineValue;
-        if (arg.rfind("--", 0) == 0) {
-            if (const auto eq = arg.find('='); eq != std::string::npos) {
-                inlineValue = arg.substr(eq + 1);
-                arg = arg.substr(0, eq);
-            }
-        }
-        auto value = [&](std::string& out) {
-            if (inlineValue) {
-                out = *inlineValue;
-                return true;
-            }
-            if (i + 1 >= args.size()) {
-                result.error = "option " + arg + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        if (inlineValue && IsFlag(arg)) {
-            result.error = "option " + arg + " takes no value (given '" + args[i] + "')";
-            return result;
-        }
+    for (const OptionToken& t : lexed.tokens) {
+        const std::string& arg = t.name;
+        const std::string v = t.value.value_or("");
         if (arg == "--help" || arg == "-h") {
             o.help = true;
         } else if (arg == "--version") {
             o.version = true;
         } else if (arg == "--all") {
             o.all = true;
-        } else if (arg == "--no-resultant") {
-            o.showResultant = false;
         } else if (arg == "--view") {
-            if (!value(v)) return result;
-            if (v == "main") {
-                o.view = View::Main;
-            } else if (v == "explorer") {
-                o.view = View::Explorer;
-            } else if (v == "winding") {
-                o.view = View::Winding;
-            } else if (v == "motor") {
-                o.view = View::Motor;
-            } else {
-                result.error = "unknown view '" + v + "' (use main, explorer, winding or motor)";
-                return result;
-            }
-        } else if (arg == "--neutral" || arg == "--apart") {
-            supply.Take(arg, {});
-            (arg == "--neutral" ? supply.neutral : supply.apart) = true;
-        } else if (SupplyArgs::IsSupplyOption(arg)) {
-            if (!value(v)) return result;
-            result.error = supply.Take(arg, v);
-            if (!result.error.empty()) return result;
-        } else if (MotorOptions::IsMotorOption(arg)) {
-            if (!value(v)) return result;
-            result.error = o.motor.Take(arg, v);
-            if (!result.error.empty()) return result;
         } else if (arg == "--step") {
-            if (!value(v)) return result;
             // Checked against the view's steps once the view is known.
             o.step = WholeNumber(v).value_or(-1);
             stepGiven = true;
             stepText = v;
         } else if (arg == "--size") {
-            if (!value(v)) return result;
             const auto x = v.find('x');
             const auto w = x == std::string::npos ? std::nullopt : WholeNumber(v.substr(0, x));
             const auto h = x == std::string::npos ? std::nullopt : WholeNumber(v.substr(x + 1));
             if (!w || !h) {
-                result.error = "size '" + v + "' is not WIDTHxHEIGHT, such as 513x624";
+                result.error = "size '" + Escaped(v) + "' is not WIDTHxHEIGHT, such as 513x624";
                 return result;
             }
             if (*w < 64 || *w > 8192 || *h < 64 || *h > 8192) {
@@ -273,91 +150,61 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
             o.height = *h;
             sizeGiven = true;
         } else if (arg == "--lang") {
-            if (!value(v)) return result;
             const std::optional<Language> language = ParseLanguage(v);
             if (!language) {
-                result.error = "unknown language '" + v + "' (use zh or en)";
+                result.error = "unknown language '" + Escaped(v) + "' (use zh or en)";
                 return result;
             }
             o.language = *language;
         } else if (arg == "--palette") {
-            if (!value(v)) return result;
             o.palette = PaletteNamed(v);
             if (o.palette == nullptr) {
-                result.error = "unknown palette '" + v + "' (use standard or safe)";
+                result.error = "unknown palette '" + Escaped(v) + "' (use standard or safe)";
                 return result;
             }
         } else if (arg == "--scale") {
-            if (!value(v)) return result;
             const std::optional<double> scale = ParseScale(v);
             if (!scale) {
-                result.error = "scale '" + v +
+                result.error = "scale '" + Escaped(v) +
                                "' is not a number from 1 to 4 in quarters (1, 1.25, 1.5 ... 4)";
                 return result;
             }
             o.scale = *scale;
             scaleGiven = true;
         } else if (arg == "--format") {
-            if (!value(v)) return result;
             o.format = ParseFormat(v);
             if (!o.format) {
-                result.error = "unknown format '" + v + "' (use png, svg, gif or trace)";
+                result.error = "unknown format '" + Escaped(v) + "' (use png, svg, gif or trace)";
                 return result;
             }
         } else if (arg == "-o" || arg == "--output") {
-            if (!value(v)) return result;
             if (v.empty()) {
                 result.error = "the output path is empty";
                 return result;
             }
             o.output = v;
+        } else if (const std::optional<ParamOption> param = ParamOfOption(d, t)) {
+            values.push_back({param->param, param->text});
         } else {
-            result.error = "unknown option '" + args[i] + "' (see --help)";
+            result.error = arg + " needs --view " + ViewsTaking(arg);
             return result;
         }
     }
     if (o.help || o.version) return result;
-    if (stepGiven && (o.step < 0 || o.step > LastStep(o.view))) {
-        result.error = "step '" + stepText + "' is not a whole number from 0 to " +
-                       std::to_string(LastStep(o.view));
+    const SettingsResult settings = SettingsFromTexts(view, values, false);
+    if (!settings.error.empty()) {
+        result.error = settings.error;
         return result;
     }
-    if (o.view == View::Winding) {
-        if (!sizeGiven) {
-            o.width = kWindingWidth;
-            o.height = kWindingHeight;
-        }
-        if (!o.showResultant) {
-            result.error = "--no-resultant is for the main view";
-            return result;
-        }
-        result.error = ApplyWindingArgs(winding, o.winding);
-        if (!result.error.empty()) return result;
-    } else if (!winding.first.empty()) {
-        result.error = winding.first + " needs --view winding";
+    o.settings = settings.settings;
+    if (stepGiven && (o.step < 0 || o.step > d.lastStep)) {
+        result.error = "step '" + Escaped(stepText) + "' is not a whole number from 0 to " +
+                       std::to_string(d.lastStep);
         return result;
     }
-    if (o.view != View::Motor && !o.motor.first.empty()) {
-        result.error = o.motor.first + " needs --view motor";
-        return result;
-    }
-    if (o.view == View::Motor) result.error = o.motor.Check();
-    if (!result.error.empty()) return result;
-    if (o.view == View::Explorer || o.view == View::Motor) {
-        if (!sizeGiven) {
-            o.width = kExplorerWidth;
-            o.height = kExplorerHeight;
-        }
-        if (!o.showResultant) {
-            result.error = "--no-resultant is for the main view";
-            return result;
-        }
-        result.error = supply.Apply(o.supply);
-        o.componentsApart = supply.apart;
-        if (!result.error.empty()) return result;
-    } else if (!supply.first.empty()) {
-        result.error = supply.first + " needs --view explorer or motor";
-        return result;
+    if (!sizeGiven) {
+        o.width = d.design.width;
+        o.height = d.design.height;
     }
     if (o.all && stepGiven) {
         result.error = "--step and --all cannot be used together";
@@ -398,4 +245,83 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& given) {
                        " (8192x8192)";
     }
     return result;
+}
+
+namespace {
+
+constexpr const char* kUsageHead =
+    "Usage: vesk-render [--view VIEW] [--step K | --all] [options]\n"
+    "Draws frames of vesk's views: the rotating magnetic field of a three-phase stator and the\n"
+    "machines it drives.\n"
+    "\n"
+    "  --view VIEW       the picture to draw (default main)\n"
+    "  --step K          the step to draw (10 electrical degrees each; default 0)\n"
+    "  --all             every step, as DIR/frame-00.EXT, frame-01.EXT, ..., or, when the output\n"
+    "                    is a .gif file, as one animation that loops forever, 200 ms a frame\n"
+    "  --size WxH        canvas size in pixels, 64..8192 (default: the view's own)\n"
+    "  --format FORMAT   png, svg, gif or trace (default: from the output's extension;\n"
+    "                    a trace, on standard output, when there is no -o)\n"
+    "  -o PATH           the output file, or the directory (or .gif file) for --all; a\n"
+    "                    device, FIFO or socket is written into, never replaced\n"
+    "  --lang zh|en      the labels in the picture in Chinese (the default) or English\n"
+    "  --palette standard|safe\n"
+    "                    the phases in red, green and blue (the default), or in colours that\n"
+    "                    stay apart for colour-blind eyes, each vector with its letter\n"
+    "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
+    "                    quarters, for sharp slides (an SVG is sized S times larger; a\n"
+    "                    trace has no pixels)\n"
+    "  --handout PDF     a lesson as a printed handout, A4: add --lesson FILE for a lesson\n"
+    "                    of your own, --lang and --palette as above\n"
+    "  --help            this text\n"
+    "  --version         the version\n"
+    "\n"
+    "A PNG or GIF frame has at most 8192x8192 device pixels in all (width x height x S^2,\n"
+    "67108864, 256 MiB as drawn); --all draws as many frames at once as fit in 256 MiB.\n"
+    "A file is written whole or not at all: a failed run leaves what was there before.\n";
+
+// Two columns, the second from column 21; a long first column takes a line of its own.
+std::string Row(const std::string& left, std::string_view right) {
+    std::string out = "  " + left;
+    std::string pad = out.size() < 20 ? std::string(20 - out.size(), ' ') : "\n" + std::string(20, ' ');
+    for (std::size_t start = 0;;) {
+        const std::size_t end = right.find('\n', start);
+        out += pad + std::string(right.substr(start, end - start)) + "\n";
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+        pad = std::string(20, ' ');
+    }
+    return out;
+}
+
+std::string ParamHelp(const ParamSpec& p) {
+    std::string right(p.help);
+    if (p.kind == ParamKind::Number || (p.kind == ParamKind::Whole && p.values.empty()))
+        right += ", " + RangeText(p);
+    else if (p.kind == ParamKind::Whole)
+        right += ": " + RangeText(p);
+    if (p.kind == ParamKind::Number || p.kind == ParamKind::Whole)
+        right += " (default " + Shortest(p.fallback) + ")";
+    if (p.kind == ParamKind::Triple) right += ", " + RangeText(p);
+    if (p.kind == ParamKind::Choice && p.name != "preset") right += ": " + RangeText(p);
+    return right;
+}
+
+}  // namespace
+
+std::string RenderUsage() {
+    std::string text = kUsageHead;
+    for (const ViewDescriptor& d : Views()) {
+        text += "\n" + std::string(d.help) + " (--view " + std::string(d.name) + ", steps 0.." +
+                std::to_string(d.lastStep) + ", " + std::to_string(d.design.width) + "x" +
+                std::to_string(d.design.height) + "):\n";
+        for (const ParamSpec& p : d.params) {
+            const bool flag = p.kind == ParamKind::Switch;
+            const std::string option =
+                "--" + std::string(flag && !p.flag.empty() ? p.flag : p.name) +
+                (flag ? "" : " " + std::string(p.valueName));
+            text += Row(option, ParamHelp(p));
+        }
+    }
+    text += "\nExit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
+    return text;
 }

@@ -4,38 +4,28 @@
 #include <string>
 #include <vector>
 
-#include "explorer/explorer_frame.h"
-#include "field/frame.h"
-#include "motor_options.h"
-#include "winding/winding_frame.h"
+#include "text/palette.h"
+#include "text/translation.h"
+#include "views/view_table.h"
 
 enum class OutputFormat { Png, Svg, Gif, Trace };
-
-// The main window's picture, the explorer's, the windings view's or the motor's.
-enum class View { Main, Explorer, Winding, Motor };
 
 struct RenderOptions {
     bool help = false;
     bool version = false;
     bool all = false;
     int step = 0;
-    bool showResultant = true;
-    int width = kCanvasWidth;
-    int height = kCanvasHeight;
+    int width = 0;  // the view's design size unless --size says otherwise
+    int height = 0;
     std::optional<OutputFormat> format;  // set by --format or, failing that, by -o's extension
     std::string output;                  // empty: the trace goes to standard output
-    View view = View::Main;
-    Supply supply;  // the explorer's: the preset's values, overridden by the options given
-    bool componentsApart = false;           // the explorer's F+ and F- also from the centre
+    // The view and its settings, from its parameters in the table of views.
+    ViewSettings settings;
     Language language = Language::Chinese;  // of the labels drawn in the picture
     const Palette* palette = &kStandardPalette;
-    double scale = 1;       // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters
-    WindingInputs winding;  // the windings view's winding, sequence, frequency and flux lines
-    MotorOptions motor;
+    double scale = 1;  // device pixels per pixel of PNG and GIF frames, 1 to 4 in quarters
+    View view() const { return ViewOf(settings); }
 };
-
-// The last step a view draws: 72 for the main window's two periods, 35 for the others' one.
-int LastStep(View view);
 
 // Returns the options, or the one-line reason why the command line is unusable.
 struct ParseResult {
@@ -45,3 +35,6 @@ struct ParseResult {
 ParseResult ParseRenderOptions(const std::vector<std::string>& args);
 
 const char* FormatExtension(OutputFormat format);
+
+// --help: the fixed options, then each view's parameters from the table.
+std::string RenderUsage();

@@ -14,12 +14,10 @@
 #include <QBuffer>
 #include <QGuiApplication>
 
-#include "field/frame.h"
 #include "frame_memory.h"
 #include "gif_writer.h"
 #include "handout.h"
 #include "language.h"
-#include "motor_image.h"
 #include "output_file.h"
 #include "png_writer.h"
 #include "raster_image.h"
@@ -27,75 +25,8 @@
 #include "render_options.h"
 #include "svg_dc.h"
 #include "version.h"
-#include "winding_image.h"
 
 namespace {
-
-constexpr const char* kUsage =
-    "Usage: vesk-render [--step K | --all] [options]\n"
-    "Draws frames of the rotating magnetic field of a three-phase stator.\n"
-    "\n"
-    "  --step K          the step to draw, 0..72 (10 electrical degrees each; default 0)\n"
-    "  --all             all 73 frames, as DIR/frame-00.EXT .. DIR/frame-72.EXT, or, when\n"
-    "                    the output is a .gif file, as one animation that loops forever,\n"
-    "                    200 ms a frame\n"
-    "  --no-resultant    leave out the resultant and its construction\n"
-    "  --size WxH        canvas size in pixels, 64..8192 (default 513x624)\n"
-    "  --format FORMAT   png, svg, gif or trace (default: from the output's extension;\n"
-    "                    a trace, on standard output, when there is no -o)\n"
-    "  -o PATH           the output file, or the directory (or .gif file) for --all; a\n"
-    "                    device, FIFO or socket is written into, never replaced\n"
-    "  --lang zh|en      the labels in the picture in Chinese (the default) or English\n"
-    "  --palette standard|safe\n"
-    "                    the phases in red, green and blue (the default), or in colours that\n"
-    "                    stay apart for colour-blind eyes, each vector with its letter\n"
-    "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
-    "                    quarters, for sharp slides (an SVG is sized S times larger; a\n"
-    "                    trace has no pixels)\n"
-    "  --handout PDF     a lesson as a printed handout, A4: add --lesson FILE for a lesson\n"
-    "                    of your own, --lang and --palette as above\n"
-    "  --help            this text\n"
-    "  --version         the version\n"
-    "\n"
-    "The explorer: reversed, open and unbalanced supplies (one period, steps 0..35;\n"
-    "--all writes 36 frames; the canvas is 1024x768 unless --size says otherwise):\n"
-    "  --view VIEW       main (the default) or explorer\n"
-    "  --preset NAME     balanced, reversed, open-u, open-u-neutral, single-phase or\n"
-    "                    unbalanced (amplitudes 1, 0.4, 0.7); the options below override it\n"
-    "  --amplitudes A,A,A  the peaks of U, V and W, 0..2 (1 is the balanced peak)\n"
-    "  --offsets D,D,D   the phase offsets of U, V and W in degrees, -180..180\n"
-    "  --sequence SEQ    positive or negative\n"
-    "  --open PHASE      U, V or W is open; the other two windings are in series\n"
-    "  --neutral         the star point joined to the neutral (four wires); without it\n"
-    "                    the star has three wires and its currents sum to zero\n"
-    "  --apart           F+ and F- also drawn from the centre, each on its own circle\n"
-    "\n"
-    "A PNG or GIF frame has at most 8192x8192 device pixels in all (width x height x S^2,\n"
-    "67108864, 256 MiB as drawn); --all draws as many frames at once as fit in 256 MiB.\n"
-    "A file is written whole or not at all: a failed run leaves what was there before.\n"
-    "\n"
-    "The windings view: poles, slots, distributed and short-pitched windings, the MMF's\n"
-    "harmonics and the flux lines (steps 0..35, 1024x768 unless --size says otherwise):\n"
-    "  --view winding\n"
-    "  --preset NAME     explorer (2 poles, 6 slots), 4-pole-full (36 slots), 4-pole-short\n"
-    "                    (36 slots, two layers, pitch 7/9) or 2-pole-short (24 slots, 10/12)\n"
-    "  --poles P         2, 4, 6 or 8 (default 2)\n"
-    "  --slots Q         6pq slots, q from 1 to 4 (default 6)\n"
-    "  --layers L        1 or 2 (default 1; a single layer is full-pitch)\n"
-    "  --pitch Y         the coil pitch in slots, 1 up to the pole pitch Q/2p (default: full)\n"
-    "  --frequency F     the supply's frequency in Hz, 1..400 (default 50)\n"
-    "  --sequence SEQ    positive or negative\n"
-    "  --no-flux-lines   leave out the flux lines\n"
-    "\n"
-    "The motor (--view motor): a 2.2 kW 4-pole motor on the explorer's supply options;\n"
-    "--all writes the 36 steps of the drawing at the operating point:\n"
-    "  --speed N         the operating point held at N rpm, -3000..3000\n"
-    "  --time T          or the state T seconds into a start-up, 0..10 (default 0)\n"
-    "  --initial-speed N the start-up's initial speed in rpm, -3000..3000 (default 0)\n"
-    "  --load L          a fan's torque at synchronous speed, 0..40 N·m (default 0)\n"
-    "  --inertia J       of the motor and its load, 0.015..10 kg·m² (default 0.2)\n"
-    "\n"
-    "Exit status: 0 done, 1 a file could not be written, 2 a usage error.\n";
 
 // The animation timer's period, which an animated GIF shows each frame for.
 constexpr int kFrameCentiseconds = 20;
@@ -132,20 +63,21 @@ int DeviceSize(int pixels, double scale) {
     return static_cast<int>(std::floor(pixels * scale + 0.5));
 }
 
-// A view's frames from its inputs, whatever the step: the main window's or the explorer's.
-template <class Inputs, class Raster, class Svg, class Trace>
-Scene SceneOf(const Inputs& inputs, int lastStep, Raster raster, Svg svg, Trace trace) {
-    const auto at = [inputs](int step) {
-        Inputs one = inputs;
+// A view's frames from its settings, whatever the step.
+Scene SceneOf(const ViewSettings& settings, const CanvasInputs& canvas) {
+    const auto at = [canvas](int step) {
+        CanvasInputs one = canvas;
         one.step = step;
         return one;
     };
-    return {DeviceSize(inputs.width, inputs.scale),
-            DeviceSize(inputs.height, inputs.scale),
-            lastStep,
-            [at, raster](int step) { return raster(at(step)); },
-            [at, svg](int step, QIODevice* device) { return svg(at(step), device); },
-            [at, trace](int step) { return trace(at(step)); }};
+    return {DeviceSize(canvas.width, canvas.scale),
+            DeviceSize(canvas.height, canvas.scale),
+            Describe(ViewOf(settings)).lastStep,
+            [settings, at](int step) { return RasterViewFrame(settings, at(step)); },
+            [settings, at](int step, QIODevice* device) {
+                return WriteSvgViewFrame(settings, at(step), device);
+            },
+            [settings, at](int step) { return TraceView(settings, at(step)); }};
 }
 
 // Steps `first`..`last` as one GIF; several frames loop forever at the timer's pace.
@@ -249,7 +181,7 @@ int Run(int argc, char** argv) {
     if (!parsed.error.empty()) return Fail(2, parsed.error);
     const RenderOptions& o = parsed.options;
     if (o.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(RenderUsage().c_str(), stdout);
         return 0;
     }
     if (o.version) {
@@ -259,44 +191,8 @@ int Run(int argc, char** argv) {
 
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    Scene scene = SceneOf(FrameInputs{o.step, o.width, o.height, o.showResultant, o.scale,
-                                      *o.palette, CurrentTranslation()},
-                          MAX_STEP, RasterFrame, WriteSvgFrame, TraceFrame);
-    if (o.view == View::Explorer)
-        scene = SceneOf(ExplorerInputs{.supply = o.supply,
-                                       .step = o.step,
-                                       .width = o.width,
-                                       .height = o.height,
-                                       .scale = o.scale,
-                                       .palette = *o.palette,
-                                       .translation = CurrentTranslation(),
-                                       .componentsApart = o.componentsApart},
-                        kExplorerSteps - 1, RasterExplorerFrame, WriteSvgExplorerFrame,
-                        TraceExplorerFrame);
-    if (o.view == View::Winding) {
-        WindingInputs in = o.winding;
-        in.step = o.step;
-        in.width = o.width;
-        in.height = o.height;
-        in.scale = o.scale;
-        in.palette = *o.palette;
-        in.translation = CurrentTranslation();
-        scene = SceneOf(
-            in, kExplorerSteps - 1, [](const WindingInputs& i) { return RasterWindingFrame(i); },
-            WriteSvgWindingFrame, TraceWindingFrame);
-    }
-    if (o.view == View::Motor) {
-        MotorInputs in = o.motor.Inputs();
-        in.supply = o.supply;
-        in.step = o.step;
-        in.width = o.width;
-        in.height = o.height;
-        in.scale = o.scale;
-        in.palette = *o.palette;
-        in.translation = CurrentTranslation();
-        scene =
-            SceneOf(in, kExplorerSteps - 1, RasterMotorFrame, WriteSvgMotorFrame, TraceMotorFrame);
-    }
+    const Scene scene = SceneOf(o.settings, {o.step, o.width, o.height, o.scale, *o.palette,
+                                             CurrentTranslation()});
     if (o.output.empty()) {
         const std::string error = WriteStandardOutput(scene.trace(o.step));
         return error.empty() ? 0 : Fail(1, error);

@@ -1,17 +1,17 @@
 #include "field_demo_dialog.h"
 
+#include <algorithm>
+
 #include <QMessageBox>
 #include <QTimer>
 
 #include "about_dialog.h"
-#include "explorer_window.h"
 #include "menu.h"
-#include "motor_window.h"
 #include "preferences.h"
 #include "presentation_window.h"
 #include "resource.h"
 #include "resources.h"
-#include "windings_window.h"
+#include "view_windows.h"
 
 CFieldDemoDialog::CFieldDemoDialog(QWidget* pParent)
     : CDialog(IDD_FIELDDEMO, pParent),
@@ -68,8 +68,8 @@ BOOL CFieldDemoDialog::OnInitDialog() {
     // F5 and F11 present the step shown; the animation goes on there if it ran here.
     const auto present = AddPresentationKeys(this, [this] {
         LessonStop stop;
+        stop.settings = MainSettings{m_bShowResultant != FALSE};
         stop.step = m_nStep;
-        stop.showResultant = m_bShowResultant != FALSE;
         stop.playing = HasTimer(ANIM_TIMER_ID);
         KillTimer(ANIM_TIMER_ID);
         return stop;
@@ -89,10 +89,8 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
     const CString strExplorerMenu = LoadResourceString(IDS_EXPLORER);
     if (!strExplorerMenu.isEmpty()) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
-        pSysMenu->AppendMenu(MF_STRING, IDM_EXPLORER, strExplorerMenu);
-        pSysMenu->AppendMenu(MF_STRING, IDM_WINDINGS, tr("绕组(&W)..."));
-        pSysMenu->AppendMenu(MF_STRING, IDM_MOTOR,
-                             QCoreApplication::translate("MotorWindow", "电动机(&M)..."));
+        for (const View view : WindowViews())
+            pSysMenu->AppendMenu(MF_STRING, ViewMenuId(view), ViewMenuText(view));
     }
     auto choice = [](bool chosen) {
         return MF_STRING | MFT_RADIOCHECK | (chosen ? MF_CHECKED : 0);
@@ -123,18 +121,17 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
 
 void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
     const UINT command = nID & 0xFFF0;
+    const std::span<const View> views = WindowViews();
+    const auto view = std::find_if(views.begin(), views.end(),
+                                   [command](View v) { return ViewMenuId(v) == command; });
     if (command == IDM_ABOUTBOX) {
         CAboutDialog dlgAbout;
         dlgAbout.DoModal();
-    } else if (command == IDM_EXPLORER) {
-        OpenExplorer();
+    } else if (view != views.end()) {
+        OpenView(*view);
     } else if (command == IDM_LESSON) {
         KillTimer(ANIM_TIMER_ID);
         Present(BuiltInLesson(), LessonStepper::Walk::Stops, this);
-    } else if (command == IDM_WINDINGS) {
-        OpenWindings();
-    } else if (command == IDM_MOTOR) {
-        OpenMotor();
     } else if (command == IDM_LANGUAGE_ZH || command == IDM_LANGUAGE_EN) {
         const Language language =
             command == IDM_LANGUAGE_EN ? Language::English : Language::Chinese;
@@ -187,27 +184,14 @@ bool CFieldDemoDialog::event(QEvent* event) {
     return CDialog::event(event);
 }
 
-void CFieldDemoDialog::OpenExplorer() {
+void CFieldDemoDialog::OpenView(View view) {
     // A window of its own whose parent is this one: the modal run of this window does not block
     // it, and it closes with it.
-    if (m_explorer == nullptr) m_explorer = new ExplorerWindow(this);
-    m_explorer->show();
-    m_explorer->raise();
-    m_explorer->activateWindow();
-}
-
-void CFieldDemoDialog::OpenWindings() {
-    if (m_windings == nullptr) m_windings = new WindingsWindow(this);
-    m_windings->show();
-    m_windings->raise();
-    m_windings->activateWindow();
-}
-
-void CFieldDemoDialog::OpenMotor() {
-    if (m_motor == nullptr) m_motor = new MotorWindow(this);
-    m_motor->show();
-    m_motor->raise();
-    m_motor->activateWindow();
+    QPointer<ViewWindow>& window = m_views[view];
+    if (window == nullptr) window = MakeViewWindow(view, this);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 HCURSOR CFieldDemoDialog::OnQueryDragIcon() { return m_hIcon; }

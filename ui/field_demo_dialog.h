@@ -3,6 +3,7 @@
 // the rotating-field scene on the canvas. The step controller (the buttons and the animation
 // timer) and the frame rendering are members too, in their own files.
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -14,11 +15,10 @@
 #include "font.h"
 #include "preferences.h"
 #include "ui_field_demo_dialog.h"
+#include "views/view.h"
 
-class ExplorerWindow;
 class MainStepper;
-class WindingsWindow;
-class MotorWindow;
+class ViewWindow;
 
 class CFieldDemoDialog : public CDialog {
     Q_DECLARE_TR_FUNCTIONS(CFieldDemoDialog)
@@ -75,10 +75,8 @@ class CFieldDemoDialog : public CDialog {
   private:
     // Applies one of the core's step rules to the step shown and the timer.
     void Step(void (MainStepper::*command)());
-    // Opens the explorer beside this window, or raises it when it is open already.
-    void OpenExplorer();
-    void OpenWindings();
-    void OpenMotor();
+    // Opens a view's window beside this one, or raises it when it is open already.
+    void OpenView(View view);
     // The window menu's entries after its own (explorer, language, colours, size, About), and
     // the whole menu again when a choice or the language changes.
     void AppendMenuEntries(CMenu* pSysMenu);
@@ -87,7 +85,6 @@ class CFieldDemoDialog : public CDialog {
 
     Ui::FieldDemoDialog ui;
     SurfaceFactory m_createSurface;
-    QPointer<ExplorerWindow> m_explorer;  // a child window: it goes when this window goes
-    QPointer<WindingsWindow> m_windings;
-    QPointer<MotorWindow> m_motor;
+    // Child windows: they go when this window goes.
+    std::map<View, QPointer<ViewWindow>> m_views;
 };

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "canvas_widget.h"
-#include "field/frame.h"
+#include "views/view_table.h"
 #include "field_demo_dialog.h"
 #include "preferences.h"
 #include "raster_image.h"
@@ -26,14 +26,15 @@ void CFieldDemoDialog::RenderFrame(int step) {
 
 bool CFieldDemoDialog::DrawScene(CDC* pDC, int step) {
     const QWidget* canvas = GetDlgItem(IDC_CANVAS);
-    FrameInputs inputs{step, canvas->width(), canvas->height(), m_bShowResultant != FALSE};
+    CanvasInputs inputs{step, canvas->width(), canvas->height()};
     inputs.palette = CurrentPalette();
     inputs.translation = CurrentTranslation();
-    const FrameResult frame = DrawFrame(inputs, *pDC);
-    m_strPhaseAngle = QString::fromStdString(frame.readouts.phaseAngle);
-    m_strAmpU = QString::fromStdString(frame.readouts.ampU);
-    m_strAmpV = QString::fromStdString(frame.readouts.ampV);
-    m_strAmpW = QString::fromStdString(frame.readouts.ampW);
+    // The main window's frame through the table of views, as every other window's.
+    const ViewResult frame = DrawView(MainSettings{m_bShowResultant != FALSE}, inputs, *pDC);
+    m_strPhaseAngle = QString::fromStdString(frame.readouts[0].value);
+    m_strAmpU = QString::fromStdString(frame.readouts[1].value);
+    m_strAmpV = QString::fromStdString(frame.readouts[2].value);
+    m_strAmpW = QString::fromStdString(frame.readouts[3].value);
     UpdateData(FALSE);
     GetDlgItem(IDC_CANVAS)->setAccessibleDescription(QString::fromStdString(frame.description));
     return frame.complete;

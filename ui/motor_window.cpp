@@ -3,18 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include <QEvent>
-#include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
-
-#include "font.h"
-#include "language.h"
-#include "motor_image.h"
-#include "preferences.h"
-#include "presentation_window.h"
-#include "resource.h"
-#include "resources.h"
 
 namespace {
 constexpr int kCustomPreset = static_cast<int>(kPresets.size());
@@ -23,15 +12,9 @@ constexpr int kClockInterval = 40;
 constexpr double kLongestTick = 0.25;
 }  // namespace
 
-MotorWindow::MotorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+MotorWindow::MotorWindow(QWidget* parent) : ViewWindow(View::Motor, parent) {
     ui.setupUi(this);
-    QFont font = DialogFont();
-    font.setPointSize(10);
-    setFont(font);
-    if (const HICON icon = LoadIcon(IDR_MAINFRAME)) setWindowIcon(*icon);
-    if (const QScreen* s = screen()) resize(size().boundedTo(s->availableSize()));
-    ui.canvas->installEventFilter(this);
-
+    SetUpView();
     connect(ui.preset, &QComboBox::currentIndexChanged, this, &MotorWindow::ChoosePreset);
     for (QDoubleSpinBox* box : {ui.amplitudeU, ui.amplitudeV, ui.amplitudeW})
         connect(box, &QDoubleSpinBox::valueChanged, this, &MotorWindow::ReadSupply);
@@ -49,39 +32,16 @@ MotorWindow::MotorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         m_session.SetInertia(inertia);
         Render();
     });
-
     const auto run = [this](auto action) {
         return [this, action] {
             action();
-            ShowPlaying();
+            ShowStep();
         };
     };
     connect(ui.start, &QPushButton::clicked, this, run([this] { m_session.Start(); }));
     connect(ui.pushForward, &QPushButton::clicked, this, run([this] { m_session.Push(1); }));
     connect(ui.pushBackward, &QPushButton::clicked, this, run([this] { m_session.Push(-1); }));
-    const auto playPause = run([this] { m_session.Stepper().PlayPause(); });
-    connect(ui.playPause, &QPushButton::clicked, this, playPause);
-    connect(new QShortcut(QKeySequence(Qt::Key_Space), this), &QShortcut::activated, this,
-            playPause);
-    // The picture as it stands, its start-up held where it got to.
-    m_present = AddPresentationKeys(this, [this] {
-        const MotorInputs in = m_session.Inputs();
-        LessonStop stop;
-        stop.view = LessonView::Motor;
-        stop.supply = in.supply;
-        stop.motor = {in.load, in.inertia, in.speed, in.time, in.initialSpeed};
-        stop.step = in.step;
-        stop.playing = m_session.Stepper().Playing();
-        m_session.Stepper().Pause();
-        ShowPlaying();
-        return stop;
-    });
-    connect(&m_stepTimer, &QTimer::timeout, this, [this] {
-        m_session.Tick();
-        Render();
-    });
-    connect(&m_clock, &QTimer::timeout, this, &MotorWindow::Tick);
-    m_stepTimer.setInterval(m_session.Stepper().Interval());
+    connect(&m_clock, &QTimer::timeout, this, &MotorWindow::TickClock);
     m_clock.setInterval(kClockInterval);
     ShowSupply();
     ui.preset->setFocus();
@@ -89,14 +49,21 @@ MotorWindow::MotorWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 MotorWindow::~MotorWindow() = default;
 
+ViewSettings MotorWindow::Settings() const {
+    const MotorInputs in = m_session.Inputs();
+    return MotorSettings{in.supply, in.load,         in.inertia,  in.speed,
+                         in.time,   in.initialSpeed, in.rotorAngle};
+}
+
 MotorInputs MotorWindow::Inputs() const {
-    MotorInputs in = m_session.Inputs();
-    in.width = ui.canvas->width();
-    in.height = ui.canvas->height();
-    in.scale = ui.canvas->devicePixelRatioF();
-    in.palette = CurrentPalette();
-    in.translation = CurrentTranslation();
-    return in;
+    return MotorInputsOf(std::get<MotorSettings>(Settings()), Canvas());
+}
+
+// The picture as it stands, its start-up held where it got to and its rotor where the step puts it.
+LessonStop MotorWindow::StopShown() const {
+    LessonStop stop = ViewWindow::StopShown();
+    std::get<MotorSettings>(stop.settings).rotorAngle.reset();
+    return stop;
 }
 
 void MotorWindow::Advance(double seconds) {
@@ -104,25 +71,20 @@ void MotorWindow::Advance(double seconds) {
     Render();
 }
 
-void MotorWindow::Tick() {
+void MotorWindow::TickClock() {
     const double seconds = std::min(m_lastTick.restart() / 1000.0, kLongestTick);
     if (m_session.Stepper().Playing()) Advance(seconds);
 }
 
-void MotorWindow::ShowPlaying() {
-    const bool playing = m_session.Stepper().Playing();
-    ui.playPause->setText(playing ? tr("暂停(&P)") : tr("播放(&P)"));
-    if (playing) {
-        if (!m_clock.isActive()) {
-            m_lastTick.start();
-            m_clock.start();
-            m_stepTimer.start();
-        }
-    } else {
+// The drawing's steps and the start-up's clock run together while it plays.
+void MotorWindow::ShowStep() {
+    if (!m_session.Stepper().Playing()) {
         m_clock.stop();
-        m_stepTimer.stop();
+    } else if (!m_clock.isActive()) {
+        m_lastTick.start();
+        m_clock.start();
     }
-    Render();
+    ViewWindow::ShowStep();
 }
 
 void MotorWindow::ChoosePreset(int index) {
@@ -174,39 +136,8 @@ void MotorWindow::ShowSupply() {
     m_showingSupply = false;
 }
 
-void MotorWindow::Render() {
-    if (!isVisible()) return;
-    const MotorInputs inputs = Inputs();
-    ui.canvas->ShowFrame(RasterMotorFrame(inputs));
-}
-
-bool MotorWindow::event(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) {
-        const QSignalBlocker blocker(ui.preset);
-        ui.retranslateUi(this);
-        ShowSupply();
-        ShowPlaying();
-    } else if (event->type() == AppearanceChangeEvent()) {
-        Render();
-    }
-    return QWidget::event(event);
-}
-
-bool MotorWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui.canvas && event->type() == QEvent::Resize) Render();
-    return QWidget::eventFilter(watched, event);
-}
-
-void MotorWindow::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Render();
-}
-
-void MotorWindow::hideEvent(QHideEvent* event) {
-    // A hidden window neither animates nor runs its clock; it goes on from here when it is back.
-    m_session.Stepper().Pause();
-    m_clock.stop();
-    m_stepTimer.stop();
-    ui.playPause->setText(tr("播放(&P)"));
-    QWidget::hideEvent(event);
+void MotorWindow::Retranslate() {
+    const QSignalBlocker blocker(ui.preset);
+    ui.retranslateUi(this);
+    ShowSupply();
 }

@@ -3,16 +3,13 @@
 // the explorer's; the load, the inertia, Start from rest and the pushes set a start-up that runs
 // in real time (or ten times slower) while the drawing turns at the explorer's pace. What each
 // control does is the core's MotorSession's; this window only runs the clocks.
-#include <functional>
-
 #include <QElapsedTimer>
-#include <QTimer>
-#include <QWidget>
 
 #include "motor/motor_session.h"
 #include "ui_motor_window.h"
+#include "view_window.h"
 
-class MotorWindow : public QWidget {
+class MotorWindow : public ViewWindow {
     Q_OBJECT
 
   public:
@@ -20,35 +17,31 @@ class MotorWindow : public QWidget {
     ~MotorWindow() override;
 
     const Supply& CurrentSupply() const { return m_session.CurrentSupply(); }
-    const ExplorerStepper& Stepper() const { return m_session.Stepper(); }
+    const ExplorerStepper& Stepper() const override { return m_session.Stepper(); }
     // The rotor's speed now, in rpm.
     double Speed() { return m_session.Speed(); }
+    ViewSettings Settings() const override;
     // What the canvas shows, at the canvas's size and resolution.
     MotorInputs Inputs() const;
     // The start-up's clock moves on by `seconds` of real time, as its timer does.
     void Advance(double seconds);
-    // The picture full screen, as F5 shows it.
-    void PresentNow() { m_present(); }
 
   protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    ExplorerStepper& MutableStepper() override { return m_session.Stepper(); }
+    void Tick() override { m_session.Tick(); }
+    void ShowStep() override;
+    void Retranslate() override;
+    LessonStop StopShown() const override;
 
   private:
     void ChoosePreset(int index);
     void ReadSupply();
     void ShowSupply();
-    void ShowPlaying();
-    void Tick();
-    void Render();
+    void TickClock();
 
     Ui::MotorWindow ui;
     MotorSession m_session;
-    QTimer m_stepTimer;
     QTimer m_clock;
     QElapsedTimer m_lastTick;
     bool m_showingSupply = false;
-    std::function<void()> m_present;
 };

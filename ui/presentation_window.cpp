@@ -47,11 +47,11 @@ void PresentationWindow::Render() {
     const LessonStop& stop = m_stepper.Stop();
     const double ratio = devicePixelRatioF();
     const int room = height() - CaptionHeight();
-    StopInputs in = PresentationInputs(stop.view, m_stepper.Step(), width(), room, ratio);
+    CanvasInputs in = PresentationInputs(stop.view(), m_stepper.Step(), width(), room, ratio);
     in.palette = CurrentPalette();
     in.translation = CurrentTranslation();
     const std::unique_ptr<RasterDc> dc = MakeRasterDc(in.width, in.height, in.scale);
-    const StopFrame frame = DrawStopFrame(stop, in, *dc);
+    const ViewResult frame = DrawStopFrame(stop, in, *dc);
     m_frame = frame.complete ? ToImage(dc->TakePixels()) : QImage();
     // Shown pixel for pixel on the screen.
     m_frame.setDevicePixelRatio(ratio);
@@ -109,6 +109,14 @@ void PresentationWindow::keyPressEvent(QKeyEvent* event) {
             m_stepper.White();
             break;
         case Qt::Key_Escape:
+            // Alone, as vesk --lesson shows it, the presentation is the program: Esc only leaves
+            // full screen, and closing the window ends it.
+            if (parentWidget() == nullptr) {
+                if (isFullScreen()) showNormal();
+                return;
+            }
+            close();
+            return;
         case Qt::Key_F5:
         case Qt::Key_F11:
             close();

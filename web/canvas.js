@@ -6,8 +6,12 @@
 (() => {
     const vesk = (window.vesk = window.vesk || {});
 
-    // The scene's font, as on the desktop: Chinese serif faces, whichever the machine has.
+    // The scene's font, as on the desktop: Chinese serif faces, whichever the machine has, and up
+    // to 16 pixels Latin letters in a Latin face where SimSun is missing (AR PL UMing's own small
+    // Latin letters are bitmaps that draw W as ₩).
     const kSceneFonts = '"SimSun", "宋体", "AR PL UMing CN", "Noto Serif CJK SC", serif';
+    const kSmallSceneFonts =
+        '"SimSun", "宋体", "Arial", "Liberation Sans", "AR PL UMing CN", "Noto Serif CJK SC", serif';
 
     // The texts of the frame being drawn, handed over by the core; written after its pixels.
     let pendingTexts = [];
@@ -19,7 +23,7 @@
     };
 
     function writeText(ctx, t) {
-        ctx.font = `${t.pixels}px ${kSceneFonts}`;
+        ctx.font = `${t.pixels}px ${t.pixels <= 16 ? kSmallSceneFonts : kSceneFonts}`;
         const metrics = ctx.measureText(t.text);
         // Anchored at the top-left like the desktop's text: the baseline is one ascent down.
         const ascent = metrics.fontBoundingBoxAscent ?? t.pixels;

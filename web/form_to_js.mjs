@@ -3,7 +3,9 @@
 // page shows. A form whose controls sit at fixed places lists them with their rectangles; a form
 // laid out by layouts becomes the tree of its layouts. Texts stay in the form's language; the page
 // translates them with the catalogue, except those marked as not for translation (listed in
-// `notr`). So no word of a window is typed a second time.
+// `notr`). A control that sets a parameter of the table of views carries its name (`param`), and
+// takes its range from the table, not the form. So no word or range of a window is typed a second
+// time.
 //
 //   node form_to_js.mjs VIEW FORM.ui OUT.js
 import {readFileSync, renameSync, writeFileSync} from 'node:fs';
@@ -41,6 +43,9 @@ function properties(owner) {
             props[name] = Number(text(value));
         } else if (kFlags.includes(name) && text(value) === 'true') {
             props[name] = true;
+        } else if (name === 'param' && value.name === 'string') {
+            // The parameter of the table of views that the control sets.
+            props.param = text(value);
         } else if (name === 'buddy') {
             props.buddy = text(value);
         } else if (name === 'geometry' && value.name === 'rect') {
@@ -54,6 +59,11 @@ function properties(owner) {
         }
     }
     if (notr.length) props.notr = notr;
+    // A parameter's range is the table's, whatever the form says.
+    if (props.param !== undefined) {
+        delete props.minimum;
+        delete props.maximum;
+    }
     return props;
 }
 

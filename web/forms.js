@@ -98,9 +98,10 @@
                 break;
             case 'QSpinBox':
             case 'QDoubleSpinBox': {
-                el = make('input', {type: 'number'});
-                const step = c.singleStep ?? 1;
-                Object.assign(el, {min: c.minimum ?? 0, max: c.maximum ?? 99, step});
+                el = make('input', {type: 'number', step: c.singleStep ?? 1});
+                // A parameter's box takes its range from the table of views (view_base.js).
+                if (c.param === undefined)
+                    Object.assign(el, {min: c.minimum ?? 0, max: c.maximum ?? 99});
                 el.dataset.decimals = c.cls === 'QSpinBox' ? 0 : c.decimals ?? 2;
                 const suffix = make('span', {className: 'suffix'});
                 suffix.setAttribute('aria-hidden', 'true');
@@ -131,11 +132,17 @@
             texts.bind(() => el.setAttribute('aria-label', texts.of(c, 'accessibleName')));
         else if (c.cls === 'CanvasWidget' && c.toolTip !== undefined)
             texts.bind(() => el.setAttribute('aria-label', texts.of(c, 'toolTip')));
-        if (c.toolTip !== undefined) texts.bind(() => (box.title = texts.of(c, 'toolTip')));
-        const description =
-            c.accessibleDescription !== undefined ? 'accessibleDescription' : 'toolTip';
-        if (c[description] !== undefined && c.cls !== 'CanvasWidget')
-            texts.bind(() => el.setAttribute('aria-description', texts.of(c, description)));
+        if (c.param !== undefined) el.dataset.param = c.param;
+        // The tooltip, and the parameter's range after it once the table has given it, as the
+        // window adds it.
+        const range = () => (el.dataset.range ? ` (${el.dataset.range})` : '');
+        const tip = () => texts.of(c, 'toolTip') + range();
+        if (c.toolTip !== undefined) texts.bind(() => (box.title = tip()));
+        const describe = (text) => texts.bind(() => el.setAttribute('aria-description', text()));
+        if (c.accessibleDescription !== undefined && c.cls !== 'CanvasWidget')
+            describe(() => texts.of(c, 'accessibleDescription'));
+        else if (c.toolTip !== undefined && c.cls !== 'CanvasWidget')
+            describe(tip);
         return {box, el};
     }
 

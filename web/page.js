@@ -1,10 +1,11 @@
-// The page: a tab for each window (the main one and the explorer), each laid out from its form and
-// drawn by the core in WebAssembly (vesk.js); the class's language and palette, switched on the
-// page and remembered by the browser. The address picks the view, the frame, the language and the
-// palette, and wins over what was remembered:
+// The page: a tab for each view (vesk.addView), each laid out from its form and drawn by the core
+// in WebAssembly (vesk.js); the class's language and palette, switched on the page and remembered
+// by the browser. The address picks the view, the frame, the language and the palette, and wins
+// over what was remembered; the view's keys and values go to the core, which reads them as the
+// table of views describes the view's parameters:
 // #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
 // #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #view=motor&preset=single-phase&load=5,
-// #lang=en, #palette=safe.
+// #lang=en, #palette=safe, #lesson.
 'use strict';
 
 (() => {
@@ -29,36 +30,34 @@
         },
     };
 
-    // No value the page understands is longer; a longer one is passed over like any unknown one.
+    // No view, language or palette is longer; a longer one is passed over like any unknown one.
     const kLongestAddressValue = 64;
+    // The address's keys for the page itself; the rest are the view's.
+    const kPageKeys = ['view', 'lang', 'palette', 'lesson'];
 
-    // What the address asks for; anything unknown, malformed or too long is passed over (null, or
-    // the resultant shown). Each view checks the step and the preset against its own.
+    // What the address asks for: the view (an unknown one is the first), the language and the
+    // palette, and the view's own keys and values in their order, for the core to judge.
     function readAddress(hash, views) {
         const params = new URLSearchParams(hash.replace(/^#/, ''));
         const get = (key) => {
             const value = params.get(key);
             return value !== null && value.length <= kLongestAddressValue ? value : null;
         };
-        const address = {view: 'main', step: null, resultant: true, preset: null};
         const view = get('view');
-        if (view !== null && Object.hasOwn(views, view)) address.view = view;
-        const step = get('step');
-        if (step !== null && /^[0-9]{1,3}$/.test(step)) address.step = Number(step);
-        const resultant = get('resultant');
-        if (resultant === '0' || resultant === '1') address.resultant = resultant === '1';
-        address.preset = get('preset');
-        address.connection = get('connection');
-        address.lang = get('lang');
-        address.palette = get('palette');
-        address.params = {get};  // the rest, for a view with keys of its own
-        return address;
+        return {
+            view: view !== null && Object.hasOwn(views, view) ? view : Object.keys(views)[0],
+            lang: get('lang'),
+            palette: get('palette'),
+            pairs: [...params].filter(([key]) => !kPageKeys.includes(key)),
+        };
     }
 
     // Calls the core's `name` with `strings` as C strings on the WebAssembly heap, not its small
-    // stack, where ccall puts them; null when the heap has no room for them.
-    vesk.callWithStrings = (core, name, strings) => {
+    // stack, where ccall puts them; with `lengths`, each followed by its length in bytes, so that
+    // a NUL inside it is kept. Null when the heap has no room for them.
+    vesk.callWithStrings = (core, name, strings, {lengths = false} = {}) => {
         const pointers = [];
+        const args = [];
         try {
             for (const text of strings) {
                 const size = core.lengthBytesUTF8(text) + 1;
@@ -66,8 +65,10 @@
                 if (pointer === 0) return null;
                 pointers.push(pointer);
                 core.stringToUTF8(text, pointer, size);
+                args.push(pointer);
+                if (lengths) args.push(size - 1);
             }
-            return core[`_${name}`](...pointers);
+            return core[`_${name}`](...args);
         } finally {
             for (const pointer of pointers) core._free(pointer);
         }
@@ -122,19 +123,17 @@
     function main() {
         const forms = window.veskForms || {};
         const catalogues = window.veskTranslations || {};
-        if (typeof WebAssembly !== 'object' || typeof VeskModule !== 'function' || !forms.main ||
-            !vesk?.MainView) {
+        const classes = (vesk?.viewClasses ?? []).filter(({name}) => forms[name]);
+        if (typeof WebAssembly !== 'object' || typeof VeskModule !== 'function' || !classes.length) {
             showNeeds();
             return;
         }
         // Compiled while the page is laid out.
         const coreReady = VeskModule({onText: vesk.onText});
         let core = null;
-        const views = {main: new vesk.MainView(forms.main)};
-        if (forms.explorer) views.explorer = new vesk.ExplorerView(forms.explorer);
-        if (forms.winding && vesk.WindingView) views.winding = new vesk.WindingView(forms.winding);
-        if (forms.motor && vesk.MotorView) views.motor = new vesk.MotorView(forms.motor);
-        let shown = 'main';
+        const views = {};
+        for (const {name, View} of classes) views[name] = new View(name, forms[name]);
+        let shown = classes[0].name;
         const selectView = (name) => {
             shown = name;
             for (const [other, view] of Object.entries(views)) {
@@ -211,12 +210,19 @@
                 setPalette(choose(address.palette, 'palette', palettes));
                 selectView(address.view).show(address);
             };
-            // The core has yet to hear of the language.
+            // The core has yet to hear of the language; every view retranslates, now with the
+            // ranges of its controls.
             follow(false);
-            const presentation = new vesk.Presentation(core, () => ({name: shown, view: views[shown]}));
+            const presentation = new vesk.Presentation(core, () => views[shown]);
             const lessonAsked = () => new URLSearchParams(location.hash.slice(1)).has('lesson');
             if (lessonAsked()) presentation.lesson();
-            window.addEventListener('hashchange', () => lessonAsked() && presentation.lesson());
+            // An address without #lesson asks for a view: the presentation ends.
+            window.addEventListener('hashchange', () => {
+                if (lessonAsked())
+                    presentation.lesson();
+                else if (presentation.presenting)
+                    presentation.leave();
+            });
             performance.mark('vesk-first-frame');
             document.getElementById('views').setAttribute('aria-busy', 'false');
             window.addEventListener('hashchange', () => follow(true));

@@ -68,8 +68,8 @@ std::string_view PageTranslation::Text(std::string_view context, std::string_vie
     return it == m_texts.end() ? std::string_view() : it->second;
 }
 
-PageSettings& Settings() {
-    static PageSettings settings;
+PageChoices& ClassChoices() {
+    static PageChoices settings;
     return settings;
 }
 
@@ -105,14 +105,14 @@ EMSCRIPTEN_KEEPALIVE int SetPagePalette(const char* name) {
     if (!IsShortName(name)) return 0;
     const Palette* palette = PaletteNamed(name);
     if (palette == nullptr) return 0;
-    Settings().palette = *palette;
+    ClassChoices().palette = *palette;
     return 1;
 }
 
 // The texts of the class's language, one by one; none at all is Chinese.
-EMSCRIPTEN_KEEPALIVE void ClearPageTexts() { Settings().translation.Clear(); }
+EMSCRIPTEN_KEEPALIVE void ClearPageTexts() { ClassChoices().translation.Clear(); }
 EMSCRIPTEN_KEEPALIVE void AddPageText(const char* context, const char* source, const char* text) {
-    Settings().translation.Add(context, source, text);
+    ClassChoices().translation.Add(context, source, text);
 }
 
 }  // extern "C"

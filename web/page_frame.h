@@ -1,5 +1,5 @@
 #pragma once
-// What the page's two views share in WebAssembly: the class's palette and language, set from the
+// What the page's views share in WebAssembly: the class's palette and language, set from the
 // page, and the frame last drawn. Its pixels stay here, already in the byte order of the canvas's
 // image data, for the page to put on its canvas; its texts go back to the page one by one, to be
 // written with the canvas's own fillText on top of the pixels.
@@ -8,7 +8,6 @@
 #include <string>
 
 #include "draw/raster_dc.h"
-#include "explorer/explorer_model.h"
 #include "text/palette.h"
 #include "text/translation.h"
 
@@ -24,13 +23,13 @@ class PageTranslation : public Translation {
     std::map<std::string, std::string, std::less<>> m_texts;  // by context '\x04' source
 };
 
-struct PageSettings {
+struct PageChoices {
     Palette palette = kStandardPalette;
     PageTranslation translation;
     // Chinese, the texts as written, when nothing was handed in.
     const Translation* Language() const { return translation.Empty() ? nullptr : &translation; }
 };
-PageSettings& Settings();
+PageChoices& ClassChoices();
 
 // The raster scale for a screen of `devicePixelRatio` device pixels per pixel: from 1 up to 4,
 // which is 20 MB for the main window and more than any screen needs.
@@ -45,17 +44,3 @@ std::unique_ptr<RasterDc> MakePageSurface(int width, int height, double scale);
 
 // Keeps the pixels of the frame drawn on `dc` for the page, or none when it was abandoned.
 void KeepFrame(RasterDc& dc, bool complete);
-
-// The supply as the page's controls give it, before the view's own rule for controls.
-inline Supply PageSupply(double amplitudeU, double amplitudeV, double amplitudeW, double offsetU,
-                         double offsetV, double offsetW, int negative, int openPhase, int neutral,
-                         int singlePhase) {
-    Supply s;
-    s.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    s.offset = {offsetU, offsetV, offsetW};
-    s.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    s.singlePhase = singlePhase != 0;
-    s.openPhase = openPhase;
-    s.neutral = neutral != 0;
-    return s;
-}

@@ -6,40 +6,53 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Json {
   public:
-    Json& Number(const char* key, double value) {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.17g", std::isfinite(value) ? value : 0.0);
-        return Raw(key, buffer);
-    }
+    Json& Number(const char* key, double value) { return Raw(key, Figure(value)); }
     Json& Bool(const char* key, bool value) { return Raw(key, value ? "true" : "false"); }
     Json& Numbers(const char* key, const std::array<double, 3>& values) {
-        std::string list;
-        for (const double v : values) {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.17g", v);
-            list += (list.empty() ? "[" : ",") + std::string(buffer);
-        }
-        return Raw(key, list + "]");
+        return Raw(key, List(values, Figure));
+    }
+    Json& Wholes(const char* key, const std::vector<int>& values) {
+        return Raw(key, List(values, [](int v) { return std::to_string(v); }));
     }
     Json& Null(const char* key) { return Raw(key, "null"); }
-    Json& String(const char* key, std::string_view value) {
+    Json& String(const char* key, std::string_view value) { return Raw(key, Quoted(value)); }
+    Json& Strings(const char* key, const std::vector<std::string>& values) {
+        return Raw(key, List(values, Quoted));
+    }
+    Json& Objects(const char* key, const std::vector<Json>& objects) {
+        return Raw(key, List(objects, [](const Json& o) { return o.Text(); }));
+    }
+    std::string Text() const { return m_text.empty() ? "{}" : m_text + "}"; }
+    const char* Done(std::string& out) {
+        out = Text();
+        return out.c_str();
+    }
+
+  private:
+    static std::string Figure(double value) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.17g", std::isfinite(value) ? value : 0.0);
+        return buffer;
+    }
+    static std::string Quoted(std::string_view value) {
         std::string quoted = "\"";
         for (const char c : value) {
             if (c == '"' || c == '\\') quoted += '\\';
             if (c == '\n') quoted += "\\n";
             if (static_cast<unsigned char>(c) >= 0x20) quoted += c;
         }
-        return Raw(key, quoted + "\"");
+        return quoted + "\"";
     }
-    const char* Done(std::string& out) {
-        out = m_text + "}";
-        return out.c_str();
+    template <class Values, class Write>
+    static std::string List(const Values& values, Write write) {
+        std::string list = "[";
+        for (const auto& v : values) list += (list.size() > 1 ? "," : "") + write(v);
+        return list + "]";
     }
-
-  private:
     Json& Raw(const char* key, const std::string& value) {
         m_text += (m_text.empty() ? "{\"" : ",\"") + std::string(key) + "\":" + value;
         return *this;

@@ -17,7 +17,7 @@
     const kLeave = ['Escape', 'F5', 'F11'];
 
     vesk.Presentation = class {
-        // `shownView` gives the page's view on show: {name, view}.
+        // `shownView` gives the page's view on show.
         constructor(core, shownView) {
             this.core = core;
             this.shownView = shownView;
@@ -60,27 +60,8 @@
 
         // The view shown, at its step, with its settings; its own animation stops.
         presentView() {
-            const {name, view} = this.shownView();
-            if (name === 'explorer') {
-                const s = view.state();
-                this.core._LessonStartExplorer(
-                    ...s.amplitude, ...s.offset, s.negative ? 1 : 0, s.openPhase, s.neutral ? 1 : 0,
-                    s.singlePhase ? 1 : 0, s.step, s.playing ? 1 : 0);
-            } else if (name === 'winding') {
-                const s = view.state();
-                this.core._LessonStartWinding(
-                    s.poles, s.slots, s.layers, s.pitch, s.negative ? 1 : 0, s.frequency,
-                    s.fluxLines ? 1 : 0, s.step, s.playing ? 1 : 0);
-            } else if (name === 'motor') {
-                const s = view.state();
-                this.core._LessonStartMotor(
-                    ...s.amplitude, ...s.offset, s.negative ? 1 : 0, s.openPhase, s.neutral ? 1 : 0,
-                    s.singlePhase ? 1 : 0, s.load, s.inertia, s.steady !== null ? 1 : 0,
-                    s.steady ?? 0, s.time, s.initial, s.step, s.playing ? 1 : 0);
-            } else {
-                this.core._LessonStartMain(
-                    view.step, view.c.showResultant.checked ? 1 : 0, view.timer !== null ? 1 : 0);
-            }
+            const view = this.shownView();
+            this.core._LessonStartView(view.index);
             view.hide();
             this.open();
         }

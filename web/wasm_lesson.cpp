@@ -3,12 +3,12 @@
 // forwards the clicker's keys, runs the timer and shows what comes back.
 #include <emscripten/emscripten.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "lesson/lesson.h"
 #include "page_frame.h"
+#include "page_views.h"
 
 namespace {
 
@@ -29,74 +29,10 @@ EMSCRIPTEN_KEEPALIVE void LessonStartBuiltIn() {
     g_stepper.emplace(BuiltInLesson(), LessonStepper::Walk::Stops);
 }
 
-// The main window's step and setting, presented alone.
-EMSCRIPTEN_KEEPALIVE void LessonStartMain(int step, int showResultant, int playing) {
-    LessonStop stop;
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Main));
-    stop.showResultant = showResultant != 0;
-    stop.playing = playing != 0;
-    Start(stop);
-}
-
-// The explorer's supply, as ExplorerState gives it, and its step, presented alone.
-EMSCRIPTEN_KEEPALIVE void LessonStartExplorer(double amplitudeU, double amplitudeV,
-                                              double amplitudeW, double offsetU, double offsetV,
-                                              double offsetW, int negative, int openPhase,
-                                              int neutral, int singlePhase, int step, int playing) {
-    LessonStop stop;
-    stop.view = LessonView::Explorer;
-    stop.supply.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    stop.supply.offset = {offsetU, offsetV, offsetW};
-    stop.supply.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    stop.supply.openPhase = openPhase;
-    stop.supply.neutral = neutral != 0;
-    stop.supply.singlePhase = singlePhase != 0;
-    stop.supply = ControlledSupply(stop.supply);
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Explorer));
-    stop.playing = playing != 0;
-    Start(stop);
-}
-
-// The windings view's winding, supply and step, presented alone.
-EMSCRIPTEN_KEEPALIVE void LessonStartWinding(int poles, int slots, int layers, int pitch,
-                                             int negative, double frequency, int fluxLines,
-                                             int step, int playing) {
-    LessonStop stop;
-    stop.view = LessonView::Winding;
-    stop.winding.winding = ValidWinding({poles, slots, layers, pitch});
-    stop.winding.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    stop.winding.frequency = std::clamp(frequency, kMinFrequency, kMaxFrequency);
-    stop.winding.fluxLines = fluxLines != 0;
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Winding));
-    stop.playing = playing != 0;
-    Start(stop);
-}
-
-// The motor's supply, load and inertia, its steady state at `speed` when `steady` or else its
-// start-up `time` seconds from `initial`, and its step, presented alone.
-EMSCRIPTEN_KEEPALIVE void LessonStartMotor(double amplitudeU, double amplitudeV, double amplitudeW,
-                                           double offsetU, double offsetV, double offsetW,
-                                           int negative, int openPhase, int neutral,
-                                           int singlePhase, double load, double inertia, int steady,
-                                           double speed, double time, double initial, int step,
-                                           int playing) {
-    LessonStop stop;
-    stop.view = LessonView::Motor;
-    stop.supply.amplitude = {amplitudeU, amplitudeV, amplitudeW};
-    stop.supply.offset = {offsetU, offsetV, offsetW};
-    stop.supply.sequence = negative != 0 ? Sequence::Negative : Sequence::Positive;
-    stop.supply.openPhase = openPhase;
-    stop.supply.neutral = neutral != 0;
-    stop.supply.singlePhase = singlePhase != 0;
-    stop.supply = ControlledSupply(stop.supply);
-    stop.motor.load = std::clamp(load, 0.0, motor::kMaxLoad);
-    stop.motor.inertia = std::clamp(inertia, motor::kMinInertia, motor::kMaxInertia);
-    if (steady != 0) stop.motor.speed = std::clamp(speed, -motor::kMaxSpeed, motor::kMaxSpeed);
-    stop.motor.time = std::clamp(time, 0.0, motor::kLongestRun);
-    stop.motor.initialSpeed = std::clamp(initial, -motor::kMaxSpeed, motor::kMaxSpeed);
-    stop.step = std::clamp(step, 0, LastStepOf(LessonView::Motor));
-    stop.playing = playing != 0;
-    Start(stop);
+// The page's view at `view` in the table of views, as it is shown, presented alone.
+EMSCRIPTEN_KEEPALIVE void LessonStartView(int view) {
+    if (view >= 0 && view < static_cast<int>(Views().size()))
+        Start(PageOf(Views()[static_cast<std::size_t>(view)].view).StopShown());
 }
 
 EMSCRIPTEN_KEEPALIVE void LessonKey(int action) {
@@ -145,12 +81,12 @@ EMSCRIPTEN_KEEPALIVE int LessonBlank() {
 EMSCRIPTEN_KEEPALIVE int DrawLessonFrame(int width, int height, double devicePixelRatio) {
     if (!g_stepper) return 0;
     const LessonStop& stop = g_stepper->Stop();
-    StopInputs in = PresentationInputs(stop.view, g_stepper->Step(), width, height,
-                                       PageScale(devicePixelRatio));
-    in.palette = Settings().palette;
-    in.translation = Settings().Language();
+    CanvasInputs in = PresentationInputs(stop.view(), g_stepper->Step(), width, height,
+                                         PageScale(devicePixelRatio));
+    in.palette = ClassChoices().palette;
+    in.translation = ClassChoices().Language();
     const std::unique_ptr<RasterDc> dc = MakePageSurface(in.width, in.height, in.scale);
-    const StopFrame frame = DrawStopFrame(stop, in, *dc);
+    const ViewResult frame = DrawStopFrame(stop, in, *dc);
     KeepFrame(*dc, frame.complete);
     g_caption = CaptionLine(stop, g_stepper->Index(), g_stepper->Count(), frame,
                             in.translation ? Language::English : Language::Chinese, in.translation);

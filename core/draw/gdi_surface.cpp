@@ -1,5 +1,7 @@
 #include "draw/gdi_surface.h"
 
+#include <cmath>
+
 GdiSurface::GdiSurface() {
     m_stockPen = m_selectedPen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
     m_stockBrush = m_selectedBrush = CreateSolidBrush(RGB(255, 255, 255));
@@ -78,6 +80,14 @@ bool GdiSurface::LineTo(int x, int y) {
     DrawLine(m_x, m_y, x, y);
     m_x = x;
     m_y = y;
+    return true;
+}
+
+bool GdiSurface::Polyline(const PointF* points, std::size_t count) {
+    if (points == nullptr && count > 0) return false;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!std::isfinite(points[i].x) || !std::isfinite(points[i].y)) return false;
+    if (count >= 2) DrawPolyline(points, count);
     return true;
 }
 

@@ -33,7 +33,9 @@ class GdiSurface : public CDC {
     bool Ellipse(int l, int t, int r, int b) override;
     void MoveTo(int x, int y) override;
     bool LineTo(int x, int y) override;
+    bool Polyline(const PointF* points, std::size_t count) override;
     bool TextOut(int x, int y, std::string_view text) override;
+    using CDC::Polyline;
     using CDC::Rectangle;
 
     // Pens and brushes created and not yet deleted (the stock ones not counted).
@@ -49,6 +51,8 @@ class GdiSurface : public CDC {
     virtual void DrawRectangle(int l, int t, int r, int b) = 0;
     virtual void DrawEllipse(int l, int t, int r, int b) = 0;
     virtual void DrawLine(int x1, int y1, int x2, int y2) = 0;
+    // At least two points, all finite.
+    virtual void DrawPolyline(const PointF* points, std::size_t count) = 0;
     virtual void DrawText(int x, int y, std::string_view text) = 0;
 
   private:

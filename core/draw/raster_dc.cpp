@@ -73,8 +73,9 @@ void RasterDc::FillBox(int l, int t, int r, int b, Pixel colour) {
 }
 
 // Bresenham from the start point; the end point itself is left out, so a polyline touches each
-// joint once.
-void RasterDc::ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotted) {
+// joint once. A dotted line's pattern starts `phase` pixels in; returns the pixels stepped.
+long long RasterDc::ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotted,
+                             long long phase) {
     const long long dx = std::llabs(static_cast<long long>(x2) - x1);
     const long long dy = std::llabs(static_cast<long long>(y2) - y1);
     const int sx = x1 < x2 ? 1 : -1;
@@ -85,7 +86,7 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotte
     long long x = x1, y = y1;
     for (long long i = 0; i < steps; ++i) {
         // Dotted: one pixel on, two off.
-        if (!dotted || i % 3 == 0) {
+        if (!dotted || (phase + i) % 3 == 0) {
             Plot(static_cast<int>(x), static_cast<int>(y), colour);
         } else if (opaqueGaps) {
             Plot(static_cast<int>(x), static_cast<int>(y), kWhitePixel);
@@ -100,11 +101,9 @@ void RasterDc::ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotte
             y += sy;
         }
     }
+    return steps;
 }
 
-// Every pixel whose centre lies within half the width of the segment: a band with round ends.
-// Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
-// `width` pixels across.
 // Every pixel whose centre lies within half the width of the segment: a band with round ends.
 // Odd widths are centred on the pixel, even ones on its top-left corner, so the band is exactly
 // `width` pixels across. The test works in units of 1/(2q) of a device pixel, for a scale of p/q,
@@ -116,11 +115,17 @@ void RasterDc::WideLine(int x1, int y1, int x2, int y2, int width, Pixel colour)
         width >= kWidthLimit)
         return;
     const long long odd = width % 2;
+    const long long p = m_num;
+    Band((2LL * x1 + odd) * p, (2LL * y1 + odd) * p, (2LL * x2 + odd) * p, (2LL * y2 + odd) * p,
+         width, colour);
+}
+
+// The band of WideLine between two points given in units of 1/(2q) of a device pixel.
+void RasterDc::Band(long long ax2, long long ay2, long long bx2, long long by2, int width,
+                    Pixel colour) {
     const long long p = m_num, q = m_den;
-    const long long ax2 = (2LL * x1 + odd) * p;
-    const long long ay2 = (2LL * y1 + odd) * p;
-    const long long vx2 = (2LL * x2 + odd) * p - ax2;
-    const long long vy2 = (2LL * y2 + odd) * p - ay2;
+    const long long vx2 = bx2 - ax2;
+    const long long vy2 = by2 - ay2;
     const long long length2 = vx2 * vx2 + vy2 * vy2;
     const long long diameter2 = static_cast<long long>(width) * p * width * p;
     const Wide bandLimit = static_cast<Wide>(diameter2) * length2;
@@ -211,6 +216,42 @@ void RasterDc::PenLine(int x1, int y1, int x2, int y2) {
 }
 
 void RasterDc::DrawLine(int x1, int y1, int x2, int y2) { PenLine(x1, y1, x2, y2); }
+
+// A one-pixel pen rounds each point to the nearest pixel and draws the lines of LineTo, its dots
+// running on from line to line. A wider pen's points are kept to 1/(2q) of a device pixel, each
+// piece a band with round ends whose overlaps make the joins round.
+void RasterDc::DrawPolyline(const PointF* points, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        if (std::fabs(points[i].x) >= kCoordinateLimit ||
+            std::fabs(points[i].y) >= kCoordinateLimit)
+            return;
+    const Pixel colour = ToPixel(Pen().colour);
+    const bool dotted = Pen().style == PS_DOT;
+    const int width = dotted ? 1 : Pen().DrawnWidth();
+    if (width == 1) {
+        const auto px = [](double v) { return static_cast<int>(std::lround(v)); };
+        long long phase = 0;
+        for (std::size_t i = 1; i < count; ++i)
+            phase += ThinLine(px(points[i - 1].x), px(points[i - 1].y), px(points[i].x),
+                              px(points[i].y), colour, dotted, phase);
+        return;
+    }
+    if (width >= kWidthLimit) return;
+    const double odd = width % 2, p = m_num;
+    const auto unit = [&](double v) { return std::llround((2.0 * v + odd) * p); };
+    long long ax = unit(points[0].x), ay = unit(points[0].y);
+    bool drawn = false;
+    for (std::size_t i = 1; i < count; ++i) {
+        const long long bx = unit(points[i].x), by = unit(points[i].y);
+        if (bx == ax && by == ay) continue;
+        Band(ax, ay, bx, by, width, colour);
+        ax = bx;
+        ay = by;
+        drawn = true;
+    }
+    // All in one place: a dot, as LineTo draws one.
+    if (!drawn) Band(ax, ay, ax, ay, width, colour);
+}
 
 void RasterDc::DrawRectangle(int l, int t, int r, int b) {
     if (l > r) std::swap(l, r);

@@ -27,6 +27,7 @@ class RasterDc : public GdiSurface {
     void DrawRectangle(int l, int t, int r, int b) override;
     void DrawEllipse(int l, int t, int r, int b) override;
     void DrawLine(int x1, int y1, int x2, int y2) override;
+    void DrawPolyline(const PointF* points, std::size_t count) override;
     void DrawText(int x, int y, std::string_view text) override;
 
   private:
@@ -37,8 +38,10 @@ class RasterDc : public GdiSurface {
     // Device pixels.
     void FillSpan(int y, int x0, int x1, Pixel colour);
     void FillBox(int l, int t, int r, int b, Pixel colour);
-    void ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotted);
+    long long ThinLine(int x1, int y1, int x2, int y2, Pixel colour, bool dotted,
+                       long long phase = 0);
     void WideLine(int x1, int y1, int x2, int y2, int width, Pixel colour);
+    void Band(long long ax2, long long ay2, long long bx2, long long by2, int width, Pixel colour);
     void Outline(int l, int t, int r, int b);
     void EllipseRing(int l, int t, int r, int b, Pixel colour, bool fill, Pixel fillColour);
     void PenLine(int x1, int y1, int x2, int y2);

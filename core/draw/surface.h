@@ -2,7 +2,9 @@
 // The drawing surface every frame is drawn on: the device-context operations of a GDI-style API
 // (CDC), with pens and brushes as handles that the surface owns. Pixels, vector graphics and the
 // text trace each implement it.
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 using COLORREF = std::uint32_t;
@@ -31,6 +33,12 @@ struct CRect {
     friend bool operator==(const CRect&, const CRect&) = default;
 };
 
+// A point between pixels. Whole numbers name pixels as MoveTo and LineTo do.
+struct PointF {
+    double x = 0;
+    double y = 0;
+};
+
 class CDC {
   public:
     virtual ~CDC() = default;
@@ -48,6 +56,12 @@ class CDC {
     virtual bool Ellipse(int l, int t, int r, int b) = 0;
     virtual void MoveTo(int x, int y) = 0;
     virtual bool LineTo(int x, int y) = 0;
+    // One stroke through the points in the current pen, with its round joins and ends. Through
+    // whole-number points it covers the pixels of MoveTo to the first point and LineTo to each
+    // next, except that a dotted pen's pattern runs on round the corners; a pixel surface rounds
+    // other points to its grid. The current position is neither used nor moved. Fewer than two
+    // points draw nothing; a point that is not finite refuses the call (false).
+    virtual bool Polyline(const PointF* points, std::size_t count) = 0;
     // Text is UTF-8, anchored at its top-left corner.
     virtual bool TextOut(int x, int y, std::string_view text) = 0;
     // The text that follows: its height in pixels and its colour. A fresh surface writes black
@@ -56,4 +70,5 @@ class CDC {
     virtual COLORREF SetTextColor(COLORREF colour) = 0;
 
     bool Rectangle(const CRect& rc) { return Rectangle(rc.left, rc.top, rc.right, rc.bottom); }
+    bool Polyline(std::span<const PointF> points) { return Polyline(points.data(), points.size()); }
 };

@@ -8,12 +8,17 @@ std::string Hex(COLORREF c) {
     std::snprintf(buffer, sizeof buffer, "%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
     return buffer;
 }
-}  // namespace
 
-void TraceDc::WriteReadouts(const Readouts& r) {
-    m_readouts = "readout angle " + r.phaseAngle + "\nreadout u " + r.ampU + "\nreadout v " +
-                 r.ampV + "\nreadout w " + r.ampW + "\n";
+// To the hundredth of a pixel, without trailing zeros: "12", "12.5", "-0.25".
+std::string Coordinate(double v) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.2f", v);
+    std::string s = buffer;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s == "-0" ? "0" : s;
 }
+}  // namespace
 
 void TraceDc::AppendPen() {
     m_text += " pen ";
@@ -35,6 +40,14 @@ void TraceDc::DrawEllipse(int l, int t, int r, int b) { Shape("ellipse", l, t, r
 void TraceDc::DrawLine(int x1, int y1, int x2, int y2) {
     m_text += "line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
               " " + std::to_string(y2);
+    AppendPen();
+    m_text += "\n";
+}
+
+void TraceDc::DrawPolyline(const PointF* points, std::size_t count) {
+    m_text += "polyline " + std::to_string(count);
+    for (std::size_t i = 0; i < count; ++i)
+        m_text += " " + Coordinate(points[i].x) + " " + Coordinate(points[i].y);
     AppendPen();
     m_text += "\n";
 }

@@ -1,6 +1,7 @@
 // The air-gap pane: the MMF around the gap, stepped by the six coil sides, with its fundamental,
 // whose peak lies at the resultant's angle and is |F|, both in Fp.
 #include <numbers>
+#include <vector>
 
 #include "explorer/explorer_layers.h"
 
@@ -44,28 +45,26 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(4), kWaveColour);
         // Level between the coil sides, a vertical step at each: the level of the part centred
         // on 0 runs from 330 degrees round to 30.
-        const auto level = [&](int part) {
-            return plot.Y(scene.field.AirGap(part % 6 * kPi / 3.0, scene.theta));
+        const auto level = [&](double alpha, int part) {
+            return plot.At(alpha, scene.field.AirGap(part % 6 * kPi / 3.0, scene.theta));
         };
-        dc->MoveTo(plot.X(0.0), level(0));
+        std::vector<PointF> stairs{level(0.0, 0)};
         for (int part = 0; part < 6; ++part) {
-            const int x = plot.X((30 + 60 * part) * kPi / 180.0);
-            dc->LineTo(x, level(part));
-            dc->LineTo(x, level(part + 1));
+            const double alpha = (30 + 60 * part) * kPi / 180.0;
+            stairs.push_back(level(alpha, part));
+            stairs.push_back(level(alpha, part + 1));
         }
-        dc->LineTo(plot.X(2.0 * kPi), level(0));
+        stairs.push_back(level(2.0 * kPi, 0));
+        dc->Polyline(stairs);
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
+        std::vector<PointF> wave;
         for (int k = 0; k <= kSegments; ++k) {
             const double alpha = k * 2.0 * kPi / kSegments;
-            const int x = plot.X(alpha);
-            const int y = plot.Y(scene.field.Fundamental(alpha, scene.theta));
-            if (k == 0)
-                dc->MoveTo(x, y);
-            else
-                dc->LineTo(x, y);
+            wave.push_back(plot.At(alpha, scene.field.Fundamental(alpha, scene.theta)));
         }
+        dc->Polyline(wave);
     }
 
     const Phasor f = scene.field.Resultant(scene.theta);

@@ -1,5 +1,6 @@
 // The chart pane: the three winding currents over one period, with the present instant marked.
 #include <numbers>
+#include <vector>
 
 #include "explorer/explorer_layers.h"
 
@@ -35,15 +36,12 @@ void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane) {
 
     for (int x = 0; x < 3; ++x) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), scene.Phase(x));
+        std::vector<PointF> curve;
         for (int k = 0; k <= kSegments; ++k) {
             const double theta = k * 2.0 * std::numbers::pi / kSegments;
-            const int px = plot.X(theta);
-            const int py = plot.Y(scene.field.Currents(theta)[x]);
-            if (k == 0)
-                dc->MoveTo(px, py);
-            else
-                dc->LineTo(px, py);
+            curve.push_back(plot.At(theta, scene.field.Currents(theta)[x]));
         }
+        dc->Polyline(curve);
     }
 
     // Each curve's letter over its highest point away from the ends, so that colour is not the

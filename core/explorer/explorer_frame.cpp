@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <numbers>
 
-#include "draw/trace_dc.h"
 #include "explorer/explorer_layers.h"
 #include "text/text_format.h"
 
@@ -37,20 +36,6 @@ ExplorerReadouts MakeReadouts(int step, const ExplorerField& field) {
     // A ratio to a forward field too small to show would be a number of no meaning.
     r.unbalance = positive > kNoField ? Fixed2(negative / positive) : "—";
     return r;
-}
-
-const char* RotationName(Rotation rotation) {
-    switch (rotation) {
-        case Rotation::CounterClockwise:
-            return "counter-clockwise";
-        case Rotation::Clockwise:
-            return "clockwise";
-        case Rotation::Pulsating:
-            return "pulsating";
-        case Rotation::None:
-            break;
-    }
-    return "none";
 }
 
 struct Panes {
@@ -126,6 +111,20 @@ std::string Describe(const ExplorerScene& scene, const ExplorerResult& result) {
 
 }  // namespace
 
+const char* RotationName(Rotation rotation) {
+    switch (rotation) {
+        case Rotation::CounterClockwise:
+            return "counter-clockwise";
+        case Rotation::Clockwise:
+            return "clockwise";
+        case Rotation::Pulsating:
+            return "pulsating";
+        case Rotation::None:
+            break;
+    }
+    return "none";
+}
+
 ExplorerResult DrawExplorerFrame(const ExplorerInputs& raw, CDC& surface) {
     ExplorerInputs in = raw;
     in.supply = ClampSupply(raw.supply);
@@ -146,17 +145,4 @@ ExplorerResult DrawExplorerFrame(const ExplorerInputs& raw, CDC& surface) {
         result.complete = false;
     }
     return result;
-}
-
-std::string ExplorerReadoutLines(const ExplorerReadouts& r) {
-    return "readout angle " + r.angle + "\nreadout u " + r.u + "\nreadout v " + r.v +
-           "\nreadout w " + r.w + "\nreadout resultant " + r.resultant + "\nreadout positive " +
-           r.positive + "\nreadout negative " + r.negative + "\nreadout rotation " +
-           RotationName(r.rotation) + "\n";
-}
-
-std::string TraceExplorerFrame(const ExplorerInputs& inputs) {
-    TraceDc dc;
-    const ExplorerResult result = DrawExplorerFrame(inputs, dc);
-    return ExplorerReadoutLines(result.readouts) + dc.Text();
 }

@@ -55,8 +55,8 @@ struct ExplorerResult {
 // readouts. Values out of range are brought into range first.
 ExplorerResult DrawExplorerFrame(const ExplorerInputs& inputs, CDC& surface);
 
-// The readouts as the trace's first lines: "readout angle ...", ..., "readout rotation ...".
-std::string ExplorerReadoutLines(const ExplorerReadouts& readouts);
+// "counter-clockwise", "clockwise", "pulsating" or "none", as the trace writes it.
+const char* RotationName(Rotation rotation);
 
 // The frame as text: the readout lines, then one line per drawing call.
 std::string TraceExplorerFrame(const ExplorerInputs& inputs);

@@ -98,6 +98,7 @@ struct PlotArea {
     double full;
     int X(double angle) const;
     int Y(double value) const;
+    PointF At(double angle, double value) const;  // unrounded, for the curves
 };
 // Axes, grid, the angle ticks every 90 degrees, the value ticks and the angle's name; the top
 // value carries `unit`, if any.

@@ -12,10 +12,6 @@ constexpr double kTiny = 1e-9;
 
 double Radians(double degrees) { return degrees * kPi / 180.0; }
 
-double Clamp(double value, double low, double high, double fallback) {
-    return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
-}
-
 // The lag the sequence gives each phase, in degrees.
 double SequenceLag(Sequence sequence, int phase) {
     static constexpr double kPositive[] = {0.0, 120.0, 240.0};
@@ -56,80 +52,6 @@ double Facing(int phase, double beta) {
 }
 
 }  // namespace
-
-Supply ClampSupply(const Supply& supply) {
-    Supply s = supply;
-    for (int x = 0; x < 3; ++x) {
-        s.amplitude[x] = Clamp(s.amplitude[x], 0.0, kMaxAmplitude, 1.0);
-        s.offset[x] = Clamp(s.offset[x], -kMaxOffset, kMaxOffset, 0.0);
-    }
-    if (s.openPhase < kNoPhase || s.openPhase > 2) s.openPhase = kNoPhase;
-    return s;
-}
-
-Supply ControlledSupply(const Supply& supply) {
-    Supply s = ClampSupply(supply);
-    if (s.singlePhase) {
-        s.openPhase = kNoPhase;
-        s.neutral = false;
-    }
-    return s;
-}
-
-Supply PresetSupply(Preset preset) {
-    Supply s;
-    switch (preset) {
-        case Preset::Balanced:
-            break;
-        case Preset::Reversed:
-            s.sequence = Sequence::Negative;
-            break;
-        case Preset::OpenU:
-            s.openPhase = 0;
-            break;
-        case Preset::OpenUNeutral:
-            s.openPhase = 0;
-            s.neutral = true;
-            break;
-        case Preset::SinglePhase:
-            s.singlePhase = true;
-            break;
-        case Preset::Unbalanced:
-            s.amplitude = {1.0, 0.4, 0.7};
-            break;
-    }
-    return s;
-}
-
-std::string_view PresetName(Preset preset) {
-    switch (preset) {
-        case Preset::Balanced:
-            return "balanced";
-        case Preset::Reversed:
-            return "reversed";
-        case Preset::OpenU:
-            return "open-u";
-        case Preset::OpenUNeutral:
-            return "open-u-neutral";
-        case Preset::SinglePhase:
-            return "single-phase";
-        case Preset::Unbalanced:
-            return "unbalanced";
-    }
-    return "";
-}
-
-std::optional<Preset> FindPreset(std::string_view name) {
-    for (const Preset p : kPresets)
-        if (PresetName(p) == name) return p;
-    return std::nullopt;
-}
-
-std::optional<Preset> MatchPreset(const Supply& supply) {
-    for (const Preset p : kPresets)
-        if (PresetSupply(p) == supply) return p;
-    return std::nullopt;
-}
 
 double ExplorerAngle(int step) { return step * kPi / 18.0; }
 

@@ -79,10 +79,13 @@ void DrawOutlinedArrow(CDC* dc, int x1, int y1, int x2, int y2, double half, dou
     }
 }
 
-int PlotArea::X(double angle) const { return Px(left + angle / kTwoPi * (right - left)); }
+int PlotArea::X(double angle) const { return Px(At(angle, 0.0).x); }
 
-int PlotArea::Y(double value) const {
-    return Px((top + bottom) / 2.0 - value / full * (bottom - top) / 2.0);
+int PlotArea::Y(double value) const { return Px(At(0.0, value).y); }
+
+PointF PlotArea::At(double angle, double value) const {
+    return {left + angle / kTwoPi * (right - left),
+            (top + bottom) / 2.0 - value / full * (bottom - top) / 2.0};
 }
 
 PlotArea PlotIn(const ExplorerScene& scene, const CRect& pane, double full) {

@@ -2,6 +2,7 @@
 // resultant with its locus over one period, its two rotating components tip to tail, and the
 // length of 1 Fp. Every vector is scaled so that the longest fits inside the bore.
 #include <numbers>
+#include <vector>
 
 #include "explorer/explorer_layers.h"
 
@@ -115,18 +116,17 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
     }
 
     constexpr int kSegments = 72;
-    const auto loop = [&](auto point) {
+    const auto loop = [&](double length, auto vector) {
+        std::vector<PointF> points;
         for (int k = 0; k <= kSegments; ++k) {
-            const Point p = point(k * 2.0 * std::numbers::pi / kSegments);
-            if (k == 0)
-                dc->MoveTo(p.x, p.y);
-            else
-                dc->LineTo(p.x, p.y);
+            const Phasor v = vector(k * 2.0 * std::numbers::pi / kSegments);
+            points.push_back({cx + length * v.real(), cy - length * v.imag()});
         }
+        dc->Polyline(points);
     };
     {
         ScopedPen locus(dc, PS_SOLID, scene.Size(2), kLocusColour);
-        loop([&](double theta) { return Tip(cx, cy, peak, scene.field.Resultant(theta)); });
+        loop(peak, [&](double theta) { return scene.field.Resultant(theta); });
     }
     const double positiveLength = std::abs(scene.field.Positive());
     const double negativeLength = std::abs(scene.field.Negative());
@@ -136,7 +136,7 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
             const double r = component.first * peak;
             if (r < 1.0) continue;
             ScopedPen pen(dc, PS_DOT, 1, component.second);
-            loop([&](double a) { return Tip(cx, cy, r, std::polar(1.0, a)); });
+            loop(r, [](double a) { return std::polar(1.0, a); });
         }
     }
 

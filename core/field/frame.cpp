@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "draw/trace_dc.h"
 #include "field/scene_layers.h"
 #include "text/text_format.h"
 
@@ -72,10 +71,4 @@ FrameResult DrawFrame(const FrameInputs& in, CDC& surface) {
         result.complete = false;
     }
     return result;
-}
-
-std::string TraceFrame(const FrameInputs& in) {
-    TraceDc dc;
-    dc.WriteReadouts(DrawFrame(in, dc).readouts);
-    return dc.Text();
 }

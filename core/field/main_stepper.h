@@ -11,6 +11,7 @@ class MainStepper {
 
     int Step() const { return m_step; }
     bool Running() const { return m_running; }
+    bool Playing() const { return m_running; }
 
     // Starting while running starts again from step 0.
     void Start() {
@@ -19,6 +20,8 @@ class MainStepper {
     }
     // The step shown stays.
     void Stop() { m_running = false; }
+    // Presentation mode's play key: on from the step shown, or stopped there.
+    void PlayPause() { m_running = !m_running; }
     void Tick() {
         if (m_running) m_step = Wrap(m_step + 1);
     }

@@ -3,48 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "explorer/explorer_frame.h"
-#include "field/frame.h"
-#include "motor/motor_frame.h"
-#include "motor/motor_layers.h"
-#include "winding/winding_frame.h"
-
-std::string_view ViewName(LessonView view) {
-    switch (view) {
-        case LessonView::Explorer:
-            return "explorer";
-        case LessonView::Winding:
-            return "winding";
-        case LessonView::Motor:
-            return "motor";
-        case LessonView::Main:
-            break;
-    }
-    return "main";
-}
-
-std::optional<LessonView> FindView(std::string_view name) {
-    for (const LessonView view : kLessonViews)
-        if (ViewName(view) == name) return view;
-    return std::nullopt;
-}
-
-int LastStepOf(LessonView view) { return view == LessonView::Main ? MAX_STEP : kExplorerSteps - 1; }
-
-CanvasSize DesignSize(LessonView view) {
-    switch (view) {
-        case LessonView::Explorer:
-            return {kExplorerWidth, kExplorerHeight};
-        case LessonView::Winding:
-            return {kWindingWidth, kWindingHeight};
-        case LessonView::Motor:
-            return {kMotorWidth, kMotorHeight};
-        case LessonView::Main:
-            break;
-    }
-    return {kCanvasWidth, kCanvasHeight};
-}
-
 std::string_view TextIn(const LessonText& text, Language language, const Translation* translation) {
     if (language == Language::Chinese) return text.zh;
     if (!text.en.empty()) return text.en;
@@ -53,32 +11,15 @@ std::string_view TextIn(const LessonText& text, Language language, const Transla
 
 namespace {
 
+// A stop of the view `view` with the parameters given as a lesson file would give them, read
+// through the table of views like any other lesson's.
+LessonStop Stop(View view, const std::vector<TextValue>& values, int step, bool playing,
+                const char* caption) {
+    return {SettingsFromTexts(view, values, false).settings, step, playing, {caption, {}}};
+}
+
 LessonStop MainStop(int step, const char* caption, bool resultant = true, bool playing = false) {
-    return {LessonView::Main, step, playing, resultant, Supply{}, {caption, {}}, {}, {}};
-}
-
-LessonStop ExplorerStop(Preset preset, int step, bool playing, const char* caption) {
-    return {LessonView::Explorer, step, playing, true, PresetSupply(preset), {caption, {}}, {}, {}};
-}
-
-LessonStop WindingStop(WindingPreset preset, bool playing, const char* caption) {
-    LessonStop stop;
-    stop.view = LessonView::Winding;
-    stop.playing = playing;
-    stop.winding.winding = PresetWinding(preset);
-    stop.caption = {caption, {}};
-    return stop;
-}
-
-// A start-up `time` seconds from rest.
-LessonStop MotorStop(Preset preset, double time, bool playing, const char* caption) {
-    LessonStop stop;
-    stop.view = LessonView::Motor;
-    stop.playing = playing;
-    stop.supply = PresetSupply(preset);
-    stop.motor.time = time;
-    stop.caption = {caption, {}};
-    return stop;
+    return Stop(View::Main, {{"resultant", resultant ? "1" : "0"}}, step, playing, caption);
 }
 
 Lesson MakeBuiltInLesson() {
@@ -110,157 +51,55 @@ Lesson MakeBuiltInLesson() {
                  false),
         MainStop(0, QT_TRANSLATE_NOOP("Lesson", "动画：合成磁动势一直逆时针旋转，长度保持不变。"),
                  true, true),
-        ExplorerStop(Preset::Reversed, 0, true,
-                     QT_TRANSLATE_NOOP("Lesson",
-                                       "反相序：交换两根电源线，磁场顺时针旋转，"
-                                       "电动机反转。")),
-        ExplorerStop(Preset::OpenU, 3, false,
-                     QT_TRANSLATE_NOOP("Lesson",
-                                       "断U相：磁场只沿一条直线脉振；F+ 与 F− "
-                                       "各为一半，反向旋转，静止的电动机没有起动转矩。")),
-        ExplorerStop(Preset::SinglePhase, 3, false,
-                     QT_TRANSLATE_NOOP("Lesson",
-                                       "单相：同样是脉振磁场，"
-                                       "所以单相电动机需要帮助才能起动。")),
-        WindingStop(WindingPreset::FourPoleFull, true,
-                    QT_TRANSLATE_NOOP("Lesson",
-                                      "4 极，36 槽：一个电流周期磁场只转半圈，"
-                                      "50 Hz 时每分钟 1500 转。")),
-        MotorStop(Preset::SinglePhase, 1.0, true,
-                  QT_TRANSLATE_NOOP("Lesson",
-                                    "单相电动机：静止时正转与反转转矩相抵，它堵转；"
-                                    "推它一下，它才会起动。")),
+        Stop(View::Explorer, {{"preset", "reversed"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "反相序：交换两根电源线，磁场顺时针旋转，"
+                               "电动机反转。")),
+        Stop(View::Explorer, {{"preset", "open-u"}}, 3, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "断U相：磁场只沿一条直线脉振；F+ 与 F− "
+                               "各为一半，反向旋转，静止的电动机没有起动转矩。")),
+        Stop(View::Explorer, {{"preset", "single-phase"}}, 3, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "单相：同样是脉振磁场，"
+                               "所以单相电动机需要帮助才能起动。")),
+        Stop(View::Winding, {{"preset", "4-pole-full"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "4 极，36 槽：一个电流周期磁场只转半圈，"
+                               "50 Hz 时每分钟 1500 转。")),
+        Stop(View::Motor, {{"preset", "single-phase"}, {"time", "1"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "单相电动机：静止时正转与反转转矩相抵，它堵转；"
+                               "推它一下，它才会起动。")),
+        Stop(View::Synchronous, {{"field-current", "3"}, {"power", "5"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，"
+                               "电流从 7.22 A 增大到 11.31 A，功率因数变为超前："
+                               "过励的同步电机向电网送出无功功率，可以补偿功率因数。")),
+        Stop(View::Synchronous, {{"time", "6"}, {"field-on", "1300"}, {"load", "10"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；"
+                               "1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。")),
     };
     return lesson;
 }
 
-std::string_view RotationText(Rotation rotation, const Translation* translation) {
-    switch (rotation) {
-        case Rotation::CounterClockwise:
-            return Tr(translation, kLessonContext, QT_TRANSLATE_NOOP("Lesson", "逆时针"));
-        case Rotation::Clockwise:
-            return Tr(translation, kLessonContext, QT_TRANSLATE_NOOP("Lesson", "顺时针"));
-        case Rotation::Pulsating:
-            return Tr(translation, kLessonContext, QT_TRANSLATE_NOOP("Lesson", "脉振"));
-        case Rotation::None:
-            break;
-    }
-    return Tr(translation, kLessonContext, QT_TRANSLATE_NOOP("Lesson", "无"));
-}
-
 }  // namespace
-
-MotorInputs MotorInputsOf(const LessonStop& stop, const StopInputs& in) {
-    MotorInputs m;
-    m.supply = stop.supply;
-    m.load = stop.motor.load;
-    m.inertia = stop.motor.inertia;
-    m.speed = stop.motor.speed;
-    m.time = stop.motor.time;
-    m.initialSpeed = stop.motor.initialSpeed;
-    m.step = in.step;
-    m.width = in.width;
-    m.height = in.height;
-    m.scale = in.scale;
-    m.palette = in.palette;
-    m.translation = in.translation;
-    return m;
-}
 
 const Lesson& BuiltInLesson() {
     static const Lesson lesson = MakeBuiltInLesson();
     return lesson;
 }
 
-StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& in, CDC& surface) {
-    const Translation* t = in.translation;
-    const auto label = [t](std::string_view source) { return Tr(t, kLessonContext, source); };
-    StopFrame frame;
-    if (stop.view == LessonView::Winding) {
-        const WindingSettings& w = stop.winding;
-        const WindingResult r =
-            DrawWindingFrame({w.winding, in.step, w.sequence, w.frequency, w.fluxLines, in.width,
-                              in.height, in.scale, in.palette, t},
-                             surface);
-        const WindingReadouts& o = r.readouts;
-        // The labels the view's own readouts pane has.
-        const auto windings = [t](const char* source) { return Tr(t, "Windings", source); };
-        frame.readouts = {{windings("电角度 θ"), o.angle},
-                          {windings("槽数 Q"), o.slotCount},
-                          {"kw1", o.kw1},
-                          {"kw5", o.kw5},
-                          {"kw7", o.kw7},
-                          {"THD", o.thd + " %"},
-                          {windings("同步转速 ns"), o.speed + " " + std::string(windings("r/min"))},
-                          {windings("磁场机械角 θ/p"), o.fieldAngle + "°"}};
-        frame.complete = r.complete;
-        return frame;
-    }
-    if (stop.view == LessonView::Motor) {
-        const MotorResult r = DrawMotorFrame(MotorInputsOf(stop, in), surface);
-        const MotorReadouts& o = r.readouts;
-        // The labels the view's own readouts pane has.
-        const auto motor = [t](const char* source) { return Tr(t, "Motor", source); };
-        const std::string unit = " " + std::string(SpeedUnit(t));
-        frame.readouts = {{motor("转速 n"), o.speed + unit},
-                          {motor("转差率 s（对正向磁场）"), o.slip},
-                          {motor("转矩 T"), o.torque + " N·m"},
-                          {motor("正转转矩 T+"), o.forward + " N·m"},
-                          {motor("反转转矩 T−"), o.backward + " N·m"},
-                          {motor("电流 IU"), o.u + " A"},
-                          {motor("电流 IV"), o.v + " A"},
-                          {motor("电流 IW"), o.w + " A"},
-                          {motor("电流倍数 I/IN"), o.currentRatio},
-                          {motor("状态"), MotorStateLine(t, o)}};
-        frame.complete = r.complete;
-        return frame;
-    }
-    if (stop.view == LessonView::Explorer) {
-        const ExplorerResult r = DrawExplorerFrame(
-            {stop.supply, in.step, in.width, in.height, in.scale, in.palette, t}, surface);
-        const ExplorerReadouts& o = r.readouts;
-        frame.readouts = {{label(QT_TRANSLATE_NOOP("Lesson", "相位角 θ")), o.angle},
-                          {"iU", o.u},
-                          {"iV", o.v},
-                          {"iW", o.w},
-                          {"|F|", o.resultant},
-                          {"|F+|", o.positive},
-                          {"|F−|", o.negative},
-                          {"|F−|/|F+|", o.unbalance},
-                          {label(QT_TRANSLATE_NOOP("Lesson", "旋转方向")),
-                           std::string(RotationText(o.rotation, t))}};
-        frame.complete = r.complete;
-        return frame;
-    }
-    const FrameResult r = DrawFrame(
-        {in.step, in.width, in.height, stop.showResultant, in.scale, in.palette, t}, surface);
-    frame.readouts = {{label(QT_TRANSLATE_NOOP("Lesson", "相位角(U相)")), r.readouts.phaseAngle},
-                      {label(QT_TRANSLATE_NOOP("Lesson", "U相相对幅值")), r.readouts.ampU},
-                      {label(QT_TRANSLATE_NOOP("Lesson", "V相相对幅值")), r.readouts.ampV},
-                      {label(QT_TRANSLATE_NOOP("Lesson", "W相相对幅值")), r.readouts.ampW}};
-    frame.complete = r.complete;
-    return frame;
+ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC& surface) {
+    return DrawView(stop.settings, canvas, surface);
 }
 
-std::string TraceStopFrame(const LessonStop& stop, const StopInputs& in) {
-    if (stop.view == LessonView::Winding) {
-        const WindingSettings& w = stop.winding;
-        return TraceWindingFrame({w.winding, in.step, w.sequence, w.frequency, w.fluxLines,
-                                  in.width, in.height, in.scale, in.palette, in.translation});
-    }
-    if (stop.view == LessonView::Motor) return TraceMotorFrame(MotorInputsOf(stop, in));
-    if (stop.view == LessonView::Explorer)
-        return TraceExplorerFrame(
-            {stop.supply, in.step, in.width, in.height, in.scale, in.palette, in.translation});
-    return TraceFrame(
-        {in.step, in.width, in.height, stop.showResultant, in.scale, in.palette, in.translation});
-}
-
-StopInputs PresentationInputs(LessonView view, int step, int width, int height, double ratio) {
-    StopInputs in;
+CanvasInputs PresentationInputs(View view, int step, int width, int height, double ratio) {
+    CanvasInputs in;
     in.step = step;
-    if (view == LessonView::Main) {
-        const CanvasSize design = DesignSize(view);
+    if (!Describe(view).scalesWithCanvas) {
+        const CanvasSize design = Describe(view).design;
         in.width = design.width;
         in.height = design.height;
         in.scale = FitScale(design.height, static_cast<int>(height * ratio));
@@ -272,15 +111,15 @@ StopInputs PresentationInputs(LessonView view, int step, int width, int height, 
     return in;
 }
 
-std::string CaptionLine(const LessonStop& stop, int index, int count, const StopFrame& frame,
+std::string CaptionLine(const LessonStop& stop, int index, int count, const ViewResult& frame,
                         Language language, const Translation* translation) {
     std::string line;
     if (!stop.caption.zh.empty()) {
         line = std::string(TextIn(stop.caption, language, translation)) + "   " +
                std::to_string(index + 1) + " / " + std::to_string(count);
     } else {
-        for (const StopReadout& r : frame.readouts)
-            line += (line.empty() ? "" : "   ") + std::string(r.label) + " " + r.value;
+        for (const Readout& r : frame.readouts)
+            if (!r.label.empty()) line += (line.empty() ? "" : "   ") + r.label + " " + r.shown;
     }
     return line;
 }
@@ -296,36 +135,65 @@ LessonStepper::LessonStepper(Lesson lesson, Walk walk) : m_lesson(std::move(less
     Open(0);
 }
 
-void LessonStepper::Open(int index) {
-    m_index = index;
-    m_step = Stop().step;
-    m_playing = Stop().playing;
+namespace {
+
+// Both steppers' moves, whichever the stop's view takes.
+template <class Action>
+void Move(std::variant<MainStepper, ExplorerStepper>& steps, Action action) {
+    std::visit(action, steps);
 }
 
-// Moving on shows the picture again, as a clicker's next key does on a blanked slide.
-void LessonStepper::Next() {
+}  // namespace
+
+void LessonStepper::Open(int index) {
+    m_index = index;
+    const LessonStop& stop = Stop();
+    if (Describe(stop.view()).rule == StepRule::Main) {
+        m_steps = MainStepper(stop.step, stop.playing);
+    } else {
+        ExplorerStepper steps;
+        steps.Seek(stop.step);
+        if (stop.playing) steps.PlayPause();
+        m_steps = steps;
+    }
+}
+
+int LessonStepper::Step() const {
+    return std::visit([](const auto& s) { return s.Step(); }, m_steps);
+}
+
+bool LessonStepper::Playing() const {
+    return std::visit([](const auto& s) { return s.Playing(); }, m_steps);
+}
+
+void LessonStepper::PlayPause() {
+    Move(m_steps, [](auto& s) { s.PlayPause(); });
+}
+
+// On a blanked screen a step key only brings the picture back, as presentation programs do: the
+// class sees the stop it left before the lecturer moves on.
+bool LessonStepper::Unblank() {
+    if (m_blank == Blank::None) return false;
     m_blank = Blank::None;
+    return true;
+}
+
+void LessonStepper::Next() {
+    if (Unblank()) return;
     if (m_walk == Walk::Stops) {
         if (m_index + 1 < Count()) Open(m_index + 1);
         return;
     }
-    // Stepping by hand stops the animation, as the windows' own buttons do.
-    m_playing = false;
-    m_step = m_step >= LastStepOf(Stop().view) ? 0 : m_step + 1;
+    Move(m_steps, [](auto& s) { s.Next(); });
 }
 
 void LessonStepper::Previous() {
-    m_blank = Blank::None;
+    if (Unblank()) return;
     if (m_walk == Walk::Stops) {
         if (m_index > 0) Open(m_index - 1);
         return;
     }
-    m_playing = false;
-    // The main window stays at 0; the other views' period wraps round.
-    if (Stop().view != LessonView::Main)
-        m_step = m_step == 0 ? LastStepOf(Stop().view) : m_step - 1;
-    else if (m_step > 0)
-        --m_step;
+    Move(m_steps, [](auto& s) { s.Previous(); });
 }
 
 void LessonStepper::Home() {
@@ -333,9 +201,9 @@ void LessonStepper::Home() {
     if (m_walk == Walk::Stops)
         Open(0);
     else
-        m_step = 0;  // a running animation keeps running, as after Reset
+        Move(m_steps, [](auto& s) { s.Reset(); });  // a running animation keeps running
 }
 
 void LessonStepper::Tick() {
-    if (m_playing) m_step = m_step >= LastStepOf(Stop().view) ? 0 : m_step + 1;
+    Move(m_steps, [](auto& s) { s.Tick(); });
 }

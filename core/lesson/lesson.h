@@ -2,36 +2,15 @@
 // A lesson: the stops a lecturer walks a class through, each a view with its settings, the step
 // it opens at, whether it plays, and a caption. The built-in lesson, a teacher's own read from a
 // file, the window's presentation mode, the page and the handout all walk the same stops.
-#include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-#include "draw/surface.h"
-#include "explorer/explorer_model.h"
-#include "motor/motor_model.h"
-#include "text/palette.h"
+#include "explorer/explorer_stepper.h"
+#include "field/main_stepper.h"
 #include "text/translation.h"
-#include "winding/winding_model.h"
-
-// The views a stop can show. A new view adds itself here, in ViewName, LastStepOf, DesignSize
-// and DrawStopFrame.
-enum class LessonView { Main, Explorer, Winding, Motor };
-inline constexpr LessonView kLessonViews[] = {LessonView::Main, LessonView::Explorer,
-                                              LessonView::Winding, LessonView::Motor};
-
-// "main", "explorer", "winding" or "motor", as lesson files and vesk-render name them.
-std::string_view ViewName(LessonView view);
-std::optional<LessonView> FindView(std::string_view name);
-// The last step of the view: 72 for the main window's two periods, 35 for the others' one.
-int LastStepOf(LessonView view);
-
-struct CanvasSize {
-    int width;
-    int height;
-};
-// The size the view's picture is designed at.
-CanvasSize DesignSize(LessonView view);
+#include "views/view_table.h"
 
 // A text in both languages. The built-in lesson writes only the Chinese and finds the English in
 // the catalogue; a lesson file may give both, or one text for both.
@@ -47,35 +26,12 @@ inline constexpr std::string_view kLessonContext = "Lesson";
 // The text to show in `language`; `translation` is the catalogue of that language.
 std::string_view TextIn(const LessonText& text, Language language, const Translation* translation);
 
-// The windings view's settings.
-struct WindingSettings {
-    Winding winding;
-    Sequence sequence = Sequence::Positive;
-    double frequency = kDefaultFrequency;
-    bool fluxLines = true;
-    friend bool operator==(const WindingSettings&, const WindingSettings&) = default;
-};
-
-// The motor's, beside its supply: the steady state at `speed`, or without it the start-up
-// `time` seconds from `initialSpeed`.
-struct MotorSettings {
-    double load = 0.0;
-    double inertia = motor::kDefaultInertia;
-    std::optional<double> speed;
-    double time = 0.0;
-    double initialSpeed = 0.0;
-    friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
-};
-
 struct LessonStop {
-    LessonView view = LessonView::Main;
+    ViewSettings settings;  // the view and what it shows
     int step = 0;
     bool playing = false;
-    bool showResultant = true;  // the main window's
-    Supply supply;              // the explorer's and the motor's
     LessonText caption;
-    WindingSettings winding;
-    MotorSettings motor;
+    View view() const { return ViewOf(settings); }
     friend bool operator==(const LessonStop&, const LessonStop&) = default;
 };
 
@@ -90,45 +46,21 @@ constexpr int kMaxLessonBytes = 1024 * 1024;
 constexpr int kMaxCaptionCharacters = 500;
 
 // The README's ten-minute lesson, then the explorer's reversed, open-phase and single-phase
-// supplies, four poles in the windings view, and the single-phase motor that cannot start.
+// supplies, four poles in the windings view, the single-phase motor that cannot start, and the
+// synchronous machine's V-curve and its pull into step.
 const Lesson& BuiltInLesson();
 
-// One stop's picture at `step`, on a canvas of any size.
-struct StopInputs {
-    int step = 0;
-    int width = 0;
-    int height = 0;
-    double scale = 1;  // device pixels per pixel (raster only)
-    Palette palette = kStandardPalette;
-    const Translation* translation = nullptr;
-};
-
-struct StopReadout {
-    std::string_view label;  // in the frame's language
-    std::string value;
-};
-
-struct StopFrame {
-    std::vector<StopReadout> readouts;
-    bool complete = true;
-};
-
-// Draws the stop's view at `inputs.step` and returns its readouts, labelled.
-StopFrame DrawStopFrame(const LessonStop& stop, const StopInputs& inputs, CDC& surface);
-// The motor's frame inputs for the stop at `inputs.step`.
-struct MotorInputs;
-MotorInputs MotorInputsOf(const LessonStop& stop, const StopInputs& inputs);
-// The stop's frame as its view traces it: the view's readout lines, then the drawing calls.
-std::string TraceStopFrame(const LessonStop& stop, const StopInputs& inputs);
+// The stop's view at `canvas.step` on `surface`.
+ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC& surface);
 
 // How a view is presented in `width` x `height` pixels of a screen with `ratio` device pixels a
 // pixel: the main window's frame keeps its geometry, enlarged by a whole or quarter factor to fit
 // the height; a view that scales with its canvas fills the room. Palette and translation as given.
-StopInputs PresentationInputs(LessonView view, int step, int width, int height, double ratio);
+CanvasInputs PresentationInputs(View view, int step, int width, int height, double ratio);
 
 // The caption line under a presented stop: its caption and "k / n", or, for one view presented
 // alone, the frame's readouts.
-std::string CaptionLine(const LessonStop& stop, int index, int count, const StopFrame& frame,
+std::string CaptionLine(const LessonStop& stop, int index, int count, const ViewResult& frame,
                         Language language, const Translation* translation);
 
 // The whole or quarter factor by which a picture `designHeight` high fills `available` pixels
@@ -137,7 +69,8 @@ double FitScale(int designHeight, int available);
 
 // Walks a lesson, or the steps of one view. In a lesson, next and previous go from stop to stop
 // and each stop opens at its own step, playing or not; with one view alone they go from step to
-// step by the view's own rules. Either way P plays, and B, "." and W blank the screen.
+// step by the view's own rules. Either way P plays, and B, "." and W blank the screen; on a blank
+// screen the next or previous key only brings the picture back.
 class LessonStepper {
   public:
     enum class Walk { Stops, Steps };
@@ -149,15 +82,15 @@ class LessonStepper {
     const LessonStop& Stop() const { return m_lesson.stops[m_index]; }
     int Index() const { return m_index; }
     int Count() const { return static_cast<int>(m_lesson.stops.size()); }
-    int Step() const { return m_step; }
-    bool Playing() const { return m_playing; }
+    int Step() const;
+    bool Playing() const;
     Blank Blanked() const { return m_blank; }
 
     void Next();
     void Previous();
     void Home();
-    void PlayPause() { m_playing = !m_playing; }
-    // One step on while playing, round the view's period.
+    void PlayPause();
+    // One step on while playing, by the view's own rule.
     void Tick();
     // The same key brings the picture back; the other colour replaces it.
     void Black() { m_blank = m_blank == Blank::Black ? Blank::None : Blank::Black; }
@@ -165,10 +98,12 @@ class LessonStepper {
 
   private:
     void Open(int index);
+    // Brings a blanked picture back; false when it was not blanked.
+    bool Unblank();
     Lesson m_lesson;
     Walk m_walk;
     int m_index = 0;
-    int m_step = 0;
-    bool m_playing = false;
+    // The stop's steps, moved by its view's rules.
+    std::variant<MainStepper, ExplorerStepper> m_steps;
     Blank m_blank = Blank::None;
 };

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <numbers>
 
-#include "draw/trace_dc.h"
 #include "motor/motor_layers.h"
 
 namespace {
@@ -230,19 +229,4 @@ const char* MotorStateName(MotorState state) {
             return "decelerating";
     }
     return "";
-}
-
-std::string MotorReadoutLines(const MotorReadouts& r) {
-    return "readout speed " + r.speed + "\nreadout slip " + r.slip + "\nreadout torque " +
-           r.torque + "\nreadout torque-forward " + r.forward + "\nreadout torque-backward " +
-           r.backward + "\nreadout current-u " + r.u + "\nreadout current-v " + r.v +
-           "\nreadout current-w " + r.w + "\nreadout synchronous " + r.synchronous +
-           "\nreadout state " + MotorStateName(r.state) + "\nreadout current-ratio " +
-           r.currentRatio + "\n";
-}
-
-std::string TraceMotorFrame(const MotorInputs& inputs) {
-    TraceDc dc;
-    const MotorResult result = DrawMotorFrame(inputs, dc);
-    return MotorReadoutLines(result.readouts) + dc.Text();
 }

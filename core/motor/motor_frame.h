@@ -80,7 +80,4 @@ MotorResult DrawMotorFrame(const MotorInputs& inputs, CDC& surface);
 
 // "stalled", "starting", "generating", "braking", "running", "accelerating" or "decelerating".
 const char* MotorStateName(MotorState state);
-// The readouts as the trace's first lines: speed, slip, torque, torque-forward, torque-backward,
-// current-u, current-v, current-w, then synchronous, state and current-ratio.
-std::string MotorReadoutLines(const MotorReadouts& readouts);
 std::string TraceMotorFrame(const MotorInputs& inputs);

@@ -53,6 +53,8 @@ std::string MotorStateLine(const Translation* translation, const MotorReadouts& 
 std::string_view SpeedUnit(const Translation* translation);
 // A line in pieces `on` pixels long with gaps as long: the forward torque's style.
 void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase);
+// The curve through `points` in dashes `on` pixels long with gaps as long, each dash one stroke.
+void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on);
 
 void DrawMotorTorque(const MotorScene& scene, const CRect& pane);
 void DrawMotorStartUp(const MotorScene& scene, const CRect& pane);

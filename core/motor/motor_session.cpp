@@ -22,13 +22,7 @@ void MotorSession::Restart(double speed) {
 
 void MotorSession::SetSupply(const Supply& supply) {
     const double speed = Speed();
-    Supply s = ClampSupply(supply);
-    // A single phase feeds U alone: no phase is open and the neutral has nothing to join.
-    if (s.singlePhase) {
-        s.openPhase = kNoPhase;
-        s.neutral = false;
-    }
-    m_supply = s;
+    m_supply = ControlledSupply(supply);
     Restart(speed);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "motor/motor_layers.h"
 
@@ -14,8 +15,13 @@ struct Strip {
     int left, top, right, bottom;
     double low, high;  // the values at the bottom and the top
     double span;       // seconds across
-    int X(double t) const { return Px(left + t / span * (right - left)); }
-    int Y(double v) const { return Px(bottom - (v - low) / (high - low) * (bottom - top)); }
+    int X(double t) const { return Px(At(t, low).x); }
+    int Y(double v) const { return Px(At(0.0, v).y); }
+    // Unrounded, for the curves.
+    PointF At(double t, double v) const {
+        return {left + t / span * (right - left),
+                bottom - (v - low) / (high - low) * (bottom - top)};
+    }
 };
 
 // The time axis grows with the run: 0.5, 1, 2, 3, 5, 10, 20, 30, 50 ... seconds.
@@ -114,19 +120,16 @@ void DrawMotorStartUp(const MotorScene& scene, const CRect& pane) {
     }
     // A long run has more samples than the strip has pixels: one a pixel column is drawn.
     const auto polyline = [&](const Strip& s, auto value) {
+        std::vector<PointF> points;
         int lastX = 0;
         for (size_t k = 0; k < samples->size(); ++k) {
             const MotorSample& m = (*samples)[k];
-            const int x = s.X(m.time), y = s.Y(value(m));
-            if (k == 0) {
-                dc->MoveTo(x, y);
-            } else if (x != lastX || k + 1 == samples->size()) {
-                dc->LineTo(x, y);
-            } else {
-                continue;
-            }
+            const int x = s.X(m.time);
+            if (k != 0 && x == lastX && k + 1 != samples->size()) continue;
+            points.push_back(s.At(m.time, value(m)));
             lastX = x;
         }
+        dc->Polyline(points);
     };
     for (int x = 0; x < 3; ++x) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), scene.Phase(x));

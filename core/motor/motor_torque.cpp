@@ -19,8 +19,13 @@ struct TorquePlot {
     int left, top, right, bottom;
     double low, high;  // rpm at the left and the right
     double full;       // N·m at the top
-    int X(double n) const { return Px(left + (n - low) / (high - low) * (right - left)); }
-    int Y(double t) const { return Px((top + bottom) / 2.0 - t / full * (bottom - top) / 2.0); }
+    int X(double n) const { return Px(At(n, 0.0).x); }
+    int Y(double t) const { return Px(At(0.0, t).y); }
+    // Unrounded, for the curves.
+    PointF At(double n, double t) const {
+        return {left + (n - low) / (high - low) * (right - left),
+                (top + bottom) / 2.0 - t / full * (bottom - top) / 2.0};
+    }
 };
 
 // The smallest of 10, 20, 50, 100 ... at or above `value`.
@@ -36,6 +41,34 @@ std::string Signed(double value) {
 }
 
 }  // namespace
+
+void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on) {
+    std::vector<PointF> dash;
+    double phase = 0.0;  // along the pattern: a dash below `on`, a gap from there to 2 `on`
+    for (size_t k = 1; k < points.size(); ++k) {
+        const PointF a = points[k - 1], b = points[k];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        const auto along = [&](double d) {
+            return PointF{a.x + (b.x - a.x) * d / length, a.y + (b.y - a.y) * d / length};
+        };
+        for (double at = 0.0; at < length;) {
+            const bool drawing = phase < on;
+            const double end = std::min(length, at + (drawing ? on : 2.0 * on) - phase);
+            if (drawing) {
+                if (dash.empty()) dash.push_back(along(at));
+                dash.push_back(along(end));
+            }
+            phase += end - at;
+            at = end;
+            if (phase >= 2.0 * on) phase -= 2.0 * on;
+            if (phase >= on && !dash.empty()) {
+                dc->Polyline(dash);
+                dash.clear();
+            }
+        }
+    }
+    if (!dash.empty()) dc->Polyline(dash);
+}
 
 void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase) {
     const double length = std::hypot(x2 - x1, y2 - y1);
@@ -138,27 +171,21 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     // The load's torque as the motor must meet it: L (n/n_s)², against the motion.
     if (scene.inputs.load > 0.0) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kLoadColour);
+        std::vector<PointF> points;
         for (int k = 0; k < count; ++k) {
             const double n = low + k * kCurveStep;
-            const int x = plot.X(n), y = plot.Y(-FanTorque(scene.inputs.load, n));
-            if (k == 0)
-                dc->MoveTo(x, y);
-            else
-                dc->LineTo(x, y);
+            points.push_back(plot.At(n, -FanTorque(scene.inputs.load, n)));
         }
+        dc->Polyline(points);
     }
     // A curve solid, or in dashes `dashes` pixels long.
     const auto polyline = [&](auto value, int dashes) {
-        double phase = 0.0;
-        for (int k = 1; k < count; ++k) {
-            const int x1 = plot.X(curve[k - 1].speed), y1 = plot.Y(value(curve[k - 1]));
-            const int x2 = plot.X(curve[k].speed), y2 = plot.Y(value(curve[k]));
-            if (dashes > 0) {
-                DrawDashed(dc, x1, y1, x2, y2, dashes, phase);
-            } else {
-                if (k == 1) dc->MoveTo(x1, y1);
-                dc->LineTo(x2, y2);
-            }
+        std::vector<PointF> points;
+        for (const MotorPoint& p : curve) points.push_back(plot.At(p.speed, value(p)));
+        if (dashes > 0) {
+            DrawDashedCurve(dc, points, dashes);
+        } else {
+            dc->Polyline(points);
         }
     };
     // T- in short dashes two pixels wide or more, so that it reads on paper and a projector.

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <numbers>
 
-#include "draw/trace_dc.h"
 #include "winding/winding_layers.h"
 
 namespace {
@@ -19,31 +18,14 @@ std::string Format(const char* format, double value) {
     return text;
 }
 
-// The rotating field's angle as the currents turn it: theta/p, backwards for a negative sequence,
-// within one pole pair. A short pitch moves the wave's own axis back by (tau - y)/2 slot pitches
-// as well, which the MMF pane shows.
-double FieldAngle(const WindingInputs& in) {
-    const double period = 360.0 / in.winding.PolePairs();
-    const double turned = 10.0 * in.step / in.winding.PolePairs();
-    double angle = std::fmod(in.sequence == Sequence::Negative ? -turned : turned, period);
-    if (angle < 0.0) angle += period;
+// The field's axis: where the stepped MMF's fundamental peaks, in mechanical degrees within one
+// pole pair. The currents put it at theta/p (backwards for a negative sequence); a short-pitched
+// two-layer winding's axis lies (tau - y)/2 slot pitches behind that.
+double FieldAxis(const Winding& w, const AirGapWave& wave) {
+    const double period = 360.0 / w.PolePairs();
+    const double angle = wave.peakAngle * 180.0 / std::numbers::pi;
     // An angle that would print as the period is the peak at 0.
     return angle >= period - 0.05 ? 0.0 : angle;
-}
-
-// Replaces %1, %2 ... in `pattern` by `values`.
-std::string Filled(std::string_view pattern, const std::vector<std::string>& values) {
-    std::string out;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9' && size_t(pattern[i + 1] - '1') < values.size()) {
-            out += values[pattern[i + 1] - '1'];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
 }
 
 std::string Describe(const WindingInputs& in, const WindingReadouts& r) {
@@ -55,7 +37,7 @@ std::string Describe(const WindingInputs& in, const WindingReadouts& r) {
                                {std::to_string(w.pitch), std::to_string(w.PolePitch())});
     return Filled(Tr(t, "Windings",
                      QT_TRANSLATE_NOOP("Windings",
-                                       "%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，"
+                                       "%1 极 %2 槽，%3：电角度 %4°，磁场轴线位于机械角 %5°，"
                                        "同步转速 %6 r/min，磁动势谐波畸变率 %7 %。")),
                   {std::to_string(w.poles), r.slotCount, layout, std::to_string(10 * in.step),
                    r.fieldAngle, r.speed, r.thd});
@@ -65,10 +47,13 @@ struct Panes {
     CRect section, mmf, spectrum, table, readouts;
 };
 
-Panes Layout(int width, int height) {
+Panes Layout(int width, int height, double unit) {
     const int middle = Px(width * 0.46);
-    const int upper = Px(height * 0.68);
-    const int mmfBottom = Px(height * 0.34);
+    // A canvas taller than the design's shape shares the height it has over between the
+    // cross-section, which its width limits, and the zone plan and readouts, which need it.
+    const double over = height - kWindingHeight * unit;
+    const int upper = Px(0.68 * kWindingHeight * unit + over / 2.0);
+    const int mmfBottom = Px(upper / 2.0);
     const int tableRight = Px(width * 0.547);
     return {{0, 0, middle, upper},
             {middle, 0, width, mmfBottom},
@@ -86,7 +71,7 @@ void DrawPanes(const WindingScene& scene, const WindingReadouts& readouts) {
         dc->Rectangle(0, 0, width, height);
     }
     dc->SetBkMode(TRANSPARENT);
-    const Panes panes = Layout(width, height);
+    const Panes panes = Layout(width, height, scene.unit);
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kGridColour);
         dc->MoveTo(panes.mmf.left, 0);
@@ -106,6 +91,20 @@ void DrawPanes(const WindingScene& scene, const WindingReadouts& readouts) {
 }
 
 }  // namespace
+
+std::string Filled(std::string_view pattern, const std::vector<std::string>& values) {
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '9' && size_t(pattern[i + 1] - '1') < values.size()) {
+            out += values[pattern[i + 1] - '1'];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
 
 std::string WindingFigure(const char* format, double value) {
     const std::string text = Format(format, value);
@@ -145,7 +144,8 @@ WindingReadouts MakeWindingReadouts(const WindingInputs& raw) {
             factor(WindingFactor(w, 7)),
             Format("%.1f", 100.0 * wave.thd),
             Format("%.0f", 60.0 * in.frequency / w.PolePairs()),
-            Format("%.1f", FieldAngle(in))};
+            Format("%.1f", FieldAxis(w, wave)),
+            Format("%.3f", wave.fundamental)};
 }
 
 WindingResult DrawWindingFrame(const WindingInputs& raw, CDC& surface) {
@@ -165,17 +165,4 @@ WindingResult DrawWindingFrame(const WindingInputs& raw, CDC& surface) {
         result.complete = false;
     }
     return result;
-}
-
-std::string WindingReadoutLines(const WindingReadouts& r) {
-    return "readout angle " + r.angle + "\nreadout slots " + r.slotCount + "\nreadout kd1 " +
-           r.kd1 + "\nreadout kp1 " + r.kp1 + "\nreadout kw1 " + r.kw1 + "\nreadout kw5 " + r.kw5 +
-           "\nreadout kw7 " + r.kw7 + "\nreadout thd " + r.thd + "\nreadout speed " + r.speed +
-           "\nreadout field-angle " + r.fieldAngle + "\n";
-}
-
-std::string TraceWindingFrame(const WindingInputs& inputs) {
-    TraceDc dc;
-    const WindingResult result = DrawWindingFrame(inputs, dc);
-    return WindingReadoutLines(result.readouts) + dc.Text();
 }

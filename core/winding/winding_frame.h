@@ -35,9 +35,10 @@ struct WindingReadouts {
     std::string kw1;
     std::string kw5;
     std::string kw7;
-    std::string thd;         // in %, "%.1f"
-    std::string speed;       // rpm, "%.0f"
-    std::string fieldAngle;  // degrees in [0, 360/p), "%.1f"
+    std::string thd;             // in %, "%.1f"
+    std::string speed;           // rpm, "%.0f"
+    std::string fieldAngle;      // the fundamental's peak, mechanical degrees in [0, 360/p), "%.1f"
+    std::string mmfFundamental;  // its amplitude in F_c, 1.5 k_w1, "%.3f"
     friend bool operator==(const WindingReadouts&, const WindingReadouts&) = default;
 };
 
@@ -56,9 +57,6 @@ WindingInputs ClampWindingInputs(const WindingInputs& inputs);
 WindingReadouts MakeWindingReadouts(const WindingInputs& inputs);
 
 WindingResult DrawWindingFrame(const WindingInputs& inputs, CDC& surface);
-
-// "readout angle ...", ..., "readout field-angle ...", one a line.
-std::string WindingReadoutLines(const WindingReadouts& readouts);
 
 // The frame as text: the readout lines, then one line per drawing call.
 std::string TraceWindingFrame(const WindingInputs& inputs);

@@ -11,6 +11,9 @@
 constexpr COLORREF kStatorIron = RGB(210, 210, 210);
 constexpr COLORREF kRotorIron = RGB(232, 232, 232);
 constexpr COLORREF kFluxColour = RGB(70, 70, 70);
+// No text is smaller than this, in pixels of the picture (device-independent), however small the
+// canvas: a class reads it from the back of the room.
+constexpr int kMinTextSize = 12;
 
 struct WindingScene {
     const WindingInputs& inputs;
@@ -22,22 +25,28 @@ struct WindingScene {
     CDC* dc;
 
     int Size(double design) const { return std::max(1, Px(design * unit)); }
+    // A text `design` pixels high at the design size, never below kMinTextSize.
+    int TextSize(double design) const { return std::max(kMinTextSize, Size(design)); }
     COLORREF Phase(int x) const { return inputs.palette.phase[x]; }
     std::string_view Tr(std::string_view source) const {
         return ::Tr(inputs.translation, "Windings", source);
     }
     void Text(int x, int y, std::string_view text, double design, COLORREF colour) const {
-        dc->SetTextSize(Size(design));
+        dc->SetTextSize(TextSize(design));
         dc->SetTextColor(colour);
         dc->TextOut(x, y, text);
     }
     void Title(const CRect& pane, std::string_view title) const {
         Text(pane.left + Size(14), pane.top + Size(10), title, 22, kInk);
     }
+    // The first row below a pane's title.
+    int BelowTitle(const CRect& pane) const { return pane.top + Size(10) + TextSize(22) + Size(6); }
 };
 
 // "U", "−W", ...: a conductor as the zone plan writes it.
 std::string ConductorName(const Conductor& c);
+// `pattern` with %1, %2 ... replaced by `values`.
+std::string Filled(std::string_view pattern, const std::vector<std::string>& values);
 // "%.1f" etc. with a true minus sign.
 std::string WindingFigure(const char* format, double value);
 

@@ -175,25 +175,24 @@ Complex SlotHarmonic(const Winding& w, const std::vector<double>& c, int n) {
     return sum;
 }
 
-// Fp in ampere-conductors of a slot: phase U's fundamental for a unit current.
-double PhasePeak(const Winding& w) {
-    const int p = w.PolePairs();
-    return std::abs(SlotHarmonic(w, SlotCurrents(w, {1.0, 0.0, 0.0}), p)) / (p * kPi);
-}
+// F_c in ampere-conductors of a slot for a unit current. A phase has Q/3 slots' worth of
+// conductors (a single layer's slots, or two half layers'); wound as concentrated, full-pitch
+// coils they all add at the fundamental: C_p = Q/3, and F_1 = C_p / (p pi).
+double ConcentratedPeak(const Winding& w) { return w.slotCount / 3.0 / (w.PolePairs() * kPi); }
 
 }  // namespace
 
 AirGapWave AirGapMmf(const Winding& w, const std::array<double, 3>& currents) {
     const int p = w.PolePairs();
     const std::vector<double> c = SlotCurrents(w, currents);
-    const double fp = PhasePeak(w);
+    const double fc = ConcentratedPeak(w);
     AirGapWave wave;
     // Going round counter-clockwise, the MMF falls by each slot's current: a current out of the
     // page at 90 degrees drives the field towards 0.
     double sum = 0.0, mean = 0.0;
     wave.levels.resize(w.slotCount);
     for (int k = 0; k < w.slotCount; ++k) {
-        sum -= c[k] / fp;
+        sum -= c[k] / fc;
         wave.levels[k] = sum;
         mean += sum / w.slotCount;
     }
@@ -203,7 +202,7 @@ AirGapWave AirGapMmf(const Winding& w, const std::array<double, 3>& currents) {
         square += level * level / w.slotCount;
     }
     // F(phi) = sum over n of Re(F_n e^(j n phi)) with F_n = j C_n / (n pi).
-    const Complex fundamental = Complex(0.0, 1.0) * SlotHarmonic(w, c, p) / (p * kPi * fp);
+    const Complex fundamental = Complex(0.0, 1.0) * SlotHarmonic(w, c, p) / (p * kPi * fc);
     wave.fundamental = std::abs(fundamental);
     const double period = 2.0 * kPi / p;
     double peak = std::fmod(-std::arg(fundamental) / p, period);

@@ -2,7 +2,9 @@
 // The windings view's model: a three-phase, integral-slot winding with 60-degree belts, the
 // currents in its slots, the stepped air-gap MMF with its harmonics, and the flux lines of the
 // slot currents in a machine with ideal iron. Angles are in radians, counter-clockwise from U's
-// axis; MMF is in Fp, one phase's peak fundamental.
+// axis. MMF is in F_c, the peak fundamental of one phase wound as concentrated, full-pitch coils
+// with the same turns: the same unit for every winding, so that one phase's fundamental is k_w1
+// and the balanced three's is 1.5 k_w1.
 #include <array>
 #include <complex>
 #include <memory>
@@ -83,9 +85,9 @@ std::array<double, 3> WindingCurrents(double theta, Sequence sequence);
 std::vector<double> SlotCurrents(const Winding& winding, const std::array<double, 3>& currents);
 
 struct AirGapWave {
-    // levels[k]: the MMF from slot k's centre to the next one's, in Fp, with zero mean.
+    // levels[k]: the MMF from slot k's centre to the next one's, in F_c, with zero mean.
     std::vector<double> levels;
-    double fundamental = 0;  // amplitude, Fp
+    double fundamental = 0;  // amplitude, F_c
     double peakAngle = 0;    // mechanical angle of a peak of the fundamental, in [0, 2pi/p)
     double thd = 0;          // sqrt(2 mean(F^2) / F1^2 - 1)
     // The fundamental at the mechanical angle phi.

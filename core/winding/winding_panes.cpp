@@ -18,21 +18,23 @@ struct Plot {
     int left, top, right, bottom;
     double full;  // the value at the top; the bottom is -full, or 0 for bars
     bool bars;
-    int X(double phi) const { return Px(left + phi / kTwoPi * (right - left)); }
-    int Y(double value) const {
+    int X(double phi) const { return Px(At(phi, 0.0).x); }
+    int Y(double value) const { return Px(At(0.0, value).y); }
+    // Unrounded, for the curves.
+    PointF At(double phi, double value) const {
         const double zero = bars ? bottom : (top + bottom) / 2.0;
         const double span = bars ? bottom - top : (bottom - top) / 2.0;
-        return Px(zero - value / full * span);
+        return {left + phi / kTwoPi * (right - left), zero - value / full * span};
     }
 };
 
-Plot PlotIn(const WindingScene& scene, const CRect& pane, double full, bool bars) {
-    return {pane.left + scene.Size(62),
-            pane.top + scene.Size(56),
-            pane.right - scene.Size(30),
-            pane.bottom - scene.Size(40),
-            full,
-            bars};
+// A plot below `top`, with room on the left for value labels as wide as `widest` and below for
+// `below` pixels of marks and labels.
+Plot PlotIn(const WindingScene& scene, const CRect& pane, int top, int below,
+            std::string_view widest, double full, bool bars) {
+    const int labels = Px(ApproxTextWidth(widest, scene.TextSize(16))) + scene.Size(14);
+    return {pane.left + std::max(scene.Size(62), labels),  top,  pane.right - scene.Size(30),
+            pane.bottom - std::max(scene.Size(40), below), full, bars};
 }
 
 void Axes(const WindingScene& scene, const Plot& plot, int zeroY) {
@@ -45,7 +47,7 @@ void Axes(const WindingScene& scene, const Plot& plot, int zeroY) {
 
 void ValueLabel(const WindingScene& scene, const Plot& plot, double value,
                 const std::string& text) {
-    const int size = scene.Size(16);
+    const int size = scene.TextSize(16);
     const int x = plot.left - scene.Size(8) - Px(ApproxTextWidth(text, size));
     scene.Text(x, plot.Y(value) - size / 2, text, 16, kInk);
 }
@@ -54,26 +56,34 @@ void ValueLabel(const WindingScene& scene, const Plot& plot, double value,
 
 void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
-    scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Windings", "气隙磁动势（一周机械角，单位 Fp）")));
+    scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Windings", "气隙磁动势（一周机械角，单位 Fc）")));
     const Winding& w = scene.inputs.winding;
-    const Plot plot = PlotIn(scene, pane, 2.0, false);
+    // The slots on the angle axis, a row of discs a layer, then the angles.
+    const int dot = std::max(
+        1, std::min(scene.Size(5), Px((pane.Width() - scene.Size(92)) / (2.5 * w.slotCount))));
+    const int rows = w.layers;
+    const int labelTop = (2 * dot + 1) * (rows - 1) + dot + scene.Size(6);
+    const int legendY = scene.BelowTitle(pane);
+    const Plot plot = PlotIn(scene, pane, legendY + scene.TextSize(15) + scene.Size(10),
+                             labelTop + scene.TextSize(16) + scene.Size(4), "−1.5", 2.0, false);
     {
         ScopedPen grid(dc, PS_DOT, 1, kGridColour);
         for (const int quarter : {1, 2, 3, 4}) {
             dc->MoveTo(plot.X(quarter * kTwoPi / 4.0), plot.top);
             dc->LineTo(plot.X(quarter * kTwoPi / 4.0), plot.bottom);
         }
+        // A concentrated, full-pitch winding's fundamental: 1.5 F_c.
         for (const double value : {1.5, -1.5}) {
             dc->MoveTo(plot.left, plot.Y(value));
             dc->LineTo(plot.right, plot.Y(value));
         }
     }
     Axes(scene, plot, plot.Y(0.0));
-    const int size = scene.Size(16);
+    const int size = scene.TextSize(16);
     for (const int quarter : {0, 1, 2, 3, 4}) {
         const std::string label = std::to_string(90 * quarter) + "°";
         scene.Text(plot.X(quarter * kTwoPi / 4.0) - Px(ApproxTextWidth(label, size) / 2.0),
-                   plot.bottom + scene.Size(10), label, 16, kInk);
+                   plot.bottom + labelTop, label, 16, kInk);
     }
     for (const double value : {1.5, 0.0, -1.5})
         ValueLabel(scene, plot, value, WindingFigure("%g", value));
@@ -82,53 +92,58 @@ void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
     {
         // Level between slot centres, a step at each; before the first slot, the last level.
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kWaveColour);
-        dc->MoveTo(plot.left, plot.Y(levels.back()));
+        std::vector<PointF> stairs{plot.At(0.0, levels.back())};
         for (int k = 0; k < w.slotCount; ++k) {
-            const int x = plot.X(SlotAngle(w, k));
-            dc->LineTo(x, plot.Y(k == 0 ? levels.back() : levels[k - 1]));
-            dc->LineTo(x, plot.Y(levels[k]));
+            const double phi = SlotAngle(w, k);
+            stairs.push_back(plot.At(phi, k == 0 ? levels.back() : levels[k - 1]));
+            stairs.push_back(plot.At(phi, levels[k]));
         }
-        dc->LineTo(plot.right, plot.Y(levels.back()));
+        stairs.push_back(plot.At(kTwoPi, levels.back()));
+        dc->Polyline(stairs);
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
         constexpr int kSegments = 144;
+        std::vector<PointF> wave;
         for (int k = 0; k <= kSegments; ++k) {
             const double phi = k * kTwoPi / kSegments;
-            const int x = plot.X(phi), y = plot.Y(scene.wave.Fundamental(phi, w.PolePairs()));
-            if (k == 0)
-                dc->MoveTo(x, y);
-            else
-                dc->LineTo(x, y);
+            wave.push_back(plot.At(phi, scene.wave.Fundamental(phi, w.PolePairs())));
         }
+        dc->Polyline(wave);
     }
-    // The slots on the angle axis, in the colour of their top conductor.
-    const int dot =
-        std::max(1, std::min(scene.Size(5), Px((plot.right - plot.left) / (2.5 * w.slotCount))));
+    // Each layer's conductor in its phase's colour: the top layer above, the bottom one below.
     ScopedPen outline(dc, PS_SOLID, 1, RGB(60, 60, 60));
     for (int k = 0; k < w.slotCount; ++k) {
-        ScopedBrush brush(dc, scene.Phase(scene.plan[k].top.phase));
-        DrawDisc(dc, plot.X(SlotAngle(w, k)), plot.bottom, dot);
+        const Conductor layers[2] = {scene.plan[k].top, scene.plan[k].bottom};
+        for (int r = 0; r < rows; ++r) {
+            ScopedBrush brush(dc, scene.Phase(layers[r].phase));
+            DrawDisc(dc, plot.X(SlotAngle(w, k)), plot.bottom + (2 * dot + 1) * r, dot);
+        }
     }
     // Legend.
-    const int legendY = pane.top + scene.Size(34);
-    const auto legend = [&](int x, COLORREF colour, int width, std::string_view text) {
+    int x = pane.left + scene.Size(70);
+    const auto legend = [&](COLORREF colour, int width, std::string_view text) {
+        const int size = scene.TextSize(15);
         {
             ScopedPen pen(dc, PS_SOLID, scene.Size(width), colour);
-            dc->MoveTo(pane.left + scene.Size(x), legendY + scene.Size(8));
-            dc->LineTo(pane.left + scene.Size(x + 26), legendY + scene.Size(8));
+            dc->MoveTo(x, legendY + size / 2);
+            dc->LineTo(x + scene.Size(26), legendY + size / 2);
         }
-        scene.Text(pane.left + scene.Size(x + 32), legendY, text, 15, kInk);
+        scene.Text(x + scene.Size(32), legendY, text, 15, kInk);
+        x += scene.Size(32) + Px(ApproxTextWidth(text, size)) + scene.Size(30);
     };
-    legend(70, kWaveColour, 3, scene.Tr(QT_TRANSLATE_NOOP("Windings", "阶梯波")));
-    legend(200, kInk, 2, scene.Tr(QT_TRANSLATE_NOOP("Windings", "基波")));
+    legend(kWaveColour, 3, scene.Tr(QT_TRANSLATE_NOOP("Windings", "阶梯波")));
+    legend(kInk, 2, scene.Tr(QT_TRANSLATE_NOOP("Windings", "基波")));
 }
 
 void DrawWindingSpectrum(const WindingScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
     scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Windings", "谐波（占基波的 %）")));
     const Winding& w = scene.inputs.winding;
-    const Plot plot = PlotIn(scene, pane, kSpectrumFull, true);
+    const int size = scene.TextSize(14);
+    // Room above for the value over the tallest bar, below for the orders.
+    const Plot plot = PlotIn(scene, pane, scene.BelowTitle(pane) + size + scene.Size(12),
+                             size + scene.Size(14), "20", kSpectrumFull, true);
     {
         ScopedPen grid(dc, PS_DOT, 1, kGridColour);
         for (const double value : {5.0, 10.0, 15.0, 20.0, 25.0}) {
@@ -155,68 +170,81 @@ void DrawWindingSpectrum(const WindingScene& scene, const CRect& pane) {
             dc->Rectangle(x - half, top, x + half + 1, plot.bottom + 1);
         }
         const std::string value = WindingFigure(nu == 1 ? "%.0f" : "%.1f", percent);
-        const int size = scene.Size(14);
-        scene.Text(x - Px(ApproxTextWidth(value, size) / 2.0), top - scene.Size(18), value, 14,
-                   kInk);
+        scene.Text(x - Px(ApproxTextWidth(value, size) / 2.0), top - size - scene.Size(4), value,
+                   14, kInk);
         const std::string order = std::to_string(nu);
         scene.Text(x - Px(ApproxTextWidth(order, size) / 2.0), plot.bottom + scene.Size(8), order,
                    14, kInk);
     }
     scene.Text(plot.right + scene.Size(6), plot.bottom + scene.Size(8), "ν", 16, kInk);
     const std::string thd = "THD " + WindingFigure("%.1f", 100.0 * scene.wave.thd) + " %";
-    const int size = scene.Size(20);
-    scene.Text(pane.right - scene.Size(20) - Px(ApproxTextWidth(thd, size)),
+    const int thdSize = scene.TextSize(20);
+    scene.Text(pane.right - scene.Size(20) - Px(ApproxTextWidth(thd, thdSize)),
                pane.top + scene.Size(10), thd, 20, kInk);
 }
 
 void DrawWindingTable(const WindingScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
-    scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Windings", "槽号与相带（上层 / 下层）")));
     const Winding& w = scene.inputs.winding;
-    // Up to 24 slots a row, rows of equal length.
-    const int groups = (w.slotCount + 23) / 24;
-    const int perGroup = (w.slotCount + groups - 1) / groups;
-    const int left = pane.left + scene.Size(14);
-    const double cell = (pane.Width() - scene.Size(28)) / double(perGroup);
     const int rows = w.layers;
-    double number = scene.Size(14), line = scene.Size(19);
-    double groupHeight = number + rows * line + scene.Size(6);
-    // Many slots make four groups: they are squeezed to the pane's height rather than cut off.
-    const double room = pane.bottom - (pane.top + scene.Size(42)) - scene.Size(4);
-    if (groups * groupHeight > room) {
-        const double squeeze = room / (groups * groupHeight);
-        number *= squeeze;
-        line *= squeeze;
-        groupHeight *= squeeze;
-    }
-    const int textSize =
-        std::min({scene.Size(14), std::max(1, Px(cell / 1.5)), std::max(1, Px(line * 0.8))});
-    for (int k = 0; k < w.slotCount; ++k) {
+    scene.Title(pane, rows == 2
+                          ? scene.Tr(QT_TRANSLATE_NOOP("Windings", "槽号与相带（上层 / 下层）"))
+                          : scene.Tr(QT_TRANSLATE_NOOP("Windings", "槽号与相带")));
+    const int textSize = scene.TextSize(14), numberSize = scene.TextSize(11);
+    const int noteSize = scene.TextSize(13);
+    const int left = pane.left + scene.Size(14);
+    const int width = pane.Width() - scene.Size(28);
+    const int top = scene.BelowTitle(pane);
+    // A cell holds "−W" and a slot's number; rows of at most 24 cells, of equal length.
+    const double narrowest =
+        std::max(ApproxTextWidth("−W", textSize), ApproxTextWidth("96", numberSize)) + 2;
+    const int perRowMost = std::clamp(static_cast<int>(width / narrowest), 1, 24);
+    const double line = textSize + scene.Size(5);
+    const double groupHeight = numberSize + scene.Size(2) + rows * line + scene.Size(6);
+    const auto groupsOf = [&](int slots) { return (slots + perRowMost - 1) / perRowMost; };
+    // All the slots when they fit; else one pole pair's, 2 tau slots, which the rest repeat.
+    int shown = w.slotCount;
+    const int room = pane.bottom - top - scene.Size(4);
+    if (groupsOf(shown) * groupHeight > room && w.PolePairs() > 1) shown = 2 * w.PolePitch();
+    const int groups = groupsOf(shown);
+    const int perGroup = (shown + groups - 1) / groups;
+    const double cell = double(width) / perGroup;
+    // Squeezed to the pane rather than cut off, should even one pole pair not fit.
+    const double squeeze =
+        std::min(1.0, (shown < w.slotCount ? room - noteSize - scene.Size(4) : room) /
+                          (groups * groupHeight));
+    const int letterSize = std::max(1, Px(textSize * squeeze));
+    const int slotNumberSize = std::max(1, Px(numberSize * squeeze));
+    for (int k = 0; k < shown; ++k) {
         const int g = k / perGroup, column = k % perGroup;
         const double x = left + column * cell;
-        const double y = pane.top + scene.Size(42) + g * groupHeight;
+        const double y = top + g * groupHeight * squeeze;
         const std::string slot = std::to_string(k + 1);
-        const int numberSize = std::min(scene.Size(11), textSize);
-        scene.Text(Px(x + cell / 2 - ApproxTextWidth(slot, numberSize) / 2.0), Px(y), slot,
-                   numberSize / scene.unit, RGB(110, 110, 110));
+        dc->SetTextSize(slotNumberSize);
+        dc->SetTextColor(RGB(90, 90, 90));
+        dc->TextOut(Px(x + cell / 2 - ApproxTextWidth(slot, slotNumberSize) / 2.0), Px(y), slot);
         const Conductor layers[2] = {scene.plan[k].top, scene.plan[k].bottom};
         for (int r = 0; r < rows; ++r) {
             const Conductor& c = layers[r];
-            const int top = Px(y + number + r * line), bottom = Px(y + number + (r + 1) * line) - 1;
+            const double rowTop = y + (numberSize + scene.Size(2) + r * line) * squeeze;
+            const int cellTop = Px(rowTop), cellBottom = Px(rowTop + line * squeeze) - 1;
             {
                 ScopedPen pen(dc, PS_SOLID, 1, kWhite);
                 ScopedBrush brush(dc, scene.Phase(c.phase));
-                dc->Rectangle(Px(x) + 1, top, Px(x + cell), bottom);
+                dc->Rectangle(Px(x) + 1, cellTop, Px(x + cell), cellBottom);
             }
             const std::string name = ConductorName(c);
-            dc->SetTextSize(textSize);
-            // Dark letters on a light phase colour, white ones on a dark one.
-            const COLORREF fill = scene.Phase(c.phase);
-            const int light = 299 * GetRValue(fill) + 587 * GetGValue(fill) + 114 * GetBValue(fill);
-            dc->SetTextColor(light > 140000 ? kInk : kWhite);
-            dc->TextOut(Px(x + cell / 2 - ApproxTextWidth(name, textSize) / 2.0),
-                        Px((top + bottom - textSize) / 2.0), name);
+            dc->SetTextSize(letterSize);
+            dc->SetTextColor(ContrastingInk(scene.Phase(c.phase)));
+            dc->TextOut(Px(x + cell / 2 - ApproxTextWidth(name, letterSize) / 2.0),
+                        Px((cellTop + cellBottom - letterSize) / 2.0), name);
         }
+    }
+    if (shown < w.slotCount) {
+        const std::string note =
+            Filled(scene.Tr(QT_TRANSLATE_NOOP("Windings", "第 1–%1 槽：每对极相同，共 %2 对极")),
+                   {std::to_string(shown), std::to_string(w.PolePairs())});
+        scene.Text(left, Px(top + groups * groupHeight * squeeze), note, 13, RGB(90, 90, 90));
     }
 }
 
@@ -225,31 +253,81 @@ void DrawWindingReadouts(const WindingScene& scene, const CRect& pane, const Win
     const Winding& w = scene.inputs.winding;
     char pitch[32];
     std::snprintf(pitch, sizeof pitch, "%d/%d", w.pitch, w.PolePitch());
-    const std::string speed = r.speed + " " +
-                              std::string(scene.Tr(QT_TRANSLATE_NOOP("Windings", "r/min"))) + " (" +
-                              WindingFigure("%g", scene.inputs.frequency) + " Hz)";
-    const std::pair<std::string_view, std::string> rows[] = {
-        {scene.Tr(QT_TRANSLATE_NOOP("Windings", "电角度 θ")), r.angle},
-        {scene.Tr(QT_TRANSLATE_NOOP("Windings", "槽数 Q")), r.slotCount},
-        {scene.Tr(QT_TRANSLATE_NOOP("Windings", "每极每相槽数 q")),
-         std::to_string(w.SlotsPerPolePhase())},
-        {scene.Tr(QT_TRANSLATE_NOOP("Windings", "节距 y/τ")), pitch},
-        {"kd1", r.kd1},
-        {"kp1", r.kp1},
-        {"kw1", r.kw1},
-        {"kw5", r.kw5},
-        {"kw7", r.kw7},
-        {"THD", r.thd + " %"},
-        {scene.Tr(QT_TRANSLATE_NOOP("Windings", "同步转速 ns")), speed},
-        {scene.Tr(QT_TRANSLATE_NOOP("Windings", "磁场机械角 θ/p")), r.fieldAngle + "°"},
+    using Row = std::pair<std::string_view, std::string>;
+    // The winding and its field, then its factors.
+    const auto fieldRows = [&](bool frequency) {
+        std::string speed =
+            r.speed + " " + std::string(scene.Tr(QT_TRANSLATE_NOOP("Windings", "r/min")));
+        if (frequency) speed += " (" + WindingFigure("%g", scene.inputs.frequency) + " Hz)";
+        return std::vector<Row>{
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "电角度 θ")), r.angle},
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "槽数 Q")), r.slotCount},
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "每极每相槽数 q")),
+             std::to_string(w.SlotsPerPolePhase())},
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "节距 y/τ")), pitch},
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "同步转速 ns")), speed},
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "磁场轴线")), r.fieldAngle + "°"},
+            {scene.Tr(QT_TRANSLATE_NOOP("Windings", "基波幅值 F₁")), r.mmfFundamental + " Fc"},
+        };
     };
-    // Two columns: the winding and its field on the left, the factors on the right.
-    for (int i = 0; i < 12; ++i) {
-        const bool left = i < 4 || i >= 10;
-        const int index = i < 4 ? i : (i >= 10 ? i - 6 : i - 4);
-        const int x = pane.left + scene.Size(left ? 14 : 330);
-        const int y = pane.top + scene.Size(44) + index * scene.Size(30);
-        scene.Text(x, y, rows[i].first, 15, kInk);
-        scene.Text(x + scene.Size(left ? 160 : 44), y, rows[i].second, 15, kInk);
+    const std::vector<Row> factors = {{"kd1", r.kd1}, {"kp1", r.kp1}, {"kw1", r.kw1},
+                                      {"kw5", r.kw5}, {"kw7", r.kw7}, {"THD", r.thd + " %"}};
+    const int size = scene.TextSize(15);
+    const int gap = scene.Size(12), pad = scene.Size(14);
+    struct Column {
+        std::vector<Row> rows;
+        int labels = 0;  // the widest label
+        int width = 0;
+    };
+    const auto column = [&](std::vector<Row> rows) {
+        Column c{std::move(rows)};
+        int values = 0;
+        for (const Row& row : c.rows) {
+            c.labels = std::max(c.labels, Px(ApproxTextWidth(row.first, size)));
+            values = std::max(values, Px(ApproxTextWidth(row.second, size)));
+        }
+        c.width = c.labels + gap + values;
+        return c;
+    };
+    const int top = scene.BelowTitle(pane) + scene.Size(4);
+    const int room = pane.bottom - top - scene.Size(2);
+    // Two columns side by side, the supply's frequency beside the speed, where they fit; else
+    // without the frequency; else one column.
+    const auto layout = [&](bool one, bool frequency) {
+        std::vector<Row> first = fieldRows(frequency);
+        if (!one) return std::vector<Column>{column(first), column(factors)};
+        first.insert(first.begin() + 4, factors.begin(), factors.end());
+        return std::vector<Column>{column(first)};
+    };
+    const auto rowsOf = [](const std::vector<Column>& columns) {
+        size_t most = 0;
+        for (const Column& c : columns) most = std::max(most, c.rows.size());
+        return static_cast<int>(most);
+    };
+    const auto fits = [&](const std::vector<Column>& columns) {
+        int width = pad;
+        for (const Column& c : columns) width += c.width + pad;
+        return width <= pane.Width() && rowsOf(columns) * (size + 2) <= room;
+    };
+    std::vector<Column> columns = layout(false, true);
+    for (const auto& [one, frequency] : {std::pair{false, false}, {true, true}, {true, false}}) {
+        if (fits(columns)) break;
+        columns = layout(one, frequency);
+    }
+    const int most = rowsOf(columns);
+    const double pitchY =
+        std::clamp(double(room) / most, size + 2.0, std::max<double>(size + 2.0, scene.Size(30)));
+    int x = pane.left + pad;
+    for (size_t i = 0; i < columns.size(); ++i) {
+        const Column& c = columns[i];
+        // The factors at the design's place when there is room, else as far right as they fit.
+        if (i > 0)
+            x = std::max(x, std::min(pane.left + scene.Size(330), pane.right - pad - c.width));
+        for (size_t j = 0; j < c.rows.size(); ++j) {
+            const int y = Px(top + j * pitchY);
+            scene.Text(x, y, c.rows[j].first, 15, kInk);
+            scene.Text(x + c.labels + gap, y, c.rows[j].second, 15, kInk);
+        }
+        x += c.width + pad;
     }
 }

@@ -273,36 +273,36 @@
         <translation>Phase U</translation>
     </message>
     <message>
-        <source>U相幅值 (Amplitude of U): 0.00 to 2.00</source>
-        <translation>Amplitude of U: 0.00 to 2.00</translation>
+        <source>U相幅值 (Amplitude of U)</source>
+        <translation>Amplitude of U</translation>
     </message>
     <message>
-        <source>U相偏移 (Offset of U): -180° to 180°</source>
-        <translation>Offset of U: -180° to 180°</translation>
+        <source>U相偏移 (Offset of U)</source>
+        <translation>Offset of U</translation>
     </message>
     <message>
         <source>V相</source>
         <translation>Phase V</translation>
     </message>
     <message>
-        <source>V相幅值 (Amplitude of V): 0.00 to 2.00</source>
-        <translation>Amplitude of V: 0.00 to 2.00</translation>
+        <source>V相幅值 (Amplitude of V)</source>
+        <translation>Amplitude of V</translation>
     </message>
     <message>
-        <source>V相偏移 (Offset of V): -180° to 180°</source>
-        <translation>Offset of V: -180° to 180°</translation>
+        <source>V相偏移 (Offset of V)</source>
+        <translation>Offset of V</translation>
     </message>
     <message>
         <source>W相</source>
         <translation>Phase W</translation>
     </message>
     <message>
-        <source>W相幅值 (Amplitude of W): 0.00 to 2.00</source>
-        <translation>Amplitude of W: 0.00 to 2.00</translation>
+        <source>W相幅值 (Amplitude of W)</source>
+        <translation>Amplitude of W</translation>
     </message>
     <message>
-        <source>W相偏移 (Offset of W): -180° to 180°</source>
-        <translation>Offset of W: -180° to 180°</translation>
+        <source>W相偏移 (Offset of W)</source>
+        <translation>Offset of W</translation>
     </message>
     <message>
         <source>相序(&amp;Q)</source>
@@ -750,6 +750,14 @@
         <source>课堂上从这一步开始播放动画。</source>
         <translation>In class the animation plays from here.</translation>
     </message>
+    <message>
+        <source>V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，电流从 7.22 A 增大到 11.31 A，功率因数变为超前：过励的同步电机向电网送出无功功率，可以补偿功率因数。</source>
+        <translation>A V-curve: at a steady 5 kW, raising the field current from 2.14 A to 3 A raises the current from 7.22 A to 11.31 A and the power factor turns leading: an over-excited synchronous machine sends reactive power to the bus and can correct the power factor.</translation>
+    </message>
+    <message>
+        <source>牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。</source>
+        <translation>Pulling into step: the damper cage runs the rotor up towards 1500 rpm like an induction motor; the field, switched on at 1300 rpm, swings δ a few times until it settles at the load's angle, 6.8°.</translation>
+    </message>
 </context>
 <context>
     <name>Presentation</name>
@@ -807,12 +815,12 @@
         <translation>two layers, pitch %1/%2</translation>
     </message>
     <message>
-        <source>%1 极 %2 槽，%3：电角度 %4°，旋转磁场位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
-        <translation>%1 poles, %2 slots, %3: electrical angle %4°, the rotating field at %5° mechanical, synchronous speed %6 rpm, MMF harmonic distortion %7 %.</translation>
+        <source>%1 极 %2 槽，%3：电角度 %4°，磁场轴线位于机械角 %5°，同步转速 %6 r/min，磁动势谐波畸变率 %7 %。</source>
+        <translation>%1 poles, %2 slots, %3: electrical angle %4°, the field axis at %5° mechanical, synchronous speed %6 rpm, MMF harmonic distortion %7 %.</translation>
     </message>
     <message>
-        <source>气隙磁动势（一周机械角，单位 Fp）</source>
-        <translation>Air-gap MMF over one mechanical turn, in Fp</translation>
+        <source>气隙磁动势（一周机械角，单位 Fc）</source>
+        <translation>Air-gap MMF over one mechanical turn, in Fc</translation>
     </message>
     <message>
         <source>阶梯波</source>
@@ -829,6 +837,14 @@
     <message>
         <source>槽号与相带（上层 / 下层）</source>
         <translation>Slots and phase belts (top / bottom layer)</translation>
+    </message>
+    <message>
+        <source>槽号与相带</source>
+        <translation>Slots and phase belts</translation>
+    </message>
+    <message>
+        <source>第 1–%1 槽：每对极相同，共 %2 对极</source>
+        <translation>Slots 1–%1: the same for each of the %2 pole pairs</translation>
     </message>
     <message>
         <source>读数</source>
@@ -855,8 +871,12 @@
         <translation>Sync. speed ns</translation>
     </message>
     <message>
-        <source>磁场机械角 θ/p</source>
-        <translation>Field angle θ/p</translation>
+        <source>磁场轴线</source>
+        <translation>field axis</translation>
+    </message>
+    <message>
+        <source>基波幅值 F₁</source>
+        <translation>Fundamental F₁</translation>
     </message>
     <message>
         <source>截面与磁力线</source>
@@ -865,6 +885,17 @@
     <message>
         <source>r/min</source>
         <translation>rpm</translation>
+    </message>
+</context>
+<context>
+    <name>ViewWindow</name>
+    <message>
+        <source>暂停(&amp;P)</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
     </message>
 </context>
 <context>
@@ -974,8 +1005,8 @@
         <translation>&amp;Frequency</translation>
     </message>
     <message>
-        <source>频率 (Frequency) of the supply, 1 to 400 Hz</source>
-        <translation>Frequency of the supply, 1 to 400 Hz</translation>
+        <source>频率 (Frequency) of the supply</source>
+        <translation>Frequency of the supply</translation>
     </message>
     <message>
         <source>显示磁力线(&amp;X)</source>
@@ -1390,36 +1421,36 @@
         <translation>Phase U</translation>
     </message>
     <message>
-        <source>U相幅值 (Amplitude of U): 0.00 to 2.00</source>
-        <translation>Amplitude of U: 0.00 to 2.00</translation>
+        <source>U相幅值 (Amplitude of U)</source>
+        <translation>Amplitude of U</translation>
     </message>
     <message>
-        <source>U相偏移 (Offset of U): -180° to 180°</source>
-        <translation>Offset of U: -180° to 180°</translation>
+        <source>U相偏移 (Offset of U)</source>
+        <translation>Offset of U</translation>
     </message>
     <message>
         <source>V相</source>
         <translation>Phase V</translation>
     </message>
     <message>
-        <source>V相幅值 (Amplitude of V): 0.00 to 2.00</source>
-        <translation>Amplitude of V: 0.00 to 2.00</translation>
+        <source>V相幅值 (Amplitude of V)</source>
+        <translation>Amplitude of V</translation>
     </message>
     <message>
-        <source>V相偏移 (Offset of V): -180° to 180°</source>
-        <translation>Offset of V: -180° to 180°</translation>
+        <source>V相偏移 (Offset of V)</source>
+        <translation>Offset of V</translation>
     </message>
     <message>
         <source>W相</source>
         <translation>Phase W</translation>
     </message>
     <message>
-        <source>W相幅值 (Amplitude of W): 0.00 to 2.00</source>
-        <translation>Amplitude of W: 0.00 to 2.00</translation>
+        <source>W相幅值 (Amplitude of W)</source>
+        <translation>Amplitude of W</translation>
     </message>
     <message>
-        <source>W相偏移 (Offset of W): -180° to 180°</source>
-        <translation>Offset of W: -180° to 180°</translation>
+        <source>W相偏移 (Offset of W)</source>
+        <translation>Offset of W</translation>
     </message>
     <message>
         <source>相序(&amp;Q)</source>
@@ -1478,16 +1509,16 @@
         <translation>Fan loa&amp;d</translation>
     </message>
     <message>
-        <source>风机负载 (Fan load): its torque at synchronous speed, 0 to 40 N·m; it grows with the square of the speed</source>
-        <translation>Fan load: its torque at synchronous speed, 0 to 40 N·m; it grows with the square of the speed</translation>
+        <source>风机负载 (Fan load): its torque at synchronous speed; it grows with the square of the speed</source>
+        <translation>Fan load: its torque at synchronous speed; it grows with the square of the speed</translation>
     </message>
     <message>
         <source>转动惯量(&amp;J)</source>
         <translation>Inertia (&amp;J)</translation>
     </message>
     <message>
-        <source>转动惯量 (Inertia) of the motor with its load: 0.015 to 10 kg·m²</source>
-        <translation>Inertia of the motor with its load: 0.015 to 10 kg·m²</translation>
+        <source>转动惯量 (Inertia) of the motor with its load</source>
+        <translation>Inertia of the motor with its load</translation>
     </message>
     <message>
         <source>运行</source>
@@ -1544,6 +1575,599 @@
     <message>
         <source>暂停(&amp;P)</source>
         <translation>&amp;Pause</translation>
+    </message>
+</context>
+<context>
+    <name>Synchronous</name>
+    <message>
+        <source>V 形曲线</source>
+        <translation>V-curves</translation>
+    </message>
+    <message>
+        <source>O 形曲线</source>
+        <translation>O-curves</translation>
+    </message>
+    <message>
+        <source>← 欠励：滞后</source>
+        <translation>← lagging</translation>
+    </message>
+    <message>
+        <source>过励：超前 →</source>
+        <translation>leading →</translation>
+    </message>
+    <message>
+        <source>失步：没有稳态</source>
+        <translation>out of step</translation>
+    </message>
+    <message>
+        <source>同步电机：</source>
+        <translation>Synchronous machine: </translation>
+    </message>
+    <message>
+        <source>转速 %1 rpm，</source>
+        <translation>speed %1 rpm, </translation>
+    </message>
+    <message>
+        <source>要求功率 %1 kW 超过失步功率 %2 kW，电动势 %3 V，%4：没有稳态。</source>
+        <translation>power asked for %1 kW, beyond the pull-out power of %2 kW; EMF %3 V; %4: no steady state.</translation>
+    </message>
+    <message>
+        <source>功角 %1°，电动势 %2 V，电流 %3 A，功率因数 %4（%5），有功功率 %6 kW，无功功率 %7 kvar，失步功率 %8 kW，%9。</source>
+        <translation>load angle %1°, EMF %2 V, current %3 A, power factor %4 (%5), power %6 kW, reactive power %7 kvar, pull-out power %8 kW; %9.</translation>
+    </message>
+    <message>
+        <source>电动机运行</source>
+        <translation>motoring</translation>
+    </message>
+    <message>
+        <source>发电机运行</source>
+        <translation>generating</translation>
+    </message>
+    <message>
+        <source>空载浮接</source>
+        <translation>floating</translation>
+    </message>
+    <message>
+        <source>失步</source>
+        <translation>out of step</translation>
+    </message>
+    <message>
+        <source>不能自行起动</source>
+        <translation>not starting</translation>
+    </message>
+    <message>
+        <source>异步起动</source>
+        <translation>starting</translation>
+    </message>
+    <message>
+        <source>牵入同步</source>
+        <translation>pulling in</translation>
+    </message>
+    <message>
+        <source>滞后</source>
+        <translation>lagging</translation>
+    </message>
+    <message>
+        <source>超前</source>
+        <translation>leading</translation>
+    </message>
+    <message>
+        <source>单位功率因数</source>
+        <translation>unity</translation>
+    </message>
+    <message>
+        <source>相量图 V = E + jXs·I</source>
+        <translation>Phasors V = E + jXs·I</translation>
+    </message>
+    <message>
+        <source>点线圆：If 决定 E 的长度</source>
+        <translation>Dotted circle: If sets E&apos;s length</translation>
+    </message>
+    <message>
+        <source>点线：P 决定 E 的高度 P·Xs/3V</source>
+        <translation>Dotted line: P sets E&apos;s height P·Xs/3V</translation>
+    </message>
+    <message>
+        <source>失步：E 的圆与功率线不相交，</source>
+        <translation>Out of step: E&apos;s circle misses the power&apos;s line,</translation>
+    </message>
+    <message>
+        <source>没有稳态。</source>
+        <translation>and there is no steady state.</translation>
+    </message>
+    <message>
+        <source>功率–功角特性</source>
+        <translation>Power–angle curve</translation>
+    </message>
+    <message>
+        <source>失步功率</source>
+        <translation>Pull-out power</translation>
+    </message>
+    <message>
+        <source>要求的 P</source>
+        <translation>P asked for</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>转速 n</source>
+        <translation>Speed n</translation>
+    </message>
+    <message>
+        <source>功角 δ</source>
+        <translation>Load angle δ</translation>
+    </message>
+    <message>
+        <source>电动势 E</source>
+        <translation>EMF E</translation>
+    </message>
+    <message>
+        <source>电流 I</source>
+        <translation>Current I</translation>
+    </message>
+    <message>
+        <source>功率因数</source>
+        <translation>Power factor</translation>
+    </message>
+    <message>
+        <source>有功功率 P</source>
+        <translation>Power P</translation>
+    </message>
+    <message>
+        <source>无功功率 Q</source>
+        <translation>Reactive Q</translation>
+    </message>
+    <message>
+        <source>转矩 T = P/ωs</source>
+        <translation>Torque T</translation>
+    </message>
+    <message>
+        <source>失步转矩</source>
+        <translation>Pull-out torque</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>励磁电流 If</source>
+        <translation>Field If</translation>
+    </message>
+    <message>
+        <source>时间 t</source>
+        <translation>Time t</translation>
+    </message>
+    <message>
+        <source>负载 / 惯量</source>
+        <translation>Load / J</translation>
+    </message>
+    <message>
+        <source>有</source>
+        <translation>fitted</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>阻尼绕组</source>
+        <translation>Damper cage</translation>
+    </message>
+    <message>
+        <source>励磁接通转速</source>
+        <translation>Field on at</translation>
+    </message>
+    <message>
+        <source>稳态</source>
+        <translation>steady state</translation>
+    </message>
+    <message>
+        <source>电机截面：功角 δ</source>
+        <translation>Cross-section</translation>
+    </message>
+    <message>
+        <source>励磁断开：转子无磁极</source>
+        <translation>Field off: no poles</translation>
+    </message>
+    <message>
+        <source>失步：转子跟不上磁场</source>
+        <translation>Rotor out of step</translation>
+    </message>
+    <message>
+        <source>磁场 1500 rpm，转子 </source>
+        <translation>Field 1500 rpm, rotor </translation>
+    </message>
+    <message>
+        <source>磁场与转子同以 1500 rpm 旋转</source>
+        <translation>Field and rotor at 1500 rpm</translation>
+    </message>
+    <message>
+        <source>4 极：两轴之间的机械角是 δ/2</source>
+        <translation>4 poles: the axes are δ/2 apart</translation>
+    </message>
+    <message>
+        <source>起动过程</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>这是给定功率下的稳态，</source>
+        <translation>A steady state at the power set:</translation>
+    </message>
+    <message>
+        <source>没有起动过程。</source>
+        <translation>no start-up.</translation>
+    </message>
+    <message>
+        <source>同步电机不能自行起动：</source>
+        <translation>It cannot start by itself:</translation>
+    </message>
+    <message>
+        <source>要靠阻尼绕组或变频器。</source>
+        <translation>it needs a damper cage or a drive.</translation>
+    </message>
+    <message>
+        <source>转速 n / rpm</source>
+        <translation>n / rpm</translation>
+    </message>
+    <message>
+        <source>励磁接通</source>
+        <translation>field on</translation>
+    </message>
+</context>
+<context>
+    <name>SynchronousWindow</name>
+    <message>
+        <source>同步电机</source>
+        <translation>Synchronous machine</translation>
+    </message>
+    <message>
+        <source>同步电机 (Synchronous machine): the load angle, the phasor diagram, V-curves and the start-up</source>
+        <translation>Synchronous machine: the load angle, the phasor diagram, V-curves and the start-up</translation>
+    </message>
+    <message>
+        <source>画面 (Picture): the phasor diagram, whose E can be dragged by its tip, the machine, the readouts, power against the load angle, the V-curves and the start-up</source>
+        <translation>Picture: the phasor diagram, whose E can be dragged by its tip, the machine, the readouts, power against the load angle, the V-curves and the start-up</translation>
+    </message>
+    <message>
+        <source>运行点</source>
+        <translation>Operating point</translation>
+    </message>
+    <message>
+        <source>运行点 (Operating point): the steady state, locked to the field</source>
+        <translation>Operating point: the steady state, locked to the field</translation>
+    </message>
+    <message>
+        <source>励磁电流(&amp;I)</source>
+        <translation>Field &amp;current</translation>
+    </message>
+    <message>
+        <source>励磁电流 (Field current) If: it sets the EMF, E = V·If / 2 A</source>
+        <translation>Field current If: it sets the EMF, E = V·If / 2 A</translation>
+    </message>
+    <message>
+        <source>有功功率 P(&amp;R)</source>
+        <translation>Powe&amp;r P</translation>
+    </message>
+    <message>
+        <source>有功功率 (Power) P on the shaft in the steady state; negative: the machine generates</source>
+        <translation>Power P on the shaft in the steady state; negative: the machine generates</translation>
+    </message>
+    <message>
+        <source>O 形曲线(&amp;O)</source>
+        <translation>&amp;O-curves</translation>
+    </message>
+    <message>
+        <source>O 形曲线 (O-curves): the power factor against the field current, in place of the V-curves (the current)</source>
+        <translation>O-curves: the power factor against the field current, in place of the V-curves (the current)</translation>
+    </message>
+    <message>
+        <source>在相量图中拖动 E 的端点：长度改变励磁电流，高度改变功率。</source>
+        <translation>Drag E's tip in the phasor diagram: its length sets the field current, its height the power.</translation>
+    </message>
+    <message>
+        <source>稳态(&amp;Y)</source>
+        <translation>Stead&amp;y state</translation>
+    </message>
+    <message>
+        <source>稳态 (Steady state): the machine locked to the field at the field current and power above</source>
+        <translation>Steady state: the machine locked to the field at the field current and power above</translation>
+    </message>
+    <message>
+        <source>起动</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>起动 (Start-up): the load, the inertia, when the field comes on, and the damper cage</source>
+        <translation>Start-up: the load, the inertia, when the field comes on, and the damper cage</translation>
+    </message>
+    <message>
+        <source>风机负载(&amp;D)</source>
+        <translation>Fan loa&amp;d</translation>
+    </message>
+    <message>
+        <source>风机负载 (Fan load): its torque at 1500 rpm; it grows with the square of the speed</source>
+        <translation>Fan load: its torque at 1500 rpm; it grows with the square of the speed</translation>
+    </message>
+    <message>
+        <source>转动惯量(&amp;J)</source>
+        <translation>Inertia (&amp;J)</translation>
+    </message>
+    <message>
+        <source>转动惯量 (Inertia) of the machine with its load</source>
+        <translation>Inertia of the machine with its load</translation>
+    </message>
+    <message>
+        <source>励磁接通转速(&amp;N)</source>
+        <translation>Field o&amp;n at</translation>
+    </message>
+    <message>
+        <source>励磁接通转速 (Field on at): the field is switched on when the speed first reaches this; 0: at once</source>
+        <translation>Field on at: the field is switched on when the speed first reaches this; 0: at once</translation>
+    </message>
+    <message>
+        <source>阻尼绕组(&amp;M)</source>
+        <translation>Da&amp;mper cage</translation>
+    </message>
+    <message>
+        <source>阻尼绕组 (Damper cage): a cage in the rotor poles that runs the machine up as an induction motor; without it the machine cannot start</source>
+        <translation>Damper cage: a cage in the rotor poles that runs the machine up as an induction motor; without it the machine cannot start</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>运行 (Run): start the machine, play and pause</source>
+        <translation>Run: start the machine, play and pause</translation>
+    </message>
+    <message>
+        <source>从静止起动(&amp;S)</source>
+        <translation>&amp;Start from rest</translation>
+    </message>
+    <message>
+        <source>从静止起动 (Start from rest): the start-up in real time, from 0 rpm</source>
+        <translation>Start from rest: the start-up in real time, from 0 rpm</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>播放/暂停 (Play/Pause, Space): the run and the drawing go on from where they are</source>
+        <translation>Play/Pause (Space): the run and the drawing go on from where they are</translation>
+    </message>
+    <message>
+        <source>慢放 ×10(&amp;W)</source>
+        <translation>Slo&amp;w ×10</translation>
+    </message>
+    <message>
+        <source>慢放 (Slow): the start-up runs ten times slower than real time</source>
+        <translation>Slow: the start-up runs ten times slower than real time</translation>
+    </message>
+    <message>
+        <source>同步电机(&amp;Y)...</source>
+        <translation>S&amp;ynchronous machine...</translation>
+    </message>
+</context>
+<context>
+    <name>CapacitorMotor</name>
+    <message>
+        <source>单相电动机</source>
+        <translation>Single-phase motor</translation>
+    </message>
+    <message>
+        <source>电阻分相式</source>
+        <translation>Split-phase</translation>
+    </message>
+    <message>
+        <source>电容起动式</source>
+        <translation>Capacitor-start</translation>
+    </message>
+    <message>
+        <source>电容运转式</source>
+        <translation>Permanent-capacitor</translation>
+    </message>
+    <message>
+        <source>双值电容式</source>
+        <translation>Two-value capacitor</translation>
+    </message>
+    <message>
+        <source>仅主绕组</source>
+        <translation>Main winding only</translation>
+    </message>
+    <message>
+        <source>辅绕组无电流</source>
+        <translation>no current in the auxiliary winding</translation>
+    </message>
+    <message>
+        <source>辅绕组电流超前主绕组电流 %1°</source>
+        <translation>the auxiliary current leads the main current by %1°</translation>
+    </message>
+    <message>
+        <source>单相电动机（%1）转速 %2 rpm，转矩 %3 N·m，主绕组电流 %4 A，辅绕组电流 %5 A，线电流 %6 A；%7，反转与正转分量之比 %8；%9。</source>
+        <translation>Single-phase motor (%1) at %2 rpm, torque %3 N·m, main winding current %4 A, auxiliary winding current %5 A, line current %6 A; %7, backward to forward ratio %8; %9.</translation>
+    </message>
+    <message>
+        <source>离心开关闭合</source>
+        <translation>the centrifugal switch is closed</translation>
+    </message>
+    <message>
+        <source>离心开关断开</source>
+        <translation>the centrifugal switch is open</translation>
+    </message>
+    <message>
+        <source>没有离心开关</source>
+        <translation>no centrifugal switch</translation>
+    </message>
+    <message>
+        <source>读数</source>
+        <translation>Readouts</translation>
+    </message>
+    <message>
+        <source>转速 n</source>
+        <translation>Speed n</translation>
+    </message>
+    <message>
+        <source>转差率 s</source>
+        <translation>Slip s</translation>
+    </message>
+    <message>
+        <source>转矩 T</source>
+        <translation>Torque T</translation>
+    </message>
+    <message>
+        <source>正转分量 Tf</source>
+        <translation>Forward part Tf</translation>
+    </message>
+    <message>
+        <source>反转分量 Tb</source>
+        <translation>Backward part Tb</translation>
+    </message>
+    <message>
+        <source>主绕组电流 Im</source>
+        <translation>Main current Im</translation>
+    </message>
+    <message>
+        <source>辅绕组电流 Ia</source>
+        <translation>Aux current Ia</translation>
+    </message>
+    <message>
+        <source>线电流 I</source>
+        <translation>Line current I</translation>
+    </message>
+    <message>
+        <source>Ia 超前 Im</source>
+        <translation>Ia leads Im by</translation>
+    </message>
+    <message>
+        <source>比值 |Ib|/|If|</source>
+        <translation>Ratio |Ib|/|If|</translation>
+    </message>
+    <message>
+        <source>离心开关</source>
+        <translation>Switch</translation>
+    </message>
+    <message>
+        <source>闭合</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>电容</source>
+        <translation>Capacitors</translation>
+    </message>
+    <message>
+        <source>辅绕组接法</source>
+        <translation>Aux connection</translation>
+    </message>
+    <message>
+        <source>正接</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>反接</source>
+        <translation>reversed</translation>
+    </message>
+    <message>
+        <source>负载 L</source>
+        <translation>Load L</translation>
+    </message>
+    <message>
+        <source>惯量 J</source>
+        <translation>Inertia J</translation>
+    </message>
+    <message>
+        <source>时间 t</source>
+        <translation>Time t</translation>
+    </message>
+    <message>
+        <source>稳态</source>
+        <translation>steady state</translation>
+    </message>
+    <message>
+        <source>绕组与磁动势</source>
+        <translation>Windings and MMF</translation>
+    </message>
+    <message>
+        <source>主绕组</source>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>辅绕组</source>
+        <translation>Aux</translation>
+    </message>
+    <message>
+        <source>相量图</source>
+        <translation>Phasors</translation>
+    </message>
+    <message>
+        <source>圆形磁场：Ia 超前 Im 90°，磁动势相等</source>
+        <translation>Circular field: 90° and equal MMFs</translation>
+    </message>
+    <message>
+        <source>转矩–转速特性</source>
+        <translation>Torque against speed</translation>
+    </message>
+    <message>
+        <source>断开于</source>
+        <translation>opens at</translation>
+    </message>
+    <message>
+        <source>闭合于</source>
+        <translation>closes at</translation>
+    </message>
+    <message>
+        <source>开关闭合时</source>
+        <translation>switch closed</translation>
+    </message>
+    <message>
+        <source>开关断开时</source>
+        <translation>switch open</translation>
+    </message>
+    <message>
+        <source>电动机转矩</source>
+        <translation>motor torque</translation>
+    </message>
+    <message>
+        <source>负载</source>
+        <translation>load</translation>
+    </message>
+    <message>
+        <source>起动轨迹</source>
+        <translation>start-up path</translation>
+    </message>
+    <message>
+        <source>起动过程</source>
+        <translation>Start-up</translation>
+    </message>
+    <message>
+        <source>转速 n / rpm</source>
+        <translation>Speed n / rpm</translation>
+    </message>
+    <message>
+        <source>电流 / A</source>
+        <translation>Current / A</translation>
+    </message>
+    <message>
+        <source>给定转速下的稳态：没有起动过程</source>
+        <translation>Steady state at a given speed: no start-up</translation>
+    </message>
+    <message>
+        <source>开关断开</source>
+        <translation>switch opens</translation>
+    </message>
+    <message>
+        <source>开关闭合</source>
+        <translation>switch closes</translation>
     </message>
 </context>
 </TS>

@@ -76,22 +76,30 @@ try {
             }
             return times;
         };
-        const main = time((i) => {
-            core._MainShow(i % 73);
-            core._DrawPageFrame(1, 1);
+        const views = JSON.parse(core.UTF8ToString(core._ViewTable())).views;
+        const [main, explorer, winding] =
+            ['main', 'explorer', 'winding'].map((name) => views.findIndex((v) => v.name === name));
+        const mainTimes = time((i) => {
+            core._ViewSeek(main, i % 73);
+            core._DrawViewFrame(main, 0, 0, 1);
         });
-        const explorer = time((i) => {
+        const explorerTimes = time((i) => {
             core._ExplorerChoosePreset(Math.floor(i / 36) % 6);
-            core._ExplorerSeek(i % 36);
-            core._DrawExplorerPageFrame(1024, 768, 1);
+            core._ViewSeek(explorer, i % 36);
+            core._DrawViewFrame(explorer, 1024, 768, 1);
         });
         // With flux lines, every preset at every step; each winding's field is kept after its first.
-        const winding = time((i) => {
+        const windingTimes = time((i) => {
             core._WindingChoosePreset(Math.floor(i / 36) % 4);
-            core._WindingSeek(i % 36);
-            core._DrawWindingPageFrame(1024, 768, 1);
+            core._ViewSeek(winding, i % 36);
+            core._DrawViewFrame(winding, 1024, 768, 1);
         });
-        return {main, explorer, winding, isolated: crossOriginIsolated};
+        return {
+            main: mainTimes,
+            explorer: explorerTimes,
+            winding: windingTimes,
+            isolated: crossOriginIsolated
+        };
     });
     for (const view of ['main', 'explorer', 'winding'])
         console.log(

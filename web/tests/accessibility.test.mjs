@@ -38,19 +38,32 @@ const kControls = ':is(button, input, select, canvas)';
 const kNamed = [
     ['#view=main', {'amp-u': ['U相相对幅值', 'U 相电流与其峰值之比']}],
     ['#view=main&lang=en', {}],
+    // A parameter's box: its range from the table of views after what the form says it sets.
     [
         '#view=explorer',
-        {'explorer-amplitude-v': ['V相 幅值', 'V相幅值 (Amplitude of V): 0.00 to 2.00']}
+        {'explorer-amplitude-v': ['V相 幅值', 'V相幅值 (Amplitude of V) (0 to 2)']}
     ],
     [
         '#view=explorer&lang=en', {
-            'explorer-offset-w': ['Phase W Offset', 'Offset of W: -180° to 180°'],
+            'explorer-offset-w': ['Phase W Offset', 'Offset of W (-180 to 180°)'],
             'explorer-previous': ['Back', 'Previous (Left arrow): 0 goes round to 35']
         }
     ],
     [
         '#view=winding&lang=en',
         {'winding-pitch': ['Pitch', 'Pitch: the coil span in slots, over the pole pitch']}
+    ],
+    [
+        '#view=winding',
+        {'winding-frequency': ['频率', '频率 (Frequency) of the supply (1 to 400 Hz)']}
+    ],
+    [
+        '#view=motor', {
+            'motor-load': [
+                '风机负载',
+                '风机负载 (Fan load): its torque at synchronous speed; it grows with the square of the speed (0 to 40 N·m)'
+            ]
+        }
     ],
 ];
 

@@ -167,7 +167,8 @@ for (const [name, typed, tidied] of kTyped) {
 const kAddresses = [
     ['#view=explorer&preset=single-phase&step=35', '4', 35],
     ['#view=explorer&step=36', '0', 0],
-    ['#view=explorer&preset=Open-U&step=-1', '0', 0],
+    // A preset's name is known whatever its case, as vesk-render knows it.
+    ['#view=explorer&preset=Open-U&step=-1', '2', 0],
     ['#view=explorer&preset=__proto__&step=1e1', '0', 0],
     ['#view=explorer&preset=%E0%A4%A&step=3', '0', 3],
     ['#view=explorer&preset=open-u&connection=star-neutral&step=2', '3', 2],

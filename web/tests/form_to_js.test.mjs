@@ -119,6 +119,33 @@ test('a form laid out by layouts becomes the tree of its layouts', () => {
     });
 });
 
+// Rows: name, a spin box's properties, what the page gets of them.
+const kParamBoxes = [
+    [
+        'a parameter\'s box: its name, not its form\'s range',
+        '<property name="param" stdset="0"><string notr="true">load</string></property>' +
+            '<property name="minimum"><number>1</number></property><property name="maximum">' +
+            '<number>5</number></property>' +
+            '<property name="singleStep"><number>2</number></property>',
+        {param: 'load', singleStep: 2}
+    ],
+    [
+        'any other box keeps its range',
+        '<property name="minimum"><number>50</number></property><property name="maximum">' +
+            '<number>1000</number></property>',
+        {minimum: 50, maximum: 1000}
+    ],
+];
+
+for (const [name, properties, want] of kParamBoxes) {
+    test(`a spin box: ${name}`, () => {
+        const box = `<widget class="QSpinBox" name="b">${rect(1, 2, 3, 4)}${properties}</widget>`;
+        assert.deepEqual(
+            formToObject(form(box)).controls,
+            [{cls: 'QSpinBox', name: 'b', rect: [1, 2, 3, 4], ...want}]);
+    });
+}
+
 const ts = (messages) => `<?xml version="1.0" encoding="utf-8"?><!DOCTYPE TS><TS version="2.1" ` +
     `language="en" sourcelanguage="zh_CN"><context><name>Scene</name>${messages}</context></TS>`;
 const message = (source, translation) =>

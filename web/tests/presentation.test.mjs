@@ -28,24 +28,26 @@ const shown = (page) => page.evaluate(() => {
 
 // Rows: name, keys (and milliseconds of the page's clock), what is shown after them.
 const kLesson = [
-    ['opens at the first stop', [], 'stop 1, step 0, still, none, 1 / 13'],
+    ['opens at the first stop', [], 'stop 1, step 0, still, none, 1 / 15'],
     ['Right, PageDown and Space go on', ['ArrowRight', 'PageDown', ' '],
-     'stop 4, step 12, still, none, 4 / 13'],
+     'stop 4, step 12, still, none, 4 / 15'],
     ['Left and PageUp go back', ['ArrowRight', 'ArrowRight', 'ArrowLeft', 'PageUp'],
-     'stop 1, step 0, still, none, 1 / 13'],
-    ['Home goes to the start', [' ', ' ', ' ', 'Home'], 'stop 1, step 0, still, none, 1 / 13'],
+     'stop 1, step 0, still, none, 1 / 15'],
+    ['Home goes to the start', [' ', ' ', ' ', 'Home'], 'stop 1, step 0, still, none, 1 / 15'],
     ['P plays the stop on the page\'s clock', ['ArrowRight', 'p', 600],
-     'stop 2, step 6, playing, none, 2 / 13'],
+     'stop 2, step 6, playing, none, 2 / 15'],
     ['the explorer\'s stops follow', Array(9).fill('PageDown'),
-     'stop 10, step 3, still, none, 10 / 13'],
+     'stop 10, step 3, still, none, 10 / 15'],
     ['the windings\' four poles come next, playing', Array(11).fill('PageDown'),
-     'stop 12, step 0, playing, none, 12 / 13'],
-    ['and the motor that needs a push is last', Array(14).fill('PageDown'),
-     'stop 13, step 0, playing, none, 13 / 13'],
-    ['B blacks', ['b'], 'stop 1, step 0, still, black, 1 / 13'],
-    ['. blacks too', ['.'], 'stop 1, step 0, still, black, 1 / 13'],
-    ['B again brings the picture back', ['b', 'b'], 'stop 1, step 0, still, none, 1 / 13'],
-    ['W whites', ['w'], 'stop 1, step 0, still, white, 1 / 13'],
+     'stop 12, step 0, playing, none, 12 / 15'],
+    ['then the motor that needs a push', Array(12).fill('PageDown'),
+     'stop 13, step 0, playing, none, 13 / 15'],
+    ['and the synchronous machine pulling in is last', Array(16).fill('PageDown'),
+     'stop 15, step 0, playing, none, 15 / 15'],
+    ['B blacks', ['b'], 'stop 1, step 0, still, black, 1 / 15'],
+    ['. blacks too', ['.'], 'stop 1, step 0, still, black, 1 / 15'],
+    ['B again brings the picture back', ['b', 'b'], 'stop 1, step 0, still, none, 1 / 15'],
+    ['W whites', ['w'], 'stop 1, step 0, still, white, 1 / 15'],
     ['Esc leaves', ['Escape'], 'closed'],
 ];
 
@@ -109,9 +111,10 @@ test('F5 presents the main window\'s step as vesk-render draws it, and the capti
      });
 
 // Rows: name, address, what F5 shows (the caption's last readout), what Right then shows.
+// The windings' last readout, 1.5 kw1 of q = 3 at full pitch: 1.5 sin 30° / (3 sin 10°).
 const kViews = [
     ['the windings tab', '#view=winding&poles=4&slots=36&step=3',
-     'stop 1, step 3, still, none, 磁场机械角 θ/p 15.0°', /^stop 1, step 4, still,/],
+     'stop 1, step 3, still, none, 基波幅值 F₁ 1.440 Fc', /^stop 1, step 4, still,/],
     ['the motor tab', '#view=motor&preset=single-phase&time=1&step=35',
      'stop 1, step 35, still, none, 状态 堵转，过载', /^stop 1, step 0, still,/],
 ];
@@ -125,6 +128,29 @@ for (const [name, address, presented, next] of kViews) {
         assert.match(await shown(page), next);
         await page.keyboard.press('F5');
         assert.equal(await shown(page), 'closed');
+        assert.deepEqual(errors, []);
+        await close();
+    });
+}
+
+// Rows: name, the address #lesson is followed by, the tab then shown and its step's control with
+// the start of its value.
+const kLeaving = [
+    ['another view', '#view=explorer&step=3', 'explorer', '#explorer-angle', '3'],
+    ['the main window by its step alone', '#step=9', 'main', '#angle', '9*'],
+];
+
+for (const [name, address, tab, control, value] of kLeaving) {
+    test(`after #lesson, an address of ${name} ends the presentation`, async () => {
+        const {page, errors, close} = await open('#lesson');
+        await page.keyboard.press('ArrowRight');
+        assert.match(await shown(page), /^stop 2,/);
+        await page.evaluate((a) => {
+            location.hash = a;
+        }, address);
+        await page.waitForFunction(() => document.getElementById('presentation').hidden);
+        assert.equal(await page.getAttribute(`#tab-${tab}`, 'aria-selected'), 'true');
+        assert.ok((await page.inputValue(control)).startsWith(value));
         assert.deepEqual(errors, []);
         await close();
     });

@@ -54,8 +54,8 @@ const kControls = [
         ['3', '24', '1/12 2/12 3/12 4/12 5/12 6/12 7/12 8/12 9/12 10/12 11/12 12/12', '10', 35]
     ],
     [
-        'slots that make no winding are brought into range', '&slots=30&step=40', [],
-        ['4', '24', '12/12', '12', 0]
+        'slots that make no winding are passed over', '&slots=30&step=40', [],
+        ['0', '6', '3/3', '3', 0]
     ],
     ['new poles keep q', '', [['#winding-poles', '1']], ['4', '12', '3/3', '3', 0]],
     [

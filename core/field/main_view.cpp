@@ -1,0 +1,64 @@
+// The main window in the table of views.
+#include "field/frame.h"
+#include "views/view_table.h"
+
+namespace {
+
+const ParamSpec kParams[] = {
+    {.name = "resultant",
+     .kind = ParamKind::Switch,
+     .fallback = 1,
+     .flag = "no-resultant",
+     .help = "leave out the resultant and its construction"},
+};
+
+SettingsResult Build(const ParamValues& given) {
+    MainSettings s;
+    if (const ParamValue* v = Given(given, "resultant")) s.showResultant = std::get<bool>(*v);
+    return {s, {}, {}};
+}
+
+ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surface) {
+    const MainSettings& s = std::get<MainSettings>(settings);
+    const FrameResult r = DrawFrame(
+        {c.step, c.width, c.height, s.showResultant, c.scale, c.palette, c.translation}, surface);
+    const auto label = [&c](const char* source) {
+        return std::string(Tr(c.translation, "Lesson", source));
+    };
+    ViewResult result;
+    result.readouts = {
+        {"angle", r.readouts.phaseAngle, label(QT_TRANSLATE_NOOP("Lesson", "相位角(U相)")),
+         r.readouts.phaseAngle},
+        {"u", r.readouts.ampU, label(QT_TRANSLATE_NOOP("Lesson", "U相相对幅值")), r.readouts.ampU},
+        {"v", r.readouts.ampV, label(QT_TRANSLATE_NOOP("Lesson", "V相相对幅值")), r.readouts.ampV},
+        {"w", r.readouts.ampW, label(QT_TRANSLATE_NOOP("Lesson", "W相相对幅值")), r.readouts.ampW},
+    };
+    result.description = r.description;
+    result.complete = r.complete;
+    return result;
+}
+
+}  // namespace
+
+extern const ViewDescriptor kMainView{
+    .view = View::Main,
+    .name = "main",
+    .aliases = {},
+    .flag = "",
+    .flagAliases = {},
+    .titleContext = "CFieldDemoDialog",
+    .title = "三相交流异步电动机定子旋转磁场形成",
+    .help = "The main window: the rotating field of a two-pole stator",
+    .lastStep = MAX_STEP,
+    .rule = StepRule::Main,
+    .design = {kCanvasWidth, kCanvasHeight},
+    .scalesWithCanvas = false,
+    .params = kParams,
+    .build = Build,
+    .draw = Draw,
+};
+
+std::string TraceFrame(const FrameInputs& in) {
+    return TraceView(MainSettings{in.showResultant},
+                     {in.step, in.width, in.height, in.scale, in.palette, in.translation});
+}

@@ -1,0 +1,156 @@
+// The motor in the table of views.
+#include "motor/motor_view.h"
+
+#include <algorithm>
+
+#include "motor/motor_frame.h"
+#include "motor/motor_layers.h"
+#include "supply/supply_params.h"
+#include "views/view_table.h"
+
+namespace {
+
+using namespace motor;
+
+const std::array<ParamSpec, kSupplyParams.size() + 5> kParams = [] {
+    std::array<ParamSpec, kSupplyParams.size() + 5> params{};
+    auto at = std::copy(kSupplyParams.begin(), kSupplyParams.end(), params.begin());
+    *at++ = {.name = "load",
+             .low = 0.0,
+             .high = kMaxLoad,
+             .unit = " N·m",
+             .valueName = "L",
+             .help = "a fan's torque at synchronous speed"};
+    *at++ = {.name = "inertia",
+             .low = kMinInertia,
+             .high = kMaxInertia,
+             .fallback = kDefaultInertia,
+             .unit = " kg·m²",
+             .valueName = "J",
+             .help = "of the motor and its load"};
+    *at++ = {.name = "speed",
+             .low = -kMaxSpeed,
+             .high = kMaxSpeed,
+             .unit = " rpm",
+             .valueName = "N",
+             .help = "the operating point held at N rpm"};
+    *at++ = {.name = "time",
+             .low = 0.0,
+             .high = kMaxTime,
+             .unit = " s",
+             .valueName = "T",
+             .help = "or the state T seconds into a start-up"};
+    *at++ = {.name = "initial-speed",
+             .low = -kMaxSpeed,
+             .high = kMaxSpeed,
+             .unit = " rpm",
+             .valueName = "N",
+             .help = "the start-up's initial speed"};
+    return params;
+}();
+
+SettingsResult Build(const ParamValues& given) {
+    MotorSettings s;
+    SettingsResult result;
+    const auto number = [&given](std::string_view name) -> std::optional<double> {
+        if (const ParamValue* v = Given(given, name)) return std::get<double>(*v);
+        return std::nullopt;
+    };
+    result.error = SupplyFromValues(given, s.supply, result.blame);
+    if (!result.error.empty()) return result;
+    s.load = number("load").value_or(0.0);
+    s.inertia = number("inertia").value_or(kDefaultInertia);
+    s.speed = number("speed");
+    s.time = number("time").value_or(0.0);
+    s.initialSpeed = number("initial-speed").value_or(0.0);
+    if (s.speed && number("time")) {
+        result.blame = "time";
+        result.error = "speed and time cannot be used together";
+    } else if (s.speed && number("initial-speed")) {
+        result.blame = "initial-speed";
+        result.error = "initial-speed is for a start-up: use it with time";
+    }
+    result.settings = s;
+    return result;
+}
+
+}  // namespace
+
+MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
+    MotorInputs m;
+    m.supply = s.supply;
+    m.load = s.load;
+    m.inertia = s.inertia;
+    m.speed = s.speed;
+    m.time = s.time;
+    m.initialSpeed = s.initialSpeed;
+    m.rotorAngle = s.rotorAngle;
+    m.step = c.step;
+    m.width = c.width;
+    m.height = c.height;
+    m.scale = c.scale;
+    m.palette = c.palette;
+    m.translation = c.translation;
+    return m;
+}
+
+namespace {
+
+ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surface) {
+    const MotorResult r =
+        DrawMotorFrame(MotorInputsOf(std::get<MotorSettings>(settings), c), surface);
+    const MotorReadouts& o = r.readouts;
+    const auto label = [&c](const char* source) {
+        return std::string(Tr(c.translation, "Motor", source));
+    };
+    const std::string unit = " " + std::string(SpeedUnit(c.translation));
+    ViewResult result;
+    result.readouts = {
+        {"speed", o.speed, label(QT_TRANSLATE_NOOP("Motor", "转速 n")), o.speed + unit},
+        {"slip", o.slip, label(QT_TRANSLATE_NOOP("Motor", "转差率 s（对正向磁场）")), o.slip},
+        {"torque", o.torque, label(QT_TRANSLATE_NOOP("Motor", "转矩 T")), o.torque + " N·m"},
+        {"torque-forward", o.forward, label(QT_TRANSLATE_NOOP("Motor", "正转转矩 T+")),
+         o.forward + " N·m"},
+        {"torque-backward", o.backward, label(QT_TRANSLATE_NOOP("Motor", "反转转矩 T−")),
+         o.backward + " N·m"},
+        {"current-u", o.u, label(QT_TRANSLATE_NOOP("Motor", "电流 IU")), o.u + " A"},
+        {"current-v", o.v, label(QT_TRANSLATE_NOOP("Motor", "电流 IV")), o.v + " A"},
+        {"current-w", o.w, label(QT_TRANSLATE_NOOP("Motor", "电流 IW")), o.w + " A"},
+        {"synchronous", o.synchronous, "", o.synchronous},
+        {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
+         MotorStateLine(c.translation, o)},
+        {"current-ratio", o.currentRatio, label(QT_TRANSLATE_NOOP("Motor", "电流倍数 I/IN")),
+         o.currentRatio},
+    };
+    result.description = r.description;
+    result.complete = r.complete;
+    return result;
+}
+
+}  // namespace
+
+extern const ViewDescriptor kMotorView{
+    .view = View::Motor,
+    .name = "motor",
+    .aliases = {},
+    .flag = "motor",
+    .flagAliases = {},
+    .titleContext = "MotorWindow",
+    .title = "电动机",
+    .help =
+        "The motor: a 2.2 kW 4-pole motor on the explorer's supply, its torque against\nspeed and "
+        "its start-up",
+    .lastStep = kExplorerSteps - 1,
+    .rule = StepRule::Cycle,
+    .design = {kMotorWidth, kMotorHeight},
+    .scalesWithCanvas = true,
+    .params = kParams,
+    .build = Build,
+    .draw = Draw,
+};
+
+std::string TraceMotorFrame(const MotorInputs& in) {
+    return TraceView(MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time,
+                                   in.initialSpeed, in.rotorAngle},
+                     {in.step, in.width, in.height, in.scale, in.palette, in.translation});
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The motor's settings beside its step: the supply, the load and the inertia, and the state
+// shown, the steady state at `speed` or the start-up `time` seconds from `initialSpeed`.
+#include <optional>
+
+#include "motor/motor_model.h"
+
+struct MotorSettings {
+    Supply supply;
+    double load = 0.0;
+    double inertia = motor::kDefaultInertia;
+    std::optional<double> speed;
+    double time = 0.0;
+    double initialSpeed = 0.0;
+    // Where the marked bar is, in mechanical radians, as a window turns it; none: where the step
+    // puts it.
+    std::optional<double> rotorAngle;
+    friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
+};
+
+struct CanvasInputs;
+struct MotorInputs;
+// The frame's inputs for the settings on the canvas.
+MotorInputs MotorInputsOf(const MotorSettings& settings, const CanvasInputs& canvas);
