@@ -127,8 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Stalled: no torque at rest, and no current but in U, 27.59 A, 5.87 times 4.70 A.
         Readings{"SinglePhaseMotorStalled",
                  At(Stopped(PresetSupply(Preset::SinglePhase), 1), 0),
-                 {"0 r/min", "1.000", "0.00 N·m", "", "", "27.59 A", "0.00 A", "0.00 A",
-                  "堵转，过载", "5.87"},
+                 {"0 r/min", "1.000", "0.00 N·m", "", "", "27.59 A", "0.00 A", "0.00 A", "5.87",
+                  "堵转，过载"},
                  "readout speed 0\n"},
         // E = 1.5 V = 346.4 V; sin δ = P X_s / 3VE; I = |V − E| / X_s; S = 3 V I*; the pull-out
         // 3VE / X_s = 20 kW: over-excited, the machine leads.

@@ -71,8 +71,8 @@ TEST(MotorTrace, BeginsWithTheReadoutsAt1440) {
               "readout speed 1440\nreadout slip 0.040\nreadout torque 14.26\n"
               "readout torque-forward 14.26\nreadout torque-backward 0.00\n"
               "readout current-u 4.70\nreadout current-v 4.70\nreadout current-w 4.70\n"
-              "readout synchronous 1500\nreadout state accelerating\n"
-              "readout current-ratio 1.00\n");
+              "readout synchronous 1500\nreadout current-ratio 1.00\n"
+              "readout state accelerating\n");
 }
 
 struct ReadoutCase {

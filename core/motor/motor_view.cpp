@@ -117,10 +117,10 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
         {"current-v", o.v, label(QT_TRANSLATE_NOOP("Motor", "电流 IV")), o.v + " A"},
         {"current-w", o.w, label(QT_TRANSLATE_NOOP("Motor", "电流 IW")), o.w + " A"},
         {"synchronous", o.synchronous, "", o.synchronous},
-        {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
-         MotorStateLine(c.translation, o)},
         {"current-ratio", o.currentRatio, label(QT_TRANSLATE_NOOP("Motor", "电流倍数 I/IN")),
          o.currentRatio},
+        {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
+         MotorStateLine(c.translation, o)},
     };
     result.description = r.description;
     result.complete = r.complete;
