@@ -71,16 +71,14 @@ void CapacitorMotorWindow::ShowStep() {
     ViewWindow::ShowStep();
 }
 
+// The session leaves out what the kind has not.
 void CapacitorMotorWindow::ReadConfig() {
-    CapacitorMotorConfig c;
-    c.kind = kCapacitorMotorKinds[static_cast<std::size_t>(std::max(ui.kind->currentIndex(), 0))];
-    if (HasStartCapacitor(c.kind)) c.startCapacitor = ui.startCapacitor->value();
-    if (HasRunCapacitor(c.kind)) c.runCapacitor = ui.runCapacitor->value();
-    c.reverseAux = HasAuxiliaryWinding(c.kind) && ui.reverseAux->isChecked();
-    if (HasCentrifugalSwitch(c.kind))
-        c.switchSetting = kSwitchSettings[static_cast<std::size_t>(
-            std::max(ui.switchSetting->currentIndex(), 0))];
-    m_session.SetConfig(c);
+    const auto at = [](const QComboBox* box) {
+        return static_cast<std::size_t>(std::max(box->currentIndex(), 0));
+    };
+    m_session.SetConfig({kCapacitorMotorKinds[at(ui.kind)], ui.startCapacitor->value(),
+                         ui.runCapacitor->value(), ui.reverseAux->isChecked(),
+                         kSwitchSettings[at(ui.switchSetting)]});
     ShowValues();
     Render();
 }

@@ -33,7 +33,7 @@ class CapacitorMotorWindow : public ViewWindow {
     void Retranslate() override;
 
   private:
-    // The machine from the controls, what its kind does not have left out.
+    // The machine from the controls.
     void ReadConfig();
     // The controls from the session, without their signals; those the kind has not, disabled.
     void ShowValues();
