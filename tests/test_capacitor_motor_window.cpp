@@ -34,6 +34,13 @@ void Tick(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
 }
 
+// The machine with nothing held or reversed but what is given.
+CapacitorMotorConfig Machine(CapacitorMotorKind kind, std::optional<double> start,
+                             std::optional<double> run, bool reverse = false,
+                             SwitchSetting held = SwitchSetting::Automatic) {
+    return {kind, start, run, reverse, held};
+}
+
 // The kinds in the box's order, as the window's form lists them.
 enum KindRow { kSplitPhase, kCapacitorStart, kPermanentCapacitor, kTwoValue, kMainOnly };
 
@@ -66,28 +73,35 @@ INSTANTIATE_TEST_SUITE_P(
     Window, Controls,
     ::testing::Values(
         Change{"SplitPhaseDropsTheStartCapacitor", kKind(kSplitPhase),
-               [](auto& s) { s.config = {CapacitorMotorKind::SplitPhase}; }},
+               [](auto& s) {
+                   s.config = Machine(CapacitorMotorKind::SplitPhase, std::nullopt, std::nullopt);
+               }},
         Change{"TwoValueTakesBothCapacitors",
                [](QWidget& w) {
                    kKind(kTwoValue)(w);
                    Find<QDoubleSpinBox>(w, "runCapacitor")->setValue(40);
                    Find<QDoubleSpinBox>(w, "startCapacitor")->setValue(220);
                },
-               [](auto& s) {
-                   s.config = {CapacitorMotorKind::TwoValue, 220, 40};
-               }},
+               [](auto& s) { s.config = Machine(CapacitorMotorKind::TwoValue, 220, 40); }},
         Change{"SwitchHeldOpen",
                [](QWidget& w) { Find<QComboBox>(w, "switchSetting")->setCurrentIndex(2); },
-               [](auto& s) { s.config.switchSetting = SwitchSetting::Open; }},
+               [](auto& s) {
+                   s.config = Machine(CapacitorMotorKind::CapacitorStart, 150, std::nullopt, false,
+                                      SwitchSetting::Open);
+               }},
         Change{"AuxiliaryReversed", [](QWidget& w) { Tick(Find<QCheckBox>(w, "reverseAux")); },
-               [](auto& s) { s.config.reverseAux = true; }},
+               [](auto& s) {
+                   s.config = Machine(CapacitorMotorKind::CapacitorStart, 150, std::nullopt, true);
+               }},
         // Reversed, then main-only: nothing left to reverse, and no capacitor or switch.
         Change{"MainOnlyLeavesTheReversalOut",
                [](QWidget& w) {
                    Tick(Find<QCheckBox>(w, "reverseAux"));
                    kKind(kMainOnly)(w);
                },
-               [](auto& s) { s.config = {CapacitorMotorKind::MainOnly}; }},
+               [](auto& s) {
+                   s.config = Machine(CapacitorMotorKind::MainOnly, std::nullopt, std::nullopt);
+               }},
         Change{"LoadAndInertia",
                [](QWidget& w) {
                    Find<QDoubleSpinBox>(w, "load")->setValue(3.5);
