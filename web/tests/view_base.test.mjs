@@ -81,7 +81,7 @@ for (const [view, address, options] of kAddressed) {
              const frame = (step) => differingPixels(
                  page,
                  ['--view', view, ...options, '--step', String(step), '--size', `${width}x${height}`],
-                 {id: `${view}-canvas`, textPixels: 20});
+                 {id: `${view}-canvas`, textPixels: 24});
              assert.deepEqual(await frame(5), []);
              // Three steps of 200 ms, then paused.
              await page.keyboard.press('Space');
