@@ -54,8 +54,10 @@
             const c = this.c;
             c.kind.value = String(s.kind);
             // A box the kind has not keeps its value for a kind that has it.
-            if (s.startCapacitor !== null) vesk.putNumber(c.startCapacitor, s.startCapacitor);
-            if (s.runCapacitor !== null) vesk.putNumber(c.runCapacitor, s.runCapacitor);
+            if (s.hasStartCapacitor || c.startCapacitor.value === '')
+                vesk.putNumber(c.startCapacitor, s.startCapacitor);
+            if (s.hasRunCapacitor || c.runCapacitor.value === '')
+                vesk.putNumber(c.runCapacitor, s.runCapacitor);
             c.startCapacitor.disabled = !s.hasStartCapacitor;
             c.runCapacitor.disabled = !s.hasRunCapacitor;
             c.reverseAux.checked = s.reverseAux;

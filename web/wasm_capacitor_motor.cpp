@@ -93,22 +93,17 @@ EMSCRIPTEN_KEEPALIVE void CapacitorMotorAdvance(double seconds, int slow) {
 }
 
 // What the controls show: the kind and the switch by their places in the boxes, the capacitors
-// the kind has (null for those it has not), the connection, the load and the inertia, and which
+// (those the kind has not at their defaults), the connection, the load and the inertia, and which
 // of the machine's controls the kind has.
 EMSCRIPTEN_KEEPALIVE const char* CapacitorMotorControls() {
     const CapacitorMotorSession& s = Page().session;
     const CapacitorMotorConfig& c = s.Config();
-    Json json;
-    json.Number("kind", IndexOf(kCapacitorMotorKinds, c.kind));
-    if (c.startCapacitor)
-        json.Number("startCapacitor", *c.startCapacitor);
-    else
-        json.Null("startCapacitor");
-    if (c.runCapacitor)
-        json.Number("runCapacitor", *c.runCapacitor);
-    else
-        json.Null("runCapacitor");
-    return json.Bool("reverseAux", c.reverseAux)
+    const CapacitorMotorModel model(c);
+    return Json()
+        .Number("kind", IndexOf(kCapacitorMotorKinds, c.kind))
+        .Number("startCapacitor", model.StartCapacitor())
+        .Number("runCapacitor", model.RunCapacitor())
+        .Bool("reverseAux", c.reverseAux)
         .Number("switchSetting", IndexOf(kSwitchSettings, c.switchSetting))
         .Number("load", s.Load())
         .Number("inertia", s.Inertia())
