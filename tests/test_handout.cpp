@@ -142,6 +142,147 @@ INSTANTIATE_TEST_SUITE_P(
             "ExampleInChinese", {"--lesson", kExample}, 7, [] { return ExampleCaptions("zh"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A word as pdftotext -bbox finds it, in points from the page's top-left corner.
+struct Word {
+    QRectF box;
+    QString text;
+};
+
+struct Page {
+    QSizeF size;
+    std::vector<Word> words;
+};
+
+std::vector<Page> Words(const QString& pdf) {
+    const Outcome run = Execute("pdftotext", {"-bbox", pdf, "-"});
+    EXPECT_EQ(run.status, 0);
+    std::vector<Page> pages;
+    QXmlStreamReader xml(run.out);
+    while (!xml.atEnd()) {
+        if (!xml.readNext() || !xml.isStartElement()) continue;
+        const QXmlStreamAttributes a = xml.attributes();
+        const auto number = [&a](const char* name) { return a.value(name).toDouble(); };
+        if (xml.name() == u"page") {
+            pages.push_back({QSizeF(number("width"), number("height")), {}});
+        } else if (xml.name() == u"word" && !pages.empty()) {
+            const QRectF box(QPointF(number("xMin"), number("yMin")),
+                             QPointF(number("xMax"), number("yMax")));
+            pages.back().words.push_back({box, xml.readElementText()});
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return pages;
+}
+
+// The text right of the frame, in reading order: words sharing a line from left to right, the
+// lines from the top, without spaces.
+QString ColumnText(const Page& page) {
+    std::vector<Word> words;
+    for (const Word& w : page.words)
+        if (w.box.left() > page.size.width() * 0.6) words.push_back(w);
+    std::sort(words.begin(), words.end(),
+              [](const Word& a, const Word& b) { return a.box.top() < b.box.top(); });
+    std::vector<std::vector<Word>> lines;
+    for (const Word& w : words) {
+        if (lines.empty() || w.box.center().y() > lines.back().front().box.bottom())
+            lines.emplace_back();
+        lines.back().push_back(w);
+    }
+    QString text;
+    for (std::vector<Word>& line : lines) {
+        std::sort(line.begin(), line.end(),
+                  [](const Word& a, const Word& b) { return a.box.left() < b.box.left(); });
+        for (const Word& w : line) text += w.text;
+    }
+    return WithoutSpaces(text);
+}
+
+// A stop of each view, two of them playing, with `caption` and `title` as given.
+QByteArray Lesson(const QJsonValue& title, const QJsonValue& caption) {
+    QJsonArray stops;
+    for (QJsonObject stop :
+         {QJsonObject{{"view", "main"}, {"step", 9}},
+          QJsonObject{{"view", "explorer"}, {"preset", "unbalanced"}, {"step", 3}, {"play", true}},
+          QJsonObject{{"view", "winding"}, {"preset", "4-pole-short"}},
+          QJsonObject{
+              {"view", "motor"}, {"preset", "single-phase"}, {"time", 1.5}, {"play", true}}}) {
+        stop["caption"] = caption;
+        stops.append(stop);
+    }
+    return QJsonDocument(QJsonObject{{"title", title}, {"stops", stops}}).toJson();
+}
+
+// The longest legal caption, 500 characters, numbered so that a piece left out or repeated shows.
+QString Longest(const char* unit) {
+    QString text;
+    for (int i = 0; text.size() < 500; ++i)
+        text += QString::fromUtf8(unit).arg(i, 3, 10, QChar('0'));
+    return text.left(500).trimmed();
+}
+
+struct LongCaption {
+    const char* name;
+    const char* language;
+    friend void PrintTo(const LongCaption& row, std::ostream* os) { *os << row.name; }
+};
+
+class LongCaptions : public ::testing::TestWithParam<LongCaption> {};
+
+// Each stop's page holds all of its caption and all of its readouts, every word on the page: the
+// column's text is what the same page shows with a caption of one word, that word replaced by
+// the whole caption.
+TEST_P(LongCaptions, PrintWholeWithEveryReadoutInsideThePage) {
+    const QString zh = Longest("第%1条：旋转磁场的转速由电源频率和极对数决定，");
+    const QString en = Longest("item%1 the field turns at the synchronous speed; ");
+    ASSERT_EQ(zh.size(), 500);
+    const QString caption = GetParam().language == QStringLiteral("zh") ? zh : en;
+    const QTemporaryDir dir;
+    const auto handout = [&](const QString& name, const QByteArray& lesson) {
+        QFile file(dir.filePath(name + ".json"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(lesson);
+        file.close();
+        const QString pdf = dir.filePath(name + ".pdf");
+        const Outcome run =
+            Execute(VESK_RENDER_PATH,
+                    {"--handout", pdf, "--lesson", file.fileName(), "--lang", GetParam().language});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        return Words(pdf);
+    };
+    const std::vector<Page> longest = handout(
+        "long", Lesson(QJsonObject{{"zh", zh}, {"en", en}}, QJsonObject{{"zh", zh}, {"en", en}}));
+    const std::vector<Page> marked = handout("marked", Lesson("T", "CAPTIONMARK"));
+    ASSERT_EQ(longest.size(), 5u);
+    ASSERT_EQ(marked.size(), 5u);
+
+    for (const Page& page : longest) {
+        const QRectF inside(QPointF(0, 0), page.size);
+        for (const Word& w : page.words)
+            EXPECT_TRUE(inside.contains(w.box)) << w.text.toStdString();
+        // Nor is any word of the column drawn over another.
+        std::vector<Word> column;
+        for (const Word& w : page.words)
+            if (w.box.left() > page.size.width() * 0.6) column.push_back(w);
+        for (std::size_t i = 0; i < column.size(); ++i) {
+            for (std::size_t j = i + 1; j < column.size(); ++j) {
+                const QRectF both = column[i].box.intersected(column[j].box);
+                EXPECT_FALSE(both.width() > 1 && both.height() > 1)
+                    << column[i].text.toStdString() << " over " << column[j].text.toStdString();
+            }
+        }
+    }
+    for (std::size_t p = 1; p < longest.size(); ++p) {
+        const QString expected =
+            ColumnText(marked[p]).replace("CAPTIONMARK", WithoutSpaces(caption));
+        EXPECT_EQ(ColumnText(longest[p]), expected) << "page " << p + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LongCaptions,
+                         ::testing::Values(LongCaption{"Chinese", "zh"},
+                                           LongCaption{"English", "en"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct Refusal {
     const char* name;
     QStringList args;  // %1: a writable directory
@@ -173,7 +314,15 @@ TEST(HandoutRefusals, AreOneLineAndLeaveNothing) {
         {"NoSuchDirectory",
          {"--handout", "%1/none/h.pdf"},
          1,
-         "vesk-render: cannot write '%1/none/h.pdf': No such file or directory\n"},
+         "vesk-render: cannot write %1/none/h.pdf: No such file or directory\n"},
+        {"LessonWithoutHandout",
+         {"--lesson", "%1/bad.json"},
+         2,
+         "vesk-render: --lesson needs --handout\n"},
+        {"LessonWithFrameOptions",
+         {"--step", "3", "--lesson", "%1/bad.json", "-o", "%1/f.png"},
+         2,
+         "vesk-render: --lesson needs --handout\n"},
     };
     for (const Refusal& row : rows) {
         QStringList args;

@@ -1,7 +1,15 @@
 // vesk-render where things go wrong, run through the shell where the fault shows: a small tmpfs (a
-// full disk), a FIFO, a device node, /dev/full, `ulimit -v`.
+// full disk), a FIFO, a socket, a device node, /dev/full, `ulimit -v`; the frames and the handout.
+#include <poll.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
 
 #include <QDirIterator>
 #include <QFile>
@@ -120,6 +128,11 @@ TEST_P(Faults, OneLineRightStatusAndNothingHalfWritten) {
 
 // The explorer's PNG is 21 kB, its trace 19 kB, the main SVG 10 kB: none fits in 4 KiB.
 constexpr const char* kFull = "No space left on device";
+// A handout of one stop, 25 kB, where the built-in lesson's is 175 kB.
+constexpr const char* kSmallHandout =
+    "printf '{\"title\": \"T\", \"stops\": [{\"view\": \"main\", \"caption\": \"c\"}]}' > l.json "
+    "&& "
+    "$R --handout h.pdf --lesson l.json";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Faults,
@@ -142,19 +155,102 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Directory", 0, "mkdir d", "$R -o d --format png", 1, "cannot write d: ", "test -d d"},
         Case{"FullStandardOutput", 0, "", "$R --view explorer --step 3 > /dev/full", 1,
              "cannot write standard output: No space left on device", ""},
-        Case{"NameNotUtf8", 0, "", "$R -o \"$(printf 'caf\\351.png')\" && ls", 0, "",
-             "same: printf 'caf\\351.png\\n'"},
+        Case{"NameNotUtf8", 0, "", "n=$(printf 'caf\\351.png') && $R -o \"$n\" && ls && rm \"$n\"",
+             0, "", "same: printf 'caf\\351.png\\n'"},
         Case{"FourGibibytes", 0, "", "$R --size 8192x8192 --scale 4 -o f.png", 2, "67108864", ""},
         Case{"PngUnderUlimit", 0, "", "ulimit -v 400000 && $R --size 8192x8192 -o f.png", 1,
              "not enough memory", ""},
-        Case{"GifUnderUlimit", 0, "", "ulimit -v 600000 && $R --size 8192x8192 -o f.gif", 1,
+        Case{"GifUnderUlimit", 0, "", "ulimit -v 300000 && $R --size 8192x8192 -o f.gif", 1,
              "not enough memory", ""},
         Case{"AllUnderUlimit", 0, "", "ulimit -v 400000 && $R --all --size 8192x8192 -o frames", 1,
              "not enough memory", ""},
         Case{"SmallFrameUnderUlimit", 0, "", "ulimit -v 400000 && $R -o f.png", 0, "",
              "test -s f.png"},
-        Case{"VeskFlagWithAValue", 0, "", "$V --explore=no", 2, "takes no value", ""}),
+        Case{"VeskFlagWithAValue", 0, "", "$V --explore=no", 2, "takes no value", ""},
+        // The handout through the same writer. Once it left a cut PDF on a full disk, in most
+        // runs but not all: the full disk is tried six times, each leaving the old handout.
+        Case{"HandoutFullDiskSixTimes", 100, kSmallHandout,
+             "for i in 1 2 3 4 5 6; do e=$($R --handout h.pdf 2>&1); [ $? = 1 ] || exit 10; "
+             "[ \"$e\" = 'vesk-render: cannot write h.pdf: No space left on device' ] || exit 11; "
+             "done; echo \"$e\" >&2; exit 1",
+             1, "cannot write h.pdf: No space left on device", ""},
+        Case{"HandoutDeviceNode", 0, "mknod null c 1 3", "$R --handout null", 0, "",
+             "test -c null"},
+        Case{"HandoutFifo", 0, "mkfifo pipe",
+             "cat pipe > got & c=$!; $R --handout pipe; s=$?; test -p pipe || kill $c; wait; exit "
+             "$s",
+             0, "",
+             "test -p pipe && n=$(pdfinfo got | sed -n 's/^Pages: *//p') && "
+             "pdftotext -f $n -l $n got - | grep -q \"$n / $n\""},
+        Case{"HandoutDirectory", 0, "mkdir d", "$R --handout d", 1,
+             "cannot write d: Is a directory", "test -d d"},
+        Case{"HandoutReadOnlyFolder", 1024, "$R --handout h.pdf && mount -o remount,ro \"$PWD\"",
+             "$R --handout h.pdf --lang en", 1, "cannot write h.pdf: Read-only file system", ""},
+        Case{"HandoutStandardOutput", 0, "", "$R --handout - > out.pdf", 0, "",
+             // Whole: its last page is numbered as the last of all.
+             "n=$(pdfinfo out.pdf | sed -n 's/^Pages: *//p') && "
+             "pdftotext -f $n -l $n out.pdf - | grep -q \"$n / $n\""},
+        Case{"HandoutFullStandardOutput", 0, "", "$R --handout - > /dev/full", 1,
+             "cannot write standard output: No space left on device", ""},
+        Case{"HandoutUnderUlimit100M", 0, kSmallHandout, "ulimit -v 100000 && $R --handout h.pdf",
+             1, "not enough memory for the handout", ""},
+        Case{"HandoutUnderUlimit150M", 0, kSmallHandout, "ulimit -v 150000 && $R --handout h.pdf",
+             1, "not enough memory for the handout", ""},
+        Case{"HandoutNameNotUtf8", 0, "",
+             "n=$(printf 'caf\\351.pdf') && $R --handout \"$n\" && ls && rm \"$n\"", 0, "",
+             "same: printf 'caf\\351.pdf\\n'"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A Unix socket is connected to and written into, as `nc -U` would, and stays a socket.
+struct SocketCase {
+    const char* name;
+    QStringList args;  // %1: the socket
+    QByteArray begins;
+};
+
+TEST(Socket, IsWrittenIntoNotReplaced) {
+    const SocketCase rows[] = {
+        {"Frame", {"--step", "3", "-o", "%1", "--format", "png"}, "\x89PNG"},
+        {"Handout", {"--handout", "%1"}, "%PDF-"},
+    };
+    for (const SocketCase& row : rows) {
+        const QTemporaryDir dir;
+        const QByteArray path = dir.filePath("socket").toLocal8Bit();
+        const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+        ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        ASSERT_EQ(::listen(listener, 1), 0);
+        QByteArray received;
+        std::atomic<bool> finished{false};
+        // The one connection, if vesk-render makes it before it ends.
+        std::thread reader([listener, &received, &finished] {
+            pollfd waiting{listener, POLLIN, 0};
+            while (::poll(&waiting, 1, 100) == 0) {
+                if (finished) return;
+            }
+            const int connection = ::accept(listener, nullptr, nullptr);
+            char buffer[65536];
+            for (ssize_t n; connection >= 0 && (n = ::read(connection, buffer, sizeof buffer)) > 0;)
+                received.append(buffer, n);
+            ::close(connection);
+        });
+        QStringList args;
+        for (const QString& a : row.args) args << (a == "%1" ? QString::fromLocal8Bit(path) : a);
+        QProcess process;
+        process.start(VESK_RENDER_PATH, args);
+        EXPECT_TRUE(process.waitForFinished(60000)) << row.name;
+        EXPECT_EQ(process.exitCode(), 0)
+            << row.name << process.readAllStandardError().toStdString();
+        finished = true;
+        reader.join();
+        ::close(listener);
+        EXPECT_TRUE(received.startsWith(row.begins)) << row.name;
+        struct stat st {};
+        EXPECT_TRUE(::stat(path.constData(), &st) == 0 && S_ISSOCK(st.st_mode)) << row.name;
+    }
+}
 
 // --all draws a frame per core (at most 16) while frames are small, fewer as they grow: at most
 // what fits in 256 MiB at 6 bytes a device pixel, and always one.

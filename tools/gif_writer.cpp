@@ -236,8 +236,6 @@ bool GifWriter::AddFrame(const QImage& frame) {
     if (image.isNull() && !frame.isNull()) throw std::bad_alloc();
     if (m_frameCount == 0) {
         if (!Open()) return false;
-        m_shown = QImage(image.size(), QImage::Format_RGB32);
-        if (m_shown.isNull()) throw std::bad_alloc();
         return WriteFrame(image, image.rect());
     }
     QRect rect = ChangedRect(m_shown, image);
@@ -302,10 +300,19 @@ bool GifWriter::WriteFrame(const QImage& image, QRect rect) {
                                 useGlobal ? nullptr : map.get())))
         return false;
 
+    // What a viewer shows next: outside `rect` the frame already, and inside it too when its
+    // colours are exact, so the frame is kept as it is, shared rather than copied. Only a frame
+    // shown in the nearest colours needs an image of its own to write them into.
+    if (palette.exact) {
+        m_shown = image;
+    } else if (m_shown.isNull()) {
+        m_shown = image.copy();
+        if (m_shown.isNull()) throw std::bad_alloc();
+    }
     std::vector<GifPixelType> line(static_cast<size_t>(rect.width()));
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        auto* shown = reinterpret_cast<QRgb*>(m_shown.scanLine(y));
+        auto* shown = palette.exact ? nullptr : reinterpret_cast<QRgb*>(m_shown.scanLine(y));
         uint32_t lastColour = 0;
         uint8_t lastIndex = 0;
         bool haveLast = false;
@@ -325,7 +332,7 @@ bool GifWriter::WriteFrame(const QImage& image, QRect rect) {
                 haveLast = true;
             }
             line[static_cast<size_t>(x - rect.left())] = lastIndex;
-            shown[x] = 0xff000000u | colours[lastIndex];
+            if (shown) shown[x] = 0xff000000u | colours[lastIndex];
         }
         if (!Check(EGifPutLine(m_gif, line.data(), rect.width()))) return false;
     }

@@ -2,24 +2,34 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <new>
 #include <optional>
 
-#include <QFont>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QTextOption>
 
+#include "draw/gdi_surface.h"
+#include "handout_column.h"
 #include "language.h"
 #include "lesson_file.h"
+#include "output_file.h"
 #include "pdf_dc.h"
+#include "progress.h"
 #include "render_failure.h"
-#include "scene_font.h"
 #include "version.h"
+#include "views/view_table.h"
 
 namespace {
+
+bool IsOption(const std::string& arg, std::string_view name) {
+    return arg.rfind(name, 0) == 0 && (arg.size() == name.size() || arg[name.size()] == '=');
+}
 
 struct HandoutOptions {
     std::string output;
@@ -31,6 +41,11 @@ struct HandoutOptions {
 // The options, or the one-line reason they are unusable.
 std::optional<HandoutOptions> Parse(const std::vector<std::string>& args, std::string& error) {
     HandoutOptions o;
+    if (std::none_of(args.begin(), args.end(),
+                     [](const std::string& a) { return IsOption(a, "--handout"); })) {
+        error = "--lesson needs --handout";
+        return std::nullopt;
+    }
     for (std::size_t i = 0; i < args.size() && error.empty(); ++i) {
         std::string arg = args[i], value;
         const auto eq = arg.find('=');
@@ -78,6 +93,15 @@ constexpr double kPageWidth = 841.89;
 constexpr double kPageHeight = 595.28;
 constexpr double kMargin = 36;
 constexpr double kFooter = 24;
+// The frame on the left, as large as this box allows; the text column on the right.
+constexpr double kFrameWidth = 470;
+constexpr double kFrameHeight = kPageHeight - 2 * kMargin - kFooter;
+constexpr double kColumnLeft = kMargin + kFrameWidth + 24;
+constexpr double kColumnWidth = kPageWidth - kMargin - kColumnLeft;
+// The title's type shrinks from the largest to the smallest until the title fits its box.
+constexpr double kTitlePoints = 28;
+constexpr double kSmallestTitlePoints = 10;
+constexpr double kTitleBottom = 290;
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -85,19 +109,52 @@ QString Text(std::string_view text) {
 
 QString Tr(const char* source) { return Text(::Tr(CurrentTranslation(), kLessonContext, source)); }
 
-QFont PageFont(double points, bool bold = false) {
-    QFont font;
-    // Latin text in a Latin face; the Chinese families supply what it lacks.
-    QStringList families = ChineseFontFamilies();
-    if (CurrentLanguage() == Language::English) families.prepend(QStringLiteral("Liberation Sans"));
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+// Draws nothing: a stop's readouts without its picture, to plan the pages before they are drawn.
+class NoDrawing : public GdiSurface {
+  protected:
+    void DrawRectangle(int, int, int, int) override {}
+    void DrawEllipse(int, int, int, int) override {}
+    void DrawLine(int, int, int, int) override {}
+    void DrawPolyline(const PointF*, std::size_t) override {}
+    void DrawText(int, int, std::string_view) override {}
+};
+
+CanvasInputs FrameInputs(const LessonStop& stop, const Palette& palette) {
+    const CanvasSize canvas = Describe(stop.view()).design;
+    return {stop.step, canvas.width, canvas.height, 1, palette, CurrentTranslation()};
+}
+
+// A stop's text laid out, on one page or more.
+struct StopPages {
+    const LessonStop* stop;
+    StopColumn column;
+};
+
+std::vector<StopPages> PlanStops(const Lesson& lesson, const HandoutOptions& o,
+                                 QPaintDevice* device) {
+    std::vector<StopPages> plan;
+    for (std::size_t i = 0; i < lesson.stops.size(); ++i) {
+        const LessonStop& stop = lesson.stops[i];
+        NoDrawing surface;
+        const ViewResult frame = DrawStopFrame(stop, FrameInputs(stop, *o.palette), surface);
+        const QString number = QString::number(i + 1);
+        ColumnText text{Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站")).arg(number),
+                        Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站（续）")).arg(number),
+                        Text(TextIn(stop.caption, o.language, CurrentTranslation())),
+                        stop.playing
+                            ? Tr(QT_TRANSLATE_NOOP("Lesson", "课堂上从这一步开始播放动画。"))
+                            : QString(),
+                        {}};
+        for (const Readout& r : frame.readouts) {
+            if (!r.label.empty()) text.readouts.emplace_back(Text(r.label), Text(r.shown));
+        }
+        plan.push_back({&stop, StopColumn(text, kColumnWidth, kFrameHeight, device)});
+    }
+    return plan;
 }
 
 void Footer(QPainter& p, int page, int pages) {
-    p.setFont(PageFont(9));
+    p.setFont(HandoutFont(9));
     p.setPen(Qt::darkGray);
     const QRectF line(kMargin, kPageHeight - kMargin, kPageWidth - 2 * kMargin, kFooter);
     p.drawText(line, Qt::AlignLeft | Qt::AlignBottom,
@@ -108,90 +165,91 @@ void Footer(QPainter& p, int page, int pages) {
 
 void TitlePage(QPainter& p, const Lesson& lesson, Language language) {
     p.setPen(Qt::black);
-    p.setFont(PageFont(28, true));
     const double width = kPageWidth - 2 * kMargin;
-    p.drawText(QRectF(kMargin, 170, width, 120),
-               Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
-               Text(TextIn(lesson.title, language, CurrentTranslation())));
-    p.setFont(PageFont(14));
-    p.drawText(QRectF(kMargin, 310, width, 60), Qt::AlignHCenter | Qt::TextWordWrap,
+    const QRectF box(kMargin, kMargin, width, kTitleBottom - kMargin);
+    const QString title = Text(TextIn(lesson.title, language, CurrentTranslation()));
+    QTextOption option(Qt::AlignHCenter | Qt::AlignBottom);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    for (double points = kTitlePoints;; points -= 1) {
+        p.setFont(HandoutFont(points, true));
+        if (points <= kSmallestTitlePoints ||
+            p.boundingRect(box, title, option).height() <= box.height())
+            break;
+    }
+    p.drawText(box, title, option);
+    p.setFont(HandoutFont(14));
+    p.drawText(QRectF(kMargin, kTitleBottom + 20, width, 60), Qt::AlignHCenter | Qt::TextWordWrap,
                Tr(QT_TRANSLATE_NOOP("Lesson", "三相异步电动机的旋转磁场：课堂讲义")) + "\n" +
                    Tr(QT_TRANSLATE_NOOP("Lesson", "共 %1 站")).arg(lesson.stops.size()));
 }
 
-// The frame on the left, as large as the page allows; the caption and readouts on the right.
-void StopPage(QPainter& p, const LessonStop& stop, int number, const Palette& palette,
-              Language language) {
-    const CanvasSize canvas = Describe(stop.view()).design;
-    const double boxWidth = 470, boxHeight = kPageHeight - 2 * kMargin - kFooter;
-    const double scale = std::min(boxWidth / canvas.width, boxHeight / canvas.height);
+// The stop's frame on the left of the page, as large as its box allows.
+void Frame(QPainter& p, const LessonStop& stop, const Palette& palette) {
+    const CanvasInputs in = FrameInputs(stop, palette);
+    const double scale = std::min(kFrameWidth / in.width, kFrameHeight / in.height);
     p.save();
     p.translate(kMargin, kMargin);
     p.scale(scale, scale);
-    p.setClipRect(QRectF(0, 0, canvas.width, canvas.height));
-    PdfDc dc(p, canvas.width, canvas.height);
-    const ViewResult frame = DrawStopFrame(
-        stop, {stop.step, canvas.width, canvas.height, 1, palette, CurrentTranslation()}, dc);
+    p.setClipRect(QRectF(0, 0, in.width, in.height));
+    PdfDc dc(p, in.width, in.height);
+    DrawStopFrame(stop, in, dc);
     p.restore();
-
-    const double x = kMargin + boxWidth + 24, width = kPageWidth - kMargin - x;
-    double y = kMargin;
-    p.setPen(Qt::black);
-    p.setFont(PageFont(11, true));
-    p.drawText(QRectF(x, y, width, 20), Qt::AlignLeft,
-               Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站")).arg(number));
-    y += 24;
-    p.setFont(PageFont(15));
-    QRectF used;
-    p.drawText(QRectF(x, y, width, 260), Qt::AlignLeft | Qt::TextWordWrap,
-               Text(TextIn(stop.caption, language, CurrentTranslation())), &used);
-    y += used.height() + 18;
-    if (stop.playing) {
-        p.setFont(PageFont(10));
-        p.setPen(Qt::darkGray);
-        p.drawText(QRectF(x, y, width, 16), Qt::AlignLeft,
-                   Tr(QT_TRANSLATE_NOOP("Lesson", "课堂上从这一步开始播放动画。")));
-        y += 24;
-    }
-    p.setPen(Qt::black);
-    p.setFont(PageFont(11));
-    for (const Readout& r : frame.readouts) {
-        if (r.label.empty()) continue;
-        p.drawText(QRectF(x, y, width * 0.6, 18), Qt::AlignLeft, Text(r.label));
-        // A long value (the motor's state) wraps rather than running off the page.
-        QRectF value;
-        p.drawText(QRectF(x + width * 0.6, y, width * 0.4, 54), Qt::AlignLeft | Qt::TextWordWrap,
-                   Text(r.shown), &value);
-        y += std::max(18.0, value.height() + 4);
-    }
 }
 
-bool WriteHandout(QIODevice* device, const Lesson& lesson, const HandoutOptions& o) {
-    QPdfWriter writer(device);
+bool PaintPages(QPainter& p, QPdfWriter& writer, const Lesson& lesson, const HandoutOptions& o,
+                const std::vector<StopPages>& plan) {
+    int pages = 1;
+    for (const StopPages& stop : plan) pages += stop.column.Pages();
+    Progress progress(pages, "pages");
+    if (!p.begin(&writer)) return false;
+    TitlePage(p, lesson, o.language);
+    Footer(p, 1, pages);
+    progress.Advance();
+    int page = 1;
+    for (const StopPages& stop : plan) {
+        for (int i = 0; i < stop.column.Pages(); ++i) {
+            writer.newPage();
+            Frame(p, *stop.stop, *o.palette);
+            stop.column.Draw(p, i, QPointF(kColumnLeft, kMargin));
+            Footer(p, ++page, pages);
+            progress.Advance();
+        }
+    }
+    return p.end();
+}
+
+// The handout as a PDF in `bytes`; false if it could not be drawn. Throws std::bad_alloc when
+// memory runs out, but never through a painter that is still painting: ending one writes the
+// file's tail, which needs memory too, and a second exception in its destructor would abort.
+bool Encode(const Lesson& lesson, const HandoutOptions& o, QByteArray& bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("vesk-render %1").arg(QString::fromLatin1(kVeskVersion)));
     writer.setTitle(Text(TextIn(lesson.title, o.language, CurrentTranslation())));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(),
                                      QPageLayout::Point));
     // One unit a point, so that the page's geometry reads in points.
     writer.setResolution(72);
+    const std::vector<StopPages> plan = PlanStops(lesson, o, &writer);
     QPainter p;
-    if (!p.begin(&writer)) return false;
-    const int pages = static_cast<int>(lesson.stops.size()) + 1;
-    TitlePage(p, lesson, o.language);
-    Footer(p, 1, pages);
-    for (int i = 0; i < static_cast<int>(lesson.stops.size()); ++i) {
-        writer.newPage();
-        StopPage(p, lesson.stops[i], i + 1, *o.palette, o.language);
-        Footer(p, i + 2, pages);
+    try {
+        return PaintPages(p, writer, lesson, o, plan);
+    } catch (const std::bad_alloc&) {
+        if (p.isActive()) {
+            // Stopped without its tail: the half-made file is thrown away anyway.
+            p.paintEngine()->setActive(false);
+            p.end();
+        }
+        throw;
     }
-    return p.end();
 }
 
 }  // namespace
 
 bool IsHandoutCommand(const std::vector<std::string>& args) {
     return std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return a == "--handout" || a.rfind("--handout=", 0) == 0;
+        return IsOption(a, "--handout") || IsOption(a, "--lesson");
     });
 }
 
@@ -211,15 +269,15 @@ int RunHandout(const std::vector<std::string>& args, char* program) {
     int qtArgc = 1;
     char* qtArgv[] = {program, nullptr};
     QGuiApplication app(qtArgc, qtArgv);
-    // Written beside the target and renamed into place: a failure leaves nothing behind.
-    const QString path = QString::fromStdString(o->output);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(1, "cannot write '" + o->output + "': " + file.errorString().toStdString());
-    if (!WriteHandout(&file, lesson, *o) || !file.commit()) {
-        const std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        return Fail(1, "cannot write '" + o->output + "': " + reason);
+    // Made in memory and written whole, as the frames are: a failure leaves what was there.
+    QByteArray bytes;
+    try {
+        if (!Encode(lesson, *o, bytes))
+            return Fail(1, "cannot write " + o->output + ": the handout could not be drawn");
+    } catch (const std::bad_alloc&) {
+        return Fail(1, "not enough memory for the handout");
     }
-    return 0;
+    const std::string_view pdf(bytes.constData(), static_cast<size_t>(bytes.size()));
+    error = o->output == "-" ? WriteStandardOutput(pdf) : WriteWholeFile(o->output, pdf);
+    return error.empty() ? 0 : Fail(1, error);
 }

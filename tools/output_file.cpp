@@ -1,7 +1,9 @@
 #include "output_file.h"
 
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,10 +19,12 @@ std::string Cannot(const std::string& path, int error) {
     return "cannot write " + path + ": " + std::strerror(error);
 }
 
-// Every byte, however many calls it takes; false with errno set on a failure.
-bool WriteAll(int fd, std::string_view bytes) {
+// Every byte, however many calls it takes; false with errno set on a failure. A socket whose
+// reader has gone answers EPIPE rather than ending the process.
+bool WriteAll(int fd, std::string_view bytes, bool socket = false) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = socket ? ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL)
+                                 : ::write(fd, bytes.data(), bytes.size());
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             if (n == 0) errno = ENOSPC;
@@ -50,10 +54,40 @@ bool IsOwnStream(const std::string& path) {
     return false;
 }
 
-std::string WriteInto(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+// The rename itself on the disk. The new file is in place whatever this answers, and some file
+// systems cannot sync a folder, so a failure here is not reported.
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// A Unix socket cannot be opened, only connected to, as `nc -U` does; -1 with errno set.
+int Connect(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd >= 0 &&
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+std::string WriteInto(const std::string& path, std::string_view bytes, bool socket) {
+    const int fd =
+        socket ? Connect(path) : ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return Cannot(path, errno);
-    const bool written = WriteAll(fd, bytes);
+    const bool written = WriteAll(fd, bytes, socket);
     const int error = errno;
     if (::close(fd) != 0 && written) return Cannot(path, errno);
     return written ? std::string() : Cannot(path, error);
@@ -65,7 +99,8 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     struct stat st {};
     const bool exists = ::stat(path.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) return Cannot(path, EISDIR);
-    if ((exists && !S_ISREG(st.st_mode)) || IsOwnStream(path)) return WriteInto(path, bytes);
+    if ((exists && !S_ISREG(st.st_mode)) || IsOwnStream(path))
+        return WriteInto(path, bytes, exists && S_ISSOCK(st.st_mode));
 
     // A link to a regular file stays a link: the file it leads to is replaced.
     std::string target = path;
@@ -85,6 +120,12 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     ::fchmod(fd, exists ? (st.st_mode & 07777) : (0666 & ~umask));
     bool written = WriteAll(fd, bytes);
     int error = errno;
+    // On the disk before it takes the old file's name, so that a power cut cannot leave an empty
+    // file where a good one was.
+    if (written && ::fsync(fd) != 0) {
+        written = false;
+        error = errno;
+    }
     // Some file systems report a full disk only when the file is closed.
     if (::close(fd) != 0 && written) {
         written = false;
@@ -98,6 +139,7 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
         ::unlink(temporary.c_str());
         return Cannot(path, error);
     }
+    SyncFolder(slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1));
     return {};
 }
 

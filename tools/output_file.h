@@ -5,9 +5,10 @@
 #include <string_view>
 
 // Writes `bytes` to `path`. A regular file (or a new one) is written beside itself and renamed
-// into place only once every byte has reached the file system, so a failure leaves what was there
-// before. Anything else (a device, a FIFO, a socket, /dev/stdout) is written into directly, as a
-// shell's redirection would. Returns "" or the one-line reason: "cannot write PATH: ...".
+// into place only once every byte is on the disk (its folder synced after), so a failure or a
+// power cut leaves what was there before. Anything else (a device, a FIFO, a socket, /dev/stdout)
+// is written into directly, as a shell's redirection would. Returns "" or the one-line reason:
+// "cannot write PATH: ...".
 std::string WriteWholeFile(const std::string& path, std::string_view bytes);
 
 // The same for standard output, flushed and checked.

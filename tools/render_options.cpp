@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdio>
 
-
 namespace {
 
 // The extension of the last part of `path` ("png" of a/b.png), or "" for none (".", "..",
@@ -77,12 +76,18 @@ const char* FormatExtension(OutputFormat format) {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"--help"},          {"-h"},
-    {"--version"},       {"--all"},
-    {"--step", OptionSpec::Value},    {"--size", OptionSpec::Value},
-    {"--format", OptionSpec::Value},  {"-o", OptionSpec::Value},
-    {"--output", OptionSpec::Value},  {"--lang", OptionSpec::Value},
-    {"--palette", OptionSpec::Value}, {"--scale", OptionSpec::Value},
+    {"--help"},
+    {"-h"},
+    {"--version"},
+    {"--all"},
+    {"--step", OptionSpec::Value},
+    {"--size", OptionSpec::Value},
+    {"--format", OptionSpec::Value},
+    {"-o", OptionSpec::Value},
+    {"--output", OptionSpec::Value},
+    {"--lang", OptionSpec::Value},
+    {"--palette", OptionSpec::Value},
+    {"--scale", OptionSpec::Value},
     {"--view", OptionSpec::Value},
 };
 
@@ -270,19 +275,23 @@ constexpr const char* kUsageHead =
     "  --scale S         PNG and GIF frames with S x S device pixels a pixel, 1..4 in\n"
     "                    quarters, for sharp slides (an SVG is sized S times larger; a\n"
     "                    trace has no pixels)\n"
-    "  --handout PDF     a lesson as a printed handout, A4: add --lesson FILE for a lesson\n"
-    "                    of your own, --lang and --palette as above\n"
+    "  --handout PDF     a lesson as a printed handout, A4 (- for standard output): add\n"
+    "                    --lesson FILE for a lesson of your own, --lang and --palette as above\n"
     "  --help            this text\n"
     "  --version         the version\n"
     "\n"
     "A PNG or GIF frame has at most 8192x8192 device pixels in all (width x height x S^2,\n"
-    "67108864, 256 MiB as drawn); --all draws as many frames at once as fit in 256 MiB.\n"
-    "A file is written whole or not at all: a failed run leaves what was there before.\n";
+    "67108864, 256 MiB as drawn); writing the largest takes up to about 360 MB, and an\n"
+    "animated GIF, which keeps the frame before, up to about 580 MB. --all draws as many\n"
+    "frames at once as fit in 256 MiB.\n"
+    "A file is written whole or not at all: a failed run leaves what was there before.\n"
+    "On a terminal, work that takes more than a second shows its progress on standard error.\n";
 
 // Two columns, the second from column 21; a long first column takes a line of its own.
 std::string Row(const std::string& left, std::string_view right) {
     std::string out = "  " + left;
-    std::string pad = out.size() < 20 ? std::string(20 - out.size(), ' ') : "\n" + std::string(20, ' ');
+    std::string pad =
+        out.size() < 20 ? std::string(20 - out.size(), ' ') : "\n" + std::string(20, ' ');
     for (std::size_t start = 0;;) {
         const std::size_t end = right.find('\n', start);
         out += pad + std::string(right.substr(start, end - start)) + "\n";
@@ -316,9 +325,9 @@ std::string RenderUsage() {
                 std::to_string(d.design.height) + "):\n";
         for (const ParamSpec& p : d.params) {
             const bool flag = p.kind == ParamKind::Switch;
-            const std::string option =
-                "--" + std::string(flag && !p.flag.empty() ? p.flag : p.name) +
-                (flag ? "" : " " + std::string(p.valueName));
+            const std::string option = "--" +
+                                       std::string(flag && !p.flag.empty() ? p.flag : p.name) +
+                                       (flag ? "" : " " + std::string(p.valueName));
             text += Row(option, ParamHelp(p));
         }
     }

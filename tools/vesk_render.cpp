@@ -20,6 +20,7 @@
 #include "language.h"
 #include "output_file.h"
 #include "png_writer.h"
+#include "progress.h"
 #include "raster_image.h"
 #include "render_failure.h"
 #include "render_options.h"
@@ -87,8 +88,10 @@ bool WriteGif(const Scene& scene, int first, int last, const std::string& path, 
         const bool animated = last > first;
         GifWriter gif(device,
                       {scene.width, scene.height, animated ? kFrameCentiseconds : 0, animated});
+        Progress progress(last - first + 1, "frames");
         for (int step = first; step <= last; ++step) {
             if (!gif.AddFrame(scene.raster(step))) break;
+            progress.Advance();
         }
         if (gif.Error().empty()) gif.Finish();
         detail = gif.Error();
@@ -131,12 +134,14 @@ bool WriteAllFrames(const Scene& scene, OutputFormat format, const std::string& 
     std::vector<std::string> errors(scene.lastStep + 1);
     std::atomic<int> next{0};
     std::atomic<bool> failed{false};
+    Progress progress(scene.lastStep + 1, "frames");
     auto work = [&] {
         for (int step = next++; step <= scene.lastStep && !failed; step = next++) {
             char name[32];
             std::snprintf(name, sizeof name, "frame-%02d.%s", step, FormatExtension(format));
             try {
                 if (!WriteFrame(scene, step, format, dir + "/" + name, errors[step])) failed = true;
+                progress.Advance();
             } catch (const std::bad_alloc&) {
                 errors[step] = OutOfMemory(scene);
                 failed = true;

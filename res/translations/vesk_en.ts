@@ -747,6 +747,10 @@
         <translation>Stop %1</translation>
     </message>
     <message>
+        <source>第 %1 站（续）</source>
+        <translation>Stop %1 (continued)</translation>
+    </message>
+    <message>
         <source>课堂上从这一步开始播放动画。</source>
         <translation>In class the animation plays from here.</translation>
     </message>
