@@ -126,8 +126,9 @@ export async function differingPixels(page, args, {id = 'canvas', textPixels = 1
     const png = readFileSync(join(dir, 'frame.png')).toString('base64');
     rmSync(dir, {recursive: true});
     const trace = execFileSync(veskRender, [...args, '--format', 'trace']).toString();
-    // No glyph is wider or taller than its text's size, nor reaches far below.
-    const boxes = [...trace.matchAll(/^text (\d+) (\d+) (.*)$/gm)].map(
+    // No glyph is wider or taller than its text's size, nor reaches far below. A text may begin
+    // left of the canvas or above it.
+    const boxes = [...trace.matchAll(/^text (-?\d+) (-?\d+) (.*)$/gm)].map(
         ([, x, y, text]) =>
             [x - 2, y - 2, Number(x) + textPixels * [...text].length + 2,
              Number(y) + textPixels + 4]);

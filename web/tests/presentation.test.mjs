@@ -28,26 +28,28 @@ const shown = (page) => page.evaluate(() => {
 
 // Rows: name, keys (and milliseconds of the page's clock), what is shown after them.
 const kLesson = [
-    ['opens at the first stop', [], 'stop 1, step 0, still, none, 1 / 15'],
+    ['opens at the first stop', [], 'stop 1, step 0, still, none, 1 / 17'],
     ['Right, PageDown and Space go on', ['ArrowRight', 'PageDown', ' '],
-     'stop 4, step 12, still, none, 4 / 15'],
+     'stop 4, step 12, still, none, 4 / 17'],
     ['Left and PageUp go back', ['ArrowRight', 'ArrowRight', 'ArrowLeft', 'PageUp'],
-     'stop 1, step 0, still, none, 1 / 15'],
-    ['Home goes to the start', [' ', ' ', ' ', 'Home'], 'stop 1, step 0, still, none, 1 / 15'],
+     'stop 1, step 0, still, none, 1 / 17'],
+    ['Home goes to the start', [' ', ' ', ' ', 'Home'], 'stop 1, step 0, still, none, 1 / 17'],
     ['P plays the stop on the page\'s clock', ['ArrowRight', 'p', 600],
-     'stop 2, step 6, playing, none, 2 / 15'],
+     'stop 2, step 6, playing, none, 2 / 17'],
     ['the explorer\'s stops follow', Array(9).fill('PageDown'),
-     'stop 10, step 3, still, none, 10 / 15'],
+     'stop 10, step 3, still, none, 10 / 17'],
     ['the windings\' four poles come next, playing', Array(11).fill('PageDown'),
-     'stop 12, step 0, playing, none, 12 / 15'],
+     'stop 12, step 0, playing, none, 12 / 17'],
     ['then the motor that needs a push', Array(12).fill('PageDown'),
-     'stop 13, step 0, playing, none, 13 / 15'],
-    ['and the synchronous machine pulling in is last', Array(16).fill('PageDown'),
-     'stop 15, step 0, playing, none, 15 / 15'],
-    ['B blacks', ['b'], 'stop 1, step 0, still, black, 1 / 15'],
-    ['. blacks too', ['.'], 'stop 1, step 0, still, black, 1 / 15'],
-    ['B again brings the picture back', ['b', 'b'], 'stop 1, step 0, still, none, 1 / 15'],
-    ['W whites', ['w'], 'stop 1, step 0, still, white, 1 / 15'],
+     'stop 13, step 0, playing, none, 13 / 17'],
+    ['the single-phase motor\'s ellipse at rest follows, playing', Array(13).fill('PageDown'),
+     'stop 14, step 0, playing, none, 14 / 17'],
+    ['and the synchronous machine pulling in is last', Array(18).fill('PageDown'),
+     'stop 17, step 0, playing, none, 17 / 17'],
+    ['B blacks', ['b'], 'stop 1, step 0, still, black, 1 / 17'],
+    ['. blacks too', ['.'], 'stop 1, step 0, still, black, 1 / 17'],
+    ['B again brings the picture back', ['b', 'b'], 'stop 1, step 0, still, none, 1 / 17'],
+    ['W whites', ['w'], 'stop 1, step 0, still, white, 1 / 17'],
     ['Esc leaves', ['Escape'], 'closed'],
 ];
 
@@ -117,6 +119,10 @@ const kViews = [
      'stop 1, step 3, still, none, 基波幅值 F₁ 1.440 Fc', /^stop 1, step 4, still,/],
     ['the motor tab', '#view=motor&preset=single-phase&time=1&step=35',
      'stop 1, step 35, still, none, 状态 堵转，过载', /^stop 1, step 0, still,/],
+    ['the single-phase motor tab', '#view=capacitor-motor&kind=split-phase&speed=0&step=35',
+     'stop 1, step 35, still, none, 离心开关 闭合', /^stop 1, step 0, still,/],
+    ['the synchronous machine tab', '#view=synchronous&power=-5&step=35',
+     'stop 1, step 35, still, none, 状态 发电机运行', /^stop 1, step 0, still,/],
 ];
 
 for (const [name, address, presented, next] of kViews) {
