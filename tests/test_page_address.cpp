@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, PageAddress, testing::ValuesIn(kRows), [](const a
     return name;
 });
 
-// Rows: settings, step, and the address as the README's table writes such a link.
+// The address as the README's table writes such a link.
 TEST(PageAddress, LeavesOutWhatIsTheDefault) {
     EXPECT_EQ(PageAddressOf(MainSettings{}, 9), "view=main&step=9");
     EXPECT_EQ(PageAddressOf(MainSettings{false}, 9), "view=main&resultant=0&step=9");
@@ -144,6 +144,17 @@ TEST(PageAddress, LeavesOutWhatIsTheDefault) {
                             }),
                             0),
               "view=motor&preset=single-phase&load=5&step=0");
+}
+
+// Figures without an exponent, whose + an address would read as a space.
+TEST(PageAddress, WritesNumbersInFigures) {
+    EXPECT_EQ(PageAddressOf(Changed<MotorSettings>([](auto& s) { s.speed = 1200; }), 0),
+              "view=motor&speed=1200&step=0");
+    EXPECT_EQ(PageAddressOf(Changed<ExplorerSettings>([](auto& s) {
+                                s.supply.offset = {0, 1e-7, -30};
+                            }),
+                            0),
+              "view=explorer&offsets=0,0.0000001,-30&step=0");
 }
 
 }  // namespace

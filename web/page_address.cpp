@@ -1,5 +1,7 @@
 #include "page_address.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -8,6 +10,21 @@
 #include "views/view_table.h"
 
 namespace {
+
+// A number as an address writes it: in figures, without an exponent, to as few decimals as read
+// back the same (1200, 0.0000001); with one only past 17 decimals, its + escaped, which the
+// address would read as a space.
+std::string Figures(double value) {
+    char buffer[64];
+    for (int decimals = 0; decimals <= 17; ++decimals) {
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+        if (std::strtod(buffer, nullptr) == value) return buffer;
+    }
+    std::string text = Shortest(value);
+    if (const std::size_t plus = text.find('+'); plus != std::string::npos)
+        text.replace(plus, 1, "%2B");
+    return text;
+}
 
 class Address {
   public:
@@ -19,7 +36,7 @@ class Address {
         return *this;
     }
     Address& Number(std::string_view key, double value, double fallback) {
-        return value == fallback ? *this : Add(key, Shortest(value));
+        return value == fallback ? *this : Add(key, Figures(value));
     }
     Address& Switch(std::string_view key, bool on, bool fallback) {
         return on == fallback ? *this : Add(key, on ? "1" : "0");
@@ -27,8 +44,7 @@ class Address {
     Address& Triple(std::string_view key, const std::array<double, 3>& values,
                     const std::array<double, 3>& fallback) {
         if (values == fallback) return *this;
-        return Add(key,
-                   Shortest(values[0]) + "," + Shortest(values[1]) + "," + Shortest(values[2]));
+        return Add(key, Figures(values[0]) + "," + Figures(values[1]) + "," + Figures(values[2]));
     }
     std::string Text() const { return m_text; }
 
@@ -93,7 +109,7 @@ std::string PageAddressOf(const ViewSettings& settings, int step) {
                        a.Number("load", s.load, d.load).Number("inertia", s.inertia, d.inertia);
                        // A steady state, or a start-up: the table takes one or the other.
                        if (s.speed)
-                           a.Add("speed", Shortest(*s.speed));
+                           a.Add("speed", Figures(*s.speed));
                        else
                            a.Number("time", s.time, d.time)
                                .Number("initial-speed", s.initialSpeed, d.initialSpeed);
@@ -105,7 +121,7 @@ std::string PageAddressOf(const ViewSettings& settings, int step) {
                        // In a start-up the load sets the power; in a steady state the power is
                        // given.
                        if (s.time)
-                           a.Add("time", Shortest(*s.time))
+                           a.Add("time", Figures(*s.time))
                                .Number("load", s.load, d.load)
                                .Number("field-on", s.fieldOn, d.fieldOn);
                        else
