@@ -239,7 +239,7 @@
             for (const el of this.root.querySelectorAll('.embed-out'))
                 el.classList.remove('embed-out');
             const placed = this.root.classList.contains('placed');
-            this.fullWidth ??= this.root.style.width;
+            if (this.fullWidth === undefined) this.fullWidth = this.root.style.width;
             if (placed) this.root.style.width = this.fullWidth;
             if (!on) return;
             const kept = new Set();
