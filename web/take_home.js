@@ -1,6 +1,7 @@
 // What a student takes home from the page: the frame shown saved as a PNG file, copied as an image,
-// and the address that opens the page as it is now copied as a link. Where the browser refuses
-// the clipboard, a line beside the buttons says so; a refused link is offered in a box instead.
+// and the address that opens the page as it is now copied as a link. What became of a copy is said
+// on a line above the bar; where the browser refuses the clipboard, a refused link is offered
+// there in a box instead.
 'use strict';
 
 (() => {
@@ -41,7 +42,10 @@
                 document.createElement('input'), {id: 'take-home-link', type: 'text', readOnly: true});
             this.offered.hidden = true;
             this.message = () => '';
-            this.root.append(this.status, this.offered);
+            this.note = Object.assign(document.createElement('div'), {id: 'take-home-note'});
+            this.note.hidden = true;
+            this.note.append(this.status, this.offered);
+            bar.before(this.note);
             bar.append(this.root);
             this.retranslate();
         }
@@ -57,6 +61,7 @@
         }
 
         say(message) {
+            this.note.hidden = false;
             this.message = message;
             this.status.textContent = message();
         }
