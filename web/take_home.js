@@ -1,12 +1,15 @@
 // What a student takes home from the page: the frame shown saved as a PNG file, copied as an image,
 // and the address that opens the page as it is now copied as a link. What became of a copy is said
-// on a line above the bar; where the browser refuses the clipboard, a refused link is offered
-// there in a box instead.
+// in a note under the bar, over the page, for a few seconds; where the browser refuses the
+// clipboard, the link is offered there in a box instead, until the box is left.
 'use strict';
 
 (() => {
     const vesk = (window.vesk = window.vesk || {});
     const qsTranslate = (context, source) => vesk.translate(context, source);
+
+    // How long the note says what became of a copy.
+    const kNoteMs = 6000;
 
     const pngOf = (canvas) => new Promise((done, fail) => canvas.toBlob(
         (blob) => (blob ? done(blob) : fail(new Error('no picture'))), 'image/png'));
@@ -41,11 +44,13 @@
             this.offered = Object.assign(
                 document.createElement('input'), {id: 'take-home-link', type: 'text', readOnly: true});
             this.offered.hidden = true;
+            this.offered.addEventListener('focusout', () => this.close());
             this.message = () => '';
+            this.timer = null;
+            // Over the page, so that the picture keeps its size.
             this.note = Object.assign(document.createElement('div'), {id: 'take-home-note'});
-            this.note.hidden = true;
             this.note.append(this.status, this.offered);
-            bar.before(this.note);
+            this.root.append(this.note);
             bar.append(this.root);
             this.retranslate();
         }
@@ -60,10 +65,28 @@
             this.status.textContent = this.message();
         }
 
-        say(message) {
-            this.note.hidden = false;
+        // The note says `message()`; with `link`, it offers the link until the box is left.
+        say(message, link) {
+            clearTimeout(this.timer);
             this.message = message;
             this.status.textContent = message();
+            this.note.classList.add('shown');
+            this.offered.hidden = link === undefined;
+            if (link === undefined) {
+                this.timer = setTimeout(() => this.close(), kNoteMs);
+                return;
+            }
+            this.offered.value = link;
+            this.offered.focus();
+            this.offered.select();
+        }
+
+        close() {
+            clearTimeout(this.timer);
+            this.message = () => '';
+            this.status.textContent = '';
+            this.offered.hidden = true;
+            this.note.classList.remove('shown');
         }
 
         save() {
@@ -79,7 +102,6 @@
 
         // (Promises rather than async functions: the catalogue's tools read no async.)
         copyPicture() {
-            this.offered.hidden = true;
             // The item is handed the promise of its bytes, so that the click still counts when
             // they are ready.
             new Promise((done) => done(new ClipboardItem({'image/png': pngOf(this.frame().canvas)})))
@@ -92,15 +114,11 @@
 
         copyLink() {
             const address = this.address();
-            this.offered.hidden = true;
             new Promise((done) => done(navigator.clipboard.writeText(address)))
-                .then(() => this.say(() => qsTranslate('Page', '已复制链接。')), () => {
-                    this.say(() => qsTranslate('Page', '浏览器不允许复制，请从此框复制链接：'));
-                    this.offered.value = address;
-                    this.offered.hidden = false;
-                    this.offered.focus();
-                    this.offered.select();
-                });
+                .then(
+                    () => this.say(() => qsTranslate('Page', '已复制链接。')),
+                    () => this.say(
+                        () => qsTranslate('Page', '浏览器不允许复制，请从此框复制链接：'), address));
         }
     };
 })();

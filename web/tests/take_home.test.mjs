@@ -167,5 +167,9 @@ test('a refused clipboard: the picture is to be saved, the link is offered in a 
     assert.equal(
         await page.textContent('#take-home-status'),
         'The browser does not allow copying; copy the link from this box:');
+    // Left, the box goes with its note.
+    await page.keyboard.press('Tab');
+    assert.equal(await page.isVisible('#take-home-link'), false);
+    assert.equal(await page.textContent('#take-home-status'), '');
     await close();
 });
