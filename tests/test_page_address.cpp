@@ -40,10 +40,7 @@ struct Row {
 };
 
 const Row kRows[] = {
-    {"main, defaults", MainSettings{}, 0},
     {"main without the resultant", MainSettings{false}, 72},
-    {"explorer, a preset",
-     Changed<ExplorerSettings>([](auto& s) { s.supply = PresetSupply(Preset::OpenUNeutral); }), 35},
     {"explorer, every supply value its own", Changed<ExplorerSettings>([](auto& s) {
          s.supply.amplitude = {0.123456789, 2, 0};
          s.supply.offset = {-180, 1e-7, 179.5};

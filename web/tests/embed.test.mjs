@@ -40,11 +40,6 @@ const kEmbedded = [
             assert.equal(await page.$eval('#palette', (e) => e.value), 'safe');
         }
     ],
-    [
-        'the windings, four poles', '#view=winding&poles=4&slots=36&step=2',
-        kCycleSteps.map((id) => `winding-${id}`),
-        async (page) => assert.equal(await page.$eval('#winding-angle', (e) => e.value), '2')
-    ],
 ];
 
 for (const [name, address, controls, check] of kEmbedded) {

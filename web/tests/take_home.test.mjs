@@ -44,7 +44,6 @@ const differingFromCanvas = (page, png, id) => page.evaluate(async ({png, id}) =
 const kSaved = [
     ['#view=main&step=9', 'canvas', 'vesk-main-9.png'],
     ['#view=explorer&preset=open-u&step=3&lang=en', 'explorer-canvas', 'vesk-explorer-3.png'],
-    ['#view=motor&preset=single-phase&load=5', 'motor-canvas', 'vesk-motor-0.png'],
 ];
 
 for (const [address, canvas, name] of kSaved) {
@@ -107,10 +106,6 @@ const kLinked = [
             ['#explorer-preset', '1'], ['#explorer-components-apart'], ['#explorer-next'],
             ['#palette', 'safe']
         ]
-    ],
-    [
-        'the explorer with phase V open', '#view=explorer&step=5',
-        [['#explorer-open-phase', '2'], ['#explorer-neutral'], ['#explorer-previous']]
     ],
     [
         'the windings, four poles in two layers', '#view=winding',
