@@ -2389,4 +2389,47 @@
         <translation>S&amp;ingle-phase motor...</translation>
     </message>
 </context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>保存图片</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>把画面存为 PNG 文件</source>
+        <translation>Save the picture as a PNG file</translation>
+    </message>
+    <message>
+        <source>复制图片</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>把画面作为图像复制到剪贴板</source>
+        <translation>Copy the picture to the clipboard as an image</translation>
+    </message>
+    <message>
+        <source>复制链接</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>复制重现此画面的网址</source>
+        <translation>Copy the address that opens the page as it is now</translation>
+    </message>
+    <message>
+        <source>已复制图片。</source>
+        <translation>Picture copied.</translation>
+    </message>
+    <message>
+        <source>浏览器不允许复制图片，请改用“保存图片”。</source>
+        <translation>The browser does not allow copying the picture; use Save picture instead.</translation>
+    </message>
+    <message>
+        <source>已复制链接。</source>
+        <translation>Link copied.</translation>
+    </message>
+    <message>
+        <source>浏览器不允许复制，请从此框复制链接：</source>
+        <translation>The browser does not allow copying; copy the link from this box:</translation>
+    </message>
+</context>
 </TS>
