@@ -5,18 +5,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QPushButton>
 
 #include "test_dialog_support.h"
 
 #include "canvas_widget.h"
+#include "draw/raster_dc.h"
 #include "draw/trace_dc.h"
 #include "field_demo_dialog.h"
-#include "view_frames.h"
-#include "view_windows.h"
+#include "language.h"
 #include "motor_window.h"
 #include "resource.h"
+#include "scene_font.h"
 #include "view_frames.h"
+#include "view_windows.h"
 
 namespace {
 
@@ -110,6 +113,88 @@ TEST(MotorWindow, PlayRunsTheClockAndTheSteps) {
     const double speed = w.Speed();
     QTest::qWait(120);
     EXPECT_EQ(w.Speed(), speed);
+}
+
+// The texts as the host's painter is asked for them: the glyphs' box from the scene font's
+// metrics, and the size asked for.
+struct Text {
+    QRectF box;
+    int pixels;
+    std::string text;
+};
+
+class TextBoxes : public TextPainter {
+  public:
+    explicit TextBoxes(std::vector<Text>* texts) : m_texts(texts) {}
+    void DrawText(PixelBuffer&, int x, int y, std::string_view text, int pixels, COLORREF,
+                  bool) override {
+        const QFontMetrics metrics(SceneFont(pixels));
+        const QRect ink = metrics.tightBoundingRect(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        m_texts->push_back(
+            {QRectF(ink).translated(x, y + metrics.ascent()), pixels, std::string(text)});
+    }
+
+  private:
+    std::vector<Text>* m_texts;
+};
+
+// The window on a 1024x768 and a 1366x768 screen with its panel, and the handout's picture, in both
+// languages: every text of the picture is 12 pixels or more, inside its pane and clear of every
+// other.
+TEST(SmallScreens, EveryTextReadableInItsPane) {
+    for (const Language language : {Language::Chinese, Language::English}) {
+        SetLanguage(language);
+        // The window's canvas on either screen, and the design size a handout prints.
+        for (const int width : {1024, 1366, 0}) {
+            MotorWindow w;
+            w.resize(std::max(width, 1024), 740);
+            w.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+            MotorInputs in = w.Inputs();
+            ASSERT_LE(in.width, std::max(width, 1024) - 400);
+            if (width == 0) {
+                in.width = kMotorWidth;
+                in.height = kMotorHeight;
+            }
+            const double middle = std::lround(in.width * 0.5);
+            const double left = std::lround(in.height * 0.53), right = std::lround(in.height * 0.5);
+            const QRectF panes[] = {{0, 0, middle, left},
+                                    {0, left, middle, in.height - left},
+                                    {middle, 0, in.width - middle, right},
+                                    {middle, right, in.width - middle, in.height - right}};
+            Supply single;
+            single.singlePhase = true;
+            const std::pair<Supply, std::optional<double>> states[] = {
+                {Supply{}, std::nullopt},
+                {PresetSupply(Preset::Reversed), 1450.0},
+                {single, 153.0},
+                {PresetSupply(Preset::OpenUNeutral), 3000.0}};
+            for (const auto& [supply, speed] : states) {
+                in.supply = supply;
+                in.speed = speed;
+                in.load = 40;
+                std::vector<Text> texts;
+                RasterDc dc(in.width, in.height, 1, std::make_unique<TextBoxes>(&texts));
+                DrawMotorFrame(in, dc);
+                ASSERT_GT(texts.size(), 50u);
+                for (size_t i = 0; i < texts.size(); ++i) {
+                    const Text& a = texts[i];
+                    const std::string where = std::to_string(width) + " " + a.text;
+                    EXPECT_GE(a.pixels, 12) << where;
+                    const QPointF corner(a.box.left() + 0.5, a.box.top() + 0.5);
+                    int inside = 0;
+                    for (const QRectF& pane : panes)
+                        inside += pane.contains(corner) && pane.contains(a.box) ? 1 : 0;
+                    EXPECT_EQ(inside, 1) << where;
+                    for (size_t j = i + 1; j < texts.size(); ++j)
+                        EXPECT_FALSE(a.box.intersects(texts[j].box))
+                            << where << " on " << texts[j].text;
+                }
+            }
+        }
+    }
+    SetLanguage(Language::Chinese);
 }
 
 TEST(FromTheMainWindow, TheMenuOpensOneMotorWindow) {

@@ -148,6 +148,18 @@ INSTANTIATE_TEST_SUITE_P(
                {102},
                {{0, "0", {0, 27.41, 26.15, 26.15, 26.15}}},
                0.005},
+        // The capacitor-start motor at rest, 19.80 N·m from 28.66 A in the main winding and
+        // 12.41 A in the auxiliary; at 1440 rpm its switch is open and the main winding alone
+        // carries 6.94 A (test_capacitor_motor_model's sums).
+        Curves{"CapacitorStartTorqueCurve",
+               View::CapacitorMotor,
+               {},
+               0,
+               "speed (rpm),T (N m),Tf (N m),Tb (N m),Im (A),Ia (A),I (A)",
+               {332},
+               {{0, "0", {19.8012, kAny, kAny, 28.6572, 12.4108, 31.2186}},
+                {0, "1440", {4.9832, kAny, kAny, 6.9407, 0, 6.9407}}},
+               5e-4},
         // E = V at 2 A: 3V²/X sin 30° = 6.667 kW; at no field V/X = 19.245 A; at 3 A and 5 kW
         // sin δ = 0.25 and |V − E| / X = 11.308 A; at 0.05 A 5 kW pulls out.
         Curves{"SynchronousSteady",

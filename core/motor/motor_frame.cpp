@@ -14,33 +14,44 @@ double InRange(double value, double low, double high, double fallback) {
     return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
 }
 
-// A speed closer to zero than this is at rest; a speed changing slower than this (rpm a second)
-// is steady.
+// A speed closer to zero than this is at rest.
 constexpr double kAtRest = 0.5;
-constexpr double kSteady = 20.0;
 
-MotorState StateOf(const MotorInputs& in, const MotorPoint& p) {
-    const double net = p.Torque() + FanTorque(in.load, p.speed);
-    const double rate = net / in.inertia * 60.0 / (2.0 * std::numbers::pi);
-    const bool moving = std::abs(p.speed) >= kAtRest;
-    if (!moving && std::abs(rate) < kSteady) return MotorState::Stalled;
-    // The motor's own torque against the motion: plugging, or a generator above n_s.
-    if (moving && p.Torque() * p.speed < 0.0) return MotorState::Braking;
-    if (moving && std::abs(rate) < kSteady) return MotorState::Running;
-    return !moving || rate * p.speed > 0.0 ? MotorState::Accelerating : MotorState::Braking;
+MotorState StateOf(const MotorInputs& in, const MotorModel& model, const MotorPoint& p) {
+    const double n = p.speed, t = p.Torque();
+    if (std::abs(n) < kAtRest)
+        return std::abs(t) <= kNoTorque ? MotorState::Stalled : MotorState::Starting;
+    if (t * n < 0.0 && std::abs(t) > kNoTorque) {
+        // Faster than the field its own way round; a pulsating field turns both ways.
+        const int direction = model.FieldDirection();
+        const bool withField = direction == 0 || n * direction > 0.0;
+        return withField && std::abs(n) > kSynchronousSpeed ? MotorState::Generating
+                                                            : MotorState::Braking;
+    }
+    const double net = t + FanTorque(in.load, n);
+    if (std::abs(net) <= kNoTorque) return MotorState::Running;
+    return net * n > 0.0 ? MotorState::Accelerating : MotorState::Decelerating;
 }
 
-MotorReadouts MakeReadouts(const MotorInputs& in, const MotorPoint& p) {
+MotorReadouts MakeReadouts(const MotorInputs& in, const MotorModel& model, const MotorPoint& p) {
+    const double field = model.FieldSpeed();
+    const double largest =
+        std::max({std::abs(p.current[0]), std::abs(p.current[1]), std::abs(p.current[2])});
+    const std::string synchronous = model.FieldDirection() == 0
+                                        ? "±" + MotorFixed("%.0f", kSynchronousSpeed)
+                                        : MotorFixed("%.0f", field);
     return {MotorFixed("%.0f", p.speed),
-            MotorFixed("%.3f", p.slip),
+            MotorFixed("%.3f", (field - p.speed) / field),
             MotorFixed("%.2f", p.Torque()),
             MotorFixed("%.2f", p.forward),
             MotorFixed("%.2f", p.backward),
             MotorFixed("%.2f", std::abs(p.current[0])),
             MotorFixed("%.2f", std::abs(p.current[1])),
             MotorFixed("%.2f", std::abs(p.current[2])),
-            MotorFixed("%.0f", kSynchronousSpeed),
-            StateOf(in, p)};
+            synchronous,
+            StateOf(in, model, p),
+            MotorFixed("%.2f", largest / kRatedCurrent),
+            largest / kRatedCurrent > 1.5};
 }
 
 // `format` with %1 .. %9 replaced by `args`.
@@ -59,13 +70,13 @@ std::string Arg(std::string_view format, std::initializer_list<std::string_view>
 }
 
 std::string Describe(const MotorInputs& in, const MotorReadouts& r) {
-    const std::string_view format =
-        Tr(in.translation, "Motor",
-           QT_TRANSLATE_NOOP("Motor",
-                             "电动机转速 %1 rpm，转差率 %2，转矩 %3 N·m（正转分量 %4，"
-                             "反转分量 %5），电流 U %6 A、V %7 A、W %8 A，%9。"));
+    const std::string_view format = Tr(
+        in.translation, "Motor",
+        QT_TRANSLATE_NOOP("Motor",
+                          "电动机转速 %1 r/min，对正向磁场的转差率 %2，转矩 %3 N·m（正转分量 %4，"
+                          "反转分量 %5），电流 U %6 A、V %7 A、W %8 A，%9。"));
     return Arg(format, {r.speed, r.slip, r.torque, r.forward, r.backward, r.u, r.v, r.w,
-                        MotorStateText(in.translation, r.state)});
+                        MotorStateLine(in.translation, r)});
 }
 
 struct Panes {
@@ -123,16 +134,32 @@ MotorRun& RunFor(const MotorModel& model, const MotorRunInputs& run) {
 
 std::string_view MotorStateText(const Translation* t, MotorState state) {
     switch (state) {
-        case MotorState::Accelerating:
-            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "加速"));
-        case MotorState::Running:
-            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "稳定运行"));
         case MotorState::Stalled:
-            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "堵转（静止且无净转矩）"));
+            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "堵转"));
+        case MotorState::Starting:
+            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "起动"));
+        case MotorState::Generating:
+            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "发电"));
         case MotorState::Braking:
             return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "制动"));
+        case MotorState::Running:
+            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "稳定运行"));
+        case MotorState::Accelerating:
+            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "加速"));
+        case MotorState::Decelerating:
+            return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "减速"));
     }
     return {};
+}
+
+std::string MotorStateLine(const Translation* t, const MotorReadouts& r) {
+    const std::string_view state = MotorStateText(t, r.state);
+    if (!r.overloaded) return std::string(state);
+    return Arg(Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "%1，过载")), {state});
+}
+
+std::string_view SpeedUnit(const Translation* t) {
+    return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "r/min"));
 }
 
 std::string MotorFixed(const char* format, double value) {
@@ -148,7 +175,7 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     in.supply = ClampSupply(raw.supply);
     in.load = InRange(raw.load, 0.0, kMaxLoad, 0.0);
     in.inertia = InRange(raw.inertia, kMinInertia, kMaxInertia, kDefaultInertia);
-    in.time = InRange(raw.time, 0.0, kMaxTime, 0.0);
+    in.time = InRange(raw.time, 0.0, kLongestRun, 0.0);
     in.initialSpeed = InRange(raw.initialSpeed, -kMaxSpeed, kMaxSpeed, 0.0);
     if (raw.speed) in.speed = InRange(*raw.speed, -kMaxSpeed, kMaxSpeed, 0.0);
     in.step = WrapExplorerStep(raw.step);
@@ -158,13 +185,15 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     const MotorModel model(in.supply);
     const std::vector<MotorSample>* samples = nullptr;
     double speed = in.speed.value_or(0.0);
+    bool settled = false;
     if (!in.speed) {
         MotorRun& run = RunFor(model, {in.supply, in.load, in.inertia, in.initialSpeed, 0.0});
         speed = run.SpeedAt(in.time);
         samples = &run.Samples();
+        settled = run.SettledAt().has_value();
     }
     const MotorPoint point = model.At(speed);
-    const MotorReadouts readouts = MakeReadouts(in, point);
+    const MotorReadouts readouts = MakeReadouts(in, model, point);
     MotorResult result{readouts, Describe(in, readouts), true};
 
     const double theta = ExplorerAngle(in.step);
@@ -172,7 +201,7 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
                              ? *raw.rotorAngle
                              : speed / kSynchronousSpeed * theta / kPolePairs;
     const double unit = std::min(in.width / double(kMotorWidth), in.height / double(kMotorHeight));
-    const MotorScene scene{in,    model, point,   model.MaximumTorque(), samples, theta,
+    const MotorScene scene{in,    model, point,   model.MaximumTorque(), samples, settled, theta,
                            rotor, unit,  &surface};
     try {
         DrawPanes(scene, result.readouts);
@@ -184,14 +213,20 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
 
 const char* MotorStateName(MotorState state) {
     switch (state) {
-        case MotorState::Accelerating:
-            return "accelerating";
-        case MotorState::Running:
-            return "running";
         case MotorState::Stalled:
             return "stalled";
+        case MotorState::Starting:
+            return "starting";
+        case MotorState::Generating:
+            return "generating";
         case MotorState::Braking:
             return "braking";
+        case MotorState::Running:
+            return "running";
+        case MotorState::Accelerating:
+            return "accelerating";
+        case MotorState::Decelerating:
+            return "decelerating";
     }
     return "";
 }

@@ -19,8 +19,8 @@ struct MotorInputs {
     Supply supply;
     double load = 0.0;  // N·m at n_s
     double inertia = motor::kDefaultInertia;
-    // The steady state at this speed; without it, the state `time` seconds into a start-up from
-    // `initialSpeed`.
+    // The operating point held at this speed; without it, the state `time` seconds into a
+    // start-up from `initialSpeed`.
     std::optional<double> speed;
     double time = 0.0;
     double initialSpeed = 0.0;
@@ -36,10 +36,24 @@ struct MotorInputs {
     Hidden hidden{};  // the field's poles; the torque's and the start-up's curves; readouts
 };
 
-enum class MotorState { Accelerating, Running, Stalled, Braking };
+// What the rotor is doing, by its speed n, the motor's torque T and the net torque with the load:
+// at rest (|n| < 0.5 rpm) stalled when |T| <= 0.05 N·m, else starting; with T against the motion,
+// generating when the rotor turns the field's way faster than the field, else braking; otherwise
+// running when the net torque is within 0.05 N·m of zero, accelerating when it is with the
+// motion, decelerating when against.
+enum class MotorState {
+    Stalled,
+    Starting,
+    Generating,
+    Braking,
+    Running,
+    Accelerating,
+    Decelerating
+};
 
-// The readouts as printed: speed "%.0f" rpm, slip "%.3f", torques "%.2f" N·m, currents "%.2f" A
-// RMS; a value that rounds to zero is printed unsigned.
+// The readouts as printed: speed "%.0f" rpm, slip "%.3f" to the forward field, torques "%.2f" N·m,
+// currents "%.2f" A RMS, the field's speed "1500", "-1500" or, pulsating, "±1500", and the largest
+// current over the rated current "%.2f"; a value that rounds to zero is printed unsigned.
 struct MotorReadouts {
     std::string speed;
     std::string slip;
@@ -51,6 +65,8 @@ struct MotorReadouts {
     std::string w;
     std::string synchronous;
     MotorState state = MotorState::Stalled;
+    std::string currentRatio;
+    bool overloaded = false;  // a current ratio above 1.5
     friend bool operator==(const MotorReadouts&, const MotorReadouts&) = default;
 };
 
@@ -64,6 +80,6 @@ struct MotorResult {
 
 MotorResult DrawMotorFrame(const MotorInputs& inputs, CDC& surface);
 
-// "accelerating", "running", "stalled" or "braking".
+// "stalled", "starting", "generating", "braking", "running", "accelerating" or "decelerating".
 const char* MotorStateName(MotorState state);
 std::string TraceMotorFrame(const MotorInputs& inputs);

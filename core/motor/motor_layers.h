@@ -9,25 +9,32 @@
 constexpr COLORREF kNorthColour = RGB(200, 40, 40);
 constexpr COLORREF kSouthColour = RGB(40, 90, 200);
 constexpr COLORREF kLoadColour = RGB(0, 140, 60);
+// T-, darker than the explorer's F- so that its thin line keeps 3:1 against the white.
+constexpr COLORREF kBackwardColour = RGB(204, 102, 0);
+constexpr int kSmallestText = 12;  // pixels
 
 struct MotorScene {
     const MotorInputs& inputs;  // in range
     const MotorModel& model;
     const MotorPoint& point;  // the operating point
     MotorModel::Breakdown breakdown;
-    const std::vector<MotorSample>* samples;  // of the start-up; none for a steady state
+    const std::vector<MotorSample>* samples;  // of the start-up; none for a speed held
+    bool settled;                             // the start-up had settled by the time shown
     double theta;                             // the step's electrical angle
     double rotorAngle;                        // mechanical radians
-    double unit;
+    double unit;                              // pixels of the canvas per pixel of 1024x768
     CDC* dc;
 
+    // A length of the design in pixels of this canvas; lines never vanish.
     int Size(double design) const { return std::max(1, Px(design * unit)); }
+    // A text's height: as the design's, but never smaller than can be read on a small screen.
+    int TextPx(double design) const { return std::max(kSmallestText, Px(design * unit)); }
     COLORREF Phase(int x) const { return inputs.palette.phase[x]; }
     std::string_view Tr(std::string_view source) const {
         return ::Tr(inputs.translation, "Motor", source);
     }
     void Text(int x, int y, std::string_view text, double design, COLORREF colour) const {
-        dc->SetTextSize(Size(design));
+        dc->SetTextSize(TextPx(design));
         dc->SetTextColor(colour);
         dc->TextOut(x, y, text);
     }
@@ -40,6 +47,10 @@ struct MotorScene {
 std::string MotorFixed(const char* format, double value);
 // The state in the frame's language.
 std::string_view MotorStateText(const Translation* translation, MotorState state);
+// The state, and "overloaded" beside it when the current ratio is above 1.5.
+std::string MotorStateLine(const Translation* translation, const MotorReadouts& readouts);
+// The speed's unit in the frame's language: r/min, rpm.
+std::string_view SpeedUnit(const Translation* translation);
 // A line in pieces `on` pixels long with gaps as long: the forward torque's style.
 void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase);
 // The curve through `points` in dashes `on` pixels long with gaps as long, each dash one stroke.

@@ -1,8 +1,11 @@
-// The machine pane: a 4-pole stator whose N and S poles turn with the air-gap field, and a cage
-// rotor with one marked bar, turning at n/n_s of the field's rate, its bars' currents marked.
+// The machine pane: a 4-pole stator whose N and S poles turn with the air-gap field, the field's
+// arrow, and a cage rotor with one marked bar, turning at n/n_s of the field's rate, its bars'
+// currents marked by direction and size.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "motor/motor_layers.h"
 
@@ -29,30 +32,60 @@ Point At(int cx, int cy, double radius, double angle) {
     return {Px(cx + radius * std::cos(angle)), Px(cy - radius * std::sin(angle))};
 }
 
+// Figures as a person writes them, with a true minus sign.
+std::string Minus(const std::string& text) {
+    return !text.empty() && text.front() == '-' ? "−" + text.substr(1) : text;
+}
+
 }  // namespace
 
 void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
     scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Motor", "电机：旋转磁场与笼型转子")));
-    const int titleRoom = scene.Size(38), noteRoom = scene.Size(52);
-    const double room = std::min(pane.Width(), pane.Height() - titleRoom - noteRoom);
-    const int cx = pane.left + Px(pane.Width() * 0.42);
+    const MotorPoint& p = scene.point;
+    const Translation* t = scene.inputs.translation;
+
+    // The legend beside the machine: the field's speed and the rotor's, and their ratio.
+    const std::string unit = " " + std::string(SpeedUnit(t));
+    const int direction = scene.model.FieldDirection();
+    const std::string field = direction == 0 ? "±" + MotorFixed("%.0f", kSynchronousSpeed)
+                                             : Minus(MotorFixed("%.0f", scene.model.FieldSpeed()));
+    const std::string values[] = {field + unit, Minus(MotorFixed("%.0f", p.speed)) + unit,
+                                  Minus(MotorFixed("%.3f", p.speed / scene.model.FieldSpeed()))};
+    const std::string_view labels[] = {scene.Tr(QT_TRANSLATE_NOOP("Motor", "磁场 ns")),
+                                       scene.Tr(QT_TRANSLATE_NOOP("Motor", "转子 n")), "n / ns"};
+    const std::string_view pulsating = scene.Tr(QT_TRANSLATE_NOOP("Motor", "脉振磁场"));
+    const int size = scene.TextPx(16);
+    double legendWidth = direction == 0 ? ApproxTextWidth(pulsating, size) : 0.0;
+    for (int k = 0; k < 3; ++k)
+        legendWidth = std::max(
+            {legendWidth, ApproxTextWidth(labels[k], size), ApproxTextWidth(values[k], size)});
+
+    const int margin = scene.Size(14);
+    const int small = scene.TextPx(12);
+    const int titleRoom = scene.TextPx(22) + scene.Size(16);
+    const int noteRoom = 2 * small + scene.Size(4) + scene.Size(14);
+    const double r = std::max(10.0, std::min(0.47 * (pane.Height() - titleRoom - noteRoom),
+                                             0.5 * (pane.Width() - 3 * margin - legendWidth)));
+    const int cx = pane.left + Px((pane.Width() - legendWidth - margin) / 2.0);
     const int cy = pane.top + titleRoom + Px((pane.Height() - titleRoom - noteRoom) / 2.0);
-    const double r = std::max(10.0, 0.47 * room);
     const auto circle = [&](double radius) {
         dc->Ellipse(Px(cx - radius), Px(cy - radius), Px(cx + radius), Px(cy + radius));
     };
 
-    const MotorPoint& p = scene.point;
     const Phasor forward = p.positive * RotorShare(p.slip);
     const Phasor backward = p.negative * RotorShare(2.0 - p.slip);
     const Phasor turn = std::polar(1.0, scene.theta);
     // The air-gap field, from the magnetising currents, and the rotor's current sheet, as space
     // vectors in electrical angle: F(theta) = F+ e^(j theta) + conj(F-) e^(-j theta).
-    const Phasor field = (p.positive - forward) * turn + std::conj((p.negative - backward) * turn);
+    const Phasor fieldNow =
+        (p.positive - forward) * turn + std::conj((p.negative - backward) * turn);
     const double fieldPeak = std::abs(p.positive - forward) + std::abs(p.negative - backward);
     const Phasor rotor = -(forward * turn + std::conj(backward * turn));
-    const double rotorPeak = std::abs(forward) + std::abs(backward);
+    // The bars' currents are shown against their peak at standstill on the same supply.
+    const MotorPoint still = scene.model.At(0.0);
+    const double stillPeak =
+        std::abs(still.positive * RotorShare(1.0)) + std::abs(still.negative * RotorShare(1.0));
 
     {
         ScopedPen outline(dc, PS_SOLID, scene.Size(2), RGB(90, 90, 90));
@@ -61,22 +94,25 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
         ScopedBrush bore(dc, kWhite);
         circle(0.64 * r);
     }
-    // The poles, as strong as the field is now: N where it leaves the stator, S a pole pitch on.
-    if (!scene.inputs.hidden.resultant && fieldPeak > 1e-9 && std::abs(field) > 0.02 * fieldPeak) {
-        const double psi = std::arg(field) / kPolePairs;
-        const int disc = std::max(3, Px(0.11 * r * std::sqrt(std::abs(field) / fieldPeak)));
+    // The poles, as strong as the field is now. The field points where its flux crosses the gap
+    // into the stator: a south pole of the stator, with a north a pole pitch on either side.
+    const bool hasField =
+        !scene.inputs.hidden.resultant && fieldPeak > 1e-9 && std::abs(fieldNow) > 0.02 * fieldPeak;
+    const double psi = std::arg(fieldNow) / kPolePairs;
+    if (hasField) {
+        const int disc = std::max(3, Px(0.11 * r * std::sqrt(std::abs(fieldNow) / fieldPeak)));
         for (int k = 0; k < 4; ++k) {
-            const bool north = k % 2 == 0;
+            const bool south = k % 2 == 0;
             const Point c = At(cx, cy, 0.8 * r, psi + k * kPi / 2.0);
             {
                 ScopedPen outline(dc, PS_SOLID, scene.Size(1.5), kInk);
-                ScopedBrush brush(dc, north ? kNorthColour : kSouthColour);
+                ScopedBrush brush(dc, south ? kSouthColour : kNorthColour);
                 DrawDisc(dc, c.x, c.y, disc);
             }
-            const std::string_view letter = north ? "N" : "S";
-            const int size = scene.Size(20);
-            scene.Text(c.x - Px(ApproxTextWidth(letter, size) / 2), c.y - size / 2, letter, 20,
-                       kWhite);
+            const std::string_view letter = south ? "S" : "N";
+            const int letterSize = scene.TextPx(20);
+            scene.Text(c.x - Px(ApproxTextWidth(letter, letterSize) / 2), c.y - letterSize / 2,
+                       letter, 20, kWhite);
         }
     }
 
@@ -98,13 +134,18 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
             ScopedBrush brush(dc, k == 0 ? RGB(255, 220, 0) : RGB(184, 115, 51));
             DrawDisc(dc, c.x, c.y, k == 0 ? bar + scene.Size(2) : bar);
         }
-        if (rotorPeak < 1e-9 || std::abs(sheet) < 0.2 * rotorPeak) continue;
-        ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
+        // A mark's area follows the bar's current, full at the standstill peak; below 2 % of that
+        // there is none.
+        const double share = stillPeak > 1e-9 ? std::abs(sheet) / stillPeak : 0.0;
+        if (share < 0.02) continue;
+        const double grow = std::sqrt(std::min(share, 1.5));
         ScopedBrush ink(dc, kInk);
-        const int d = std::max(1, Px(0.6 * bar));
         if (sheet > 0) {
-            DrawDisc(dc, c.x, c.y, std::max(1, Px(0.35 * bar)));
+            ScopedPen pen(dc, PS_SOLID, 1, kInk);
+            DrawDisc(dc, c.x, c.y, std::max(1, Px(0.55 * bar * grow)));
         } else {
+            const int d = std::max(1, Px(0.7 * bar * grow));
+            ScopedPen pen(dc, PS_SOLID, d >= 3 ? scene.Size(2) : 1, kInk);
             dc->MoveTo(c.x - d, c.y - d);
             dc->LineTo(c.x + d, c.y + d);
             dc->MoveTo(c.x + d, c.y - d);
@@ -120,29 +161,33 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
         ScopedBrush shaft(dc, RGB(120, 120, 120));
         circle(0.1 * r);
     }
+    // The resultant field as the main window and the explorer draw it: an outlined arrow from
+    // the centre, pointing at a south pole, as long as the field is strong.
+    if (hasField) {
+        const Point tip = At(cx, cy, 0.68 * r * std::abs(fieldNow) / fieldPeak, psi);
+        const int width = scene.Size(2);
+        ScopedPen pen(dc, PS_SOLID, width, kInk);
+        DrawOutlinedArrow(dc, cx, cy, tip.x, tip.y, scene.Size(4), scene.Size(18), nullptr, width);
+    }
 
-    // The legend beside the machine: the field's speed and the rotor's.
-    const int size = scene.Size(16);
-    const int lx = pane.left + Px(pane.Width() * 0.42 + r) + scene.Size(14);
-    const int ly = cy - Px(r * 0.6);
-    const auto line = [&](int row, std::string_view label, const std::string& value) {
-        scene.Text(lx, ly + row * scene.Size(48), label, 16, kInk);
+    const int lx = cx + Px(r) + margin;
+    const int row = 2 * size + scene.Size(14);
+    int ly = cy - Px(1.5 * row) + scene.Size(7);
+    for (int k = 0; k < 3; ++k) {
+        scene.Text(lx, ly, labels[k], 16, kInk);
         // The field's speed is the supply's, not a result; the rotor's is.
-        const bool hidden = row > 0 && scene.inputs.hidden.readouts;
-        scene.Text(lx, ly + row * scene.Size(48) + size + scene.Size(2),
-                   hidden ? std::string(kHiddenValue) : value, 16, kInk);
-    };
-    line(0, scene.Tr(QT_TRANSLATE_NOOP("Motor", "磁场 ns")),
-         MotorFixed("%.0f", kSynchronousSpeed) + " rpm");
-    line(1, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转子 n")), MotorFixed("%.0f", p.speed) + " rpm");
-    line(2, "n / ns", MotorFixed("%.3f", 1.0 - p.slip));
+        const bool hidden = k > 0 && scene.inputs.hidden.readouts;
+        scene.Text(lx, ly + size + scene.Size(2), hidden ? std::string(kHiddenValue) : values[k],
+                   16, kInk);
+        ly += row;
+    }
+    if (direction == 0) scene.Text(lx, ly, pulsating, 16, kInk);
 
-    const int small = scene.Size(12);
-    const int noteY = pane.bottom - noteRoom + scene.Size(12);
-    scene.Text(pane.left + scene.Size(14), noteY,
+    const int noteY = pane.bottom - noteRoom + scene.Size(8);
+    scene.Text(pane.left + margin, noteY,
                scene.Tr(QT_TRANSLATE_NOOP("Motor", "画面放慢到每个电周期 36 步，")), 12,
                RGB(90, 90, 90));
-    scene.Text(pane.left + scene.Size(14), noteY + small + scene.Size(4),
+    scene.Text(pane.left + margin, noteY + small + scene.Size(4),
                scene.Tr(QT_TRANSLATE_NOOP("Motor", "只有转子与磁场的转速之比是真实的。")), 12,
                RGB(90, 90, 90));
 }

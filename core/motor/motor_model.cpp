@@ -58,6 +58,29 @@ MotorModel::MotorModel(const Supply& supply) : m_supply(ClampSupply(supply)) {
             std::polar(m_supply.amplitude[x] * kPhaseVoltage, -degrees * std::numbers::pi / 180.0);
     }
     // U lags by nothing in either sequence, so a single phase needs no voltage of its own.
+
+    // The voltage across the windings: an open phase's is zero, and without a neutral the star
+    // point takes up the mean of the fed phases. The mean is zero-sequence, so it changes neither
+    // part; it is removed to say what the windings see.
+    std::array<Phasor, 3> e{};
+    std::array<bool, 3> fed{true, !m_supply.singlePhase, !m_supply.singlePhase};
+    if (m_supply.openPhase != kNoPhase) fed[m_supply.openPhase] = false;
+    Phasor mean;
+    int count = 0;
+    for (int x = 0; x < 3; ++x) {
+        if (!fed[x]) continue;
+        e[x] = m_voltage[x];
+        mean += e[x];
+        ++count;
+    }
+    if (!m_supply.neutral && !m_supply.singlePhase) {
+        for (int x = 0; x < 3; ++x)
+            if (fed[x]) e[x] -= mean / double(count);
+    }
+    const double positive = std::abs(e[0] + kA * e[1] + kA * kA * e[2]);
+    const double negative = std::abs(e[0] + kA * kA * e[1] + kA * e[2]);
+    const double tolerance = 1e-9 * (positive + negative);
+    m_direction = positive > negative + tolerance ? 1 : negative > positive + tolerance ? -1 : 0;
 }
 
 MotorPoint MotorModel::At(double speed) const {
@@ -143,6 +166,7 @@ MotorRun::MotorRun(const MotorModel& model, const MotorRunInputs& run)
     m_run.initialSpeed = Finite(run.initialSpeed, -kMaxSpeed, kMaxSpeed, 0.0);
     m_speed = m_run.initialSpeed;
     m_samples.push_back(Sample(0.0, m_speed));
+    if (Settled(m_speed)) m_settled = 0.0;
 }
 
 bool MotorRun::SameRun(const Supply& supply, const MotorRunInputs& run) const {
@@ -165,13 +189,19 @@ double MotorRun::Advance(double n, double h) const {
     return n + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4);
 }
 
+// Settled when the net torque is no more than kNoTorque: the state then reads running or
+// stalled, and the speed is within a fraction of a rpm of where it comes to rest.
+bool MotorRun::Settled(double speed) const {
+    return std::abs(m_model.Torque(speed) + FanTorque(m_run.load, speed)) <= kNoTorque;
+}
+
 MotorSample MotorRun::Sample(double time, double speed) const {
     const MotorPoint p = m_model.At(speed);
     return {time, speed, {std::abs(p.current[0]), std::abs(p.current[1]), std::abs(p.current[2])}};
 }
 
 double MotorRun::SpeedAt(double time) {
-    time = Finite(time, 0.0, kMaxTime, 0.0);
+    time = Finite(time, 0.0, kLongestRun, 0.0);
     // The grid's last point before `time`; a time just short of a grid point counts as on it.
     const long whole = static_cast<long>(std::floor(time / kStep + 1e-9));
     if (whole < m_steps) *this = MotorRun(m_model, m_run);
@@ -181,7 +211,9 @@ double MotorRun::SpeedAt(double time) {
     for (; m_steps < whole;) {
         m_speed = Advance(m_speed, kStep);
         ++m_steps;
-        if (m_steps % kSampleEvery == 0) m_samples.push_back(Sample(m_steps * kStep, m_speed));
+        if (m_steps % kSampleEvery != 0) continue;
+        m_samples.push_back(Sample(m_steps * kStep, m_speed));
+        if (!m_settled && Settled(m_speed)) m_settled = m_steps * kStep;
     }
     const double rest = time - whole * kStep;
     const double speed = rest > 1e-12 ? Advance(m_speed, rest) : m_speed;

@@ -5,6 +5,7 @@
 // start-up is the mechanical equation over the steady-state torque, integrated by RK4.
 // Currents are RMS amperes, torques N·m, speeds rpm (counter-clockwise positive).
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "explorer/explorer_model.h"
@@ -24,8 +25,11 @@ constexpr double kMinInertia = 0.015;
 constexpr double kMaxInertia = 10.0;
 constexpr double kMaxLoad = 40.0;  // N·m at synchronous speed
 constexpr double kMaxSpeed = 3000.0;
-constexpr double kMaxTime = 10.0;  // s
+constexpr double kMaxTime = 10.0;       // s, of a start-up asked for by time
+constexpr double kLongestRun = 3600.0;  // s, of a start-up left to run until it settles
 constexpr double kPushSpeed = 150.0;
+constexpr double kRatedCurrent = 4.70;  // A RMS, at 1440 rpm on the balanced supply
+constexpr double kNoTorque = 0.05;      // N·m: a torque or a net torque this small is none
 }  // namespace motor
 
 // The steady state at one speed.
@@ -40,7 +44,7 @@ struct MotorPoint {
     double Torque() const { return forward + backward; }
 };
 
-// (n_s - n) / n_s.
+// (n_s - n) / n_s, the slip of the positive-sequence part.
 double MotorSlip(double speed);
 // The fan's torque against the motion: load * (n/n_s)², with the sign of -n.
 double FanTorque(double load, double speed);
@@ -63,9 +67,19 @@ class MotorModel {
 
     const Supply& CurrentSupply() const { return m_supply; }
 
+    // The way the air-gap field turns: +1 (counter-clockwise) when the positive-sequence part of
+    // the voltage across the windings is the larger, -1 when the negative is, 0 when the two are
+    // equal and the field pulsates.
+    int FieldDirection() const { return m_direction; }
+    // n_f: +-n_s as the field turns; +n_s, the forward half, for a pulsating field.
+    double FieldSpeed() const {
+        return m_direction < 0 ? -motor::kSynchronousSpeed : motor::kSynchronousSpeed;
+    }
+
   private:
     Supply m_supply;
     std::array<Phasor, 3> m_voltage;  // E_U, E_V, E_W in volts RMS
+    int m_direction = 1;
 };
 
 // A start-up: speed against time from an initial speed, under a fan load.
@@ -85,7 +99,8 @@ struct MotorSample {
 
 // A start-up under way, integrated by RK4 on a grid of 1 ms from its start, and sampled every
 // 10 ms. Asked for a later time it carries on from where it got to, so a window that shows a run
-// as it goes costs one step a millisecond, and gets the same numbers as a run made at once.
+// as it goes costs one step a millisecond, and gets the same numbers as a run made at once; asked
+// for an earlier time it starts again.
 class MotorRun {
   public:
     static constexpr double kStep = 1e-3;    // s
@@ -94,9 +109,12 @@ class MotorRun {
     // Values out of range are brought into range; the time is ignored.
     MotorRun(const MotorModel& model, const MotorRunInputs& run);
 
-    // The speed after `time` seconds (0 to 10): the whole milliseconds on the grid, then one
-    // shorter step for the rest.
+    // The speed after `time` seconds (0 to kLongestRun): the whole milliseconds on the grid, then
+    // one shorter step for the rest.
     double SpeedAt(double time);
+    // The first sample by which the run had settled, its net torque no more than kNoTorque, if
+    // the run has got that far.
+    std::optional<double> SettledAt() const { return m_settled; }
     // From the start to the last time asked for, with the state at that time last.
     const std::vector<MotorSample>& Samples() const { return m_samples; }
     bool SameRun(const Supply& supply, const MotorRunInputs& run) const;
@@ -105,6 +123,7 @@ class MotorRun {
     double Rate(double speed) const;
     double Advance(double speed, double h) const;
     MotorSample Sample(double time, double speed) const;
+    bool Settled(double speed) const;
 
     MotorModel m_model;
     MotorRunInputs m_run;
@@ -112,6 +131,7 @@ class MotorRun {
     double m_speed;    // after m_steps
     std::vector<MotorSample> m_samples;
     bool m_endSample = false;  // the last sample is the state at the time asked for, off the grid
+    std::optional<double> m_settled;
 };
 
 // The speed after `run.time` seconds from `run.initialSpeed`; `samples` gets the run's samples.

@@ -53,20 +53,24 @@ void MotorSession::Push(double direction) {
 void MotorSession::Show(std::optional<double> speed, double time, double initial, int step) {
     m_stepper.Seek(step);
     Restart(initial);
-    m_time = std::clamp(std::isfinite(time) ? time : 0.0, 0.0, kMaxTime);
+    m_time = std::clamp(std::isfinite(time) ? time : 0.0, 0.0, kLongestRun);
     if (speed) m_speed = std::clamp(std::isfinite(*speed) ? *speed : 0.0, -kMaxSpeed, kMaxSpeed);
     m_rotor.reset();
 }
 
 void MotorSession::Advance(double seconds, bool slow) {
     if (m_speed || !(seconds > 0.0)) return;
-    m_time += seconds / (slow ? kSlowDown : 1.0);
-    // A run goes on as a new one from where it got to, so that the clock never stops.
-    if (m_time >= kMaxTime) {
-        const double over = std::min(m_time - kMaxTime, kMaxTime);
-        Restart(m_run->SpeedAt(kMaxTime));
-        m_time = over;
-    }
+    const double end = std::min(m_time + seconds / (slow ? kSlowDown : 1.0), kLongestRun);
+    m_run->SpeedAt(end);
+    // The clock stops once the run has settled, but not before a second has shown what it does.
+    const std::optional<double> settled = m_run->SettledAt();
+    m_time = settled ? std::min(end, std::max(*settled, kShortestRun)) : end;
+}
+
+bool MotorSession::Settled() const {
+    if (m_speed) return false;
+    const std::optional<double> settled = m_run->SettledAt();
+    return settled && m_time >= std::max(*settled, kShortestRun);
 }
 
 void MotorSession::Tick() {

@@ -1,8 +1,8 @@
 #pragma once
 // The motor as a class runs it, shared by the window and the page: a supply, a load and an
 // inertia; a start-up from the last start or push, whose clock a host moves on in real time (or
-// ten times slower); and the drawing's steps at the explorer's pace, with the rotor turned n/n_s
-// of each step. Hosts only run the timers and show what this says.
+// ten times slower) until the run settles; and the drawing's steps at the explorer's pace, with
+// the rotor turned n/n_s of each step. Hosts only run the timers and show what this says.
 #include <optional>
 
 #include "explorer/explorer_stepper.h"
@@ -11,6 +11,8 @@
 class MotorSession {
   public:
     static constexpr double kSlowDown = 10.0;
+    // The clock runs at least this long, in seconds of the run, even for a run settled at once.
+    static constexpr double kShortestRun = 1.0;
 
     MotorSession();
 
@@ -33,8 +35,11 @@ class MotorSession {
     // The steady state at `speed`, or `time` seconds into a start-up from `initial`, with the
     // rotor where the step puts it: what vesk-render draws for the same values.
     void Show(std::optional<double> speed, double time, double initial, int step);
-    // `seconds` of real time on the start-up's clock, a tenth of that when `slow`.
+    // `seconds` of real time on the start-up's clock, a tenth of that when `slow`; the clock stops
+    // where the run has settled.
     void Advance(double seconds, bool slow);
+    // The clock has stopped because the run settled.
+    bool Settled() const;
     // The drawing's next step while it plays, the rotor turned with it.
     void Tick();
 

@@ -11,18 +11,19 @@ namespace {
 
 using namespace motor;
 
-constexpr double kLeftSpeed = -1500.0;
+constexpr double kLeftSpeed = -1500.0;  // the axis at least, widened to the operating point
 constexpr double kRightSpeed = 1800.0;
 constexpr double kCurveStep = 10.0;  // rpm between the curves' points
 
 struct TorquePlot {
     int left, top, right, bottom;
-    double full;  // N·m at the top
+    double low, high;  // rpm at the left and the right
+    double full;       // N·m at the top
     int X(double n) const { return Px(At(n, 0.0).x); }
     int Y(double t) const { return Px(At(0.0, t).y); }
     // Unrounded, for the curves.
     PointF At(double n, double t) const {
-        return {left + (n - kLeftSpeed) / (kRightSpeed - kLeftSpeed) * (right - left),
+        return {left + (n - low) / (high - low) * (right - left),
                 (top + bottom) / 2.0 - t / full * (bottom - top) / 2.0};
     }
 };
@@ -89,28 +90,58 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
     scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转矩–转速特性")));
 
-    const int count = static_cast<int>((kRightSpeed - kLeftSpeed) / kCurveStep) + 1;
+    // The speed axis takes in the operating point, to the next 500 rpm.
+    const double n0 = scene.point.speed;
+    const double low = std::max(-kMaxSpeed, std::min(kLeftSpeed, std::floor(n0 / 500.0) * 500.0));
+    const double high = std::min(kMaxSpeed, std::max(kRightSpeed, std::ceil(n0 / 500.0) * 500.0));
+    const int count = static_cast<int>(std::lround((high - low) / kCurveStep)) + 1;
     std::vector<MotorPoint> curve(count);
     double largest = std::abs(scene.breakdown.torque);
     for (int k = 0; k < count; ++k) {
-        curve[k] = scene.model.At(kLeftSpeed + k * kCurveStep);
-        largest = std::max({largest, std::abs(curve[k].forward), std::abs(curve[k].backward)});
+        curve[k] = scene.model.At(low + k * kCurveStep);
+        largest = std::max({largest, std::abs(curve[k].forward), std::abs(curve[k].backward),
+                            std::abs(curve[k].Torque())});
     }
+    const double fastest = std::max(-low, high);
     largest = std::max(
-        {largest,
-         scene.inputs.load * kRightSpeed * kRightSpeed / (kSynchronousSpeed * kSynchronousSpeed),
+        {largest, scene.inputs.load * fastest * fastest / (kSynchronousSpeed * kSynchronousSpeed),
          std::abs(scene.point.Torque())});
-    const TorquePlot plot{pane.left + scene.Size(60), pane.top + scene.Size(46),
-                          pane.right - scene.Size(46), pane.bottom - scene.Size(40),
-                          NiceCeiling(std::max(largest, 1.0))};
+    const double full = NiceCeiling(std::max(largest, 1.0));
 
-    const int size = scene.Size(15);
+    // Room for the texts round the plot, from their sizes: the torque's labels on the left, the
+    // curves' names on the right, the axis's name over the plot, and under it the speed's labels
+    // (clear of the lowest torque label, which reaches half a line below the plot) and name.
+    const int size = scene.TextPx(15);
+    const int gap = scene.Size(6);
+    // The curves' names start clear of the operating point's disc at the plot's edge.
+    const int nameGap = scene.Size(10);
+    double torqueLabels = 0.0;
+    for (const double t : {full, -full})
+        torqueLabels = std::max(torqueLabels, ApproxTextWidth(Signed(t), size));
+    const int titleBottom = pane.top + scene.Size(8) + scene.TextPx(22);
+    const TorquePlot plot{pane.left + scene.Size(10) + Px(torqueLabels) + gap,
+                          titleBottom + gap + size + gap,
+                          pane.right - scene.Size(10) - Px(ApproxTextWidth("T−", size)) - nameGap,
+                          pane.bottom - (size / 2 + gap + 2 * size + 2 * gap),
+                          low,
+                          high,
+                          full};
+    const int speedLabels = plot.bottom + size / 2 + gap;
+
+    // Speed labels every 500 rpm, or every 1000 or 1500 where they would meet.
+    double widest = 0.0;
+    for (const double n : {low, high}) widest = std::max(widest, ApproxTextWidth(Signed(n), size));
+    double every = 500.0;
+    while (every < 3000.0 && plot.X(every) - plot.X(0) < widest + 2 * gap) every += 500.0;
+    const auto ticks = [&](auto f) {
+        for (double n = std::ceil(low / every) * every; n <= high + 1e-9; n += every) f(n);
+    };
     {
         ScopedPen grid(dc, PS_DOT, 1, kGridColour);
-        for (double n = kLeftSpeed; n <= kRightSpeed; n += 500.0) {
+        ticks([&](double n) {
             dc->MoveTo(plot.X(n), plot.top);
             dc->LineTo(plot.X(n), plot.bottom);
-        }
+        });
         for (const double t : {plot.full, plot.full / 2, -plot.full / 2, -plot.full}) {
             dc->MoveTo(plot.left, plot.Y(t));
             dc->LineTo(plot.right, plot.Y(t));
@@ -123,18 +154,19 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
         dc->MoveTo(plot.left, plot.Y(0));
         dc->LineTo(plot.right, plot.Y(0));
     }
-    for (double n = kLeftSpeed; n <= kRightSpeed; n += 500.0) {
+    ticks([&](double n) {
         const std::string label = Signed(n);
-        scene.Text(plot.X(n) - Px(ApproxTextWidth(label, size) / 2), plot.bottom + scene.Size(4),
-                   label, 15, kInk);
-    }
+        scene.Text(plot.X(n) - Px(ApproxTextWidth(label, size) / 2), speedLabels, label, 15, kInk);
+    });
     for (const double t : {plot.full, plot.full / 2, 0.0, -plot.full / 2, -plot.full}) {
         const std::string label = Signed(t);
-        scene.Text(plot.left - scene.Size(6) - Px(ApproxTextWidth(label, size)),
-                   plot.Y(t) - size / 2, label, 15, kInk);
+        scene.Text(plot.left - gap - Px(ApproxTextWidth(label, size)), plot.Y(t) - size / 2, label,
+                   15, kInk);
     }
-    scene.Text(plot.right - scene.Size(60), plot.bottom + scene.Size(20), "n / rpm", 15, kInk);
-    scene.Text(plot.X(0) + scene.Size(6), plot.top - scene.Size(4) - size, "T / N·m", 15, kInk);
+    const std::string speedName = "n / " + std::string(SpeedUnit(scene.inputs.translation));
+    scene.Text(plot.right - Px(ApproxTextWidth(speedName, size)), speedLabels + size + gap,
+               speedName, 15, kInk);
+    scene.Text(plot.X(0) + gap, plot.top - gap - size, "T / N·m", 15, kInk);
 
     if (scene.inputs.hidden.curves) return;
     // The load's torque as the motor must meet it: L (n/n_s)², against the motion.
@@ -142,32 +174,34 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kLoadColour);
         std::vector<PointF> points;
         for (int k = 0; k < count; ++k) {
-            const double n = kLeftSpeed + k * kCurveStep;
+            const double n = low + k * kCurveStep;
             points.push_back(plot.At(n, -FanTorque(scene.inputs.load, n)));
         }
         dc->Polyline(points);
     }
-    const auto polyline = [&](auto value, bool dashed) {
+    // A curve solid, or in dashes `dashes` pixels long.
+    const auto polyline = [&](auto value, int dashes) {
         std::vector<PointF> points;
         for (const MotorPoint& p : curve) points.push_back(plot.At(p.speed, value(p)));
-        if (dashed) {
-            DrawDashedCurve(dc, points, scene.Size(8));
+        if (dashes > 0) {
+            DrawDashedCurve(dc, points, dashes);
         } else {
             dc->Polyline(points);
         }
     };
+    // T- in short dashes two pixels wide or more, so that it reads on paper and a projector.
     {
-        ScopedPen pen(dc, PS_DOT, 1, kNegativeColour);
-        polyline([](const MotorPoint& p) { return p.backward; }, false);
+        ScopedPen pen(dc, PS_SOLID, std::max(2, scene.Size(2)), kBackwardColour);
+        polyline([](const MotorPoint& p) { return p.backward; }, scene.Size(3));
     }
     // The total under its forward part, which it hides wherever there is no backward part.
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kInk);
-        polyline([](const MotorPoint& p) { return p.Torque(); }, false);
+        polyline([](const MotorPoint& p) { return p.Torque(); }, 0);
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kPositiveColour);
-        polyline([](const MotorPoint& p) { return p.forward; }, true);
+        polyline([](const MotorPoint& p) { return p.forward; }, scene.Size(8));
     }
     // Each curve named at its right-hand end, where they are furthest apart.
     // Where two ends meet (the total is its forward part on a balanced supply), the names are
@@ -180,16 +214,18 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     };
     std::vector<EndLabel> ends{{plot.Y(end.Torque()) - size, "T", kInk},
                                {plot.Y(end.forward) - size / 2, "T+", kPositiveColour},
-                               {plot.Y(end.backward), "T−", kNegativeColour}};
+                               {plot.Y(end.backward), "T−", kBackwardColour}};
     // The load too, among them: across the plot the motor's curves leave it no room.
     if (scene.inputs.load > 0.0)
-        ends.push_back(
-            {plot.Y(-FanTorque(scene.inputs.load, kRightSpeed)) - size / 2, "TL", kLoadColour});
+        ends.push_back({plot.Y(-FanTorque(scene.inputs.load, high)) - size / 2, "TL", kLoadColour});
     std::stable_sort(ends.begin(), ends.end(),
                      [](const EndLabel& a, const EndLabel& b) { return a.y < b.y; });
+    // Stacked a line apart, and all of them above the speed's labels.
     for (size_t i = 1; i < ends.size(); ++i) ends[i].y = std::max(ends[i].y, ends[i - 1].y + size);
+    int lowest = speedLabels - gap - size;
+    for (size_t i = ends.size(); i-- > 0; lowest -= size) ends[i].y = std::min(ends[i].y, lowest);
     for (const EndLabel& label : ends)
-        scene.Text(plot.right + scene.Size(4), label.y, label.text, 15, label.colour);
+        scene.Text(plot.right + nameGap, label.y, label.text, 15, label.colour);
 
     // The breakdown torque: a tick on the curve and its value.
     const int bx = plot.X(scene.breakdown.speed), by = plot.Y(scene.breakdown.torque);
@@ -210,18 +246,18 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
         // Clear of every curve under the label's width, not only of the total torque at its
         // peak: an unbalanced supply's forward part and the load run above it there.
         const bool up = scene.breakdown.torque >= 0;
-        const int gap = scene.Size(10);
-        int y = up ? by - size - gap : by + gap;
+        const int clear = scene.Size(10);
+        int y = up ? by - size - clear : by + clear;
         for (const MotorPoint& p : curve) {
             const int px = plot.X(p.speed);
             if (px < x - scene.Size(6) || px > x + width + scene.Size(6)) continue;
             std::vector<double> torques{p.Torque(), p.forward, p.backward};
             if (scene.inputs.load > 0.0) torques.push_back(-FanTorque(scene.inputs.load, p.speed));
             for (const double t : torques)
-                y = up ? std::min(y, plot.Y(t) - size - gap) : std::max(y, plot.Y(t) + gap);
+                y = up ? std::min(y, plot.Y(t) - size - clear) : std::max(y, plot.Y(t) + clear);
         }
         y = std::clamp(y, plot.top, plot.bottom - size);
-        if (std::abs(y - (up ? by - size - gap : by + gap)) > size) {
+        if (std::abs(y - (up ? by - size - clear : by + clear)) > size) {
             // Moved away from its tick: a dotted line leads back to it.
             ScopedPen pen(dc, PS_DOT, 1, kInk);
             dc->MoveTo(bx, up ? y + size : y);
@@ -230,9 +266,8 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
         scene.Text(x, y, label, 15, kInk);
     }
 
-    // The operating point, where the picture's rotor is.
-    const double n = std::clamp(scene.point.speed, kLeftSpeed, kRightSpeed);
+    // The operating point, where the picture's rotor is: always inside the axes.
     ScopedPen outline(dc, PS_SOLID, scene.Size(2), kInk);
     ScopedBrush brush(dc, RGB(255, 220, 0));
-    DrawDisc(dc, plot.X(n), plot.Y(scene.point.Torque()), scene.Size(7));
+    DrawDisc(dc, plot.X(scene.point.speed), plot.Y(scene.point.Torque()), scene.Size(7));
 }

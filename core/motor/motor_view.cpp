@@ -122,10 +122,11 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     const auto label = [&c](const char* source) {
         return std::string(Tr(c.translation, "Motor", source));
     };
+    const std::string unit = " " + std::string(SpeedUnit(c.translation));
     ViewResult result;
     result.readouts = {
-        {"speed", o.speed, label(QT_TRANSLATE_NOOP("Motor", "转速 n")), o.speed + " rpm"},
-        {"slip", o.slip, label(QT_TRANSLATE_NOOP("Motor", "转差率 s")), o.slip},
+        {"speed", o.speed, label(QT_TRANSLATE_NOOP("Motor", "转速 n")), o.speed + unit},
+        {"slip", o.slip, label(QT_TRANSLATE_NOOP("Motor", "转差率 s（对正向磁场）")), o.slip},
         {"torque", o.torque, label(QT_TRANSLATE_NOOP("Motor", "转矩 T")), o.torque + " N·m"},
         {"torque-forward", o.forward, label(QT_TRANSLATE_NOOP("Motor", "正转转矩 T+")),
          o.forward + " N·m"},
@@ -135,8 +136,10 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
         {"current-v", o.v, label(QT_TRANSLATE_NOOP("Motor", "电流 IV")), o.v + " A"},
         {"current-w", o.w, label(QT_TRANSLATE_NOOP("Motor", "电流 IW")), o.w + " A"},
         {"synchronous", o.synchronous, "", o.synchronous},
+        {"current-ratio", o.currentRatio, label(QT_TRANSLATE_NOOP("Motor", "电流倍数 I/IN")),
+         o.currentRatio},
         {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
-         std::string(MotorStateText(c.translation, o.state))},
+         MotorStateLine(c.translation, o)},
     };
     result.description = r.description;
     result.complete = r.complete;

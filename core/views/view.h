@@ -9,7 +9,7 @@
 #include "text/translation.h"
 
 // The views, in the order of the window menu, the page's tabs and ViewSettings.
-enum class View { Main, Explorer, Winding, Motor, Synchronous };
+enum class View { Main, Explorer, Winding, Motor, CapacitorMotor, Synchronous };
 
 // The parts of a frame a lesson may keep from the class until the lecturer reveals them, so that
 // the class predicts first. Every view leaves them out of its picture, its readouts and its

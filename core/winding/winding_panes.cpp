@@ -259,7 +259,8 @@ void DrawWindingReadouts(const WindingScene& scene, const CRect& pane, const Win
     using Row = std::pair<std::string_view, std::string>;
     // The winding and its field, then its factors.
     const auto fieldRows = [&](bool frequency) {
-        std::string speed = r.speed + " r/min";
+        std::string speed =
+            r.speed + " " + std::string(scene.Tr(QT_TRANSLATE_NOOP("Windings", "r/min")));
         if (frequency) speed += " (" + WindingFigure("%g", scene.inputs.frequency) + " Hz)";
         return std::vector<Row>{
             {scene.Tr(QT_TRANSLATE_NOOP("Windings", "电角度 θ")), r.angle},

@@ -101,9 +101,9 @@ SettingsResult Build(const ParamValues& given) {
     const std::vector<int> counts = SlotCountsFor(w.poles);
     if (std::find(counts.begin(), counts.end(), w.slotCount) == counts.end()) {
         result.blame = "slots";
-        result.error = std::to_string(w.slotCount) + " slots do not make a " +
-                       std::to_string(w.poles) + "-pole winding (6pq slots, q from 1 to 4: use " +
-                       Counts(counts) + ")";
+        result.error = std::to_string(w.slotCount) + " slots do not make " +
+                       (w.poles == 8 ? "an " : "a ") + std::to_string(w.poles) +
+                       "-pole winding (6pq slots, q from 1 to 4: use " + Counts(counts) + ")";
         return result;
     }
     const int tau = w.PolePitch();
@@ -151,7 +151,8 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
         {"kw5", o.kw5, "kw5", o.kw5},
         {"kw7", o.kw7, "kw7", o.kw7},
         {"thd", o.thd, "THD", o.thd + " %"},
-        {"speed", o.speed, label(QT_TRANSLATE_NOOP("Windings", "同步转速 ns")), o.speed + " rpm"},
+        {"speed", o.speed, label(QT_TRANSLATE_NOOP("Windings", "同步转速 ns")),
+         o.speed + " " + label(QT_TRANSLATE_NOOP("Windings", "r/min"))},
         {"field-angle", o.fieldAngle, label(QT_TRANSLATE_NOOP("Windings", "磁场轴线")),
          o.fieldAngle + "°"},
         {"mmf-fundamental", o.mmfFundamental, label(QT_TRANSLATE_NOOP("Windings", "基波幅值 F₁")),

@@ -37,31 +37,31 @@ const said = (page) => page.$eval('#motor-canvas-description', (el) => el.textCo
 // Rows: name, address, moves (a click on '#selector', milliseconds of the page's clock, or
 // [selector, value] to choose), and what the screen reader hears after them.
 const kLessons = [
-    ['opened at rest', '', [], /^电动机转速 0 rpm，转差率 1\.000，转矩 27\.41 N·m/],
+    ['opened at rest', '', [], /^电动机转速 0 r\/min，对正向磁场的转差率 1\.000，转矩 27\.41 N·m/],
     [
         'a balanced start passes 1484 rpm after a second', '', ['#motor-start', 1000],
-        /^电动机转速 14(8[4-9]|9\d) rpm/
+        /^电动机转速 14(8[4-9]|9\d) r\/min/
     ],
     [
         'a single phase started stays stalled', '&preset=single-phase', ['#motor-start', 2000],
-        /^电动机转速 0 rpm.*堵转/
+        /^电动机转速 0 r\/min.*堵转/
     ],
     [
         'a single phase pushed backward runs backward', '&preset=single-phase',
-        ['#motor-start', '#motor-push-backward', 3000], /^电动机转速 -(2[89]\d) rpm/
+        ['#motor-start', '#motor-push-backward', 3000], /^电动机转速 -(2[89]\d) r\/min/
     ],
     [
         'pause holds the speed', '', ['#motor-start', 200, '#motor-play-pause', 2000],
-        /^电动机转速 (2[0-9]\d|3[0-4]\d) rpm/
+        /^电动机转速 (2[0-9]\d|3[0-4]\d) r\/min/
     ],
     [
-        'the steady state of an address', '&preset=reversed&speed=-1440', [],
-        /^电动机转速 -1440 rpm，转差率 1\.960，转矩 -14\.26 N·m/
+        'the speed held by an address', '&preset=reversed&speed=-1440', [],
+        /^电动机转速 -1440 r\/min，对正向磁场的转差率 0\.040，转矩 -14\.26 N·m/
     ],
     // E / |Z_UU| with Z_UU = (Z0 + Z+(0.04) + Z-(1.96)) / 3: 230.9 V / 21.42 Ω.
     [
         'a preset chosen goes on from the present speed', '&speed=1440', [['#motor-preset', '4']],
-        /^电动机转速 1440 rpm.*电流 U 10\.78 A、V 0\.00 A/
+        /^电动机转速 1440 r\/min.*电流 U 10\.78 A、V 0\.00 A/
     ],
 ];
 
@@ -92,7 +92,7 @@ const kFrames = [
             '--step', '7'
         ]
     ],
-    ['the steady state at 1440 rpm', '&speed=1440&step=3', ['--speed', '1440', '--step', '3']],
+    ['the speed held at 1440 rpm', '&speed=1440&step=3', ['--speed', '1440', '--step', '3']],
     [
         'reversed from 1440 rpm, in English and the safe palette',
         '&preset=reversed&time=2&initial-speed=1440&inertia=0.5&lang=en&palette=safe',
