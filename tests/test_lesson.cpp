@@ -289,37 +289,6 @@ INSTANTIATE_TEST_SUITE_P(
                "polyline 91 .*"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Presenting, AQuestionStandsForTheCaptionUntilRevealed) {
-    LessonStop stop = Asked(At(View::Main, 9), {.resultant = true});
-    stop.question = {"哪里？", "Where?"};
-    stop.caption = {"上方。", "Up."};
-    TraceDc dc;
-    const ViewResult frame = DrawStopFrame(stop, {9, 513, 624}, dc);
-    EXPECT_EQ(CaptionLine(stop, 8, 17, frame, Language::English, nullptr), "Where?   9 / 17");
-    EXPECT_EQ(CaptionLine(stop, 8, 17, frame, Language::Chinese, nullptr, true), "上方。   9 / 17");
-    // With no caption the question stays.
-    stop.caption = {};
-    EXPECT_EQ(CaptionLine(stop, 0, 1, frame, Language::Chinese, nullptr, true), "哪里？   1 / 1");
-}
-
-TEST(Presenting, RevealedStaysUntilTheStopChanges) {
-    LessonStepper stepper(BuiltInLesson(), LessonStepper::Walk::Stops);
-    for (int i = 0; i < 8; ++i) stepper.Next();
-    EXPECT_FALSE(stepper.Revealed());
-    stepper.Reveal();
-    stepper.PlayPause();
-    stepper.Tick();
-    stepper.Black();
-    stepper.Next();  // only brings the picture back
-    EXPECT_TRUE(stepper.Revealed());
-    EXPECT_EQ(stepper.Index(), 8);
-    stepper.Next();
-    EXPECT_FALSE(stepper.Revealed());
-    stepper.Reveal();
-    stepper.Previous();
-    EXPECT_FALSE(stepper.Revealed());
-}
-
 struct Fit {
     const char* name;
     int available;

@@ -323,10 +323,6 @@ INSTANTIATE_TEST_SUITE_P(
                   std::string(501, 'a') + "\"}")
                      .c_str()),
             R"(lesson.json: stop 1: field "question" has 501 characters; at most 500)"},
-        Bad{"QuestionOfTwoLines", With(R"({"view": "main", "caption": "c", "question": "a\nb"})"),
-            R"(lesson.json: stop 1: field "question" holds a control character (\n); only tabs and printable text are allowed)"},
-        Bad{"QuestionAsANumber", With(R"({"view": "main", "caption": "c", "question": 3})"),
-            R"(lesson.json: stop 1: field "question" must be a text, or {"zh": "...", "en": "..."})"},
         Bad{"HideNotAList", With(R"({"view": "main", "caption": "c", "hide": "curves"})"),
             R"(lesson.json: stop 1: field "hide" must be a list of names, such as ["readouts"] (readouts, resultant or curves))"},
         Bad{"HideANumber", With(R"({"view": "main", "caption": "c", "hide": ["curves", 1]})"),

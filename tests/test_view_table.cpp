@@ -154,17 +154,11 @@ struct Stated {
 
 TEST(ViewTable, AnAddressReadsBackTheStateItWasWrittenFrom) {
     const Stated rows[] = {
-        {"MainAsItOpens", View::Main, {}, 0, "#view=main&step=0"},
         {"MainWithoutResultant",
          View::Main,
          {{"resultant", "0"}},
          72,
          "#view=main&step=72&resultant=0"},
-        {"ExplorerByItsPreset",
-         View::Explorer,
-         {{"preset", "open-u-neutral"}},
-         3,
-         "#view=explorer&step=3&preset=open-u-neutral"},
         {"ExplorerOwnSupply",
          View::Explorer,
          {{"amplitudes", "1,0.4,0.7"},
@@ -368,16 +362,7 @@ INSTANTIATE_TEST_SUITE_P(
              {"--view", "explorer", "--preset", "a\nb"},
              "preset 'a\\nb' is not one of balanced, reversed, open-u, open-u-neutral, "
              "single-phase or unbalanced"},
-        Line{"UnknownWord", {"stray"}, "unknown option 'stray' (see --help)"},
-        Line{"CsvOfEveryStep",
-             {"--format", "csv", "--all", "-o", "d"},
-             "--all cannot be used with CSV: it holds the view's curves once"},
-        Line{"CsvDirectoryOfFrames",
-             {"--view", "motor", "--all", "-o", "d.csv"},
-             "--all cannot be used with CSV: it holds the view's curves once"},
-        Line{"CsvScaled",
-             {"-o", "c.CSV", "--scale", "2"},
-             "--scale is for PNG, GIF and SVG; a CSV has no pixels to scale"}),
+        Line{"UnknownWord", {"stray"}, "unknown option 'stray' (see --help)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class AppLine : public ::testing::TestWithParam<Line> {};
