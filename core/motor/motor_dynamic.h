@@ -67,7 +67,9 @@ class DynamicRun {
     std::array<double, 3> m_re{}, m_im{};
     std::array<bool, 3> m_fed{};
     bool m_neutral = true;
-    double m_field = 1.0;  // +1 or -1: the way the field turns, for time-95
+    double m_field = 1.0;                     // +1 or -1: the way the field turns, for time-95
+    double m_halfCos = 1.0, m_halfSin = 0.0;  // e^{j w h/2}
+    double m_cos = 1.0, m_sin = 0.0;          // e^{j w t} at the present step
     State m_x{};
     long m_steps = 0;
     double m_peakCurrent = 0.0, m_peakTorque = 0.0, m_minTorque = 0.0;
