@@ -1334,6 +1334,34 @@
         <translation>Current / A</translation>
     </message>
     <message>
+        <source>起动过程（动态）</source>
+        <translation>Start-up (dynamic)</translation>
+    </message>
+    <message>
+        <source>转矩 T / N·m</source>
+        <translation>Torque T / N·m</translation>
+    </message>
+    <message>
+        <source>电流 i / A</source>
+        <translation>Current i / A</translation>
+    </message>
+    <message>
+        <source>电流峰值</source>
+        <translation>Peak current</translation>
+    </message>
+    <message>
+        <source>转矩最大值</source>
+        <translation>Largest torque</translation>
+    </message>
+    <message>
+        <source>转矩最小值</source>
+        <translation>Smallest torque</translation>
+    </message>
+    <message>
+        <source>达到95%同步转速的时间</source>
+        <translation>Time to 95% of synchronous speed</translation>
+    </message>
+    <message>
         <source>转速保持不变：没有起动过程</source>
         <translation>Speed held: no start-up</translation>
     </message>
@@ -1579,6 +1607,30 @@
     <message>
         <source>暂停(&amp;P)</source>
         <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>动态过程(&amp;Y)</source>
+        <translation>D&amp;ynamic</translation>
+    </message>
+    <message>
+        <source>动态过程 (Dynamic): the start-up with its electrical transient, the instantaneous currents and torque</source>
+        <translation>Dynamic: the start-up with its electrical transient, the instantaneous currents and torque</translation>
+    </message>
+    <message>
+        <source>合闸角(&amp;A)</source>
+        <translation>Switching &amp;angle</translation>
+    </message>
+    <message>
+        <source>合闸角 (Switching angle): how far past its positive peak U&apos;s voltage is at switch-on</source>
+        <translation>Switching angle: how far past its positive peak U&apos;s voltage is at switch-on</translation>
+    </message>
+    <message>
+        <source>只看前 100 ms(&amp;Z)</source>
+        <translation>&amp;Zoom to 100 ms</translation>
+    </message>
+    <message>
+        <source>只看前 100 ms (Zoom): the dynamic start-up&apos;s first 100 ms against time</source>
+        <translation>Zoom: the dynamic start-up&apos;s first 100 ms against time</translation>
     </message>
 </context>
 <context>
