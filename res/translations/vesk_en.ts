@@ -762,6 +762,10 @@
         <source>牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。</source>
         <translation>Pulling into step: the damper cage runs the rotor up towards 1500 rpm like an induction motor; the field, switched on at 1300 rpm, swings δ a few times until it settles at the load's angle, 6.8°.</translation>
     </message>
+    <message>
+        <source>动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；转矩在 66.9 与 −8.7 N·m 之间摆动，摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。</source>
+        <translation>A dynamic start, 30 ms after switch-on: the current has peaked at 40.1 A, above the locked-rotor current&apos;s peak of 37 A; the torque swings between 66.9 and −8.7 N·m, roughly about the steady-state curve&apos;s 27.4 N·m here, and dies away onto it.</translation>
+    </message>
 </context>
 <context>
     <name>Presentation</name>
