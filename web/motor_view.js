@@ -63,6 +63,11 @@
             }
         }
 
+        // Play and the slow motion; the start-up's buttons stay on the full page.
+        embedKept() {
+            return [...super.embedKept(), this.c.slow];
+        }
+
         showStep() {
             super.showStep();
             if (this.clock === null && this.playing()) {
