@@ -30,7 +30,7 @@ CapacitorMotorSettings SinglePhase(Change change) {
 
 TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 17u);
+    ASSERT_EQ(stops.size(), 18u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -46,18 +46,23 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndT
                   presets[i]);
     EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
     EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
+    // 30 ms into a dynamic start, the time axis at its first 100 ms.
+    MotorSettings dynamic;
+    dynamic.time = 0.03;
+    dynamic.dynamic = dynamic.zoom = true;
+    EXPECT_EQ(stops[13].settings, ViewSettings(dynamic));
     // The capacitor-start motor held at rest, its field playing; then its start-up with a fan and
     // a flywheel just after the switch opened.
-    EXPECT_EQ(stops[13].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
-    EXPECT_TRUE(stops[13].playing);
-    EXPECT_EQ(stops[14].settings, ViewSettings(SinglePhase([](auto& s) {
+    EXPECT_EQ(stops[14].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
+    EXPECT_TRUE(stops[14].playing);
+    EXPECT_EQ(stops[15].settings, ViewSettings(SinglePhase([](auto& s) {
                   s.load = 2;
                   s.inertia = 0.1;
                   s.time = 0.5;
               })));
     // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
-    EXPECT_EQ(stops[15].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
-    EXPECT_EQ(stops[16].settings, ViewSettings(Machine([](auto& s) {
+    EXPECT_EQ(stops[16].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[17].settings, ViewSettings(Machine([](auto& s) {
                   s.load = 10;
                   s.fieldOn = 1300;
                   s.time = 6;
@@ -276,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 16, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 17, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,

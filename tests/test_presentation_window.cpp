@@ -64,7 +64,7 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
     EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
     EXPECT_EQ(window->Stepper().Step(), row.step);
     EXPECT_EQ(window->Stepper().Playing(), row.playing);
-    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 17").arg(row.stop)))
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 18").arg(row.stop)))
         << window->Caption().toStdString();
     // A blank screen is one colour all over; the picture is not.
     const QImage shown = Grab(*window);
@@ -126,9 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Keys{"ReachesTheMotor", std::vector<Qt::Key>(12, Qt::Key_PageDown), 13, 0,
                            true, Blank::None},
                       Keys{"ReachesTheSinglePhaseMotorAtRest",
-                           std::vector<Qt::Key>(13, Qt::Key_PageDown), 14, 0, true, Blank::None},
-                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(18, Qt::Key_PageDown),
-                           17, 0, true, Blank::None},
+                           std::vector<Qt::Key>(14, Qt::Key_PageDown), 15, 0, true, Blank::None},
+                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(19, Qt::Key_PageDown),
+                           18, 0, true, Blank::None},
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
