@@ -32,6 +32,16 @@ MotorWindow::MotorWindow(QWidget* parent) : ViewWindow(View::Motor, parent) {
         m_session.SetInertia(inertia);
         Render();
     });
+    // The same run, with or without its transient; the angle and the zoom are the transient's.
+    connect(ui.dynamic, &QCheckBox::toggled, this, [this] {
+        ui.zoom->setEnabled(ui.dynamic->isChecked());
+        ui.switchAngle->setEnabled(ui.dynamic->isChecked());
+        Render();
+    });
+    connect(ui.switchAngle, &QSpinBox::valueChanged, this, [this] { Render(); });
+    connect(ui.zoom, &QCheckBox::toggled, this, [this] { Render(); });
+    ui.zoom->setEnabled(false);
+    ui.switchAngle->setEnabled(false);
     const auto run = [this](auto action) {
         return [this, action] {
             action();
@@ -51,8 +61,18 @@ MotorWindow::~MotorWindow() = default;
 
 ViewSettings MotorWindow::Settings() const {
     const MotorInputs in = m_session.Inputs();
-    return MotorSettings{in.supply, in.load,         in.inertia,  in.speed,
-                         in.time,   in.initialSpeed, in.rotorAngle};
+    // The transient is a start-up's: a steady state held shows none.
+    const bool dynamic = ui.dynamic->isChecked() && !in.speed;
+    return MotorSettings{in.supply,
+                         in.load,
+                         in.inertia,
+                         in.speed,
+                         in.time,
+                         in.initialSpeed,
+                         in.rotorAngle,
+                         dynamic,
+                         double(ui.switchAngle->value()),
+                         ui.zoom->isChecked()};
 }
 
 MotorInputs MotorWindow::Inputs() const {

@@ -28,6 +28,18 @@
             });
             setter('load', '_MotorSetLoad');
             setter('inertia', '_MotorSetInertia');
+            // The transient: the switch, its angle and the zoom go to the core together.
+            for (const name of ['dynamic', 'switchAngle', 'zoom']) {
+                c[name]?.addEventListener('change', () => {
+                    if (!this.core) return;
+                    const angle = c.switchAngle.valueAsNumber;
+                    this.core._MotorSetDynamic(c.dynamic.checked ? 1 : 0,
+                                               Number.isFinite(angle) ? angle : 0,
+                                               c.zoom.checked ? 1 : 0);
+                    this.showControls();
+                    this.draw();
+                });
+            }
             const run = (name, action) => c[name].addEventListener('click', () => {
                 if (!this.core) return;
                 action(this.core);
@@ -43,6 +55,12 @@
             this.supply.show(s);
             vesk.putNumber(this.c.load, s.load);
             vesk.putNumber(this.c.inertia, s.inertia);
+            if (this.c.dynamic) {
+                this.c.dynamic.checked = s.dynamic === 1;
+                vesk.putNumber(this.c.switchAngle, s.switchAngle);
+                this.c.zoom.checked = s.zoom === 1;
+                this.c.switchAngle.disabled = this.c.zoom.disabled = !this.c.dynamic.checked;
+            }
         }
 
         // Play and the slow motion; the start-up's buttons stay on the full page.

@@ -92,6 +92,11 @@ Lesson MakeBuiltInLesson() {
                                    "单相电动机没有自己的转向。")),
             QT_TRANSLATE_NOOP("Lesson", "向后推一下，单相电动机会朝哪边转？"),
             {.readouts = true, .curves = true}),
+        Stop(View::Motor, {{"time", "0.03"}, {"dynamic", "1"}, {"zoom", "1"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；"
+                               "转矩在 66.9 与 −8.7 N·m 之间摆动，"
+                               "摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。")),
         Stop(View::CapacitorMotor, {{"kind", "capacitor-start"}, {"speed", "0"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "电容起动式，静止时：起动电容使 Ia 超前 Im 90.1°，"

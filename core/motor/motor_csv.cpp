@@ -1,4 +1,5 @@
 // The motor's numbers: its torque curve with the currents, or a start-up against time.
+#include "motor/motor_dynamic.h"
 #include "motor/motor_model.h"
 #include "motor/motor_view.h"
 #include "views/view_csv.h"
@@ -7,6 +8,15 @@ std::string MotorCsv(const MotorSettings& settings) {
     const Supply supply = ClampSupply(settings.supply);
     const MotorModel model(supply);
     Csv csv;
+    if (!settings.speed && settings.dynamic) {
+        DynamicRun run(
+            {supply, settings.load, settings.inertia, settings.initialSpeed, settings.switchAngle});
+        run.RunTo(settings.time);
+        csv.Table({"time (s)", "speed (rpm)", "T (N m)", "iU (A)", "iV (A)", "iW (A)"});
+        for (const DynamicSample& m : run.Samples())
+            csv.Row({m.time, m.speed, m.torque, m.current[0], m.current[1], m.current[2]});
+        return csv.Text();
+    }
     if (!settings.speed && settings.time > 0.0) {
         MotorRun run(model, {supply, settings.load, settings.inertia, settings.initialSpeed, 0.0});
         run.SpeedAt(settings.time);

@@ -12,8 +12,8 @@ namespace {
 
 using namespace motor;
 
-const std::array<ParamSpec, kSupplyParams.size() + 5> kParams = [] {
-    std::array<ParamSpec, kSupplyParams.size() + 5> params{};
+const std::array<ParamSpec, kSupplyParams.size() + 8> kParams = [] {
+    std::array<ParamSpec, kSupplyParams.size() + 8> params{};
     auto at = std::copy(kSupplyParams.begin(), kSupplyParams.end(), params.begin());
     *at++ = {.name = "load",
              .low = 0.0,
@@ -46,6 +46,19 @@ const std::array<ParamSpec, kSupplyParams.size() + 5> kParams = [] {
              .unit = " rpm",
              .valueName = "N",
              .help = "the start-up's initial speed"};
+    *at++ = {
+        .name = "dynamic",
+        .kind = ParamKind::Switch,
+        .help = "the start-up with its electrical transient: instantaneous currents and torque"};
+    *at++ = {.name = "switch-angle",
+             .low = 0.0,
+             .high = 360.0,
+             .unit = "°",
+             .valueName = "A",
+             .help = "U's voltage A degrees past its positive peak at switch-on"};
+    *at++ = {.name = "zoom",
+             .kind = ParamKind::Switch,
+             .help = "the dynamic start-up's first 100 ms against time"};
     return params;
 }();
 
@@ -63,12 +76,21 @@ SettingsResult Build(const ParamValues& given) {
     s.speed = number("speed");
     s.time = number("time").value_or(0.0);
     s.initialSpeed = number("initial-speed").value_or(0.0);
+    if (const ParamValue* v = Given(given, "dynamic")) s.dynamic = std::get<bool>(*v);
+    if (const ParamValue* v = Given(given, "zoom")) s.zoom = std::get<bool>(*v);
+    s.switchAngle = number("switch-angle").value_or(0.0);
     if (s.speed && number("time")) {
         result.blame = "time";
         result.error = "speed and time cannot be used together";
     } else if (s.speed && number("initial-speed")) {
         result.blame = "initial-speed";
         result.error = "initial-speed is for a start-up: use it with time";
+    } else if (s.dynamic && s.speed) {
+        result.blame = "dynamic";
+        result.error = "dynamic is a start-up's: it cannot be used with speed";
+    } else if (s.dynamic && !number("time")) {
+        result.blame = "dynamic";
+        result.error = "dynamic is a start-up's: use it with time";
     }
     result.settings = s;
     return result;
@@ -87,8 +109,12 @@ ParamValues Values(const ViewSettings& settings) {
         values.emplace_back("speed", *s.speed);
         return values;
     }
-    if (s.time != 0.0) values.emplace_back("time", s.time);
+    // A dynamic start is a start-up's: its time is always said.
+    if (s.time != 0.0 || s.dynamic) values.emplace_back("time", s.time);
     if (s.initialSpeed != 0.0) values.emplace_back("initial-speed", s.initialSpeed);
+    if (s.dynamic) values.emplace_back("dynamic", true);
+    if (s.switchAngle != 0.0) values.emplace_back("switch-angle", s.switchAngle);
+    if (s.zoom) values.emplace_back("zoom", true);
     return values;
 }
 
@@ -103,6 +129,9 @@ MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     m.time = s.time;
     m.initialSpeed = s.initialSpeed;
     m.rotorAngle = s.rotorAngle;
+    m.dynamic = s.dynamic;
+    m.switchAngle = s.switchAngle;
+    m.zoom = s.zoom;
     m.step = c.step;
     m.width = c.width;
     m.height = c.height;
@@ -141,6 +170,19 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
         {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
          MotorStateLine(c.translation, o)},
     };
+    if (r.dynamic) {
+        const MotorDynamicReadouts& d = *r.dynamic;
+        result.readouts.insert(
+            result.readouts.end(),
+            {{"peak-current", d.peakCurrent, label(QT_TRANSLATE_NOOP("Motor", "电流峰值")),
+              d.peakCurrent + " A"},
+             {"peak-torque", d.peakTorque, label(QT_TRANSLATE_NOOP("Motor", "转矩最大值")),
+              d.peakTorque + " N·m"},
+             {"min-torque", d.minTorque, label(QT_TRANSLATE_NOOP("Motor", "转矩最小值")),
+              d.minTorque + " N·m"},
+             {"time-95", d.time95, label(QT_TRANSLATE_NOOP("Motor", "达到95%同步转速的时间")),
+              d.time95 == "—" ? d.time95 : d.time95 + " s"}});
+    }
     result.description = r.description;
     result.complete = r.complete;
     return result;
@@ -171,7 +213,8 @@ extern const ViewDescriptor kMotorView{
 };
 
 std::string TraceMotorFrame(const MotorInputs& in) {
-    return TraceView(MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time,
-                                   in.initialSpeed, in.rotorAngle},
-                     {in.step, in.width, in.height, in.scale, in.palette, in.translation});
+    return TraceView(
+        MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time, in.initialSpeed,
+                      in.rotorAngle, in.dynamic, in.switchAngle, in.zoom},
+        {in.step, in.width, in.height, in.scale, in.palette, in.translation});
 }

@@ -16,11 +16,17 @@ struct MotorSettings {
     // Where the marked bar is, in mechanical radians, as a window turns it; none: where the step
     // puts it.
     std::optional<double> rotorAngle;
+    // The start-up with its electrical transient, switched on at `switchAngle` degrees; `zoom`
+    // shows its first 100 ms.
+    bool dynamic = false;
+    double switchAngle = 0.0;
+    bool zoom = false;
     friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
 };
 
 // Torque, T+, T- and the currents against speed, -1500 to 1800 rpm in 10 rpm steps; or, for a
-// start-up (a time after its start and no speed held), its speed, torque and currents against time.
+// start-up (a time after its start and no speed held), its speed, torque and RMS currents against
+// time; or, for a dynamic start, its instantaneous currents every 100 us.
 std::string MotorCsv(const MotorSettings& settings);
 
 struct CanvasInputs;

@@ -846,6 +846,10 @@
         <translation>Pulling into step: the damper cage runs the rotor up towards 1500 rpm like an induction motor; the field, switched on at 1300 rpm, swings δ a few times until it settles at the load's angle, 6.8°.</translation>
     </message>
     <message>
+        <source>动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；转矩在 66.9 与 −8.7 N·m 之间摆动，摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。</source>
+        <translation>A dynamic start, 30 ms after switch-on: the current has peaked at 40.1 A, above the locked-rotor current&apos;s peak of 37 A; the torque swings between 66.9 and −8.7 N·m, roughly about the steady-state curve&apos;s 27.4 N·m here, and dies away onto it.</translation>
+    </message>
+    <message>
         <source>电容起动式，静止时：起动电容使 Ia 超前 Im 90.1°，但两个绕组的磁动势不等，合成磁动势沿椭圆旋转（|Ib|/|If| = 0.280）；起动转矩 19.80 N·m，线电流 31.22 A。</source>
         <translation>A capacitor-start motor at rest: the start capacitor puts Ia 90.1° ahead of Im, but the two windings' MMFs differ, so the resultant turns on an ellipse (|Ib|/|If| = 0.280); the starting torque is 19.80 N·m, the line current 31.22 A.</translation>
     </message>
@@ -1425,6 +1429,34 @@
         <translation>Current / A</translation>
     </message>
     <message>
+        <source>起动过程（动态）</source>
+        <translation>Start-up (dynamic)</translation>
+    </message>
+    <message>
+        <source>转矩 T / N·m</source>
+        <translation>Torque T / N·m</translation>
+    </message>
+    <message>
+        <source>电流 i / A</source>
+        <translation>Current i / A</translation>
+    </message>
+    <message>
+        <source>电流峰值</source>
+        <translation>Peak current</translation>
+    </message>
+    <message>
+        <source>转矩最大值</source>
+        <translation>Largest torque</translation>
+    </message>
+    <message>
+        <source>转矩最小值</source>
+        <translation>Smallest torque</translation>
+    </message>
+    <message>
+        <source>达到95%同步转速的时间</source>
+        <translation>Time to 95% of synchronous speed</translation>
+    </message>
+    <message>
         <source>转速保持不变：没有起动过程</source>
         <translation>Speed held: no start-up</translation>
     </message>
@@ -1670,6 +1702,30 @@
     <message>
         <source>暂停(&amp;P)</source>
         <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>动态过程(&amp;Y)</source>
+        <translation>D&amp;ynamic</translation>
+    </message>
+    <message>
+        <source>动态过程 (Dynamic): the start-up with its electrical transient, the instantaneous currents and torque</source>
+        <translation>Dynamic: the start-up with its electrical transient, the instantaneous currents and torque</translation>
+    </message>
+    <message>
+        <source>合闸角(&amp;A)</source>
+        <translation>Switching &amp;angle</translation>
+    </message>
+    <message>
+        <source>合闸角 (Switching angle): how far past its positive peak U&apos;s voltage is at switch-on</source>
+        <translation>Switching angle: how far past its positive peak U&apos;s voltage is at switch-on</translation>
+    </message>
+    <message>
+        <source>只看前 100 ms(&amp;Z)</source>
+        <translation>&amp;Zoom to 100 ms</translation>
+    </message>
+    <message>
+        <source>只看前 100 ms (Zoom): the dynamic start-up&apos;s first 100 ms against time</source>
+        <translation>Zoom: the dynamic start-up&apos;s first 100 ms against time</translation>
     </message>
 </context>
 <context>
