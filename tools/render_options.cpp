@@ -182,7 +182,8 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         } else if (arg == "--format") {
             o.format = ParseFormat(v);
             if (!o.format) {
-                result.error = "unknown format '" + Escaped(v) + "' (use png, svg, gif, trace or csv)";
+                result.error =
+                    "unknown format '" + Escaped(v) + "' (use png, svg, gif, trace or csv)";
                 return result;
             }
         } else if (arg == "-o" || arg == "--output") {
@@ -215,8 +216,8 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         o.height = d.design.height;
     }
     // The curves are the view's once, in numbers: no frames, no pixels.
-    const bool csv = o.format == OutputFormat::Csv ||
-                     (!o.format && !o.output.empty() && FormatOfPath(o.output) == OutputFormat::Csv);
+    const bool csv = o.format == OutputFormat::Csv || (!o.format && !o.output.empty() &&
+                                                       FormatOfPath(o.output) == OutputFormat::Csv);
     if (csv && d.csv == nullptr) {
         result.error = "view " + std::string(d.name) + " has no curves to write as CSV";
     } else if (csv && o.all) {

@@ -203,8 +203,8 @@ int Run(int argc, char** argv) {
     }
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    const Scene scene = SceneOf(o.settings, {o.step, o.width, o.height, o.scale, *o.palette,
-                                             CurrentTranslation()});
+    const Scene scene =
+        SceneOf(o.settings, {o.step, o.width, o.height, o.scale, *o.palette, CurrentTranslation()});
     if (o.output.empty()) {
         const std::string error = WriteStandardOutput(scene.trace(o.step));
         return error.empty() ? 0 : Fail(1, error);

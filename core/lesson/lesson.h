@@ -60,8 +60,8 @@ constexpr int kMaxCaptionCharacters = 500;
 // The README's ten-minute lesson with a question on where the field points at 90°, then the
 // explorer's reversed, open-phase and single-phase supplies, four poles in the windings view, the
 // single-phase motor that cannot start and a question on which way it turns once pushed, the
-// motor's dynamic start, the capacitor-start motor's ellipse at rest and its switch opening, and the synchronous machine's
-// V-curve and its pull into step.
+// motor's dynamic start, the capacitor-start motor's ellipse at rest and its switch opening, and
+// the synchronous machine's V-curve and its pull into step.
 const Lesson& BuiltInLesson();
 
 // The stop's view at `canvas.step` on `surface`: the parts it hides left out until `revealed`.
