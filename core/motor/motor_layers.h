@@ -60,3 +60,5 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane);
 void DrawMotorStartUp(const MotorScene& scene, const CRect& pane);
 void DrawMotorMachine(const MotorScene& scene, const CRect& pane);
 void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorReadouts& r);
+// The second page: the circuits, the phasor diagram, the power flow and the readouts.
+void DrawMotorCircuitPage(const MotorScene& scene, const MotorReadouts& r);

@@ -12,8 +12,10 @@ namespace {
 
 using namespace motor;
 
-const std::array<ParamSpec, kSupplyParams.size() + 5> kParams = [] {
-    std::array<ParamSpec, kSupplyParams.size() + 5> params{};
+constexpr std::string_view kPages[] = {"field", "circuit"};
+
+const std::array<ParamSpec, kSupplyParams.size() + 9> kParams = [] {
+    std::array<ParamSpec, kSupplyParams.size() + 9> params{};
     auto at = std::copy(kSupplyParams.begin(), kSupplyParams.end(), params.begin());
     *at++ = {.name = "load",
              .low = 0.0,
@@ -46,6 +48,30 @@ const std::array<ParamSpec, kSupplyParams.size() + 5> kParams = [] {
              .unit = " rpm",
              .valueName = "N",
              .help = "the start-up's initial speed"};
+    *at++ = {.name = "frequency",
+             .low = motor::kMinFrequency,
+             .high = motor::kMaxFrequency,
+             .fallback = motor::kFrequency,
+             .unit = " Hz",
+             .valueName = "F",
+             .help = "a V/f drive's frequency: V follows F below 50 Hz, stays rated above"};
+    *at++ = {.name = "boost",
+             .low = 0.0,
+             .high = kMaxBoost,
+             .unit = " V",
+             .valueName = "B",
+             .help = "the V/f drive's low-speed boost, per phase: V = 230.9 F/50 + B (1 - F/50)"};
+    *at++ = {.name = "rotor-resistance",
+             .low = 0.0,
+             .high = kMaxAddedResistance,
+             .unit = " Ω",
+             .valueName = "R",
+             .help = "a slip-ring starter's resistance added to R_R, referred to the stator"};
+    *at++ = {.name = "page",
+             .kind = ParamKind::Choice,
+             .choices = kPages,
+             .valueName = "field|circuit",
+             .help = "the curves and the machine, or the circuit, phasors and power flow"};
     return params;
 }();
 
@@ -63,6 +89,11 @@ SettingsResult Build(const ParamValues& given) {
     s.speed = number("speed");
     s.time = number("time").value_or(0.0);
     s.initialSpeed = number("initial-speed").value_or(0.0);
+    s.drive.frequency = number("frequency").value_or(motor::kFrequency);
+    s.drive.boost = number("boost").value_or(0.0);
+    s.drive.rotorResistance = number("rotor-resistance").value_or(0.0);
+    if (const ParamValue* v = Given(given, "page"))
+        s.page = std::get<std::string>(*v) == kPages[1] ? MotorPage::Circuit : MotorPage::Field;
     if (s.speed && number("time")) {
         result.blame = "time";
         result.error = "speed and time cannot be used together";
@@ -85,6 +116,8 @@ MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     m.time = s.time;
     m.initialSpeed = s.initialSpeed;
     m.rotorAngle = s.rotorAngle;
+    m.drive = s.drive;
+    m.page = s.page;
     m.step = c.step;
     m.width = c.width;
     m.height = c.height;
@@ -121,6 +154,17 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
          o.currentRatio},
         {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
          MotorStateLine(c.translation, o)},
+        {"p-in", o.input, label(QT_TRANSLATE_NOOP("Motor", "输入功率 Pin")), o.input + " W"},
+        {"p-stator-copper", o.statorCopper, label(QT_TRANSLATE_NOOP("Motor", "定子铜损 PCu,s")),
+         o.statorCopper + " W"},
+        {"p-rotor-copper", o.rotorCopper, label(QT_TRANSLATE_NOOP("Motor", "转子铜损 PCu,r")),
+         o.rotorCopper + " W"},
+        {"p-mech", o.mechanical, label(QT_TRANSLATE_NOOP("Motor", "机械功率 Pmech")),
+         o.mechanical + " W"},
+        {"efficiency", o.efficiency, label(QT_TRANSLATE_NOOP("Motor", "效率 η")),
+         o.efficiency == "—" ? o.efficiency : o.efficiency + " %"},
+        {"power-factor", o.powerFactor, label(QT_TRANSLATE_NOOP("Motor", "功率因数 PF")),
+         o.powerFactor},
     };
     result.description = r.description;
     result.complete = r.complete;
@@ -151,6 +195,6 @@ extern const ViewDescriptor kMotorView{
 
 std::string TraceMotorFrame(const MotorInputs& in) {
     return TraceView(MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time,
-                                   in.initialSpeed, in.rotorAngle},
+                                   in.initialSpeed, in.rotorAngle, in.drive, in.page},
                      {in.step, in.width, in.height, in.scale, in.palette, in.translation});
 }

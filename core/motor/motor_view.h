@@ -3,7 +3,7 @@
 // shown, the steady state at `speed` or the start-up `time` seconds from `initialSpeed`.
 #include <optional>
 
-#include "motor/motor_model.h"
+#include "motor/motor_frame.h"
 
 struct MotorSettings {
     Supply supply;
@@ -15,6 +15,8 @@ struct MotorSettings {
     // Where the marked bar is, in mechanical radians, as a window turns it; none: where the step
     // puts it.
     std::optional<double> rotorAngle;
+    MotorDrive drive;
+    MotorPage page = MotorPage::Field;
     friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
 };
 
