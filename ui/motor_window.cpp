@@ -32,6 +32,16 @@ MotorWindow::MotorWindow(QWidget* parent) : ViewWindow(View::Motor, parent) {
         m_session.SetInertia(inertia);
         Render();
     });
+    for (QDoubleSpinBox* box : {ui.frequency, ui.boost, ui.rotorResistance})
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
+            m_session.SetDrive(
+                {ui.frequency->value(), ui.boost->value(), ui.rotorResistance->value()});
+            Render();
+        });
+    connect(ui.page, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_session.SetPage(index == 1 ? MotorPage::Circuit : MotorPage::Field);
+        Render();
+    });
     const auto run = [this](auto action) {
         return [this, action] {
             action();
@@ -51,8 +61,8 @@ MotorWindow::~MotorWindow() = default;
 
 ViewSettings MotorWindow::Settings() const {
     const MotorInputs in = m_session.Inputs();
-    return MotorSettings{in.supply, in.load,         in.inertia,  in.speed,
-                         in.time,   in.initialSpeed, in.rotorAngle};
+    return MotorSettings{in.supply,       in.load,       in.inertia, in.speed, in.time,
+                         in.initialSpeed, in.rotorAngle, in.drive,   in.page};
 }
 
 MotorInputs MotorWindow::Inputs() const {

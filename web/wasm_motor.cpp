@@ -19,8 +19,8 @@ class MotorPage : public PageView {
 
     ViewSettings Settings() const override {
         const MotorInputs in = session.Inputs();
-        return MotorSettings{in.supply, in.load,         in.inertia,   in.speed,
-                             in.time,   in.initialSpeed, in.rotorAngle};
+        return MotorSettings{in.supply,       in.load,       in.inertia, in.speed, in.time,
+                             in.initialSpeed, in.rotorAngle, in.drive,   in.page};
     }
     void Show(const ViewSettings& settings, int step) override {
         const MotorSettings& m = std::get<MotorSettings>(settings);
@@ -29,6 +29,8 @@ class MotorPage : public PageView {
         if (!(ControlledSupply(m.supply) == session.CurrentSupply())) session.SetSupply(m.supply);
         if (m.load != session.Load()) session.SetLoad(m.load);
         if (m.inertia != session.Inertia()) session.SetInertia(m.inertia);
+        if (!(ClampDrive(m.drive) == session.Drive())) session.SetDrive(m.drive);
+        session.SetPage(m.page);
         session.Show(m.speed, m.time, m.initialSpeed, step);
     }
     // Presented, the rotor turns with the steps again, as in the window.
@@ -82,6 +84,12 @@ EMSCRIPTEN_KEEPALIVE void MotorSetSupply(double amplitudeU, double amplitudeV, d
 
 EMSCRIPTEN_KEEPALIVE void MotorSetLoad(double load) { Motor().session.SetLoad(load); }
 EMSCRIPTEN_KEEPALIVE void MotorSetInertia(double inertia) { Motor().session.SetInertia(inertia); }
+EMSCRIPTEN_KEEPALIVE void MotorSetDrive(double frequency, double boost, double resistance) {
+    Motor().session.SetDrive({frequency, boost, resistance});
+}
+EMSCRIPTEN_KEEPALIVE void MotorSetPage(int circuit) {
+    Motor().session.SetPage(circuit != 0 ? MotorPage::Circuit : MotorPage::Field);
+}
 EMSCRIPTEN_KEEPALIVE void MotorStart() { Motor().session.Start(); }
 EMSCRIPTEN_KEEPALIVE void MotorPush(int direction) { Motor().session.Push(direction); }
 // `seconds` of real time on the start-up's clock, a tenth of that when `slow`.
@@ -96,6 +104,10 @@ EMSCRIPTEN_KEEPALIVE const char* MotorControls() {
     return AddSupply(json, m.CurrentSupply())
         .Number("load", m.Load())
         .Number("inertia", m.Inertia())
+        .Number("frequency", m.Drive().frequency)
+        .Number("boost", m.Drive().boost)
+        .Number("rotorResistance", m.Drive().rotorResistance)
+        .Number("page", m.Page() == MotorPage::Circuit ? 1 : 0)
         .Done(g_answer);
 }
 

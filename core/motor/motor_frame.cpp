@@ -134,7 +134,8 @@ void DrawPanes(const MotorScene& scene, const MotorReadouts& readouts) {
 // more of the same run each frame.
 MotorRun& RunFor(const MotorModel& model, const MotorRunInputs& run) {
     thread_local std::optional<MotorRun> last;
-    if (!last || !last->SameRun(model.CurrentSupply(), run)) last.emplace(model, run);
+    if (!last || !last->SameRun(model.CurrentSupply(), run, model.Drive()))
+        last.emplace(model, run);
     return *last;
 }
 
@@ -196,8 +197,7 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     double speed = in.speed.value_or(0.0);
     bool settled = false;
     if (!in.speed) {
-        MotorRun& run =
-            RunFor(model, {in.supply, in.load, in.inertia, in.initialSpeed, 0.0, in.drive});
+        MotorRun& run = RunFor(model, {in.supply, in.load, in.inertia, in.initialSpeed, 0.0});
         speed = run.SpeedAt(in.time);
         samples = &run.Samples();
         settled = run.SettledAt().has_value();

@@ -178,7 +178,6 @@ MotorModel::Breakdown MotorModel::MaximumTorque() const {
 MotorRun::MotorRun(const MotorModel& model, const MotorRunInputs& run)
     : m_model(model), m_run(run) {
     m_run.supply = model.CurrentSupply();
-    m_run.drive = model.Drive();
     m_run.time = 0.0;
     m_run.load = Finite(run.load, 0.0, kMaxLoad, 0.0);
     m_run.inertia = Finite(run.inertia, kMinInertia, kMaxInertia, kDefaultInertia);
@@ -188,9 +187,10 @@ MotorRun::MotorRun(const MotorModel& model, const MotorRunInputs& run)
     if (Settled(m_speed)) m_settled = 0.0;
 }
 
-bool MotorRun::SameRun(const Supply& supply, const MotorRunInputs& run) const {
-    const MotorRun other(MotorModel(supply, run.drive), run);
-    return other.m_run.supply == m_run.supply && other.m_run.drive == m_run.drive &&
+bool MotorRun::SameRun(const Supply& supply, const MotorRunInputs& run,
+                       const MotorDrive& drive) const {
+    const MotorRun other(MotorModel(supply, drive), run);
+    return other.m_run.supply == m_run.supply && other.m_model.Drive() == m_model.Drive() &&
            other.m_run.load == m_run.load && other.m_run.inertia == m_run.inertia &&
            other.m_run.initialSpeed == m_run.initialSpeed;
 }

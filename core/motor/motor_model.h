@@ -115,7 +115,6 @@ struct MotorRunInputs {
     double inertia = motor::kDefaultInertia;
     double initialSpeed = 0.0;
     double time = 0.0;  // s
-    MotorDrive drive;   // the model's
 };
 
 struct MotorSample {
@@ -144,7 +143,8 @@ class MotorRun {
     std::optional<double> SettledAt() const { return m_settled; }
     // From the start to the last time asked for, with the state at that time last.
     const std::vector<MotorSample>& Samples() const { return m_samples; }
-    bool SameRun(const Supply& supply, const MotorRunInputs& run) const;
+    bool SameRun(const Supply& supply, const MotorRunInputs& run,
+                 const MotorDrive& drive = {}) const;
 
   private:
     double Rate(double speed) const;

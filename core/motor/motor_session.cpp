@@ -18,7 +18,7 @@ void MotorSession::Restart(double speed) {
     m_initial = std::clamp(std::isfinite(speed) ? speed : 0.0, -kMaxSpeed, kMaxSpeed);
     m_time = 0.0;
     m_run.emplace(MotorModel(m_supply, m_drive),
-                  MotorRunInputs{m_supply, m_load, m_inertia, m_initial, 0.0, m_drive});
+                  MotorRunInputs{m_supply, m_load, m_inertia, m_initial});
 }
 
 void MotorSession::SetSupply(const Supply& supply) {
@@ -100,5 +100,6 @@ MotorInputs MotorSession::Inputs() const {
     in.step = m_stepper.Step();
     in.rotorAngle = m_rotor;
     in.drive = m_drive;
+    in.page = m_page;
     return in;
 }

@@ -32,6 +32,9 @@ class MotorSession {
     // The V/f drive and the added rotor resistance, brought into range.
     void SetDrive(const MotorDrive& drive);
     const MotorDrive& Drive() const { return m_drive; }
+    // Which page the view shows; the run goes on either way.
+    void SetPage(MotorPage page) { m_page = page; }
+    MotorPage Page() const { return m_page; }
     // From rest, or the present speed ±150 rpm; either starts the clock.
     void Start();
     void Push(double direction);
@@ -56,6 +59,7 @@ class MotorSession {
     double m_load = 0.0;
     double m_inertia = motor::kDefaultInertia;
     MotorDrive m_drive;
+    MotorPage m_page = MotorPage::Field;
     std::optional<double> m_speed;  // a steady state shown, until the next start-up
     double m_initial = 0.0;
     double m_time = 0.0;

@@ -1345,6 +1345,86 @@
         <source>最大转矩</source>
         <translation>Breakdown</translation>
     </message>
+    <message>
+        <source>输入功率 Pin</source>
+        <translation>Input power Pin</translation>
+    </message>
+    <message>
+        <source>定子铜损 PCu,s</source>
+        <translation>Stator copper loss PCu,s</translation>
+    </message>
+    <message>
+        <source>转子铜损 PCu,r</source>
+        <translation>Rotor copper loss PCu,r</translation>
+    </message>
+    <message>
+        <source>机械功率 Pmech</source>
+        <translation>Mechanical power Pmech</translation>
+    </message>
+    <message>
+        <source>效率 η</source>
+        <translation>Efficiency η</translation>
+    </message>
+    <message>
+        <source>功率因数 PF</source>
+        <translation>Power factor PF</translation>
+    </message>
+    <message>
+        <source>负序等效电路（s− = 2 − s）</source>
+        <translation>Negative-sequence circuit (s− = 2 − s)</translation>
+    </message>
+    <message>
+        <source>正序等效电路（U相）</source>
+        <translation>Positive-sequence circuit (phase U)</translation>
+    </message>
+    <message>
+        <source>相量图（U相正序）</source>
+        <translation>Phasor diagram (phase U, positive sequence)</translation>
+    </message>
+    <message>
+        <source>电压与电流各用其比例</source>
+        <translation>voltages and currents each to their own scale</translation>
+    </message>
+    <message>
+        <source>功率流</source>
+        <translation>Power flow</translation>
+    </message>
+    <message>
+        <source>输入 Pin</source>
+        <translation>Input Pin</translation>
+    </message>
+    <message>
+        <source>来自轴</source>
+        <translation>From the shaft</translation>
+    </message>
+    <message>
+        <source>定子铜损</source>
+        <translation>Stator copper</translation>
+    </message>
+    <message>
+        <source>转子铜损</source>
+        <translation>Rotor copper</translation>
+    </message>
+    <message>
+        <source>回馈电网</source>
+        <translation>Back to the supply</translation>
+    </message>
+    <message>
+        <source>没有功率流动</source>
+        <translation>No power flows</translation>
+    </message>
+    <message>
+        <source>转速 n / 转矩 T</source>
+        <translation>Speed n / torque T</translation>
+    </message>
+    <message>
+        <source>频率 f / 相电压 V</source>
+        <translation>Frequency f / phase voltage V</translation>
+    </message>
+    <message>
+        <source>转子电阻 RR</source>
+        <translation>Rotor resistance RR</translation>
+    </message>
 </context>
 <context>
     <name>MotorWindow</name>
@@ -1579,6 +1659,46 @@
     <message>
         <source>暂停(&amp;P)</source>
         <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>电源频率(&amp;E)</source>
+        <translation>Frequency (&amp;E)</translation>
+    </message>
+    <message>
+        <source>电源频率 (Frequency) of a V/f drive: the voltage follows it below 50 Hz and stays rated above</source>
+        <translation>Frequency of a V/f drive: the voltage follows it below 50 Hz and stays rated above</translation>
+    </message>
+    <message>
+        <source>低速补偿(&amp;B)</source>
+        <translation>Boost (&amp;B)</translation>
+    </message>
+    <message>
+        <source>低速补偿 (Boost): the V/f drive's extra phase voltage at low frequency</source>
+        <translation>Boost: the V/f drive's extra phase voltage at low frequency</translation>
+    </message>
+    <message>
+        <source>转子附加电阻(&amp;R)</source>
+        <translation>Rotor resistance (&amp;R)</translation>
+    </message>
+    <message>
+        <source>转子附加电阻 (Rotor resistance): a slip-ring starter's resistance added to the rotor's, referred to the stator</source>
+        <translation>Rotor resistance: a slip-ring starter's resistance added to the rotor's, referred to the stator</translation>
+    </message>
+    <message>
+        <source>画面(&amp;V)</source>
+        <translation>Page (&amp;V)</translation>
+    </message>
+    <message>
+        <source>画面 (Page): the curves and the machine, or the equivalent circuit, the phasors and the power flow</source>
+        <translation>Page: the curves and the machine, or the equivalent circuit, the phasors and the power flow</translation>
+    </message>
+    <message>
+        <source>特性与电机</source>
+        <translation>Curves and machine</translation>
+    </message>
+    <message>
+        <source>电路与功率</source>
+        <translation>Circuit and power</translation>
     </message>
 </context>
 <context>
