@@ -2,6 +2,7 @@
 // (the negative's beside it when it carries more than 1 % of the current), phase U's phasor
 // diagram turning with the step, the power flow as a band that narrows as the losses leave it,
 // and the readouts.
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -178,19 +179,33 @@ void DrawPhasors(const MotorScene& scene, const CRect& pane, const MotorCircuit&
         dc->Polyline(path);
     }
     dc->SetTextSize(size);
+    std::vector<CRect> placed;
     for (const Arrow& a : arrows) {
         const PointF tip = at(a.value, a.scale);
         {
             ScopedPen pen(dc, PS_SOLID, scene.Size(a.name[0] == 'V' ? 3 : 2), a.colour);
             DrawArrow(dc, cx, cy, Px(tip.x), Px(tip.y), head);
         }
-        // The name just beyond the tip, out from the origin.
+        // The name just beyond the tip, out from the origin, moved across the arrow until it
+        // clears the names already placed.
         const double dx = tip.x - cx, dy = tip.y - cy, r = std::max(std::hypot(dx, dy), 1.0);
         const int gap = scene.Size(10) + size / 2;
-        const int lx = Px(tip.x + dx / r * gap - ApproxTextWidth(a.name, size) / 2);
-        const int ly = Px(tip.y + dy / r * gap - size / 2.0);
+        const double textWidth = ApproxTextWidth(a.name, size);
+        CRect box;
+        for (int k = 0; k < 8; ++k) {
+            const double side = (k % 2 == 0 ? 1 : -1) * ((k + 1) / 2) * size * 0.9;
+            const int lx = Px(tip.x + dx / r * gap - dy / r * side - textWidth / 2);
+            const int ly = Px(tip.y + dy / r * gap + dx / r * side - size / 2.0);
+            box = {lx, ly, lx + Px(textWidth), ly + size};
+            const bool clear = std::none_of(placed.begin(), placed.end(), [&](const CRect& o) {
+                return box.left < o.right && o.left < box.right && box.top < o.bottom &&
+                       o.top < box.bottom;
+            });
+            if (clear) break;
+        }
+        placed.push_back(box);
         dc->SetTextColor(a.colour);
-        dc->TextOut(lx, ly, a.name);
+        dc->TextOut(box.left, box.top, a.name);
     }
     // φ from I_s to V, an arc near the origin.
     const double from = std::arg(c.stator * turn), to = std::arg(c.voltage * turn);
@@ -300,6 +315,7 @@ void DrawPowerFlow(const MotorScene& scene, const CRect& pane, const MotorPower&
         ScopedBrush brush(dc, end.colour);
         dc->Rectangle(x, top, right, top + thick(end.watts));
     }
+    if (end.watts <= 0.5) return;  // braking: all of it heat
     const std::string label = std::string(end.name) + " " + watts(end.watts);
     dc->TextOut(right - Px(ApproxTextWidth(label, size)), top - size - scene.Size(4), label);
 }
@@ -315,7 +331,7 @@ void DrawPowerReadouts(const MotorScene& scene, const CRect& pane, const MotorRe
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "机械功率 Pmech")), Minus(r.mechanical) + " W"},
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "效率 η")),
          r.efficiency == "—" ? r.efficiency : r.efficiency + " %"},
-        {scene.Tr(QT_TRANSLATE_NOOP("Motor", "功率因数 PF")), r.powerFactor},
+        {scene.Tr(QT_TRANSLATE_NOOP("Motor", "功率因数 PF")), Minus(r.powerFactor)},
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "转速 n / 转矩 T")),
          Minus(r.speed) + unit + " / " + Minus(r.torque) + " N·m"},
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "频率 f / 相电压 V")),
