@@ -22,7 +22,7 @@ SynchronousSettings Machine(Change change) {
 
 TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 15u);
+    ASSERT_EQ(stops.size(), 16u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -38,9 +38,10 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTh
                   presets[i]);
     EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
     EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
+    EXPECT_EQ(std::get<MotorSettings>(stops[13].settings).page, MotorPage::Circuit);
     // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
-    EXPECT_EQ(stops[13].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
-    EXPECT_EQ(stops[14].settings, ViewSettings(Machine([](auto& s) {
+    EXPECT_EQ(stops[14].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[15].settings, ViewSettings(Machine([](auto& s) {
                   s.load = 10;
                   s.fieldOn = 1300;
                   s.time = 6;

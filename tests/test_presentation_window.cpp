@@ -205,7 +205,7 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
         shown = Shown();
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Stepper().Count(), 15);
+        EXPECT_EQ(shown->Stepper().Count(), 16);
         QTest::keyClick(shown, Qt::Key_F11);
         Settle();
         EXPECT_TRUE(shown.isNull());

@@ -71,6 +71,10 @@ Lesson MakeBuiltInLesson() {
              QT_TRANSLATE_NOOP("Lesson",
                                "单相电动机：静止时正转与反转转矩相抵，它堵转；"
                                "推它一下，它才会起动。")),
+        Stop(View::Motor, {{"page", "circuit"}, {"speed", "1440"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "电路与功率：1440 r/min 时输入 2485 W，定子铜损 246 W，"
+                               "转子铜损 90 W，轴上得到 2150 W：效率 86.5%，功率因数 0.762。")),
         Stop(View::Synchronous, {{"field-current", "3"}, {"power", "5"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，"
