@@ -122,12 +122,12 @@ TEST_P(Handouts, AreA4LandscapeWithEveryCaptionAsTextAndNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lessons, Handouts,
-    ::testing::Values(Handout{"BuiltInInChinese", {}, 16, BuiltInChineseCaptions},
+    ::testing::Values(Handout{"BuiltInInChinese", {}, 17, BuiltInChineseCaptions},
                       // The windings stop's field at 60 * 50 / 2 rpm, the motor's stall and the
                       // over-excited synchronous machine's leading power factor among the readouts.
                       Handout{"BuiltInInEnglish",
                               {"--lang", "en"},
-                              16,
+                              17,
                               [] {
                                   return BuiltInEnglishCaptions() +
                                          QStringList{"1500 rpm", "stalled", "0.638 leading"};

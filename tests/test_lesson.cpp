@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 14, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 15, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,
