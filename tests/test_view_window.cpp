@@ -49,8 +49,9 @@ TEST(ViewWindows, EveryControlOfAParameterTakesItsRangeFromTheTable) {
         }
     }
     // Three amplitudes and three offsets twice, the frequency, the load and the inertia; the
-    // synchronous machine's field current, power, load, inertia and field-on speed.
-    EXPECT_EQ(controls, 20);
+    // motor's frequency, boost, rotor resistance and page; the synchronous machine's field
+    // current, power, load, inertia and field-on speed.
+    EXPECT_EQ(controls, 24);
 }
 
 TEST(ViewWindows, TheSharedKeysWorkAlikeInEveryWindow) {
