@@ -88,7 +88,7 @@ EMSCRIPTEN_KEEPALIVE void MotorSetDrive(double frequency, double boost, double r
     Motor().session.SetDrive({frequency, boost, resistance});
 }
 EMSCRIPTEN_KEEPALIVE void MotorSetPage(int circuit) {
-    Motor().session.SetPage(circuit != 0 ? MotorPage::Circuit : MotorPage::Field);
+    Motor().session.SetPage(circuit != 0 ? ::MotorPage::Circuit : ::MotorPage::Field);
 }
 EMSCRIPTEN_KEEPALIVE void MotorStart() { Motor().session.Start(); }
 EMSCRIPTEN_KEEPALIVE void MotorPush(int direction) { Motor().session.Push(direction); }
@@ -107,7 +107,7 @@ EMSCRIPTEN_KEEPALIVE const char* MotorControls() {
         .Number("frequency", m.Drive().frequency)
         .Number("boost", m.Drive().boost)
         .Number("rotorResistance", m.Drive().rotorResistance)
-        .Number("page", m.Page() == MotorPage::Circuit ? 1 : 0)
+        .Number("page", m.Page() == ::MotorPage::Circuit ? 1 : 0)
         .Done(g_answer);
 }
 
