@@ -51,13 +51,17 @@ std::string AppUsage() {
     for (const ViewDescriptor& d : Views()) {
         if (d.flag.empty()) continue;
         views += (views.empty() ? "" : " | ") + ("--" + std::string(d.flag));
+        // A flag too long for its column has a line of its own.
         const std::string flag = "  --" + std::string(d.flag);
-        flags += flag + std::string(flag.size() < 21 ? 21 - flag.size() : 1, ' ') + "open the " +
-                 std::string(d.name) + " view's window alone\n";
+        flags +=
+            flag +
+            (flag.size() < 21 ? std::string(21 - flag.size(), ' ') : "\n" + std::string(21, ' ')) +
+            "open the " + std::string(d.name) + " view's window alone\n";
     }
     return "Usage: vesk [" + views +
-           "] [--present] [--lesson [FILE]]\n"
-           "            [--lang zh|en] [--palette standard|safe] [--scale S]\n"
+           "]\n"
+           "            [--present] [--lesson [FILE]] [--lang zh|en] [--palette standard|safe]\n"
+           "            [--scale S]\n"
            "Shows how the three phase currents of a stator make one rotating magnetic field.\n"
            "\n" +
            flags +

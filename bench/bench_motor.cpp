@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "draw/raster_dc.h"
+#include "motor/motor_dynamic.h"
 #include "motor/motor_frame.h"
 #include "raster_image.h"
 
@@ -65,6 +66,18 @@ void BM_MotorStartUp(benchmark::State& state) {
         benchmark::DoNotOptimize(RunMotor(model, {supply, 10.0, 0.2, 0.0, 3.0}, &samples));
 }
 BENCHMARK(BM_MotorStartUp)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+// A 3 s start-up with the electrical transient: RK4 at 20 us, a sample every 100 us.
+void BM_MotorDynamicStartUp(benchmark::State& state) {
+    const Supply supply = PresetSupply(kPresets[state.range(0)]);
+    state.SetLabel(std::string(PresetName(kPresets[state.range(0)])));
+    for (auto _ : state) {
+        DynamicRun run({supply, 10.0, 0.2, 0.0, 0.0});
+        run.RunTo(3.0);
+        benchmark::DoNotOptimize(run.Samples().data());
+    }
+}
+BENCHMARK(BM_MotorDynamicStartUp)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -122,24 +122,24 @@ TEST_P(Handouts, AreA4LandscapeWithEveryCaptionAsTextAndNoPicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lessons, Handouts,
-    ::testing::Values(Handout{"BuiltInInChinese", {}, 17, BuiltInChineseCaptions},
-                      // The windings stop's field at 60 * 50 / 2 rpm, the motor's stall and the
-                      // over-excited synchronous machine's leading power factor among the readouts.
-                      Handout{"BuiltInInEnglish",
-                              {"--lang", "en"},
-                              17,
-                              [] {
-                                  return BuiltInEnglishCaptions() +
-                                         QStringList{"1500 rpm", "stalled", "0.638 leading"};
-                              }},
-                      Handout{"ExampleInEnglish",
-                              {"--lesson", kExample, "--lang", "en", "--palette", "safe"},
-                              7,
-                              [] { return ExampleCaptions("en"); }},
-                      Handout{"ExampleInChinese",
-                              {"--lesson", kExample},
-                              7,
-                              [] { return ExampleCaptions("zh"); }}),
+    ::testing::Values(
+        Handout{"BuiltInInChinese", {}, 20, BuiltInChineseCaptions},
+        // The windings stop's field at 60 * 50 / 2 rpm, the motor's stall, the single-phase motor
+        // just past its switch and the over-excited synchronous machine's leading power factor
+        // among the readouts.
+        Handout{"BuiltInInEnglish",
+                {"--lang", "en"},
+                20,
+                [] {
+                    return BuiltInEnglishCaptions() +
+                           QStringList{"1500 rpm", "stalled", "1137 rpm", "0.638 leading"};
+                }},
+        Handout{"ExampleInEnglish",
+                {"--lesson", kExample, "--lang", "en", "--palette", "safe"},
+                7,
+                [] { return ExampleCaptions("en"); }},
+        Handout{
+            "ExampleInChinese", {"--lesson", kExample}, 7, [] { return ExampleCaptions("zh"); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A word as pdftotext -bbox finds it, in points from the page's top-left corner.

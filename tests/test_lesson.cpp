@@ -20,9 +20,17 @@ SynchronousSettings Machine(Change change) {
     return s;
 }
 
-TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTheSynchronous) {
+// The single-phase motor's default settings with `change` made to them.
+template <typename Change>
+CapacitorMotorSettings SinglePhase(Change change) {
+    CapacitorMotorSettings s;
+    change(s);
+    return s;
+}
+
+TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 16u);
+    ASSERT_EQ(stops.size(), 19u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -38,10 +46,24 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorAndTh
                   presets[i]);
     EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
     EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
-    EXPECT_EQ(std::get<MotorSettings>(stops[13].settings).page, MotorPage::Circuit);
+    // 30 ms into a dynamic start, the time axis at its first 100 ms.
+    MotorSettings dynamic;
+    dynamic.time = 0.03;
+    dynamic.dynamic = dynamic.zoom = true;
+    EXPECT_EQ(stops[13].settings, ViewSettings(dynamic));
+    EXPECT_EQ(std::get<MotorSettings>(stops[14].settings).page, MotorPage::Circuit);
+    // The capacitor-start motor held at rest, its field playing; then its start-up with a fan and
+    // a flywheel just after the switch opened.
+    EXPECT_EQ(stops[15].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
+    EXPECT_TRUE(stops[15].playing);
+    EXPECT_EQ(stops[16].settings, ViewSettings(SinglePhase([](auto& s) {
+                  s.load = 2;
+                  s.inertia = 0.1;
+                  s.time = 0.5;
+              })));
     // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
-    EXPECT_EQ(stops[14].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
-    EXPECT_EQ(stops[15].settings, ViewSettings(Machine([](auto& s) {
+    EXPECT_EQ(stops[17].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[18].settings, ViewSettings(Machine([](auto& s) {
                   s.load = 10;
                   s.fieldOn = 1300;
                   s.time = 6;
@@ -131,6 +153,25 @@ INSTANTIATE_TEST_SUITE_P(
                  {"0 r/min", "1.000", "0.00 N·m", "", "", "27.59 A", "0.00 A", "0.00 A", "5.87",
                   "堵转，过载"},
                  "readout speed 0\n"},
+        // The forward and backward components by hand at s = 1 with C_s in the auxiliary
+        // circuit: I_a 90.1° ahead of I_m, an ellipse with |I_b|/|I_f| = 0.280.
+        Readings{"CapacitorStartAtRest",
+                 At(SinglePhase([](auto& s) { s.speed = 0; }), 0),
+                 {"0 rpm", "1.000", "19.80 N·m", "", "", "28.66 A", "12.41 A", "31.22 A", "90.1°",
+                  "0.280", "闭合"},
+                 "readout speed 0\n"},
+        // An independent RK4 run with J = 0.1 kg·m² and a 2 N·m fan: the switch opens at 0.491 s,
+        // and at 0.5 s the main winding alone carries 18.96 A at 1137 rpm.
+        Readings{"CapacitorStartSwitchOpen",
+                 At(SinglePhase([](auto& s) {
+                        s.load = 2;
+                        s.inertia = 0.1;
+                        s.time = 0.5;
+                    }),
+                    0),
+                 {"1137 rpm", "0.242", "13.13 N·m", "", "", "18.96 A", "0.00 A", "18.96 A", "—",
+                  "1.000", "断开"},
+                 "readout speed 1137\n"},
         // E = 1.5 V = 346.4 V; sin δ = P X_s / 3VE; I = |V − E| / X_s; S = 3 V I*; the pull-out
         // 3VE / X_s = 20 kW: over-excited, the machine leads.
         Readings{"SynchronousOverExcited",
@@ -172,7 +213,8 @@ TEST(Presenting, TheMainFrameKeepsItsShapeAndTheExplorerFillsTheRoom) {
     EXPECT_EQ(main.scale, 1.5);
     // Twice the device pixels: 2040 / 624 = 3.27.
     EXPECT_EQ(PresentationInputs(View::Main, 0, 1920, 1020, 2).scale, 3.25);
-    for (const View view : {View::Explorer, View::Winding, View::Motor, View::Synchronous}) {
+    for (const View view :
+         {View::Explorer, View::Winding, View::Motor, View::CapacitorMotor, View::Synchronous}) {
         const CanvasInputs in = PresentationInputs(view, 3, 1920, 1020, 2);
         EXPECT_EQ(std::vector({in.width, in.height}), std::vector({1920, 1020}));
         EXPECT_EQ(in.scale, 2);
@@ -240,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 15, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 18, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,

@@ -52,6 +52,14 @@ LessonStop Synchronous(Change change) {
     return {s, 0, false, {"x", ""}};
 }
 
+// The single-phase motor's default settings with `change` made to them.
+template <typename Change>
+LessonStop SinglePhaseMotor(Change change) {
+    CapacitorMotorSettings s;
+    change(s);
+    return {s, 0, false, {"x", ""}};
+}
+
 LessonStop Explorer(int step, Supply supply) {
     return {ExplorerSettings{supply}, step, false, {"x", ""}};
 }
@@ -107,11 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
         Good{"MotorSteadyState",
              With(R"({"view": "motor", "preset": "single-phase", "load": 5, "speed": 1400,
                       "caption": "x"})"),
-             Motor({SinglePhase(), 5, 0.2, 1400, 0, 0, std::nullopt, {}, {}})},
+             Motor({SinglePhase(), 5, 0.2, 1400, 0, 0, std::nullopt, false, 0.0, false, {}, {}})},
         Good{"MotorStartUp",
              With(R"({"view": "motor", "time": 2, "initial-speed": -150, "inertia": 0.5,
                       "caption": "x"})"),
-             Motor({{}, 0, 0.5, std::nullopt, 2, -150, std::nullopt, {}, {}})},
+             Motor({{}, 0, 0.5, std::nullopt, 2, -150, std::nullopt, false, 0.0, false, {}, {}})},
         Good{"SynchronousSteadyState",
              With(R"({"view": "synchronous", "field-current": 3, "power": -5, "curves": "o",
                       "caption": "x"})"),
@@ -119,6 +127,23 @@ INSTANTIATE_TEST_SUITE_P(
                  s.fieldCurrent = 3;
                  s.power = -5;
                  s.curves = SynchronousCurves::O;
+             })},
+        Good{"TwoValueMotorReversedWithItsCapacitors",
+             With(R"({"view": "capacitor-motor", "kind": "two-value", "start-capacitor": 200,
+                      "run-capacitor": 30, "reverse-aux": true, "switch": "closed",
+                      "speed": -1440, "caption": "x"})"),
+             SinglePhaseMotor([](auto& s) {
+                 s.config = {CapacitorMotorKind::TwoValue, 200, 30, true, SwitchSetting::Closed};
+                 s.speed = -1440;
+             })},
+        Good{"SplitPhaseStartUp",
+             With(R"({"view": "capacitor-motor", "kind": "split-phase", "time": 1.5,
+                      "load": 3, "inertia": 0.05, "caption": "x"})"),
+             SinglePhaseMotor([](auto& s) {
+                 s.config.kind = CapacitorMotorKind::SplitPhase;
+                 s.time = 1.5;
+                 s.load = 3;
+                 s.inertia = 0.05;
              })},
         Good{"SynchronousStartUpWithoutItsCage",
              With(R"({"view": "synchronous", "time": 2, "damper": "no", "field-on": 1300,
@@ -182,9 +207,9 @@ INSTANTIATE_TEST_SUITE_P(
         Bad{"StopNotAnObject", With(R"({"view": "main", "caption": "c"}, 3)"),
             R"(lesson.json: stop 2: must be an object such as {"view": "main", "step": 3, "caption": "..."})"},
         Bad{"NoView", With(R"({"caption": "c"})"),
-            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding, motor or synchronous))"},
+            R"(lesson.json: stop 1: field "view" is missing (one of main, explorer, winding, motor, capacitor-motor or synchronous))"},
         Bad{"UnknownView", With(R"({"view": "stator", "caption": "c"})"),
-            R"(lesson.json: stop 1: view 'stator' is not one of main, explorer, winding, motor or synchronous)"},
+            R"(lesson.json: stop 1: view 'stator' is not one of main, explorer, winding, motor, capacitor-motor or synchronous)"},
         Bad{"UnknownPreset",
             With((std::string(kOk) + kOk +
                   R"({"view": "explorer", "preset": "open-x", "caption": "c"})")
@@ -250,8 +275,19 @@ INSTANTIATE_TEST_SUITE_P(
             R"(lesson.json: stop 1: --power cannot be used with --time: in a start-up the load sets the power)"},
         Bad{"DamperAsASwitch", With(R"({"view": "synchronous", "damper": false, "caption": "c"})"),
             R"(lesson.json: stop 1: damper 'false' is not one of yes or no)"},
+        Bad{"StartCapacitorOfAPermanentCapacitorMotor",
+            With(R"({"view": "capacitor-motor", "kind": "permanent-capacitor",
+                     "start-capacitor": 100, "caption": "c"})"),
+            R"(lesson.json: stop 1: --start-capacitor: a permanent-capacitor motor has no start capacitor)"},
+        Bad{"ReversedMainOnly",
+            With(R"({"view": "capacitor-motor", "kind": "main-only", "reverse-aux": true,
+                     "caption": "c"})"),
+            R"(lesson.json: stop 1: --reverse-aux: a main-only motor has no auxiliary winding)"},
+        Bad{"ReverseAuxAsAWord",
+            With(R"({"view": "capacitor-motor", "reverse-aux": "yes", "caption": "c"})"),
+            R"(lesson.json: stop 1: reverse-aux 'yes' is not true or false)"},
         Bad{"MotorFieldInTheWindings", With(R"({"view": "winding", "load": 3, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "load" is for view motor or synchronous, not winding)"},
+            R"(lesson.json: stop 1: field "load" is for view motor, capacitor-motor or synchronous, not winding)"},
         Bad{"NoCaption", With(R"({"view": "main"})"),
             R"(lesson.json: stop 1: field "caption" is missing)"},
         Bad{"CaptionInFrench", With(R"({"view": "main", "caption": {"fr": "c"}})"),

@@ -115,6 +115,23 @@ TEST(MotorWindow, PlayRunsTheClockAndTheSteps) {
     EXPECT_EQ(w.Speed(), speed);
 }
 
+// The transient's controls are the table's parameters: the box takes switch-angle's range, and
+// the frame the window draws has the transient only for a start-up.
+TEST(MotorWindow, DynamicControlsSetTheSettings) {
+    MotorWindow w;
+    auto* box = Find<QSpinBox>(w, "switchAngle");
+    EXPECT_EQ(box->maximum(), 360);
+    EXPECT_FALSE(box->isEnabled());
+    Find<QCheckBox>(w, "dynamic")->setChecked(true);
+    EXPECT_TRUE(box->isEnabled());
+    box->setValue(90);
+    Find<QCheckBox>(w, "zoom")->setChecked(true);
+    const MotorSettings s = std::get<MotorSettings>(w.Settings());
+    EXPECT_TRUE(s.dynamic);
+    EXPECT_EQ(s.switchAngle, 90.0);
+    EXPECT_TRUE(s.zoom);
+}
+
 // The texts as the host's painter is asked for them: the glyphs' box from the scene font's
 // metrics, and the size asked for.
 struct Text {
@@ -165,14 +182,17 @@ TEST(SmallScreens, EveryTextReadableInItsPane) {
                                     {middle, right, in.width - middle, in.height - right}};
             Supply single;
             single.singlePhase = true;
-            const std::pair<Supply, std::optional<double>> states[] = {
-                {Supply{}, std::nullopt},
-                {PresetSupply(Preset::Reversed), 1450.0},
-                {single, 153.0},
-                {PresetSupply(Preset::OpenUNeutral), 3000.0}};
-            for (const auto& [supply, speed] : states) {
+            const std::tuple<Supply, std::optional<double>, bool> states[] = {
+                {Supply{}, std::nullopt, false},
+                {PresetSupply(Preset::Reversed), 1450.0, false},
+                {single, 153.0, false},
+                {PresetSupply(Preset::OpenUNeutral), 3000.0, false},
+                {PresetSupply(Preset::Unbalanced), std::nullopt, true}};
+            for (const auto& [supply, speed, dynamic] : states) {
                 in.supply = supply;
                 in.speed = speed;
+                in.dynamic = dynamic;
+                in.time = dynamic ? 0.05 : in.time;
                 in.load = 40;
                 std::vector<Text> texts;
                 RasterDc dc(in.width, in.height, 1, std::make_unique<TextBoxes>(&texts));

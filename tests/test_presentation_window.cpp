@@ -64,7 +64,7 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
     EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
     EXPECT_EQ(window->Stepper().Step(), row.step);
     EXPECT_EQ(window->Stepper().Playing(), row.playing);
-    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 16").arg(row.stop)))
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 19").arg(row.stop)))
         << window->Caption().toStdString();
     // A blank screen is one colour all over; the picture is not.
     const QImage shown = Grab(*window);
@@ -125,8 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
                            true, Blank::None},
                       Keys{"ReachesTheMotor", std::vector<Qt::Key>(12, Qt::Key_PageDown), 13, 0,
                            true, Blank::None},
-                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(17, Qt::Key_PageDown),
-                           16, 0, true, Blank::None},
+                      Keys{"ReachesTheSinglePhaseMotorAtRest",
+                           std::vector<Qt::Key>(15, Qt::Key_PageDown), 16, 0, true, Blank::None},
+                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(20, Qt::Key_PageDown),
+                           19, 0, true, Blank::None},
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
@@ -205,7 +207,7 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
         shown = Shown();
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Stepper().Count(), 16);
+        EXPECT_EQ(shown->Stepper().Count(), 19);
         QTest::keyClick(shown, Qt::Key_F11);
         Settle();
         EXPECT_TRUE(shown.isNull());

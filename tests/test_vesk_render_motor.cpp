@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "view_frames.h"
-#include "view_frames.h"
 
 namespace {
 
@@ -37,6 +36,25 @@ TEST(VeskRenderMotor, TraceBeginsWithTheReadouts) {
                            "readout current-u 4.70\nreadout current-v 4.70\n"
                            "readout current-w 4.70\n"))
         << run.out.left(300).toStdString();
+}
+
+// The light start-up's peaks, as an independent integration gives them, after the motor's own
+// readouts; time-95 is a dash until the speed gets there.
+TEST(VeskRenderMotor, DynamicReadoutsFollowTheMotors) {
+    const struct {
+        const char* time;
+        const char* tail;
+    } rows[] = {{"0.3",
+                 "readout state running\nreadout peak-current 39.7\nreadout peak-torque 64.2\n"
+                 "readout min-torque -6.4\nreadout time-95 0.072\n"},
+                {"0.05", "readout time-95 —\n"}};
+    for (const auto& row : rows) {
+        const Outcome run =
+            Render({"--view", "motor", "--time", row.time, "--inertia", "0.015", "--dynamic"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(row.tail) + "readout p-in "))
+            << run.out.left(700).toStdString();
+    }
 }
 
 TEST(VeskRenderMotor, PngIsTheCoresFrame) {
@@ -94,9 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"LoadTooLarge", M({"--load", "41"}), "41"},
         BadCase{"InertiaTooSmall", M({"--inertia", "0.01"}), "0.01"},
         BadCase{"InertiaNaN", M({"--inertia", "nan"}), "nan"},
-        BadCase{"InitialWithSpeed", M({"--speed", "1", "--initial-speed", "5"}), "use it with time"},
+        BadCase{"InitialWithSpeed", M({"--speed", "1", "--initial-speed", "5"}),
+                "use it with time"},
         BadCase{"LoadWithoutMotor", {"--view", "explorer", "--load", "5"}, "--view motor"},
-        BadCase{"StepTooLarge", M({"--step", "36"}), "0 to 35"}),
+        BadCase{"StepTooLarge", M({"--step", "36"}), "0 to 35"},
+        BadCase{"DynamicWithoutTime", M({"--dynamic"}), "use it with time"},
+        BadCase{"DynamicWithSpeed", M({"--dynamic", "--speed", "100"}), "speed"},
+        BadCase{"SwitchAngleTooLarge", M({"--time", "1", "--switch-angle", "361"}), "0 to 360"},
+        BadCase{"SwitchAngleNegative", M({"--time", "1", "--switch-angle", "-1"}), "0 to 360"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

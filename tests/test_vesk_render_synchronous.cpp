@@ -150,7 +150,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--time", "1", "--field-on", "1600"},
                 "field-on '1600' is not a number from 0 to 1500 rpm"},
         BadCase{"DamperMaybe", {"--damper", "maybe"}, "damper 'maybe' is not one of yes or no"},
-        BadCase{"MotorOptionHere", {"--speed", "1400"}, "--speed needs --view motor"},
+        BadCase{"MotorOptionHere",
+                {"--speed", "1400"},
+                "--speed needs --view motor or capacitor-motor"},
         BadCase{"StepTooLarge", {"--step", "36"}, "step '36' is not a whole number from 0 to 35"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -77,39 +77,67 @@ TEST(ViewTable, EveryParametersRangeAndMessageReachBothReaders) {
     EXPECT_GE(checked, 6);  // load, inertia, speed, time, initial-speed, frequency
 }
 
+// The view's settings with nothing given but `change`.
+template <typename Settings, typename Change>
+ViewSettings With(Change change) {
+    Settings s;
+    change(s);
+    return s;
+}
+
 // An address read leniently leaves out the value a rule of the view is about and keeps the rest.
 TEST(ViewTable, ALenientReadingLeavesOutTheValueARuleRefuses) {
     struct Row {
         const char* name;
+        View view;
         std::vector<TextValue> given;
-        double fieldCurrent;  // what is kept
-        double load;
-        std::optional<double> time;
+        ViewSettings kept;
         const char* problem;
     } const rows[] = {
         {"FieldOnWithoutTime",
+         View::Synchronous,
          {{"field-on", "1300"}, {"field-current", "3"}},
-         3,
-         0,
-         std::nullopt,
+         With<SynchronousSettings>([](auto& s) { s.fieldCurrent = 3; }),
          "--field-on is for a start-up: use it with --time"},
         {"PowerInAStartUp",
+         View::Synchronous,
          {{"power", "8"}, {"time", "2"}, {"load", "10"}},
-         2,
-         10,
-         2,
+         With<SynchronousSettings>([](auto& s) {
+             s.load = 10;
+             s.time = 2;
+         }),
          "--power cannot be used with --time: in a start-up the load sets the power"},
+        {"StartCapacitorOfASplitPhaseMotor",
+         View::CapacitorMotor,
+         {{"kind", "split-phase"}, {"start-capacitor", "100"}, {"load", "3"}},
+         With<CapacitorMotorSettings>([](auto& s) {
+             s.config.kind = CapacitorMotorKind::SplitPhase;
+             s.load = 3;
+         }),
+         "--start-capacitor: a split-phase motor has no start capacitor"},
+        {"SwitchOfAPermanentCapacitorMotor",
+         View::CapacitorMotor,
+         {{"switch", "open"}, {"kind", "permanent-capacitor"}, {"run-capacitor", "30"}},
+         With<CapacitorMotorSettings>([](auto& s) {
+             s.config.kind = CapacitorMotorKind::PermanentCapacitor;
+             s.config.runCapacitor = 30;
+         }),
+         "--switch: a permanent-capacitor motor has no centrifugal switch"},
+        {"SpeedAndTime",
+         View::CapacitorMotor,
+         {{"speed", "1440"}, {"time", "1"}, {"reverse-aux", "1"}},
+         With<CapacitorMotorSettings>([](auto& s) {
+             s.speed = 1440;
+             s.config.reverseAux = true;
+         }),
+         "speed and time cannot be used together"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         std::vector<std::string> problems;
-        const SettingsResult r = SettingsFromTexts(View::Synchronous, row.given, true, &problems);
+        const SettingsResult r = SettingsFromTexts(row.view, row.given, true, &problems);
         EXPECT_EQ(r.error, "");
-        SynchronousSettings kept;
-        kept.fieldCurrent = row.fieldCurrent;
-        kept.load = row.load;
-        kept.time = row.time;
-        EXPECT_EQ(r.settings, ViewSettings(kept));
+        EXPECT_EQ(r.settings, row.kept);
         EXPECT_EQ(problems, std::vector<std::string>{row.problem});
     }
 }
@@ -167,6 +195,15 @@ INSTANTIATE_TEST_SUITE_P(
         Line{"DamperAsAFlag",
              {"--view", "synchronous", "--damper"},
              "option --damper needs a value"},
+        Line{"CapacitorOfAKindWithoutIt",
+             {"--view", "capacitor-motor", "--kind", "split-phase", "--run-capacitor", "30"},
+             "--run-capacitor: a split-phase motor has no run capacitor"},
+        Line{"ReversedMainOnly",
+             {"--view", "capacitor-motor", "--reverse-aux", "--kind", "main-only"},
+             "--reverse-aux: a main-only motor has no auxiliary winding"},
+        Line{"ReverseAuxWithAValue",
+             {"--view", "capacitor-motor", "--reverse-aux=yes"},
+             "option --reverse-aux takes no value (given '--reverse-aux=yes')"},
         Line{"SynchronousOptionWithoutItsView",
              {"--field-current", "3"},
              "--field-current needs --view synchronous"},
@@ -208,10 +245,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AppOptions, EachViewFlagAndItsOldSpellingOpenTheView) {
-    const std::pair<const char*, View> rows[] = {
-        {"--explorer", View::Explorer}, {"--explore", View::Explorer},
-        {"--winding", View::Winding},   {"--windings", View::Winding},
-        {"--motor", View::Motor},       {"--synchronous", View::Synchronous}};
+    const std::pair<const char*, View> rows[] = {{"--explorer", View::Explorer},
+                                                 {"--explore", View::Explorer},
+                                                 {"--winding", View::Winding},
+                                                 {"--windings", View::Winding},
+                                                 {"--motor", View::Motor},
+                                                 {"--single-phase-motor", View::CapacitorMotor},
+                                                 {"--synchronous", View::Synchronous}};
     for (const auto& [flag, view] : rows)
         EXPECT_EQ(ParseAppOptions({flag}).options.view, view) << flag;
     // The same view twice in two spellings is the one view.

@@ -32,6 +32,16 @@ MotorWindow::MotorWindow(QWidget* parent) : ViewWindow(View::Motor, parent) {
         m_session.SetInertia(inertia);
         Render();
     });
+    // The same run, with or without its transient; the angle and the zoom are the transient's.
+    connect(ui.dynamic, &QCheckBox::toggled, this, [this] {
+        ui.zoom->setEnabled(ui.dynamic->isChecked());
+        ui.switchAngle->setEnabled(ui.dynamic->isChecked());
+        Render();
+    });
+    connect(ui.switchAngle, &QSpinBox::valueChanged, this, [this] { Render(); });
+    connect(ui.zoom, &QCheckBox::toggled, this, [this] { Render(); });
+    ui.zoom->setEnabled(false);
+    ui.switchAngle->setEnabled(false);
     for (QDoubleSpinBox* box : {ui.frequency, ui.boost, ui.rotorResistance})
         connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
             m_session.SetDrive(
@@ -61,8 +71,20 @@ MotorWindow::~MotorWindow() = default;
 
 ViewSettings MotorWindow::Settings() const {
     const MotorInputs in = m_session.Inputs();
-    return MotorSettings{in.supply,       in.load,       in.inertia, in.speed, in.time,
-                         in.initialSpeed, in.rotorAngle, in.drive,   in.page};
+    // The transient is a start-up's: a steady state held shows none.
+    const bool dynamic = ui.dynamic->isChecked() && !in.speed;
+    return MotorSettings{in.supply,
+                         in.load,
+                         in.inertia,
+                         in.speed,
+                         in.time,
+                         in.initialSpeed,
+                         in.rotorAngle,
+                         dynamic,
+                         double(ui.switchAngle->value()),
+                         ui.zoom->isChecked(),
+                         in.drive,
+                         in.page};
 }
 
 MotorInputs MotorWindow::Inputs() const {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "capacitor_motor_window.h"
 #include "explorer_window.h"
 #include "motor_window.h"
 #include "resource.h"
@@ -11,7 +12,8 @@
 
 namespace {
 
-constexpr View kWindowViews[] = {View::Explorer, View::Winding, View::Motor, View::Synchronous};
+constexpr View kWindowViews[] = {View::Explorer, View::Winding, View::Motor, View::CapacitorMotor,
+                                 View::Synchronous};
 // The views after the explorer, 0x10 apart as the window menu's commands must be.
 constexpr unsigned kFirstViewCommand = 0x0200;
 
@@ -32,6 +34,8 @@ QString ViewMenuText(View view) {
             return QCoreApplication::translate("CFieldDemoDialog", "绕组(&W)...");
         case View::Motor:
             return QCoreApplication::translate("MotorWindow", "电动机(&M)...");
+        case View::CapacitorMotor:
+            return QCoreApplication::translate("CapacitorMotorWindow", "单相电动机(&I)...");
         case View::Synchronous:
             return QCoreApplication::translate("SynchronousWindow", "同步电机(&Y)...");
         case View::Main:
@@ -48,6 +52,8 @@ ViewWindow* MakeViewWindow(View view, QWidget* parent) {
             return new WindingsWindow(parent);
         case View::Motor:
             return new MotorWindow(parent);
+        case View::CapacitorMotor:
+            return new CapacitorMotorWindow(parent);
         case View::Synchronous:
             return new SynchronousWindow(parent);
         case View::Main:

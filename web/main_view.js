@@ -54,6 +54,12 @@
             super.act(action);
         }
 
+        // Start and Stop, the three step buttons and the group boxes that frame them.
+        embedKept() {
+            const c = this.c;
+            return [...super.embedKept(), c.start, c.stop, c.prev, c.groupAuto, c.groupStep];
+        }
+
         keyAction() {
             return undefined;
         }

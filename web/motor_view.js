@@ -28,6 +28,18 @@
             });
             setter('load', '_MotorSetLoad');
             setter('inertia', '_MotorSetInertia');
+            // The transient: the switch, its angle and the zoom go to the core together.
+            for (const name of ['dynamic', 'switchAngle', 'zoom']) {
+                c[name]?.addEventListener('change', () => {
+                    if (!this.core) return;
+                    const angle = c.switchAngle.valueAsNumber;
+                    this.core._MotorSetDynamic(c.dynamic.checked ? 1 : 0,
+                                               Number.isFinite(angle) ? angle : 0,
+                                               c.zoom.checked ? 1 : 0);
+                    this.showControls();
+                    this.draw();
+                });
+            }
             const drive = () => {
                 if (!this.core) return;
                 const v = ['frequency', 'boost', 'rotorResistance'].map((n) => c[n].valueAsNumber);
@@ -57,6 +69,17 @@
             this.supply.show(s);
             vesk.putNumber(this.c.load, s.load);
             vesk.putNumber(this.c.inertia, s.inertia);
+            if (this.c.dynamic) {
+                this.c.dynamic.checked = s.dynamic === 1;
+                vesk.putNumber(this.c.switchAngle, s.switchAngle);
+                this.c.zoom.checked = s.zoom === 1;
+                this.c.switchAngle.disabled = this.c.zoom.disabled = !this.c.dynamic.checked;
+            }
+        }
+
+        // Play and the slow motion; the start-up's buttons stay on the full page.
+        embedKept() {
+            return [...super.embedKept(), this.c.slow];
             vesk.putNumber(this.c.frequency, s.frequency);
             vesk.putNumber(this.c.boost, s.boost);
             vesk.putNumber(this.c.rotorResistance, s.rotorResistance);

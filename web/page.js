@@ -5,7 +5,8 @@
 // table of views describes the view's parameters:
 // #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
 // #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #view=motor&preset=single-phase&load=5,
-// #lang=en, #palette=safe, #lesson.
+// #lang=en, #palette=safe, #lesson; #embed, with any of them, shows the frame and its step controls
+// only, for a frame in another page.
 'use strict';
 
 (() => {
@@ -33,7 +34,7 @@
     // No view, language or palette is longer; a longer one is passed over like any unknown one.
     const kLongestAddressValue = 64;
     // The address's keys for the page itself; the rest are the view's.
-    const kPageKeys = ['view', 'lang', 'palette', 'lesson'];
+    const kPageKeys = ['view', 'lang', 'palette', 'lesson', 'embed'];
 
     // What the address asks for: the view (an unknown one is the first), the language and the
     // palette, and the view's own keys and values in their order, for the core to judge.
@@ -48,6 +49,7 @@
             view: view !== null && Object.hasOwn(views, view) ? view : Object.keys(views)[0],
             lang: get('lang'),
             palette: get('palette'),
+            embed: params.has('embed'),
             pairs: [...params].filter(([key]) => !kPageKeys.includes(key)),
         };
     }
@@ -111,6 +113,15 @@
         return {language: language.select, palette: palette.select, retranslate};
     }
 
+    // Served over http(s), the page keeps its files for a visit without the network; opened from
+    // disk it has them anyway.
+    function keepForOffline() {
+        if (!window.isSecureContext || !/^https?:$/.test(location.protocol) ||
+            !('serviceWorker' in navigator))
+            return;
+        navigator.serviceWorker.register('sw.js').catch(() => {});
+    }
+
     // Instead of an empty canvas: the one sentence that says what the page needs.
     function showNeeds() {
         document.getElementById('bar').hidden = true;
@@ -160,11 +171,31 @@
         const languages = ['zh', ...Object.keys(catalogues).filter((l) => l !== 'zh')];
         const palettes = ['standard', 'safe'];
         const settings = buildSettings(languages);
+        // The address that opens the page as it is shown: the view's, then the class's choices
+        // where they are not the first.
+        const addressShown = () => {
+            const view = views[shown];
+            let hash = core ? core.UTF8ToString(core._ViewAddress(view.index)) : `view=${shown}`;
+            if (vesk.language.code !== languages[0]) hash += `&lang=${vesk.language.code}`;
+            if (settings.palette.value !== palettes[0]) hash += `&palette=${settings.palette.value}`;
+            return `${location.href.replace(/#.*$/, '')}#${hash}`;
+        };
+        const takeHome = new vesk.TakeHome(document.getElementById('bar'), () => {
+            const view = views[shown];
+            const step = core ? core._ViewStepShown(view.index) : 0;
+            return {canvas: view.c.canvas, name: `vesk-${shown}-${step}.png`};
+        }, addressShown);
+        document.getElementById('bar').append(document.getElementById('settings'));
+        const embed = (on) => {
+            document.documentElement.classList.toggle('embed', on);
+            for (const view of Object.values(views)) view.embed(on);
+        };
         const setLanguage = (code) => {
             vesk.language = {code, catalogue: code === 'zh' ? null : catalogues[code]};
             document.documentElement.lang = code === 'zh' ? 'zh-CN' : code;
             settings.language.value = code;
             settings.retranslate();
+            takeHome.retranslate();
             for (const view of Object.values(views)) view.tab.textContent = view.title();
             document.title = views[shown].title();
             if (core) {
@@ -198,6 +229,7 @@
         // The words are in the class's language before the first frame.
         const first = readAddress(location.hash, views);
         setLanguage(choose(first.lang, 'language', languages));
+        embed(first.embed);
         selectView(first.view);
 
         coreReady.then((ready) => {
@@ -208,6 +240,7 @@
                 const language = choose(address.lang, 'language', languages);
                 if (language !== vesk.language.code || !hasCatalogue) setLanguage(language);
                 setPalette(choose(address.palette, 'palette', palettes));
+                embed(address.embed);
                 selectView(address.view).show(address);
             };
             // The core has yet to hear of the language; every view retranslates, now with the
@@ -235,6 +268,7 @@
                 }, {once: true});
             };
             watchResolution();
+            keepForOffline();
         }, showNeeds);
     }
 

@@ -11,6 +11,8 @@ const kTypes = {
     '.js': 'text/javascript; charset=utf-8',
     '.css': 'text/css; charset=utf-8',
     '.png': 'image/png',
+    '.svg': 'image/svg+xml',
+    '.webmanifest': 'application/manifest+json',
 };
 
 // Serves `dir` on 127.0.0.1:`port`, with `headers` on every answer; resolves to its origin and a

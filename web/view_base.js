@@ -4,7 +4,8 @@
 // the step controls (play and pause, previous, next, reset, the angle slider, the speed; Space and
 // the arrow keys) and their timer, as the core's stepper decides; the panel folded away with F9;
 // the address read by the core, whose refusals are reported on the console once; and each control
-// marked with a parameter given that parameter's range. A view's script adds its own controls and
+// marked with a parameter given that parameter's range; embedded in another page, the frame and
+// the step controls alone. A view's script adds its own controls and
 // registers it: vesk.addView(NAME, class extends vesk.ViewBase), NAME as the table names the view.
 'use strict';
 
@@ -223,6 +224,48 @@
             if (action === undefined) return;
             e.preventDefault();
             this.act(action);
+        }
+
+        // What an embedded page keeps of the view: the frame and the step controls.
+        embedKept() {
+            const c = this.c;
+            return [c.canvas, this.description, c.playPause, c.previous, c.next, c.reset, c.angle,
+                c.speed];
+        }
+
+        // Embedded, everything but what embedKept() names is left out: each such control with its
+        // box and its label, and the group boxes around it with their titles.
+        embed(on) {
+            for (const el of this.root.querySelectorAll('.embed-out'))
+                el.classList.remove('embed-out');
+            const placed = this.root.classList.contains('placed');
+            if (this.fullWidth === undefined) this.fullWidth = this.root.style.width;
+            if (placed) this.root.style.width = this.fullWidth;
+            if (!on) return;
+            const kept = new Set();
+            const keep = (el) => {
+                for (let e = el; e && e !== this.root; e = e.parentElement) kept.add(e);
+            };
+            for (const el of this.embedKept().filter(Boolean)) {
+                const box =
+                    el.closest('.QSpinBox, .QDoubleSpinBox, label.QCheckBox, .canvas-box') ?? el;
+                keep(box);
+                for (const inside of box.querySelectorAll('*')) kept.add(inside);
+                if (el.id) keep(this.root.querySelector(`label[for="${el.id}"]`));
+            }
+            for (const legend of this.root.querySelectorAll('fieldset > legend'))
+                if (kept.has(legend.parentElement)) kept.add(legend);
+            for (const el of this.root.querySelectorAll('*'))
+                if (!kept.has(el) && (el.parentElement === this.root || kept.has(el.parentElement)))
+                    el.classList.add('embed-out');
+            // Controls at their places in the form: the window ends after the last one kept.
+            if (placed) {
+                const right = Math.max(...[...this.root.children]
+                                           .filter((el) => kept.has(el) && el.style.left)
+                                           .map((el) => parseFloat(el.style.left) +
+                                                    parseFloat(el.style.width)));
+                this.root.style.width = `${right + parseFloat(this.c.canvas.style.left)}px`;
+            }
         }
 
         // The size to draw at: the room the page gives the canvas, at the screen's pixel ratio.

@@ -3,6 +3,8 @@
 // controls (the supply, the load, start and push, the clock) reach the session here.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -16,11 +18,17 @@ class MotorPage : public PageView {
   public:
     MotorPage() : PageView(View::Motor) {}
     MotorSession session;
+    // The transient, as the address or a lesson asked for it.
+    bool dynamic = false;
+    double switchAngle = 0.0;
+    bool zoom = false;
 
     ViewSettings Settings() const override {
         const MotorInputs in = session.Inputs();
-        return MotorSettings{in.supply,       in.load,       in.inertia, in.speed, in.time,
-                             in.initialSpeed, in.rotorAngle, in.drive,   in.page};
+        return MotorSettings{
+            in.supply,       in.load,       in.inertia,           in.speed,    in.time,
+            in.initialSpeed, in.rotorAngle, dynamic && !in.speed, switchAngle, zoom,
+            in.drive,        in.page};
     }
     void Show(const ViewSettings& settings, int step) override {
         const MotorSettings& m = std::get<MotorSettings>(settings);
@@ -32,6 +40,9 @@ class MotorPage : public PageView {
         if (!(ClampDrive(m.drive) == session.Drive())) session.SetDrive(m.drive);
         session.SetPage(m.page);
         session.Show(m.speed, m.time, m.initialSpeed, step);
+        dynamic = m.dynamic;
+        switchAngle = m.switchAngle;
+        zoom = m.zoom;
     }
     // Presented, the rotor turns with the steps again, as in the window.
     LessonStop StopShown() const override {
@@ -84,6 +95,11 @@ EMSCRIPTEN_KEEPALIVE void MotorSetSupply(double amplitudeU, double amplitudeV, d
 
 EMSCRIPTEN_KEEPALIVE void MotorSetLoad(double load) { Motor().session.SetLoad(load); }
 EMSCRIPTEN_KEEPALIVE void MotorSetInertia(double inertia) { Motor().session.SetInertia(inertia); }
+EMSCRIPTEN_KEEPALIVE void MotorSetDynamic(int dynamic, double switchAngle, int zoom) {
+    Motor().dynamic = dynamic != 0;
+    Motor().switchAngle = std::isfinite(switchAngle) ? std::clamp(switchAngle, 0.0, 360.0) : 0.0;
+    Motor().zoom = zoom != 0;
+}
 EMSCRIPTEN_KEEPALIVE void MotorSetDrive(double frequency, double boost, double resistance) {
     Motor().session.SetDrive({frequency, boost, resistance});
 }
@@ -104,6 +120,9 @@ EMSCRIPTEN_KEEPALIVE const char* MotorControls() {
     return AddSupply(json, m.CurrentSupply())
         .Number("load", m.Load())
         .Number("inertia", m.Inertia())
+        .Number("dynamic", Motor().dynamic ? 1 : 0)
+        .Number("switchAngle", Motor().switchAngle)
+        .Number("zoom", Motor().zoom ? 1 : 0)
         .Number("frequency", m.Drive().frequency)
         .Number("boost", m.Drive().boost)
         .Number("rotorResistance", m.Drive().rotorResistance)

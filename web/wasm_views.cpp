@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "page_address.h"
 #include "page_frame.h"
 #include "page_json.h"
 #include "page_views.h"
@@ -111,6 +112,15 @@ EMSCRIPTEN_KEEPALIVE int ViewPlaying(int view) {
 EMSCRIPTEN_KEEPALIVE int ViewInterval(int view) {
     const std::optional<View> v = ViewAt(view);
     return v ? PageOf(*v).Interval() : 0;
+}
+
+// The address that opens the page at the view as it is shown, without the '#'.
+EMSCRIPTEN_KEEPALIVE const char* ViewAddress(int view) {
+    const std::optional<View> v = ViewAt(view);
+    if (!v) return "";
+    const LessonStop shown = PageOf(*v).StopShown();
+    g_answer = PageAddressOf(shown.settings, shown.step);
+    return g_answer.c_str();
 }
 
 // Draws the view's frame of the step shown on a canvas of `width` x `height` pixels (a view of

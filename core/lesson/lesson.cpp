@@ -71,10 +71,25 @@ Lesson MakeBuiltInLesson() {
              QT_TRANSLATE_NOOP("Lesson",
                                "单相电动机：静止时正转与反转转矩相抵，它堵转；"
                                "推它一下，它才会起动。")),
+        Stop(View::Motor, {{"time", "0.03"}, {"dynamic", "1"}, {"zoom", "1"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；"
+                               "转矩在 66.9 与 −8.7 N·m 之间摆动，"
+                               "摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。")),
         Stop(View::Motor, {{"page", "circuit"}, {"speed", "1440"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "电路与功率：1440 r/min 时输入 2485 W，定子铜损 246 W，"
                                "转子铜损 90 W，轴上得到 2150 W：效率 86.5%，功率因数 0.762。")),
+        Stop(View::CapacitorMotor, {{"kind", "capacitor-start"}, {"speed", "0"}}, 0, true,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "电容起动式，静止时：起动电容使 Ia 超前 Im 90.1°，"
+                               "但两个绕组的磁动势不等，合成磁动势沿椭圆旋转（|Ib|/|If| = 0.280）；"
+                               "起动转矩 19.80 N·m，线电流 31.22 A。")),
+        Stop(View::CapacitorMotor, {{"time", "0.5"}, {"load", "2"}, {"inertia", "0.1"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "离心开关断开：转速升过 1125 rpm，辅绕组连同电容被切除；"
+                               "转矩从 26.7 N·m 跳到 13.1 N·m，线电流从 31.0 A 降到 19.3 A，"
+                               "电动机只靠主绕组继续加速。")),
         Stop(View::Synchronous, {{"field-current", "3"}, {"power", "5"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，"

@@ -46,8 +46,9 @@ constexpr int kMaxLessonBytes = 1024 * 1024;
 constexpr int kMaxCaptionCharacters = 500;
 
 // The README's ten-minute lesson, then the explorer's reversed, open-phase and single-phase
-// supplies, four poles in the windings view, the single-phase motor that cannot start, and the
-// synchronous machine's V-curve and its pull into step.
+// supplies, four poles in the windings view, the single-phase motor that cannot start, the
+// capacitor-start motor's ellipse at rest and its switch opening, and the synchronous machine's
+// V-curve and its pull into step.
 const Lesson& BuiltInLesson();
 
 // The stop's view at `canvas.step` on `surface`.

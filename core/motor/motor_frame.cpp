@@ -139,6 +139,29 @@ MotorRun& RunFor(const MotorModel& model, const MotorRunInputs& run) {
     return *last;
 }
 
+// The same for a start-up with its transient.
+DynamicRun& DynamicRunFor(const DynamicRunInputs& run) {
+    thread_local std::optional<DynamicRun> last;
+    if (!last || !(DynamicRun(run, DynamicRun::kStep).Inputs() == last->Inputs()))
+        last.emplace(run);
+    return *last;
+}
+
+// The instantaneous speed, torque and currents in place of the steady state's, and the run's
+// peaks.
+std::optional<MotorDynamicReadouts> DynamicReadouts(const DynamicRun* run, MotorReadouts& r) {
+    if (!run) return std::nullopt;
+    r.torque = MotorFixed("%.2f", run->Torque());
+    const std::array<double, 3> i = run->Currents();
+    r.u = MotorFixed("%.2f", i[0]);
+    r.v = MotorFixed("%.2f", i[1]);
+    r.w = MotorFixed("%.2f", i[2]);
+    const std::optional<double> t95 = run->TimeTo95();
+    return MotorDynamicReadouts{
+        MotorFixed("%.1f", run->PeakCurrent()), MotorFixed("%.1f", run->PeakTorque()),
+        MotorFixed("%.1f", run->MinTorque()), t95 ? MotorFixed("%.3f", *t95) : "—"};
+}
+
 }  // namespace
 
 std::string_view MotorStateText(const Translation* t, MotorState state) {
@@ -196,23 +219,33 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     const std::vector<MotorSample>* samples = nullptr;
     double speed = in.speed.value_or(0.0);
     bool settled = false;
-    if (!in.speed) {
+    const DynamicRun* dynamic = nullptr;
+    in.switchAngle = InRange(raw.switchAngle, 0.0, 360.0, 0.0);
+    if (in.dynamic && !in.speed) {
+        DynamicRun& run =
+            DynamicRunFor({in.supply, in.load, in.inertia, in.initialSpeed, in.switchAngle});
+        run.RunTo(in.time);
+        speed = run.Speed();
+        dynamic = &run;
+    } else if (!in.speed) {
         MotorRun& run = RunFor(model, {in.supply, in.load, in.inertia, in.initialSpeed, 0.0});
         speed = run.SpeedAt(in.time);
         samples = &run.Samples();
         settled = run.SettledAt().has_value();
     }
     const MotorPoint point = model.At(speed);
-    const MotorReadouts readouts = MakeReadouts(in, model, point);
-    MotorResult result{readouts, Describe(in, readouts), true};
+    MotorReadouts readouts = MakeReadouts(in, model, point);
+    const std::optional<MotorDynamicReadouts> peaks = DynamicReadouts(dynamic, readouts);
+    MotorResult result{readouts, peaks, Describe(in, readouts), true};
 
     const double theta = ExplorerAngle(in.step);
     const double rotor = raw.rotorAngle && std::isfinite(*raw.rotorAngle)
                              ? *raw.rotorAngle
                              : speed / model.SynchronousSpeed() * theta / kPolePairs;
     const double unit = std::min(in.width / double(kMotorWidth), in.height / double(kMotorHeight));
-    const MotorScene scene{in,    model, point,   model.MaximumTorque(), samples, settled, theta,
-                           rotor, unit,  &surface};
+    const MotorScene scene{in,      model,    point,  model.MaximumTorque(),
+                           samples, settled,  theta,  rotor,
+                           unit,    &surface, dynamic};
     try {
         if (in.page == MotorPage::Circuit)
             DrawMotorCircuitPage(scene, result.readouts);

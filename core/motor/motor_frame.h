@@ -32,6 +32,11 @@ struct MotorInputs {
     // Where the marked bar is, in mechanical radians; without it, where the step puts it when the
     // rotor turns at n/n_s of the field's rate.
     std::optional<double> rotorAngle;
+    // The start-up with its electrical transient (with `time`, not `speed`), switched on at
+    // `switchAngle` degrees; `zoom` shows its first 100 ms against time.
+    bool dynamic = false;
+    double switchAngle = 0.0;
+    bool zoom = false;
     int width = kMotorWidth;
     int height = kMotorHeight;
     double scale = 1;  // device pixels per pixel (raster only)
@@ -80,8 +85,18 @@ struct MotorReadouts {
     friend bool operator==(const MotorReadouts&, const MotorReadouts&) = default;
 };
 
+// With the transient, over the run so far: the largest phase current and the torque's extremes
+// "%.1f", and the time to 95 % of the field's speed "%.3f" s, or "—" before it.
+struct MotorDynamicReadouts {
+    std::string peakCurrent;
+    std::string peakTorque;
+    std::string minTorque;
+    std::string time95;
+};
+
 struct MotorResult {
     MotorReadouts readouts;
+    std::optional<MotorDynamicReadouts> dynamic;
     // One sentence for a screen reader, in the frame's language.
     std::string description;
     // False when a brush could not be created and the rest of the frame was abandoned.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "explorer/explorer_layers.h"
+#include "motor/motor_dynamic.h"
 #include "motor/motor_frame.h"
 
 constexpr COLORREF kNorthColour = RGB(200, 40, 40);
@@ -24,6 +25,7 @@ struct MotorScene {
     double rotorAngle;                        // mechanical radians
     double unit;                              // pixels of the canvas per pixel of 1024x768
     CDC* dc;
+    const DynamicRun* dynamic;  // the start-up with its transient, when asked for
 
     // A length of the design in pixels of this canvas; lines never vanish.
     int Size(double design) const { return std::max(1, Px(design * unit)); }
@@ -59,6 +61,14 @@ void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on);
 void DrawMotorTorque(const MotorScene& scene, const CRect& pane);
 void DrawMotorStartUp(const MotorScene& scene, const CRect& pane);
 void DrawMotorMachine(const MotorScene& scene, const CRect& pane);
+// The dynamic start-up against time, in place of the quasi-static one.
+void DrawMotorDynamicStartUp(const MotorScene& scene, const CRect& pane);
+// The torque–speed pane's mapping: x = x0 + n * perRpm, y = y0 - T * perNm.
+struct TorqueMapping {
+    double x0, perRpm, y0, perNm;
+};
+// The dynamic run's T(t) against n(t) over the steady-state curve.
+void DrawMotorTrajectory(const MotorScene& scene, const TorqueMapping& at);
 void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorReadouts& r);
 // The second page: the circuits, the phasor diagram, the power flow and the readouts.
 void DrawMotorCircuitPage(const MotorScene& scene, const MotorReadouts& r);

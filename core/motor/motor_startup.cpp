@@ -71,6 +71,7 @@ void DrawStrip(const MotorScene& scene, const Strip& s, std::string_view name,
 }  // namespace
 
 void DrawMotorStartUp(const MotorScene& scene, const CRect& pane) {
+    if (scene.dynamic) return DrawMotorDynamicStartUp(scene, pane);
     CDC* dc = scene.dc;
     scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Motor", "起动过程")));
     const std::vector<MotorSample>* samples = scene.samples;

@@ -144,6 +144,8 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     largest = std::max(
         {largest, scene.inputs.load * fastest * fastest / (kSynchronousSpeed * kSynchronousSpeed),
          std::abs(scene.point.Torque())});
+    if (scene.dynamic)
+        largest = std::max({largest, scene.dynamic->PeakTorque(), -scene.dynamic->MinTorque()});
     const double full = NiceCeiling(std::max(largest, 1.0));
 
     // Room for the texts round the plot, from their sizes: the torque's labels on the left, the
@@ -244,6 +246,11 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     // Each curve named at its right-hand end, where they are furthest apart.
     // Where two ends meet (the total is its forward part on a balanced supply), the names are
     // stacked a line apart rather than drawn over each other.
+    if (scene.dynamic) {
+        const PointF origin = plot.At(0.0, 0.0);
+        DrawMotorTrajectory(scene, {origin.x, plot.At(1.0, 0.0).x - origin.x, origin.y,
+                                    origin.y - plot.At(0.0, 1.0).y});
+    }
     const MotorPoint& end = curve.back();
     struct EndLabel {
         int y;

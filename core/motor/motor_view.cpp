@@ -14,8 +14,8 @@ using namespace motor;
 
 constexpr std::string_view kPages[] = {"field", "circuit"};
 
-const std::array<ParamSpec, kSupplyParams.size() + 9> kParams = [] {
-    std::array<ParamSpec, kSupplyParams.size() + 9> params{};
+const std::array<ParamSpec, kSupplyParams.size() + 12> kParams = [] {
+    std::array<ParamSpec, kSupplyParams.size() + 12> params{};
     auto at = std::copy(kSupplyParams.begin(), kSupplyParams.end(), params.begin());
     *at++ = {.name = "load",
              .low = 0.0,
@@ -48,6 +48,19 @@ const std::array<ParamSpec, kSupplyParams.size() + 9> kParams = [] {
              .unit = " rpm",
              .valueName = "N",
              .help = "the start-up's initial speed"};
+    *at++ = {
+        .name = "dynamic",
+        .kind = ParamKind::Switch,
+        .help = "the start-up with its electrical transient: instantaneous currents and torque"};
+    *at++ = {.name = "switch-angle",
+             .low = 0.0,
+             .high = 360.0,
+             .unit = "°",
+             .valueName = "A",
+             .help = "U's voltage A degrees past its positive peak at switch-on"};
+    *at++ = {.name = "zoom",
+             .kind = ParamKind::Switch,
+             .help = "the dynamic start-up's first 100 ms against time"};
     *at++ = {.name = "frequency",
              .low = motor::kMinFrequency,
              .high = motor::kMaxFrequency,
@@ -89,6 +102,9 @@ SettingsResult Build(const ParamValues& given) {
     s.speed = number("speed");
     s.time = number("time").value_or(0.0);
     s.initialSpeed = number("initial-speed").value_or(0.0);
+    if (const ParamValue* v = Given(given, "dynamic")) s.dynamic = std::get<bool>(*v);
+    if (const ParamValue* v = Given(given, "zoom")) s.zoom = std::get<bool>(*v);
+    s.switchAngle = number("switch-angle").value_or(0.0);
     s.drive.frequency = number("frequency").value_or(motor::kFrequency);
     s.drive.boost = number("boost").value_or(0.0);
     s.drive.rotorResistance = number("rotor-resistance").value_or(0.0);
@@ -100,6 +116,12 @@ SettingsResult Build(const ParamValues& given) {
     } else if (s.speed && number("initial-speed")) {
         result.blame = "initial-speed";
         result.error = "initial-speed is for a start-up: use it with time";
+    } else if (s.dynamic && s.speed) {
+        result.blame = "dynamic";
+        result.error = "dynamic is a start-up's: it cannot be used with speed";
+    } else if (s.dynamic && !number("time")) {
+        result.blame = "dynamic";
+        result.error = "dynamic is a start-up's: use it with time";
     }
     result.settings = s;
     return result;
@@ -116,6 +138,9 @@ MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     m.time = s.time;
     m.initialSpeed = s.initialSpeed;
     m.rotorAngle = s.rotorAngle;
+    m.dynamic = s.dynamic;
+    m.switchAngle = s.switchAngle;
+    m.zoom = s.zoom;
     m.drive = s.drive;
     m.page = s.page;
     m.step = c.step;
@@ -154,18 +179,36 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
          o.currentRatio},
         {"state", MotorStateName(o.state), label(QT_TRANSLATE_NOOP("Motor", "状态")),
          MotorStateLine(c.translation, o)},
-        {"p-in", o.input, label(QT_TRANSLATE_NOOP("Motor", "输入功率 Pin")), o.input + " W"},
-        {"p-stator-copper", o.statorCopper, label(QT_TRANSLATE_NOOP("Motor", "定子铜损 PCu,s")),
-         o.statorCopper + " W"},
-        {"p-rotor-copper", o.rotorCopper, label(QT_TRANSLATE_NOOP("Motor", "转子铜损 PCu,r")),
-         o.rotorCopper + " W"},
-        {"p-mech", o.mechanical, label(QT_TRANSLATE_NOOP("Motor", "机械功率 Pmech")),
-         o.mechanical + " W"},
-        {"efficiency", o.efficiency, label(QT_TRANSLATE_NOOP("Motor", "效率 η")),
-         o.efficiency == "—" ? o.efficiency : o.efficiency + " %"},
-        {"power-factor", o.powerFactor, label(QT_TRANSLATE_NOOP("Motor", "功率因数 PF")),
-         o.powerFactor},
     };
+    if (r.dynamic) {
+        const MotorDynamicReadouts& d = *r.dynamic;
+        result.readouts.insert(
+            result.readouts.end(),
+            {{"peak-current", d.peakCurrent, label(QT_TRANSLATE_NOOP("Motor", "电流峰值")),
+              d.peakCurrent + " A"},
+             {"peak-torque", d.peakTorque, label(QT_TRANSLATE_NOOP("Motor", "转矩最大值")),
+              d.peakTorque + " N·m"},
+             {"min-torque", d.minTorque, label(QT_TRANSLATE_NOOP("Motor", "转矩最小值")),
+              d.minTorque + " N·m"},
+             {"time-95", d.time95, label(QT_TRANSLATE_NOOP("Motor", "达到95%同步转速的时间")),
+              d.time95 == "—" ? d.time95 : d.time95 + " s"}});
+    }
+    // The powers after the dynamic peaks: the same on both pages.
+    result.readouts.insert(
+        result.readouts.end(),
+        {
+            {"p-in", o.input, label(QT_TRANSLATE_NOOP("Motor", "输入功率 Pin")), o.input + " W"},
+            {"p-stator-copper", o.statorCopper, label(QT_TRANSLATE_NOOP("Motor", "定子铜损 PCu,s")),
+             o.statorCopper + " W"},
+            {"p-rotor-copper", o.rotorCopper, label(QT_TRANSLATE_NOOP("Motor", "转子铜损 PCu,r")),
+             o.rotorCopper + " W"},
+            {"p-mech", o.mechanical, label(QT_TRANSLATE_NOOP("Motor", "机械功率 Pmech")),
+             o.mechanical + " W"},
+            {"efficiency", o.efficiency, label(QT_TRANSLATE_NOOP("Motor", "效率 η")),
+             o.efficiency == "—" ? o.efficiency : o.efficiency + " %"},
+            {"power-factor", o.powerFactor, label(QT_TRANSLATE_NOOP("Motor", "功率因数 PF")),
+             o.powerFactor},
+        });
     result.description = r.description;
     result.complete = r.complete;
     return result;
@@ -194,7 +237,8 @@ extern const ViewDescriptor kMotorView{
 };
 
 std::string TraceMotorFrame(const MotorInputs& in) {
-    return TraceView(MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time,
-                                   in.initialSpeed, in.rotorAngle, in.drive, in.page},
-                     {in.step, in.width, in.height, in.scale, in.palette, in.translation});
+    return TraceView(
+        MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time, in.initialSpeed,
+                      in.rotorAngle, in.dynamic, in.switchAngle, in.zoom, in.drive, in.page},
+        {in.step, in.width, in.height, in.scale, in.palette, in.translation});
 }

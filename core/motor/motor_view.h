@@ -15,6 +15,11 @@ struct MotorSettings {
     // Where the marked bar is, in mechanical radians, as a window turns it; none: where the step
     // puts it.
     std::optional<double> rotorAngle;
+    // The start-up with its electrical transient, switched on at `switchAngle` degrees; `zoom`
+    // shows its first 100 ms.
+    bool dynamic = false;
+    double switchAngle = 0.0;
+    bool zoom = false;
     MotorDrive drive;
     MotorPage page = MotorPage::Field;
     friend bool operator==(const MotorSettings&, const MotorSettings&) = default;

@@ -9,7 +9,7 @@
 #include "text/translation.h"
 
 // The views, in the order of the window menu, the page's tabs and ViewSettings.
-enum class View { Main, Explorer, Winding, Motor, Synchronous };
+enum class View { Main, Explorer, Winding, Motor, CapacitorMotor, Synchronous };
 
 // The canvas a frame is drawn on, the same for every view.
 struct CanvasInputs {

@@ -2,6 +2,7 @@
 // Every view's settings beside its step, one alternative a view, in the order of View.
 #include <variant>
 
+#include "capacitor_motor/capacitor_motor_view.h"
 #include "explorer/explorer_view.h"
 #include "field/main_view.h"
 #include "motor/motor_view.h"
@@ -10,6 +11,6 @@
 #include "winding/winding_view.h"
 
 using ViewSettings = std::variant<MainSettings, ExplorerSettings, WindingSettings, MotorSettings,
-                                  SynchronousSettings>;
+                                  CapacitorMotorSettings, SynchronousSettings>;
 
 inline View ViewOf(const ViewSettings& settings) { return static_cast<View>(settings.index()); }

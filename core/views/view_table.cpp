@@ -11,13 +11,16 @@ extern const ViewDescriptor kMainView;
 extern const ViewDescriptor kExplorerView;
 extern const ViewDescriptor kWindingView;
 extern const ViewDescriptor kMotorView;
+extern const ViewDescriptor kCapacitorMotorView;
 extern const ViewDescriptor kSynchronousView;
 
 namespace {
 
-const std::array<const ViewDescriptor*, 5> kViews{&kMainView, &kExplorerView, &kWindingView,
-                                                  &kMotorView, &kSynchronousView};
-static_assert(std::variant_size_v<ViewSettings> == 5, "a row for every view's settings");
+const std::array<const ViewDescriptor*, 6> kViews{&kMainView,           &kExplorerView,
+                                                  &kWindingView,        &kMotorView,
+                                                  &kCapacitorMotorView, &kSynchronousView};
+static_assert(std::variant_size_v<ViewSettings> == kViews.size(),
+              "a row for every view's settings");
 
 // A view's settings from values already checked, keeping what build says.
 SettingsResult Built(View view, const ParamValues& values) {
@@ -45,8 +48,11 @@ void JsonString(std::string& out, std::string_view text) {
 
 std::span<const ViewDescriptor> Views() {
     // The rows in View's order, as one contiguous table.
-    static const std::array<ViewDescriptor, 5> table{*kViews[0], *kViews[1], *kViews[2], *kViews[3],
-                                                     *kViews[4]};
+    static const std::array<ViewDescriptor, kViews.size()> table = [] {
+        std::array<ViewDescriptor, kViews.size()> rows{};
+        std::transform(kViews.begin(), kViews.end(), rows.begin(), [](auto* d) { return *d; });
+        return rows;
+    }();
     return table;
 }
 
@@ -86,6 +92,9 @@ ViewSettings DefaultSettings(View view) {
             break;
         case View::Motor:
             settings = MotorSettings{};
+            break;
+        case View::CapacitorMotor:
+            settings = CapacitorMotorSettings{};
             break;
         case View::Synchronous:
             settings = SynchronousSettings{};

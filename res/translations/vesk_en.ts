@@ -766,6 +766,18 @@
         <source>牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。</source>
         <translation>Pulling into step: the damper cage runs the rotor up towards 1500 rpm like an induction motor; the field, switched on at 1300 rpm, swings δ a few times until it settles at the load's angle, 6.8°.</translation>
     </message>
+    <message>
+        <source>动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；转矩在 66.9 与 −8.7 N·m 之间摆动，摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。</source>
+        <translation>A dynamic start, 30 ms after switch-on: the current has peaked at 40.1 A, above the locked-rotor current&apos;s peak of 37 A; the torque swings between 66.9 and −8.7 N·m, roughly about the steady-state curve&apos;s 27.4 N·m here, and dies away onto it.</translation>
+    </message>
+    <message>
+        <source>电容起动式，静止时：起动电容使 Ia 超前 Im 90.1°，但两个绕组的磁动势不等，合成磁动势沿椭圆旋转（|Ib|/|If| = 0.280）；起动转矩 19.80 N·m，线电流 31.22 A。</source>
+        <translation>A capacitor-start motor at rest: the start capacitor puts Ia 90.1° ahead of Im, but the two windings' MMFs differ, so the resultant turns on an ellipse (|Ib|/|If| = 0.280); the starting torque is 19.80 N·m, the line current 31.22 A.</translation>
+    </message>
+    <message>
+        <source>离心开关断开：转速升过 1125 rpm，辅绕组连同电容被切除；转矩从 26.7 N·m 跳到 13.1 N·m，线电流从 31.0 A 降到 19.3 A，电动机只靠主绕组继续加速。</source>
+        <translation>The centrifugal switch opens: as the speed rises through 1125 rpm the auxiliary winding and its capacitor are cut out; the torque drops from 26.7 N·m to 13.1 N·m, the line current from 31.0 A to 19.3 A, and the motor runs on up on its main winding alone.</translation>
+    </message>
 </context>
 <context>
     <name>Presentation</name>
@@ -1338,6 +1350,34 @@
         <translation>Current / A</translation>
     </message>
     <message>
+        <source>起动过程（动态）</source>
+        <translation>Start-up (dynamic)</translation>
+    </message>
+    <message>
+        <source>转矩 T / N·m</source>
+        <translation>Torque T / N·m</translation>
+    </message>
+    <message>
+        <source>电流 i / A</source>
+        <translation>Current i / A</translation>
+    </message>
+    <message>
+        <source>电流峰值</source>
+        <translation>Peak current</translation>
+    </message>
+    <message>
+        <source>转矩最大值</source>
+        <translation>Largest torque</translation>
+    </message>
+    <message>
+        <source>转矩最小值</source>
+        <translation>Smallest torque</translation>
+    </message>
+    <message>
+        <source>达到95%同步转速的时间</source>
+        <translation>Time to 95% of synchronous speed</translation>
+    </message>
+    <message>
         <source>转速保持不变：没有起动过程</source>
         <translation>Speed held: no start-up</translation>
     </message>
@@ -1663,6 +1703,30 @@
     <message>
         <source>暂停(&amp;P)</source>
         <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>动态过程(&amp;Y)</source>
+        <translation>D&amp;ynamic</translation>
+    </message>
+    <message>
+        <source>动态过程 (Dynamic): the start-up with its electrical transient, the instantaneous currents and torque</source>
+        <translation>Dynamic: the start-up with its electrical transient, the instantaneous currents and torque</translation>
+    </message>
+    <message>
+        <source>合闸角(&amp;A)</source>
+        <translation>Switching &amp;angle</translation>
+    </message>
+    <message>
+        <source>合闸角 (Switching angle): how far past its positive peak U&apos;s voltage is at switch-on</source>
+        <translation>Switching angle: how far past its positive peak U&apos;s voltage is at switch-on</translation>
+    </message>
+    <message>
+        <source>只看前 100 ms(&amp;Z)</source>
+        <translation>&amp;Zoom to 100 ms</translation>
+    </message>
+    <message>
+        <source>只看前 100 ms (Zoom): the dynamic start-up&apos;s first 100 ms against time</source>
+        <translation>Zoom: the dynamic start-up&apos;s first 100 ms against time</translation>
     </message>
     <message>
         <source>电源频率(&amp;E)</source>
@@ -2296,6 +2360,256 @@
     <message>
         <source>开关闭合</source>
         <translation>switch closes</translation>
+    </message>
+</context>
+<context>
+    <name>CapacitorMotorWindow</name>
+    <message>
+        <source>单相电动机</source>
+        <translation>Single-phase motor</translation>
+    </message>
+    <message>
+        <source>单相电动机 (Single-phase motor): the main and auxiliary windings, their currents and field, torque against speed, and the start-up</source>
+        <translation>Single-phase motor: the main and auxiliary windings, their currents and field, torque against speed, and the start-up</translation>
+    </message>
+    <message>
+        <source>画面 (Picture): the two windings and the field, the phasor diagram, the readouts, torque against speed and the start-up</source>
+        <translation>Picture: the two windings and the field, the phasor diagram, the readouts, torque against speed and the start-up</translation>
+    </message>
+    <message>
+        <source>电机</source>
+        <translation>Machine</translation>
+    </message>
+    <message>
+        <source>电机 (Machine): the auxiliary circuit, its capacitors, its connection and the centrifugal switch</source>
+        <translation>Machine: the auxiliary circuit, its capacitors, its connection and the centrifugal switch</translation>
+    </message>
+    <message>
+        <source>类型(&amp;T)</source>
+        <translation>&amp;Type</translation>
+    </message>
+    <message>
+        <source>类型 (Kind): split-phase, the auxiliary winding alone; capacitor-start, with Cs until the switch opens; permanent-capacitor, with Cr always; two-value, Cs + Cr, then Cr; main-only, which cannot start</source>
+        <translation>Kind: split-phase, the auxiliary winding alone; capacitor-start, with Cs until the switch opens; permanent-capacitor, with Cr always; two-value, Cs + Cr, then Cr; main-only, which cannot start</translation>
+    </message>
+    <message>
+        <source>电阻分相式</source>
+        <translation>Split-phase</translation>
+    </message>
+    <message>
+        <source>电容起动式</source>
+        <translation>Capacitor-start</translation>
+    </message>
+    <message>
+        <source>电容运转式</source>
+        <translation>Permanent-capacitor</translation>
+    </message>
+    <message>
+        <source>双值电容式</source>
+        <translation>Two-value capacitor</translation>
+    </message>
+    <message>
+        <source>仅主绕组</source>
+        <translation>Main winding only</translation>
+    </message>
+    <message>
+        <source>起动电容 Cs(&amp;C)</source>
+        <translation>Start &amp;capacitor Cs</translation>
+    </message>
+    <message>
+        <source>起动电容 (Start capacitor) Cs: in the auxiliary circuit while the switch is closed</source>
+        <translation>Start capacitor Cs: in the auxiliary circuit while the switch is closed</translation>
+    </message>
+    <message>
+        <source>运转电容 Cr(&amp;R)</source>
+        <translation>&amp;Run capacitor Cr</translation>
+    </message>
+    <message>
+        <source>运转电容 (Run capacitor) Cr: in the auxiliary circuit while the motor runs</source>
+        <translation>Run capacitor Cr: in the auxiliary circuit while the motor runs</translation>
+    </message>
+    <message>
+        <source>离心开关(&amp;K)</source>
+        <translation>Centrifugal switc&amp;h</translation>
+    </message>
+    <message>
+        <source>离心开关 (Centrifugal switch): opened at 1125 rpm and closed again below 900 rpm by the speed, or held closed or open</source>
+        <translation>Centrifugal switch: opened at 1125 rpm and closed again below 900 rpm by the speed, or held closed or open</translation>
+    </message>
+    <message>
+        <source>随转速</source>
+        <translation>By the speed</translation>
+    </message>
+    <message>
+        <source>保持闭合</source>
+        <translation>Held closed</translation>
+    </message>
+    <message>
+        <source>保持断开</source>
+        <translation>Held open</translation>
+    </message>
+    <message>
+        <source>辅绕组反接(&amp;V)</source>
+        <translation>Re&amp;verse the auxiliary winding</translation>
+    </message>
+    <message>
+        <source>辅绕组反接 (Reverse the auxiliary winding): its two ends swapped, the field turns the other way and so does the motor</source>
+        <translation>Reverse the auxiliary winding: its two ends swapped, the field turns the other way and so does the motor</translation>
+    </message>
+    <message>
+        <source>负载</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>负载 (Load): a fan, and the inertia of the motor with it</source>
+        <translation>Load: a fan, and the inertia of the motor with it</translation>
+    </message>
+    <message>
+        <source>风机负载(&amp;D)</source>
+        <translation>Fan loa&amp;d</translation>
+    </message>
+    <message>
+        <source>风机负载 (Fan load): its torque at 1500 rpm; it grows with the square of the speed</source>
+        <translation>Fan load: its torque at 1500 rpm; it grows with the square of the speed</translation>
+    </message>
+    <message>
+        <source>转动惯量(&amp;J)</source>
+        <translation>Inertia (&amp;J)</translation>
+    </message>
+    <message>
+        <source>转动惯量 (Inertia) of the motor with its load</source>
+        <translation>Inertia of the motor with its load</translation>
+    </message>
+    <message>
+        <source>运行</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>运行 (Run): start the motor, play and pause</source>
+        <translation>Run: start the motor, play and pause</translation>
+    </message>
+    <message>
+        <source>从静止起动(&amp;S)</source>
+        <translation>&amp;Start from rest</translation>
+    </message>
+    <message>
+        <source>从静止起动 (Start from rest): the start-up in real time, from 0 rpm</source>
+        <translation>Start from rest: the start-up in real time, from 0 rpm</translation>
+    </message>
+    <message>
+        <source>播放(&amp;P)</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>播放/暂停 (Play/Pause, Space): the run and the field go on from where they are</source>
+        <translation>Play/Pause (Space): the run and the field go on from where they are</translation>
+    </message>
+    <message>
+        <source>慢放 ×10(&amp;W)</source>
+        <translation>Slo&amp;w ×10</translation>
+    </message>
+    <message>
+        <source>慢放 (Slow): the start-up runs ten times slower than real time</source>
+        <translation>Slow: the start-up runs ten times slower than real time</translation>
+    </message>
+    <message>
+        <source>旋转磁场</source>
+        <translation>Turning field</translation>
+    </message>
+    <message>
+        <source>旋转磁场 (Turning field): one electrical period, 10° a step</source>
+        <translation>Turning field: one electrical period, 10° a step</translation>
+    </message>
+    <message>
+        <source>上一步(&amp;B)</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>上一步 (Previous, Left arrow): 0 goes round to 35</source>
+        <translation>Previous (Left arrow): 0 goes round to 35</translation>
+    </message>
+    <message>
+        <source>下一步(&amp;N)</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>下一步 (Next, Right arrow): 35 goes round to 0</source>
+        <translation>Next (Right arrow): 35 goes round to 0</translation>
+    </message>
+    <message>
+        <source>重置(&amp;E)</source>
+        <translation>R&amp;eset</translation>
+    </message>
+    <message>
+        <source>重置 (Reset): back to step 0</source>
+        <translation>Reset: back to step 0</translation>
+    </message>
+    <message>
+        <source>角度(&amp;A)</source>
+        <translation>&amp;Angle</translation>
+    </message>
+    <message>
+        <source>角度 (Angle): any step, 0° to 350°</source>
+        <translation>Angle: any step, 0° to 350°</translation>
+    </message>
+    <message>
+        <source>速度(&amp;G)</source>
+        <translation>Speed (&amp;G)</translation>
+    </message>
+    <message>
+        <source>速度 (Speed): milliseconds per step, 50 to 1000</source>
+        <translation>Speed: milliseconds per step, 50 to 1000</translation>
+    </message>
+    <message>
+        <source> ms/步</source>
+        <translation> ms/step</translation>
+    </message>
+    <message>
+        <source>单相电动机(&amp;I)...</source>
+        <translation>S&amp;ingle-phase motor...</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>保存图片</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>把画面存为 PNG 文件</source>
+        <translation>Save the picture as a PNG file</translation>
+    </message>
+    <message>
+        <source>复制图片</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>把画面作为图像复制到剪贴板</source>
+        <translation>Copy the picture to the clipboard as an image</translation>
+    </message>
+    <message>
+        <source>复制链接</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>复制重现此画面的网址</source>
+        <translation>Copy the address that opens the page as it is now</translation>
+    </message>
+    <message>
+        <source>已复制图片。</source>
+        <translation>Picture copied.</translation>
+    </message>
+    <message>
+        <source>浏览器不允许复制图片，请改用“保存图片”。</source>
+        <translation>The browser does not allow copying the picture; use Save picture instead.</translation>
+    </message>
+    <message>
+        <source>已复制链接。</source>
+        <translation>Link copied.</translation>
+    </message>
+    <message>
+        <source>浏览器不允许复制，请从此框复制链接：</source>
+        <translation>The browser does not allow copying; copy the link from this box:</translation>
     </message>
 </context>
 </TS>

@@ -92,6 +92,18 @@ const kOthers = [
         ['explorer-amplitude-u', 'explorer-amplitude-v', 'explorer-amplitude-w'], [1, 0.4, 0.7],
         ["connection 'delta'", "amplitudes '1,2,3'"]
     ],
+    [
+        'the single-phase motor\'s run capacitor beyond 1000 µF: the default 25 µF',
+        '#view=capacitor-motor&kind=two-value&start-capacitor=220&run-capacitor=2000',
+        ['capacitor-motor-start-capacitor', 'capacitor-motor-run-capacitor'], [220, 25],
+        ["run-capacitor '2000'"]
+    ],
+    [
+        'a start capacitor for a split-phase motor, which has none',
+        '#view=capacitor-motor&kind=split-phase&start-capacitor=100&load=3',
+        ['capacitor-motor-start-capacitor', 'capacitor-motor-load'], [150, 3],
+        ['--start-capacitor: a split-phase motor has no start capacitor']
+    ],
 ];
 
 for (const [name, address, ids, values, reported] of kOthers) {

@@ -37,6 +37,21 @@ export async function startBrowser() {
     };
 }
 
+// A browser with a profile kept on disk, as a student's is (an app is installed only from one);
+// close() ends it and removes the profile.
+export async function startProfile() {
+    const dir = mkdtempSync(join(tmpdir(), 'vesk-profile-'));
+    const context = await chromium.launchPersistentContext(
+        dir, {executablePath: '/usr/bin/chromium', args: kChromiumArgs});
+    return {
+        context,
+        close: async () => {
+            await context.close();
+            rmSync(dir, {recursive: true});
+        }
+    };
+}
+
 // Opens the page at `url` in a context of its own and waits for its first frame. With `clock`, the
 // page's timers run only when the test moves the clock on. `errors` collects the page's exceptions.
 // reload() loads it again in the same context, which keeps what the browser remembers.
@@ -111,6 +126,12 @@ export async function until(page, condition, arg) {
     }
 }
 
+// The controls a user sees and can use (not disabled), by id or, lacking one, tag and text.
+export const visibleControls = (page) => page.$$eval(
+    'button, input, select, textarea, a[href], [tabindex]:not([tabindex="-1"])',
+    (els) => els.filter((e) => !e.disabled && e.checkVisibility({visibilityProperty: true}))
+                 .map((e) => e.id || `${e.tagName.toLowerCase()} ${e.textContent.trim()}`));
+
 export const readouts = (page) => page.evaluate(
     () => ['angle', 'amp-u', 'amp-v', 'amp-w'].map((id) => document.getElementById(id).value));
 
@@ -126,8 +147,9 @@ export async function differingPixels(page, args, {id = 'canvas', textPixels = 1
     const png = readFileSync(join(dir, 'frame.png')).toString('base64');
     rmSync(dir, {recursive: true});
     const trace = execFileSync(veskRender, [...args, '--format', 'trace']).toString();
-    // No glyph is wider or taller than its text's size, nor reaches far below.
-    const boxes = [...trace.matchAll(/^text (\d+) (\d+) (.*)$/gm)].map(
+    // No glyph is wider or taller than its text's size, nor reaches far below. A text may begin
+    // left of the canvas or above it.
+    const boxes = [...trace.matchAll(/^text (-?\d+) (-?\d+) (.*)$/gm)].map(
         ([, x, y, text]) =>
             [x - 2, y - 2, Number(x) + textPixels * [...text].length + 2,
              Number(y) + textPixels + 4]);

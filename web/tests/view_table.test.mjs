@@ -31,7 +31,9 @@ test('the table the page is given is the one the native core describes', async (
 });
 
 // Every tab whose form marks controls with a parameter; each such control found by its tab.
-const kTabs = [['explorer', 6], ['winding', 1], ['motor', 8]];
+const kTabs = [
+    ['explorer', 6], ['winding', 1], ['motor', 8], ['capacitor-motor', 4], ['synchronous', 5]
+];
 
 for (const [view, count] of kTabs) {
     test(`the ${view} tab's parameter controls have the table's ranges`, async () => {
