@@ -50,7 +50,7 @@ using ParamValues = std::vector<std::pair<std::string_view, ParamValue>>;
 // switch "1", "0", "true" or "false". Nothing when the text is not of the kind; its range is
 // checked by Accepts.
 std::optional<ParamValue> ParamFromText(const ParamSpec& spec, std::string_view text);
-// Whether the value is of the spec's kind and in its range or among its choices.
+// Whether the value is of the parameter's kind and in its range or among its choices.
 bool Accepts(const ParamSpec& spec, const ParamValue& value);
 // The one line that refuses `given` (as the reader saw it: the text, or the file's JSON) for
 // this parameter, naming its range or choices: "load '50' is not a number from 0 to 40 N·m".
