@@ -41,6 +41,22 @@ void BM_MotorRasterFrameStartUp(benchmark::State& state) {
 }
 BENCHMARK(BM_MotorRasterFrameStartUp)->Unit(benchmark::kMicrosecond);
 
+// The circuit page at 1440 rpm on the unbalanced supply: both sequences' circuits, the phasors
+// and the power band.
+void BM_MotorCircuitPage(benchmark::State& state) {
+    MotorInputs inputs;
+    inputs.supply = PresetSupply(Preset::Unbalanced);
+    inputs.speed = 1440;
+    inputs.step = 7;
+    inputs.page = MotorPage::Circuit;
+    for (auto _ : state) {
+        const std::unique_ptr<RasterDc> dc = MakeRasterDc(kMotorWidth, kMotorHeight, 1);
+        DrawMotorFrame(inputs, *dc);
+        benchmark::DoNotOptimize(dc->Pixels().pixels.data());
+    }
+}
+BENCHMARK(BM_MotorCircuitPage)->Unit(benchmark::kMicrosecond);
+
 // A 3 s start-up from rest, RK4 at 1 ms, with its samples.
 void BM_MotorStartUp(benchmark::State& state) {
     const Supply supply = PresetSupply(kPresets[state.range(0)]);

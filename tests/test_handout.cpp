@@ -123,13 +123,13 @@ TEST_P(Handouts, AreA4LandscapeWithEveryCaptionAsTextAndNoPicture) {
 INSTANTIATE_TEST_SUITE_P(
     Lessons, Handouts,
     ::testing::Values(
-        Handout{"BuiltInInChinese", {}, 23, BuiltInChineseCaptions},
+        Handout{"BuiltInInChinese", {}, 24, BuiltInChineseCaptions},
         // The windings stop's field at 60 * 50 / 2 rpm, the motor's stall, the single-phase motor
         // just past its switch and the over-excited synchronous machine's leading power factor
         // among the readouts.
         Handout{"BuiltInInEnglish",
                 {"--lang", "en"},
-                23,
+                24,
                 [] {
                     return BuiltInEnglishCaptions() +
                            QStringList{"1500 rpm", "stalled", "1137 rpm", "0.638 leading"};

@@ -39,7 +39,7 @@ CapacitorMotorSettings SinglePhase(Change change) {
 
 TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 20u);
+    ASSERT_EQ(stops.size(), 21u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -71,24 +71,25 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndT
     dynamic.time = 0.03;
     dynamic.dynamic = dynamic.zoom = true;
     EXPECT_EQ(stops[15].settings, ViewSettings(dynamic));
+    EXPECT_EQ(std::get<MotorSettings>(stops[16].settings).page, MotorPage::Circuit);
     // The capacitor-start motor held at rest, its field playing; then its start-up with a fan and
     // a flywheel just after the switch opened.
-    EXPECT_EQ(stops[16].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
-    EXPECT_TRUE(stops[16].playing);
-    EXPECT_EQ(stops[17].settings, ViewSettings(SinglePhase([](auto& s) {
+    EXPECT_EQ(stops[17].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
+    EXPECT_TRUE(stops[17].playing);
+    EXPECT_EQ(stops[18].settings, ViewSettings(SinglePhase([](auto& s) {
                   s.load = 2;
                   s.inertia = 0.1;
                   s.time = 0.5;
               })));
     // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
-    EXPECT_EQ(stops[18].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
-    EXPECT_EQ(stops[19].settings, ViewSettings(Machine([](auto& s) {
+    EXPECT_EQ(stops[19].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[20].settings, ViewSettings(Machine([](auto& s) {
                   s.load = 10;
                   s.fieldOn = 1300;
                   s.time = 6;
               })));
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(StopAsks(stops[i]), i == 8 || i == 14) << i;
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(StopAsks(stops[i]), i == 8 || i == 14) << i;
 }
 
 LessonStop At(ViewSettings settings, int step) {
@@ -385,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 19, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(22, kNext)}, 20, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,

@@ -64,7 +64,7 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
     EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
     EXPECT_EQ(window->Stepper().Step(), row.step);
     EXPECT_EQ(window->Stepper().Playing(), row.playing);
-    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 20").arg(row.stop)))
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 21").arg(row.stop)))
         << window->Caption().toStdString();
     // A blank screen is one colour all over; the picture is not.
     const QImage shown = Grab(*window);
@@ -128,9 +128,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Keys{"ReachesTheMotor", std::vector<Qt::Key>(13, Qt::Key_PageDown), 14, 0,
                            true, Blank::None},
                       Keys{"ReachesTheSinglePhaseMotorAtRest",
-                           std::vector<Qt::Key>(16, Qt::Key_PageDown), 17, 0, true, Blank::None},
-                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(21, Qt::Key_PageDown),
-                           20, 0, true, Blank::None},
+                           std::vector<Qt::Key>(17, Qt::Key_PageDown), 18, 0, true, Blank::None},
+                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(22, Qt::Key_PageDown),
+                           21, 0, true, Blank::None},
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
@@ -239,7 +239,7 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
         shown = Shown();
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Stepper().Count(), 20);
+        EXPECT_EQ(shown->Stepper().Count(), 21);
         QTest::keyClick(shown, Qt::Key_F11);
         Settle();
         EXPECT_TRUE(shown.isNull());

@@ -52,7 +52,7 @@ TEST(VeskRenderMotor, DynamicReadoutsFollowTheMotors) {
         const Outcome run =
             Render({"--view", "motor", "--time", row.time, "--inertia", "0.015", "--dynamic"});
         EXPECT_EQ(run.status, 0);
-        EXPECT_TRUE(run.out.contains(QString::fromUtf8(row.tail) + "rect "))
+        EXPECT_TRUE(run.out.contains(QString::fromUtf8(row.tail) + "readout p-in "))
             << run.out.left(700).toStdString();
     }
 }

@@ -43,7 +43,8 @@ inline QImage RasterWindingFrame(const WindingInputs& in) {
 
 inline QImage RasterMotorFrame(const MotorInputs& in) {
     return RasterViewFrame(MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time,
-                                         in.initialSpeed, in.rotorAngle},
+                                         in.initialSpeed, in.rotorAngle, in.dynamic,
+                                         in.switchAngle, in.zoom, in.drive, in.page},
                            CanvasOf(in.step, in.width, in.height, in.scale, in.palette,
                                     in.translation));
 }

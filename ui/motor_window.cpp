@@ -42,6 +42,16 @@ MotorWindow::MotorWindow(QWidget* parent) : ViewWindow(View::Motor, parent) {
     connect(ui.zoom, &QCheckBox::toggled, this, [this] { Render(); });
     ui.zoom->setEnabled(false);
     ui.switchAngle->setEnabled(false);
+    for (QDoubleSpinBox* box : {ui.frequency, ui.boost, ui.rotorResistance})
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] {
+            m_session.SetDrive(
+                {ui.frequency->value(), ui.boost->value(), ui.rotorResistance->value()});
+            Render();
+        });
+    connect(ui.page, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_session.SetPage(index == 1 ? MotorPage::Circuit : MotorPage::Field);
+        Render();
+    });
     const auto run = [this](auto action) {
         return [this, action] {
             action();
@@ -72,7 +82,9 @@ ViewSettings MotorWindow::Settings() const {
                          in.rotorAngle,
                          dynamic,
                          double(ui.switchAngle->value()),
-                         ui.zoom->isChecked()};
+                         ui.zoom->isChecked(),
+                         in.drive,
+                         in.page};
 }
 
 MotorInputs MotorWindow::Inputs() const {

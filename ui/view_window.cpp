@@ -130,7 +130,7 @@ void ViewWindow::ShowRanges() {
     for (QWidget* control : findChildren<QWidget*>()) {
         const ParamSpec* spec = FindParam(d, ParamOfControl(control).toStdString());
         if (spec == nullptr || (spec->kind != ParamKind::Number && spec->kind != ParamKind::Whole &&
-                                spec->kind != ParamKind::Triple))
+                                spec->kind != ParamKind::Triple && spec->kind != ParamKind::Choice))
             continue;
         const QString range = QString::fromStdString(RangeText(*spec));
         if (!control->toolTip().endsWith(range + ")"))

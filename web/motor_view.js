@@ -40,6 +40,20 @@
                     this.draw();
                 });
             }
+            const drive = () => {
+                if (!this.core) return;
+                const v = ['frequency', 'boost', 'rotorResistance'].map((n) => c[n].valueAsNumber);
+                if (v.every(Number.isFinite)) this.core._MotorSetDrive(...v);
+                this.showControls();
+                this.draw();
+            };
+            for (const name of ['frequency', 'boost', 'rotorResistance'])
+                c[name].addEventListener('change', drive);
+            c.page.addEventListener('change', () => {
+                if (!this.core) return;
+                this.core._MotorSetPage(c.page.selectedIndex);
+                this.draw();
+            });
             const run = (name, action) => c[name].addEventListener('click', () => {
                 if (!this.core) return;
                 action(this.core);
@@ -66,6 +80,10 @@
         // Play and the slow motion; the start-up's buttons stay on the full page.
         embedKept() {
             return [...super.embedKept(), this.c.slow];
+            vesk.putNumber(this.c.frequency, s.frequency);
+            vesk.putNumber(this.c.boost, s.boost);
+            vesk.putNumber(this.c.rotorResistance, s.rotorResistance);
+            this.c.page.selectedIndex = s.page;
         }
 
         showStep() {

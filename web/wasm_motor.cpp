@@ -27,7 +27,8 @@ class MotorPage : public PageView {
         const MotorInputs in = session.Inputs();
         return MotorSettings{
             in.supply,       in.load,       in.inertia,           in.speed,    in.time,
-            in.initialSpeed, in.rotorAngle, dynamic && !in.speed, switchAngle, zoom};
+            in.initialSpeed, in.rotorAngle, dynamic && !in.speed, switchAngle, zoom,
+            in.drive,        in.page};
     }
     void Show(const ViewSettings& settings, int step) override {
         const MotorSettings& m = std::get<MotorSettings>(settings);
@@ -36,6 +37,8 @@ class MotorPage : public PageView {
         if (!(ControlledSupply(m.supply) == session.CurrentSupply())) session.SetSupply(m.supply);
         if (m.load != session.Load()) session.SetLoad(m.load);
         if (m.inertia != session.Inertia()) session.SetInertia(m.inertia);
+        if (!(ClampDrive(m.drive) == session.Drive())) session.SetDrive(m.drive);
+        session.SetPage(m.page);
         session.Show(m.speed, m.time, m.initialSpeed, step);
         dynamic = m.dynamic;
         switchAngle = m.switchAngle;
@@ -97,6 +100,12 @@ EMSCRIPTEN_KEEPALIVE void MotorSetDynamic(int dynamic, double switchAngle, int z
     Motor().switchAngle = std::isfinite(switchAngle) ? std::clamp(switchAngle, 0.0, 360.0) : 0.0;
     Motor().zoom = zoom != 0;
 }
+EMSCRIPTEN_KEEPALIVE void MotorSetDrive(double frequency, double boost, double resistance) {
+    Motor().session.SetDrive({frequency, boost, resistance});
+}
+EMSCRIPTEN_KEEPALIVE void MotorSetPage(int circuit) {
+    Motor().session.SetPage(circuit != 0 ? ::MotorPage::Circuit : ::MotorPage::Field);
+}
 EMSCRIPTEN_KEEPALIVE void MotorStart() { Motor().session.Start(); }
 EMSCRIPTEN_KEEPALIVE void MotorPush(int direction) { Motor().session.Push(direction); }
 // `seconds` of real time on the start-up's clock, a tenth of that when `slow`.
@@ -114,6 +123,10 @@ EMSCRIPTEN_KEEPALIVE const char* MotorControls() {
         .Number("dynamic", Motor().dynamic ? 1 : 0)
         .Number("switchAngle", Motor().switchAngle)
         .Number("zoom", Motor().zoom ? 1 : 0)
+        .Number("frequency", m.Drive().frequency)
+        .Number("boost", m.Drive().boost)
+        .Number("rotorResistance", m.Drive().rotorResistance)
+        .Number("page", m.Page() == ::MotorPage::Circuit ? 1 : 0)
         .Done(g_answer);
 }
 

@@ -97,6 +97,10 @@ Lesson MakeBuiltInLesson() {
                                "动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；"
                                "转矩在 66.9 与 −8.7 N·m 之间摆动，"
                                "摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。")),
+        Stop(View::Motor, {{"page", "circuit"}, {"speed", "1440"}}, 0, false,
+             QT_TRANSLATE_NOOP("Lesson",
+                               "电路与功率：1440 r/min 时输入 2485 W，定子铜损 246 W，"
+                               "转子铜损 90 W，轴上得到 2150 W：效率 86.5%，功率因数 0.762。")),
         Stop(View::CapacitorMotor, {{"kind", "capacitor-start"}, {"speed", "0"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "电容起动式，静止时：起动电容使 Ia 超前 Im 90.1°，"

@@ -6,7 +6,7 @@
 
 std::string MotorCsv(const MotorSettings& settings) {
     const Supply supply = ClampSupply(settings.supply);
-    const MotorModel model(supply);
+    const MotorModel model(supply, ClampDrive(settings.drive));
     Csv csv;
     if (!settings.speed && settings.dynamic) {
         DynamicRun run(

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "motor/motor_layers.h"
+#include "motor/motor_power.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ MotorState StateOf(const MotorInputs& in, const MotorModel& model, const MotorPo
         // Faster than the field its own way round; a pulsating field turns both ways.
         const int direction = model.FieldDirection();
         const bool withField = direction == 0 || n * direction > 0.0;
-        return withField && std::abs(n) > kSynchronousSpeed ? MotorState::Generating
-                                                            : MotorState::Braking;
+        return withField && std::abs(n) > model.SynchronousSpeed() ? MotorState::Generating
+                                                                   : MotorState::Braking;
     }
     const double net = t + FanTorque(in.load, n);
     if (std::abs(net) <= kNoTorque) return MotorState::Running;
@@ -34,11 +35,12 @@ MotorState StateOf(const MotorInputs& in, const MotorModel& model, const MotorPo
 }
 
 MotorReadouts MakeReadouts(const MotorInputs& in, const MotorModel& model, const MotorPoint& p) {
+    const MotorPower w = PowerAt(model, p);
     const double field = model.FieldSpeed();
     const double largest =
         std::max({std::abs(p.current[0]), std::abs(p.current[1]), std::abs(p.current[2])});
     const std::string synchronous = model.FieldDirection() == 0
-                                        ? "±" + MotorFixed("%.0f", kSynchronousSpeed)
+                                        ? "±" + MotorFixed("%.0f", model.SynchronousSpeed())
                                         : MotorFixed("%.0f", field);
     return {MotorFixed("%.0f", p.speed),
             MotorFixed("%.3f", (field - p.speed) / field),
@@ -51,7 +53,13 @@ MotorReadouts MakeReadouts(const MotorInputs& in, const MotorModel& model, const
             synchronous,
             StateOf(in, model, p),
             MotorFixed("%.2f", largest / kRatedCurrent),
-            largest / kRatedCurrent > 1.5};
+            largest / kRatedCurrent > 1.5,
+            MotorFixed("%.0f", w.input),
+            MotorFixed("%.0f", w.statorCopper),
+            MotorFixed("%.0f", w.rotorCopper),
+            MotorFixed("%.0f", w.mechanical),
+            w.efficiency ? MotorFixed("%.1f", *w.efficiency * 100.0) : "—",
+            MotorFixed("%.3f", w.powerFactor)};
 }
 
 // `format` with %1 .. %9 replaced by `args`.
@@ -126,7 +134,8 @@ void DrawPanes(const MotorScene& scene, const MotorReadouts& readouts) {
 // more of the same run each frame.
 MotorRun& RunFor(const MotorModel& model, const MotorRunInputs& run) {
     thread_local std::optional<MotorRun> last;
-    if (!last || !last->SameRun(model.CurrentSupply(), run)) last.emplace(model, run);
+    if (!last || !last->SameRun(model.CurrentSupply(), run, model.Drive()))
+        last.emplace(model, run);
     return *last;
 }
 
@@ -205,7 +214,8 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     in.width = std::max(raw.width, 1);
     in.height = std::max(raw.height, 1);
 
-    const MotorModel model(in.supply);
+    in.drive = ClampDrive(raw.drive);
+    const MotorModel model(in.supply, in.drive);
     const std::vector<MotorSample>* samples = nullptr;
     double speed = in.speed.value_or(0.0);
     bool settled = false;
@@ -231,13 +241,16 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     const double theta = ExplorerAngle(in.step);
     const double rotor = raw.rotorAngle && std::isfinite(*raw.rotorAngle)
                              ? *raw.rotorAngle
-                             : speed / kSynchronousSpeed * theta / kPolePairs;
+                             : speed / model.SynchronousSpeed() * theta / kPolePairs;
     const double unit = std::min(in.width / double(kMotorWidth), in.height / double(kMotorHeight));
     const MotorScene scene{in,      model,    point,  model.MaximumTorque(),
                            samples, settled,  theta,  rotor,
                            unit,    &surface, dynamic};
     try {
-        DrawPanes(scene, result.readouts);
+        if (in.page == MotorPage::Circuit)
+            DrawMotorCircuitPage(scene, result.readouts);
+        else
+            DrawPanes(scene, result.readouts);
     } catch (const CResourceException&) {
         result.complete = false;
     }

@@ -15,6 +15,9 @@
 constexpr int kMotorWidth = 1024;
 constexpr int kMotorHeight = 768;
 
+// The view's two pages: the curves and the machine, or the circuit, the phasors and the power.
+enum class MotorPage { Field, Circuit };
+
 struct MotorInputs {
     Supply supply;
     double load = 0.0;  // N·m at n_s
@@ -24,7 +27,9 @@ struct MotorInputs {
     std::optional<double> speed;
     double time = 0.0;
     double initialSpeed = 0.0;
-    int step = 0;  // of the drawing, one electrical period in 36
+    int step = 0;      // of the drawing, one electrical period in 36
+    MotorDrive drive;  // the V/f drive and the slip-ring rotor's added resistance
+    MotorPage page = MotorPage::Field;
     // Where the marked bar is, in mechanical radians; without it, where the step puts it when the
     // rotor turns at n/n_s of the field's rate.
     std::optional<double> rotorAngle;
@@ -72,6 +77,13 @@ struct MotorReadouts {
     MotorState state = MotorState::Stalled;
     std::string currentRatio;
     bool overloaded = false;  // a current ratio above 1.5
+    // Powers "%.0f" W, the efficiency "%.1f" % or "—", the power factor "%.3f".
+    std::string input;
+    std::string statorCopper;
+    std::string rotorCopper;
+    std::string mechanical;
+    std::string efficiency;
+    std::string powerFactor;
     friend bool operator==(const MotorReadouts&, const MotorReadouts&) = default;
 };
 

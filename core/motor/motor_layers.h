@@ -70,3 +70,5 @@ struct TorqueMapping {
 // The dynamic run's T(t) against n(t) over the steady-state curve.
 void DrawMotorTrajectory(const MotorScene& scene, const TorqueMapping& at);
 void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorReadouts& r);
+// The second page: the circuits, the phasor diagram, the power flow and the readouts.
+void DrawMotorCircuitPage(const MotorScene& scene, const MotorReadouts& r);

@@ -8,36 +8,43 @@ namespace {
 
 using namespace motor;
 
-constexpr double kOmega = 2.0 * std::numbers::pi * kFrequency;
-constexpr double kXm = kOmega * kMagnetising;
-constexpr double kTorquePerWatt = 3.0 * kPolePairs / kOmega;
 const Phasor kA = std::polar(1.0, 2.0 * std::numbers::pi / 3.0);
 
-// jX_M in parallel with R_R/s, written so that s = 0 is an open rotor rather than a division.
-Phasor Magnetising(double s) {
-    const Phasor jx(0.0, kXm);
-    return jx * kRotorResistance / (kRotorResistance + jx * s);
-}
-
-// |I_R|² R_R / s for a sequence current i at slip s: finite at s = 0, where it is zero.
-double AirGapPower(Phasor i, double s) {
-    return std::norm(i) * kXm * kXm * kRotorResistance * s /
-           (kRotorResistance * kRotorResistance + kXm * kXm * s * s);
-}
+// The machine's circuit at one frequency and rotor resistance.
+struct Circuit {
+    double omega, rr;
+    double Xm() const { return omega * kMagnetising; }
+    Phasor Leakage() const { return {kStatorResistance, omega * kLeakage}; }
+    // jX_M in parallel with R_R/s, written so that s = 0 is an open rotor rather than a division.
+    Phasor Magnetising(double s) const {
+        const Phasor jx(0.0, Xm());
+        return jx * rr / (rr + jx * s);
+    }
+    // |I_R|² R_R / s for a sequence current i at slip s: finite at s = 0, where it is zero.
+    double AirGapPower(Phasor i, double s) const {
+        const double xm = Xm();
+        return std::norm(i) * xm * xm * rr * s / (rr * rr + xm * xm * s * s);
+    }
+    double TorquePerWatt() const { return 3.0 * kPolePairs / omega; }
+};
 
 using Matrix = std::array<std::array<Phasor, 3>, 3>;
 
 // Z = T diag(Z0, Z+, Z-) T^-1. With T_ik = a^(-ik) it is circulant: Z_ij depends on j - i only,
 // as (Z0 + Z+ a^m + Z- a^2m) / 3 with m = j - i (mod 3).
-Matrix Impedance(double s) {
-    const Phasor zl(kStatorResistance, kOmega * kLeakage);
-    const Phasor zp = zl + Magnetising(s), zn = zl + Magnetising(2.0 - s);
+Matrix Impedance(const Circuit& k, double s) {
+    const Phasor zl = k.Leakage();
+    const Phasor zp = zl + k.Magnetising(s), zn = zl + k.Magnetising(2.0 - s);
     const std::array<Phasor, 3> c{(zl + zp + zn) / 3.0, (zl + zp * kA + zn * kA * kA) / 3.0,
                                   (zl + zp * kA * kA + zn * kA) / 3.0};
     Matrix z{};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j) z[i][j] = c[(j - i + 3) % 3];
     return z;
+}
+
+double Finite(double value, double low, double high, double fallback) {
+    return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
 }
 
 }  // namespace
@@ -49,13 +56,25 @@ double FanTorque(double load, double speed) {
     return -load * r * std::abs(r);
 }
 
-MotorModel::MotorModel(const Supply& supply) : m_supply(ClampSupply(supply)) {
+MotorDrive ClampDrive(const MotorDrive& d) {
+    return {Finite(d.frequency, kMinFrequency, kMaxFrequency, kFrequency),
+            Finite(d.boost, 0.0, kMaxBoost, 0.0),
+            Finite(d.rotorResistance, 0.0, kMaxAddedResistance, 0.0)};
+}
+
+MotorModel::MotorModel(const Supply& supply, const MotorDrive& drive)
+    : m_supply(ClampSupply(supply)),
+      m_drive(ClampDrive(drive)),
+      m_omega(2.0 * std::numbers::pi * m_drive.frequency),
+      m_synchronous(60.0 * m_drive.frequency / kPolePairs),
+      m_rotorResistance(kRotorResistance + m_drive.rotorResistance) {
+    const double volts = PhaseVoltage();
     static constexpr double kLag[2][3] = {{0.0, 120.0, 240.0}, {0.0, 240.0, 120.0}};
     const int order = m_supply.sequence == Sequence::Positive ? 0 : 1;
     for (int x = 0; x < 3; ++x) {
         const double degrees = kLag[order][x] + m_supply.offset[x];
         m_voltage[x] =
-            std::polar(m_supply.amplitude[x] * kPhaseVoltage, -degrees * std::numbers::pi / 180.0);
+            std::polar(m_supply.amplitude[x] * volts, -degrees * std::numbers::pi / 180.0);
     }
     // U lags by nothing in either sequence, so a single phase needs no voltage of its own.
 
@@ -83,14 +102,21 @@ MotorModel::MotorModel(const Supply& supply) : m_supply(ClampSupply(supply)) {
     m_direction = positive > negative + tolerance ? 1 : negative > positive + tolerance ? -1 : 0;
 }
 
+double MotorModel::PhaseVoltage() const {
+    const double f = m_drive.frequency;
+    if (f >= kFrequency) return kPhaseVoltage;
+    return kPhaseVoltage * f / kFrequency + m_drive.boost * (1.0 - f / kFrequency);
+}
+
 MotorPoint MotorModel::At(double speed) const {
+    const Circuit k{m_omega, m_rotorResistance};
     MotorPoint p;
     p.speed = speed;
-    p.slip = MotorSlip(speed);
+    p.slip = Slip(speed);
     const Supply& s = m_supply;
     std::array<Phasor, 3>& i = p.current;
     if (s.singlePhase) {
-        i[0] = m_voltage[0] / Impedance(p.slip)[0][0];
+        i[0] = m_voltage[0] / Impedance(k, p.slip)[0][0];
     } else if (s.openPhase == kNoPhase) {
         // All three windings: Z is diagonal in sequence terms, and without a neutral no zero-
         // sequence current flows (the star point takes up E0).
@@ -98,15 +124,15 @@ MotorPoint MotorModel::At(double speed) const {
         const Phasor e0 = (e[0] + e[1] + e[2]) / 3.0;
         const Phasor ep = (e[0] + kA * e[1] + kA * kA * e[2]) / 3.0;
         const Phasor en = (e[0] + kA * kA * e[1] + kA * e[2]) / 3.0;
-        const Phasor zl(kStatorResistance, kOmega * kLeakage);
+        const Phasor zl = k.Leakage();
         const Phasor i0 = s.neutral ? e0 / zl : Phasor();
-        const Phasor ip = ep / (zl + Magnetising(p.slip));
-        const Phasor in = en / (zl + Magnetising(2.0 - p.slip));
+        const Phasor ip = ep / (zl + k.Magnetising(p.slip));
+        const Phasor in = en / (zl + k.Magnetising(2.0 - p.slip));
         i = {i0 + ip + in, i0 + ip * kA * kA + in * kA, i0 + ip * kA + in * kA * kA};
     } else {
         // Two windings, y and w. With the neutral each has its row of Z I = E, solved by
         // Cramer's rule; without it they are in series across E_y - E_w and I_w = -I_y.
-        const Matrix z = Impedance(p.slip);
+        const Matrix z = Impedance(k, p.slip);
         const int y = (s.openPhase + 1) % 3, w = (s.openPhase + 2) % 3;
         const Phasor ey = m_voltage[y], ew = m_voltage[w];
         if (s.neutral) {
@@ -120,8 +146,8 @@ MotorPoint MotorModel::At(double speed) const {
     }
     p.positive = (i[0] + kA * i[1] + kA * kA * i[2]) / 3.0;
     p.negative = (i[0] + kA * kA * i[1] + kA * i[2]) / 3.0;
-    p.forward = kTorquePerWatt * AirGapPower(p.positive, p.slip);
-    p.backward = -kTorquePerWatt * AirGapPower(p.negative, 2.0 - p.slip);
+    p.forward = k.TorquePerWatt() * k.AirGapPower(p.positive, p.slip);
+    p.backward = -k.TorquePerWatt() * k.AirGapPower(p.negative, 2.0 - p.slip);
     return p;
 }
 
@@ -129,7 +155,7 @@ MotorModel::Breakdown MotorModel::MaximumTorque() const {
     // A scan every 10 rpm finds the hump; a golden-section search within it finds the top.
     constexpr double kScan = 10.0;
     double best = 0.0, bestSpeed = 0.0;
-    for (double n = kSynchronousSpeed; n >= -kSynchronousSpeed; n -= kScan) {
+    for (double n = m_synchronous; n >= -m_synchronous; n -= kScan) {
         const double t = std::abs(Torque(n));
         if (t > best * (1.0 + 1e-9)) {
             best = t;
@@ -149,14 +175,6 @@ MotorModel::Breakdown MotorModel::MaximumTorque() const {
     return {n, Torque(n)};
 }
 
-namespace {
-
-double Finite(double value, double low, double high, double fallback) {
-    return std::isfinite(value) ? std::clamp(value, low, high) : fallback;
-}
-
-}  // namespace
-
 MotorRun::MotorRun(const MotorModel& model, const MotorRunInputs& run)
     : m_model(model), m_run(run) {
     m_run.supply = model.CurrentSupply();
@@ -169,10 +187,12 @@ MotorRun::MotorRun(const MotorModel& model, const MotorRunInputs& run)
     if (Settled(m_speed)) m_settled = 0.0;
 }
 
-bool MotorRun::SameRun(const Supply& supply, const MotorRunInputs& run) const {
-    const MotorRun other(MotorModel(supply), run);
-    return other.m_run.supply == m_run.supply && other.m_run.load == m_run.load &&
-           other.m_run.inertia == m_run.inertia && other.m_run.initialSpeed == m_run.initialSpeed;
+bool MotorRun::SameRun(const Supply& supply, const MotorRunInputs& run,
+                       const MotorDrive& drive) const {
+    const MotorRun other(MotorModel(supply, drive), run);
+    return other.m_run.supply == m_run.supply && other.m_model.Drive() == m_model.Drive() &&
+           other.m_run.load == m_run.load && other.m_run.inertia == m_run.inertia &&
+           other.m_run.initialSpeed == m_run.initialSpeed;
 }
 
 // dn/dt in rpm a second.

@@ -30,7 +30,22 @@ constexpr double kLongestRun = 3600.0;  // s, of a start-up left to run until it
 constexpr double kPushSpeed = 150.0;
 constexpr double kRatedCurrent = 4.70;  // A RMS, at 1440 rpm on the balanced supply
 constexpr double kNoTorque = 0.05;      // N·m: a torque or a net torque this small is none
+constexpr double kMinFrequency = 5.0;   // Hz, of a V/f drive
+constexpr double kMaxFrequency = 100.0;
+constexpr double kMaxBoost = 40.0;            // V per phase, at standstill's end of the V/f line
+constexpr double kMaxAddedResistance = 20.0;  // ohm referred to the stator, a slip-ring starter
 }  // namespace motor
+
+// How the motor is fed and started besides its supply: a V/f drive's frequency and low-speed
+// boost, and a slip-ring rotor's added resistance. The defaults are the mains and a cage rotor.
+struct MotorDrive {
+    double frequency = motor::kFrequency;  // Hz
+    double boost = 0.0;                    // V per phase
+    double rotorResistance = 0.0;          // ohm, added to R_R
+    friend bool operator==(const MotorDrive&, const MotorDrive&) = default;
+};
+// Brought into range; not a number: the default.
+MotorDrive ClampDrive(const MotorDrive& drive);
 
 // The steady state at one speed.
 struct MotorPoint {
@@ -53,7 +68,7 @@ class MotorModel {
   public:
     // The supply is brought into range first. Its neutral joins the star point to the supply's
     // whether or not a phase is open.
-    explicit MotorModel(const Supply& supply);
+    explicit MotorModel(const Supply& supply, const MotorDrive& drive = {});
 
     MotorPoint At(double speed) const;
     double Torque(double speed) const { return At(speed).Torque(); }
@@ -66,18 +81,29 @@ class MotorModel {
     Breakdown MaximumTorque() const;
 
     const Supply& CurrentSupply() const { return m_supply; }
+    const MotorDrive& Drive() const { return m_drive; }
+    double Omega() const { return m_omega; }                      // rad/s, electrical
+    double SynchronousSpeed() const { return m_synchronous; }     // rpm, 60 f / p
+    double RotorResistance() const { return m_rotorResistance; }  // R_R with the added, ohm
+    // The supply's phase voltages E_U, E_V, E_W in volts RMS, after the drive's V/f.
+    const std::array<Phasor, 3>& Voltages() const { return m_voltage; }
+    // V = V_rated f/50 + B (1 - f/50) below 50 Hz, V_rated above: the drive's phase voltage.
+    double PhaseVoltage() const;
+    double Slip(double speed) const { return (m_synchronous - speed) / m_synchronous; }
 
     // The way the air-gap field turns: +1 (counter-clockwise) when the positive-sequence part of
     // the voltage across the windings is the larger, -1 when the negative is, 0 when the two are
     // equal and the field pulsates.
     int FieldDirection() const { return m_direction; }
     // n_f: +-n_s as the field turns; +n_s, the forward half, for a pulsating field.
-    double FieldSpeed() const {
-        return m_direction < 0 ? -motor::kSynchronousSpeed : motor::kSynchronousSpeed;
-    }
+    double FieldSpeed() const { return m_direction < 0 ? -m_synchronous : m_synchronous; }
 
   private:
     Supply m_supply;
+    MotorDrive m_drive;
+    double m_omega;
+    double m_synchronous;
+    double m_rotorResistance;
     std::array<Phasor, 3> m_voltage;  // E_U, E_V, E_W in volts RMS
     int m_direction = 1;
 };
@@ -117,7 +143,8 @@ class MotorRun {
     std::optional<double> SettledAt() const { return m_settled; }
     // From the start to the last time asked for, with the state at that time last.
     const std::vector<MotorSample>& Samples() const { return m_samples; }
-    bool SameRun(const Supply& supply, const MotorRunInputs& run) const;
+    bool SameRun(const Supply& supply, const MotorRunInputs& run,
+                 const MotorDrive& drive = {}) const;
 
   private:
     double Rate(double speed) const;

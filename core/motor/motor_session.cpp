@@ -17,7 +17,8 @@ void MotorSession::Restart(double speed) {
     m_speed.reset();
     m_initial = std::clamp(std::isfinite(speed) ? speed : 0.0, -kMaxSpeed, kMaxSpeed);
     m_time = 0.0;
-    m_run.emplace(MotorModel(m_supply), MotorRunInputs{m_supply, m_load, m_inertia, m_initial});
+    m_run.emplace(MotorModel(m_supply, m_drive),
+                  MotorRunInputs{m_supply, m_load, m_inertia, m_initial});
 }
 
 void MotorSession::SetSupply(const Supply& supply) {
@@ -36,6 +37,12 @@ void MotorSession::SetInertia(double inertia) {
     const double speed = Speed();
     m_inertia =
         std::clamp(std::isfinite(inertia) ? inertia : kDefaultInertia, kMinInertia, kMaxInertia);
+    Restart(speed);
+}
+
+void MotorSession::SetDrive(const MotorDrive& drive) {
+    const double speed = Speed();
+    m_drive = ClampDrive(drive);
     Restart(speed);
 }
 
@@ -76,11 +83,9 @@ bool MotorSession::Settled() const {
 void MotorSession::Tick() {
     if (!m_stepper.Playing()) return;
     // The rotor turns n/n_s of the field's step, which is 1/p of the electrical one.
-    const double speed = Speed();
-    const double from =
-        m_rotor.value_or(speed / kSynchronousSpeed * ExplorerAngle(m_stepper.Step()) / kPolePairs);
-    m_rotor = std::remainder(from + speed / kSynchronousSpeed * ExplorerAngle(1) / kPolePairs,
-                             2.0 * std::numbers::pi);
+    const double ratio = Speed() / MotorModel(m_supply, m_drive).SynchronousSpeed();
+    const double from = m_rotor.value_or(ratio * ExplorerAngle(m_stepper.Step()) / kPolePairs);
+    m_rotor = std::remainder(from + ratio * ExplorerAngle(1) / kPolePairs, 2.0 * std::numbers::pi);
     m_stepper.Tick();
 }
 
@@ -94,5 +99,7 @@ MotorInputs MotorSession::Inputs() const {
     in.initialSpeed = m_initial;
     in.step = m_stepper.Step();
     in.rotorAngle = m_rotor;
+    in.drive = m_drive;
+    in.page = m_page;
     return in;
 }

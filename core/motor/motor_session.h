@@ -29,6 +29,12 @@ class MotorSession {
     void SetSupply(const Supply& supply);
     void SetLoad(double load);
     void SetInertia(double inertia);
+    // The V/f drive and the added rotor resistance, brought into range.
+    void SetDrive(const MotorDrive& drive);
+    const MotorDrive& Drive() const { return m_drive; }
+    // Which page the view shows; the run goes on either way.
+    void SetPage(MotorPage page) { m_page = page; }
+    MotorPage Page() const { return m_page; }
     // From rest, or the present speed ±150 rpm; either starts the clock.
     void Start();
     void Push(double direction);
@@ -52,6 +58,8 @@ class MotorSession {
     Supply m_supply;
     double m_load = 0.0;
     double m_inertia = motor::kDefaultInertia;
+    MotorDrive m_drive;
+    MotorPage m_page = MotorPage::Field;
     std::optional<double> m_speed;  // a steady state shown, until the next start-up
     double m_initial = 0.0;
     double m_time = 0.0;

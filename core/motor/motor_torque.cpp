@@ -86,6 +86,41 @@ void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase) 
     }
 }
 
+// Behind the curve, faintly: with the frequency under control, the curves at 10 to 50 Hz (named
+// in Hz) with the
+// same boost and rotor; with resistance in the rotor, the cage rotor's curve it moved from.
+static void DrawDriveFamily(const MotorScene& scene, const TorquePlot& plot) {
+    const MotorDrive& drive = scene.model.Drive();
+    std::vector<MotorDrive> family;
+    if (drive.frequency != kFrequency || drive.boost > 0.0) {
+        for (const double f : {10.0, 20.0, 30.0, 40.0, 50.0})
+            if (f != drive.frequency) family.push_back({f, drive.boost, drive.rotorResistance});
+    }
+    if (drive.rotorResistance > 0.0) family.push_back({drive.frequency, drive.boost, 0.0});
+    CDC* dc = scene.dc;
+    const int size = kSmallestText;
+    for (const MotorDrive& d : family) {
+        // Each from standstill to its own n_s, the part a drive runs on.
+        const MotorModel model(scene.model.CurrentSupply(), d);
+        const double ns = model.SynchronousSpeed();
+        std::vector<PointF> points;
+        for (double n = std::max(plot.low, 0.0); n < ns + kCurveStep / 2; n += kCurveStep) {
+            const double speed = std::min(n, ns);
+            points.push_back(
+                plot.At(speed, std::clamp(model.Torque(speed), -plot.full, plot.full)));
+        }
+        {
+            ScopedPen pen(dc, PS_SOLID, 1, kLocusColour);
+            dc->Polyline(points);
+        }
+        if (d.rotorResistance != drive.rotorResistance) continue;
+        // Named where it meets the axis, under it.
+        const std::string label = MotorFixed("%g", d.frequency);
+        scene.Text(plot.X(ns) - Px(ApproxTextWidth(label, size) / 2), plot.Y(0.0) + 2, label, 12,
+                   kLocusColour);
+    }
+}
+
 void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     CDC* dc = scene.dc;
     scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转矩–转速特性")));
@@ -93,7 +128,10 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     // The speed axis takes in the operating point, to the next 500 rpm.
     const double n0 = scene.point.speed;
     const double low = std::max(-kMaxSpeed, std::min(kLeftSpeed, std::floor(n0 / 500.0) * 500.0));
-    const double high = std::min(kMaxSpeed, std::max(kRightSpeed, std::ceil(n0 / 500.0) * 500.0));
+    // A drive above 50 Hz widens it to 1.2 n_s, as the mains' 1800 is to its 1500.
+    const double high =
+        std::min(kMaxSpeed, std::max({kRightSpeed, 1.2 * scene.model.SynchronousSpeed(),
+                                      std::ceil(n0 / 500.0) * 500.0}));
     const int count = static_cast<int>(std::lround((high - low) / kCurveStep)) + 1;
     std::vector<MotorPoint> curve(count);
     double largest = std::abs(scene.breakdown.torque);
@@ -171,6 +209,7 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
     scene.Text(plot.X(0) + gap, plot.top - gap - size, "T / N·m", 15, kInk);
 
     if (scene.inputs.hidden.curves) return;
+    DrawDriveFamily(scene, plot);
     // The load's torque as the motor must meet it: L (n/n_s)², against the motion.
     if (scene.inputs.load > 0.0) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kLoadColour);

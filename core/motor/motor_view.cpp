@@ -12,8 +12,10 @@ namespace {
 
 using namespace motor;
 
-const std::array<ParamSpec, kSupplyParams.size() + 8> kParams = [] {
-    std::array<ParamSpec, kSupplyParams.size() + 8> params{};
+constexpr std::string_view kPages[] = {"field", "circuit"};
+
+const std::array<ParamSpec, kSupplyParams.size() + 12> kParams = [] {
+    std::array<ParamSpec, kSupplyParams.size() + 12> params{};
     auto at = std::copy(kSupplyParams.begin(), kSupplyParams.end(), params.begin());
     *at++ = {.name = "load",
              .low = 0.0,
@@ -59,6 +61,30 @@ const std::array<ParamSpec, kSupplyParams.size() + 8> kParams = [] {
     *at++ = {.name = "zoom",
              .kind = ParamKind::Switch,
              .help = "the dynamic start-up's first 100 ms against time"};
+    *at++ = {.name = "frequency",
+             .low = motor::kMinFrequency,
+             .high = motor::kMaxFrequency,
+             .fallback = motor::kFrequency,
+             .unit = " Hz",
+             .valueName = "F",
+             .help = "a V/f drive's frequency: V follows F below 50 Hz, stays rated above"};
+    *at++ = {.name = "boost",
+             .low = 0.0,
+             .high = kMaxBoost,
+             .unit = " V",
+             .valueName = "B",
+             .help = "the V/f drive's low-speed boost, per phase: V = 230.9 F/50 + B (1 - F/50)"};
+    *at++ = {.name = "rotor-resistance",
+             .low = 0.0,
+             .high = kMaxAddedResistance,
+             .unit = " Ω",
+             .valueName = "R",
+             .help = "a slip-ring starter's resistance added to R_R, referred to the stator"};
+    *at++ = {.name = "page",
+             .kind = ParamKind::Choice,
+             .choices = kPages,
+             .valueName = "field|circuit",
+             .help = "the curves and the machine, or the circuit, phasors and power flow"};
     return params;
 }();
 
@@ -79,6 +105,11 @@ SettingsResult Build(const ParamValues& given) {
     if (const ParamValue* v = Given(given, "dynamic")) s.dynamic = std::get<bool>(*v);
     if (const ParamValue* v = Given(given, "zoom")) s.zoom = std::get<bool>(*v);
     s.switchAngle = number("switch-angle").value_or(0.0);
+    s.drive.frequency = number("frequency").value_or(motor::kFrequency);
+    s.drive.boost = number("boost").value_or(0.0);
+    s.drive.rotorResistance = number("rotor-resistance").value_or(0.0);
+    if (const ParamValue* v = Given(given, "page"))
+        s.page = std::get<std::string>(*v) == kPages[1] ? MotorPage::Circuit : MotorPage::Field;
     if (s.speed && number("time")) {
         result.blame = "time";
         result.error = "speed and time cannot be used together";
@@ -102,19 +133,28 @@ namespace {
 
 ParamValues Values(const ViewSettings& settings) {
     const MotorSettings& s = std::get<MotorSettings>(settings);
+    const MotorSettings fallback;
     ParamValues values = SupplyValues(s.supply);
-    if (s.load != 0.0) values.emplace_back("load", s.load);
-    if (s.inertia != kDefaultInertia) values.emplace_back("inertia", s.inertia);
+    const auto number = [&values](std::string_view name, double value, double otherwise) {
+        if (value != otherwise) values.emplace_back(name, value);
+    };
+    number("load", s.load, fallback.load);
+    number("inertia", s.inertia, fallback.inertia);
     if (s.speed) {
         values.emplace_back("speed", *s.speed);
-        return values;
+    } else {
+        // A dynamic start is a start-up's: its time is always said.
+        if (s.dynamic) values.emplace_back("time", s.time);
+        if (!s.dynamic) number("time", s.time, fallback.time);
+        number("initial-speed", s.initialSpeed, fallback.initialSpeed);
     }
-    // A dynamic start is a start-up's: its time is always said.
-    if (s.time != 0.0 || s.dynamic) values.emplace_back("time", s.time);
-    if (s.initialSpeed != 0.0) values.emplace_back("initial-speed", s.initialSpeed);
     if (s.dynamic) values.emplace_back("dynamic", true);
-    if (s.switchAngle != 0.0) values.emplace_back("switch-angle", s.switchAngle);
+    number("switch-angle", s.switchAngle, fallback.switchAngle);
     if (s.zoom) values.emplace_back("zoom", true);
+    number("frequency", s.drive.frequency, fallback.drive.frequency);
+    number("boost", s.drive.boost, fallback.drive.boost);
+    number("rotor-resistance", s.drive.rotorResistance, fallback.drive.rotorResistance);
+    if (s.page != fallback.page) values.emplace_back("page", std::string(kPages[1]));
     return values;
 }
 
@@ -132,6 +172,8 @@ MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     m.dynamic = s.dynamic;
     m.switchAngle = s.switchAngle;
     m.zoom = s.zoom;
+    m.drive = s.drive;
+    m.page = s.page;
     m.step = c.step;
     m.width = c.width;
     m.height = c.height;
@@ -183,6 +225,22 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
              {"time-95", d.time95, label(QT_TRANSLATE_NOOP("Motor", "达到95%同步转速的时间")),
               d.time95 == "—" ? d.time95 : d.time95 + " s"}});
     }
+    // The powers after the dynamic peaks: the same on both pages.
+    result.readouts.insert(
+        result.readouts.end(),
+        {
+            {"p-in", o.input, label(QT_TRANSLATE_NOOP("Motor", "输入功率 Pin")), o.input + " W"},
+            {"p-stator-copper", o.statorCopper, label(QT_TRANSLATE_NOOP("Motor", "定子铜损 PCu,s")),
+             o.statorCopper + " W"},
+            {"p-rotor-copper", o.rotorCopper, label(QT_TRANSLATE_NOOP("Motor", "转子铜损 PCu,r")),
+             o.rotorCopper + " W"},
+            {"p-mech", o.mechanical, label(QT_TRANSLATE_NOOP("Motor", "机械功率 Pmech")),
+             o.mechanical + " W"},
+            {"efficiency", o.efficiency, label(QT_TRANSLATE_NOOP("Motor", "效率 η")),
+             o.efficiency == "—" ? o.efficiency : o.efficiency + " %"},
+            {"power-factor", o.powerFactor, label(QT_TRANSLATE_NOOP("Motor", "功率因数 PF")),
+             o.powerFactor},
+        });
     result.description = r.description;
     result.complete = r.complete;
     return result;
@@ -215,6 +273,6 @@ extern const ViewDescriptor kMotorView{
 std::string TraceMotorFrame(const MotorInputs& in) {
     return TraceView(
         MotorSettings{in.supply, in.load, in.inertia, in.speed, in.time, in.initialSpeed,
-                      in.rotorAngle, in.dynamic, in.switchAngle, in.zoom},
+                      in.rotorAngle, in.dynamic, in.switchAngle, in.zoom, in.drive, in.page},
         {in.step, in.width, in.height, in.scale, in.palette, in.translation});
 }

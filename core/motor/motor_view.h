@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "motor/motor_model.h"
+#include "motor/motor_frame.h"
 
 struct MotorSettings {
     Supply supply;
@@ -21,6 +21,8 @@ struct MotorSettings {
     bool dynamic = false;
     double switchAngle = 0.0;
     bool zoom = false;
+    MotorDrive drive;
+    MotorPage page = MotorPage::Field;
     friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
 };
 

@@ -16,7 +16,7 @@ struct OptionSpec {
 };
 
 struct OptionToken {
-    std::string name;                  // as the spec names it
+    std::string name;                  // as the parameter names it
     std::optional<std::string> value;  // none for a flag
 };
 
@@ -25,7 +25,7 @@ struct LexedOptions {
     std::string error;  // empty when every word was understood
 };
 
-// `find` gives the spec of an option's name, or nullptr; `help` is named in the message for an
+// `find` gives the parameter an option names, or nullptr; `help` is named in the message for an
 // unknown one ("see --help").
 LexedOptions LexOptions(const std::vector<std::string>& args,
                         const std::function<const OptionSpec*(std::string_view)>& find,

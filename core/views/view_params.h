@@ -53,7 +53,7 @@ std::optional<ParamValue> ParamFromText(const ParamSpec& spec, std::string_view 
 // The value as ParamFromText reads it back: the shortest number that is the same double,
 // "1,0.4,0.7", the choice, "1" or "0".
 std::string ParamText(const ParamValue& value);
-// Whether the value is of the spec's kind and in its range or among its choices.
+// Whether the value is of the parameter's kind and in its range or among its choices.
 bool Accepts(const ParamSpec& spec, const ParamValue& value);
 // The one line that refuses `given` (as the reader saw it: the text, or the file's JSON) for
 // this parameter, naming its range or choices: "load '50' is not a number from 0 to 40 N·m".

@@ -766,6 +766,10 @@
         <translation>Which way will the single-phase motor turn after a push backward?</translation>
     </message>
     <message>
+        <source>电路与功率：1440 r/min 时输入 2485 W，定子铜损 246 W，转子铜损 90 W，轴上得到 2150 W：效率 86.5%，功率因数 0.762。</source>
+        <translation>Circuit and power: at 1440 rpm 2485 W go in, 246 W heat the stator's copper and 90 W the rotor's, and 2150 W reach the shaft: 86.5 % efficient, power factor 0.762.</translation>
+    </message>
+    <message>
         <source>逆时针</source>
         <translation>counter-clockwise</translation>
     </message>
@@ -1468,6 +1472,86 @@
         <source>最大转矩</source>
         <translation>Breakdown</translation>
     </message>
+    <message>
+        <source>输入功率 Pin</source>
+        <translation>Input power Pin</translation>
+    </message>
+    <message>
+        <source>定子铜损 PCu,s</source>
+        <translation>Stator copper loss PCu,s</translation>
+    </message>
+    <message>
+        <source>转子铜损 PCu,r</source>
+        <translation>Rotor copper loss PCu,r</translation>
+    </message>
+    <message>
+        <source>机械功率 Pmech</source>
+        <translation>Mechanical power Pmech</translation>
+    </message>
+    <message>
+        <source>效率 η</source>
+        <translation>Efficiency η</translation>
+    </message>
+    <message>
+        <source>功率因数 PF</source>
+        <translation>Power factor PF</translation>
+    </message>
+    <message>
+        <source>负序等效电路（s− = 2 − s）</source>
+        <translation>Negative-sequence circuit (s− = 2 − s)</translation>
+    </message>
+    <message>
+        <source>正序等效电路（U相）</source>
+        <translation>Positive-sequence circuit (phase U)</translation>
+    </message>
+    <message>
+        <source>相量图（U相正序）</source>
+        <translation>Phasor diagram (phase U, positive sequence)</translation>
+    </message>
+    <message>
+        <source>电压与电流各用其比例</source>
+        <translation>voltages and currents each to their own scale</translation>
+    </message>
+    <message>
+        <source>功率流</source>
+        <translation>Power flow</translation>
+    </message>
+    <message>
+        <source>输入 Pin</source>
+        <translation>Input Pin</translation>
+    </message>
+    <message>
+        <source>来自轴</source>
+        <translation>From the shaft</translation>
+    </message>
+    <message>
+        <source>定子铜损</source>
+        <translation>Stator copper</translation>
+    </message>
+    <message>
+        <source>转子铜损</source>
+        <translation>Rotor copper</translation>
+    </message>
+    <message>
+        <source>回馈电网</source>
+        <translation>Back to the supply</translation>
+    </message>
+    <message>
+        <source>没有功率流动</source>
+        <translation>No power flows</translation>
+    </message>
+    <message>
+        <source>转速 n / 转矩 T</source>
+        <translation>Speed n / torque T</translation>
+    </message>
+    <message>
+        <source>频率 f / 相电压 V</source>
+        <translation>Frequency f / phase voltage V</translation>
+    </message>
+    <message>
+        <source>转子电阻 RR</source>
+        <translation>Rotor resistance RR</translation>
+    </message>
 </context>
 <context>
     <name>MotorWindow</name>
@@ -1726,6 +1810,46 @@
     <message>
         <source>只看前 100 ms (Zoom): the dynamic start-up&apos;s first 100 ms against time</source>
         <translation>Zoom: the dynamic start-up&apos;s first 100 ms against time</translation>
+    </message>
+    <message>
+        <source>电源频率(&amp;E)</source>
+        <translation>Frequency (&amp;E)</translation>
+    </message>
+    <message>
+        <source>电源频率 (Frequency) of a V/f drive: the voltage follows it below 50 Hz and stays rated above</source>
+        <translation>Frequency of a V/f drive: the voltage follows it below 50 Hz and stays rated above</translation>
+    </message>
+    <message>
+        <source>低速补偿(&amp;B)</source>
+        <translation>Boost (&amp;B)</translation>
+    </message>
+    <message>
+        <source>低速补偿 (Boost): the V/f drive's extra phase voltage at low frequency</source>
+        <translation>Boost: the V/f drive's extra phase voltage at low frequency</translation>
+    </message>
+    <message>
+        <source>转子附加电阻(&amp;R)</source>
+        <translation>Rotor resistance (&amp;R)</translation>
+    </message>
+    <message>
+        <source>转子附加电阻 (Rotor resistance): a slip-ring starter's resistance added to the rotor's, referred to the stator</source>
+        <translation>Rotor resistance: a slip-ring starter's resistance added to the rotor's, referred to the stator</translation>
+    </message>
+    <message>
+        <source>画面(&amp;V)</source>
+        <translation>Page (&amp;V)</translation>
+    </message>
+    <message>
+        <source>画面 (Page): the curves and the machine, or the equivalent circuit, the phasors and the power flow</source>
+        <translation>Page: the curves and the machine, or the equivalent circuit, the phasors and the power flow</translation>
+    </message>
+    <message>
+        <source>特性与电机</source>
+        <translation>Curves and machine</translation>
+    </message>
+    <message>
+        <source>电路与功率</source>
+        <translation>Circuit and power</translation>
     </message>
 </context>
 <context>
