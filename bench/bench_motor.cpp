@@ -7,6 +7,7 @@
 #include "motor/motor_dynamic.h"
 #include "motor/motor_frame.h"
 #include "raster_image.h"
+#include "views/view_table.h"
 
 namespace {
 
@@ -66,6 +67,18 @@ void BM_MotorStartUp(benchmark::State& state) {
         benchmark::DoNotOptimize(RunMotor(model, {supply, 10.0, 0.2, 0.0, 3.0}, &samples));
 }
 BENCHMARK(BM_MotorStartUp)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
+
+// The CSV of the torque curve, 331 speeds with T, T+, T- and the currents, through the table of
+// views as vesk-render and the windows write it (goal: 20 ms at most); and of a 10 s start-up.
+void BM_MotorCsv(benchmark::State& state) {
+    MotorSettings settings;
+    settings.supply = PresetSupply(kPresets[state.range(0)]);
+    settings.time = state.range(1);
+    state.SetLabel(std::string(PresetName(kPresets[state.range(0)])) +
+                   (settings.time > 0 ? ", start-up" : ", curve"));
+    for (auto _ : state) benchmark::DoNotOptimize(Describe(View::Motor).csv(settings, 0));
+}
+BENCHMARK(BM_MotorCsv)->ArgsProduct({{0, 4}, {0, 10}})->Unit(benchmark::kMillisecond);
 
 // A 3 s start-up with the electrical transient: RK4 at 20 us, a sample every 100 us.
 void BM_MotorDynamicStartUp(benchmark::State& state) {

@@ -32,7 +32,7 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 std::string Field(const QString& name) { return "field \"" + Escaped(Utf8(name)) + "\""; }
 
 // The fields every stop may have, whatever its view.
-const QStringList kStopFields{"view", "step", "play", "caption"};
+const QStringList kStopFields{"view", "step", "play", "caption", "question", "hide"};
 
 // Characters as a reader counts them: a letter with its accents, an emoji with its joiners.
 qsizetype Graphemes(const QString& s) {
@@ -82,6 +82,26 @@ LessonText ReadText(const QJsonValue& value, const char* name) {
     CheckText(zh, name);
     if (!en.isEmpty()) CheckText(en, name);
     return {Utf8(zh), en == zh ? std::string() : Utf8(en)};
+}
+
+// The parts a stop hides until the lecturer reveals them: ["readouts", "resultant", "curves"],
+// each at most once.
+Hidden ReadHide(const QJsonValue& value) {
+    const std::string names = Listed(kHideNames);
+    if (!value.isArray())
+        Fail(Field("hide") + " must be a list of names, such as [\"readouts\"] (" + names + ")");
+    Hidden hidden;
+    for (const QJsonValue& item : value.toArray()) {
+        if (!item.isString())
+            Fail(Field("hide") + " holds something that is not a name (" + names + ")");
+        const std::string name = Utf8(item.toString());
+        bool* part = HiddenPart(hidden, name);
+        if (part == nullptr)
+            Fail(Field("hide") + ": '" + Escaped(name) + "' is not one of " + names);
+        if (*part) Fail(Field("hide") + " names '" + name + "' twice");
+        *part = true;
+    }
+    return hidden;
 }
 
 // The value as the file writes it, for a message: 4, "open-x" without its quotes, [1, 2].
@@ -173,6 +193,8 @@ LessonStop ReadStop(const QJsonValue& value) {
     stop.settings = settings.settings;
     if (!o.contains("caption")) Fail(Field("caption") + " is missing");
     stop.caption = ReadText(o.value("caption"), "caption");
+    if (o.contains("question")) stop.question = ReadText(o.value("question"), "question");
+    if (o.contains("hide")) stop.hide = ReadHide(o.value("hide"));
     return stop;
 }
 

@@ -27,6 +27,11 @@ constexpr unsigned IDM_PALETTE_STANDARD = 0x0050;
 constexpr unsigned IDM_PALETTE_SAFE = 0x0060;
 constexpr unsigned IDM_SCALE_FIRST = 0x0070;  // one per window scale, 0x10 apart
 constexpr unsigned IDM_LESSON = 0x0400;
+// The frame taken home: saved, copied, its page address, its curves exported.
+constexpr unsigned IDM_SAVE_FRAME = 0x0410;
+constexpr unsigned IDM_COPY_FRAME = 0x0420;
+constexpr unsigned IDM_COPY_ADDRESS = 0x0430;
+constexpr unsigned IDM_EXPORT_DATA = 0x0440;
 
 // Controls of IDD_FIELDDEMO
 constexpr int IDC_START = 1000;

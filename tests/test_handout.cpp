@@ -123,13 +123,13 @@ TEST_P(Handouts, AreA4LandscapeWithEveryCaptionAsTextAndNoPicture) {
 INSTANTIATE_TEST_SUITE_P(
     Lessons, Handouts,
     ::testing::Values(
-        Handout{"BuiltInInChinese", {}, 20, BuiltInChineseCaptions},
+        Handout{"BuiltInInChinese", {}, 24, BuiltInChineseCaptions},
         // The windings stop's field at 60 * 50 / 2 rpm, the motor's stall, the single-phase motor
         // just past its switch and the over-excited synchronous machine's leading power factor
         // among the readouts.
         Handout{"BuiltInInEnglish",
                 {"--lang", "en"},
-                20,
+                24,
                 [] {
                     return BuiltInEnglishCaptions() +
                            QStringList{"1500 rpm", "stalled", "1137 rpm", "0.638 leading"};
@@ -282,6 +282,45 @@ INSTANTIATE_TEST_SUITE_P(Languages, LongCaptions,
                          ::testing::Values(LongCaption{"Chinese", "zh"},
                                            LongCaption{"English", "en"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A page's text as pdftotext finds it, without spaces.
+QString PageText(const QString& pdf, int page) {
+    const QString n = QString::number(page);
+    return WithoutSpaces(Execute("pdftotext", {"-f", n, "-l", n, pdf, "-"}).out);
+}
+
+// A stop that asks prints its question with the parts hidden; its answer, revealed, comes after
+// the last stop.
+TEST(HandoutQuestions, AskOnTheStopsPageAndAnswerAtTheEnd) {
+    const QTemporaryDir dir;
+    QFile lesson(dir.filePath("q.json"));
+    ASSERT_TRUE(lesson.open(QIODevice::WriteOnly));
+    lesson.write(R"({"title": "T", "stops": [
+        {"view": "main", "step": 9, "caption": "Straight up.", "question": "Where to?",
+         "hide": ["resultant", "readouts"]},
+        {"view": "main", "step": 3, "caption": "Turning on."}]})");
+    lesson.close();
+    const QString pdf = dir.filePath("q.pdf");
+    const Outcome made = Execute(VESK_RENDER_PATH,
+                                 {"--handout", pdf, "--lesson", lesson.fileName(), "--lang", "en"});
+    ASSERT_EQ(made.status, 0) << made.err.toStdString();
+    // The title, two stops, one answer.
+    EXPECT_TRUE(Execute("pdfinfo", {pdf}).out.contains(QRegularExpression("Pages: +4\n")));
+    // At 90°: U's current cos 90° = 0, V's cos(90° - 120°) = 0.87, W's -0.87.
+    const QString asked = PageText(pdf, 2);
+    EXPECT_TRUE(asked.contains("Stop1")) << asked.toStdString();
+    EXPECT_TRUE(asked.contains("Whereto?"));
+    EXPECT_FALSE(asked.contains("Straightup."));
+    EXPECT_FALSE(asked.contains("0.87"));
+    EXPECT_EQ(asked.count("?"), 1 + 4);
+    const QString next = PageText(pdf, 3);
+    EXPECT_TRUE(next.contains("Turningon."));
+    const QString answer = PageText(pdf, 4);
+    EXPECT_TRUE(answer.contains("Stop1:theanswer")) << answer.toStdString();
+    EXPECT_TRUE(answer.contains("Straightup."));
+    EXPECT_EQ(answer.count("0.87"), 2);
+    EXPECT_FALSE(answer.contains("Whereto?"));
+}
 
 struct Refusal {
     const char* name;

@@ -4,6 +4,8 @@
 #include "lesson/lesson.h"
 
 #include <functional>
+#include <regex>
+#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -11,6 +13,13 @@
 #include "draw/trace_dc.h"
 
 namespace {
+
+MotorSettings Stopped(Supply supply, double time) {
+    MotorSettings s;
+    s.supply = supply;
+    s.time = time;
+    return s;
+}
 
 // The synchronous machine's default settings with `change` made to them.
 template <typename Change>
@@ -30,7 +39,7 @@ CapacitorMotorSettings SinglePhase(Change change) {
 
 TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndTheSynchronous) {
     const std::vector<LessonStop>& stops = BuiltInLesson().stops;
-    ASSERT_EQ(stops.size(), 19u);
+    ASSERT_EQ(stops.size(), 21u);
     // 0°, 30°, 90°, 120°, 180°, 360° with the resultant; then hidden; then animated.
     const int steps[] = {0, 3, 9, 12, 18, 36};
     for (int i = 0; i < 6; ++i) {
@@ -40,35 +49,47 @@ TEST(BuiltInLesson, FollowsTheReadmesStopsThenTheExplorersFourPolesTheMotorsAndT
     }
     EXPECT_FALSE(std::get<MainSettings>(stops[6].settings).showResultant);
     EXPECT_TRUE(std::get<MainSettings>(stops[7].settings).showResultant && stops[7].playing);
+    // Where the field points at 90°, its resultant hidden.
+    EXPECT_EQ(stops[8].settings, ViewSettings(MainSettings{}));
+    EXPECT_EQ(stops[8].step, 9);
+    EXPECT_EQ(stops[8].hide, (Hidden{.resultant = true}));
     const Preset presets[] = {Preset::Reversed, Preset::OpenU, Preset::SinglePhase};
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(MatchPreset(std::get<ExplorerSettings>(stops[8 + i].settings).supply),
+        EXPECT_EQ(MatchPreset(std::get<ExplorerSettings>(stops[9 + i].settings).supply),
                   presets[i]);
-    EXPECT_EQ(std::get<WindingSettings>(stops[11].settings).winding, (Winding{4, 36, 1, 9}));
-    EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[12].settings).supply), Preset::SinglePhase);
+    EXPECT_EQ(std::get<WindingSettings>(stops[12].settings).winding, (Winding{4, 36, 1, 9}));
+    EXPECT_EQ(MatchPreset(std::get<MotorSettings>(stops[13].settings).supply), Preset::SinglePhase);
+    // Which way it turns once pushed backward: the start-up's curves and readouts hidden, and it
+    // still, so that no turning rotor answers.
+    MotorSettings pushed = Stopped(PresetSupply(Preset::SinglePhase), 10);
+    pushed.initialSpeed = -motor::kPushSpeed;
+    EXPECT_EQ(stops[14].settings, ViewSettings(pushed));
+    EXPECT_EQ(stops[14].hide, (Hidden{.readouts = true, .curves = true}));
+    EXPECT_FALSE(stops[14].playing);
     // 30 ms into a dynamic start, the time axis at its first 100 ms.
     MotorSettings dynamic;
     dynamic.time = 0.03;
     dynamic.dynamic = dynamic.zoom = true;
-    EXPECT_EQ(stops[13].settings, ViewSettings(dynamic));
-    EXPECT_EQ(std::get<MotorSettings>(stops[14].settings).page, MotorPage::Circuit);
+    EXPECT_EQ(stops[15].settings, ViewSettings(dynamic));
+    EXPECT_EQ(std::get<MotorSettings>(stops[16].settings).page, MotorPage::Circuit);
     // The capacitor-start motor held at rest, its field playing; then its start-up with a fan and
     // a flywheel just after the switch opened.
-    EXPECT_EQ(stops[15].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
-    EXPECT_TRUE(stops[15].playing);
-    EXPECT_EQ(stops[16].settings, ViewSettings(SinglePhase([](auto& s) {
+    EXPECT_EQ(stops[17].settings, ViewSettings(SinglePhase([](auto& s) { s.speed = 0; })));
+    EXPECT_TRUE(stops[17].playing);
+    EXPECT_EQ(stops[18].settings, ViewSettings(SinglePhase([](auto& s) {
                   s.load = 2;
                   s.inertia = 0.1;
                   s.time = 0.5;
               })));
     // Over-excited on the 5 kW V-curve; then the pull into step, with the cage and a fan.
-    EXPECT_EQ(stops[17].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
-    EXPECT_EQ(stops[18].settings, ViewSettings(Machine([](auto& s) {
+    EXPECT_EQ(stops[19].settings, ViewSettings(Machine([](auto& s) { s.fieldCurrent = 3; })));
+    EXPECT_EQ(stops[20].settings, ViewSettings(Machine([](auto& s) {
                   s.load = 10;
                   s.fieldOn = 1300;
                   s.time = 6;
               })));
     for (const LessonStop& stop : stops) EXPECT_FALSE(stop.caption.zh.empty());
+    for (int i = 0; i < 21; ++i) EXPECT_EQ(StopAsks(stops[i]), i == 8 || i == 14) << i;
 }
 
 LessonStop At(ViewSettings settings, int step) {
@@ -79,13 +100,6 @@ LessonStop At(ViewSettings settings, int step) {
 }
 
 LessonStop At(View view, int step) { return At(DefaultSettings(view), step); }
-
-MotorSettings Stopped(Supply supply, double time) {
-    MotorSettings s;
-    s.supply = supply;
-    s.time = time;
-    return s;
-}
 
 WindingSettings Wound(Winding winding) {
     WindingSettings s;
@@ -191,6 +205,96 @@ INSTANTIATE_TEST_SUITE_P(
                  "readout speed 1500\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Predict, then reveal: what a stop hides is absent from its frame until it is revealed, and the
+// frame is its view's own once revealed.
+struct Hiding {
+    const char* name;
+    LessonStop stop;
+    // A line of the trace that draws the hidden part: the thick black resultant; U's first
+    // current segment from (50, 156 - 70) to (56, 156 - 70 cos 10°); the explorer's F and its
+    // stairs of 1 + 2 x 6 coil sides + 1 points; the windings' S poles and the fundamental's 100 %
+    // bar; the motor's N poles and its torque curve from -1500 to 1800 rpm by 10; the machine's
+    // jXs·I and its power curve from -90° to 90° by 2°. None: readouts, checked as "?".
+    const char* part;
+    friend void PrintTo(const Hiding& row, std::ostream* os) { *os << row.name; }
+};
+
+LessonStop Asked(LessonStop stop, Hidden hide) {
+    stop.hide = hide;
+    stop.question = {"?", {}};
+    return stop;
+}
+
+int Count(const std::string& trace, const std::string& pattern) {
+    const std::regex line(pattern);
+    std::istringstream in(trace);
+    int count = 0;
+    for (std::string l; std::getline(in, l);) count += std::regex_match(l, line);
+    return count;
+}
+
+std::string StopTrace(const LessonStop& stop, bool revealed, ViewResult* frame = nullptr) {
+    TraceDc dc;
+    const ViewResult result =
+        DrawStopFrame(stop, DesignCanvas(stop.view(), stop.step), dc, revealed);
+    if (frame != nullptr) *frame = result;
+    return ReadoutLines(result.readouts) + dc.Text();
+}
+
+class HiddenParts : public ::testing::TestWithParam<Hiding> {};
+
+TEST_P(HiddenParts, AreAbsentFromTheTraceUntilRevealed) {
+    const LessonStop& stop = GetParam().stop;
+    ViewResult hidden, revealed;
+    const std::string before = StopTrace(stop, false, &hidden);
+    const std::string after = StopTrace(stop, true, &revealed);
+    EXPECT_EQ(after, TraceView(stop.settings, DesignCanvas(stop.view(), stop.step)));
+    if (GetParam().part != nullptr) {
+        EXPECT_GT(Count(after, GetParam().part), 0);
+        EXPECT_EQ(Count(before, GetParam().part), 0);
+    }
+    const int readouts = Count(after, "readout .*");
+    if (stop.hide.readouts) {
+        EXPECT_EQ(Count(before, "readout [^ ]+ \\?"), readouts);
+        EXPECT_EQ(Count(after, "readout [^ ]+ \\?"), 0);
+    } else {
+        EXPECT_EQ(Count(before, "readout .*"), readouts);
+        EXPECT_EQ(Count(before, "readout [^ ]+ \\?"), 0);
+    }
+    // What a screen reader hears does not give the answer away either.
+    EXPECT_NE(hidden.description, revealed.description);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Views, HiddenParts,
+    ::testing::Values(
+        Hiding{"MainResultant", Asked(At(View::Main, 9), {.resultant = true}),
+               "line .* pen solid 3 000000"},
+        Hiding{"MainCurves", Asked(At(View::Main, 9), {.curves = true}),
+               "line 50 86 56 87 pen solid 2 ff0000"},
+        Hiding{"MainReadouts", Asked(At(View::Main, 9), {.readouts = true}), nullptr},
+        Hiding{"ExplorerResultant", Asked(At(View::Explorer, 3), {.resultant = true}),
+               "text \\d+ \\d+ F"},
+        Hiding{"ExplorerCurves", Asked(At(View::Explorer, 3), {.curves = true}), "polyline 14 .*"},
+        Hiding{"ExplorerReadouts", Asked(At(View::Explorer, 3), {.readouts = true}),
+               "text \\d+ \\d+ 3\\*π/18=30°"},
+        Hiding{"WindingsField", Asked(At(Wound({4, 36, 1, 9}), 3), {.resultant = true}),
+               "text \\d+ \\d+ S"},
+        Hiding{"WindingsCurves", Asked(At(Wound({4, 36, 1, 9}), 3), {.curves = true}),
+               "text \\d+ \\d+ 100"},
+        Hiding{"MotorField", Asked(At(View::Motor, 0), {.resultant = true}), "text \\d+ \\d+ N"},
+        Hiding{"MotorCurvesAndReadouts",
+               Asked(At(Stopped(PresetSupply(Preset::SinglePhase), 10), 0),
+                     {.readouts = true, .curves = true}),
+               "polyline 331 .*"},
+        Hiding{"SinglePhaseMotorField", Asked(At(View::CapacitorMotor, 3), {.resultant = true}),
+               "text \\d+ \\d+ F"},
+        Hiding{"SynchronousCurrent", Asked(At(View::Synchronous, 0), {.resultant = true}),
+               "text \\d+ \\d+ jXs·I"},
+        Hiding{"SynchronousCurves", Asked(At(View::Synchronous, 0), {.curves = true}),
+               "polyline 91 .*"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct Fit {
     const char* name;
     int available;
@@ -282,7 +386,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Presses{"BackAtTheFirstStays", Walk::Stops, kMain, {kBack}, 0, 0, false, Blank::None},
         Presses{
-            "NextAtTheLastStays", Walk::Stops, kMain, {Times(20, kNext)}, 18, 0, true, Blank::None},
+            "NextAtTheLastStays", Walk::Stops, kMain, {Times(22, kNext)}, 20, 0, true, Blank::None},
         Presses{"TheAnimatedStopPlays",
                 Walk::Stops,
                 kMain,

@@ -172,7 +172,18 @@ INSTANTIATE_TEST_SUITE_P(
              Explorer(0, Neutral())},
         Good{"WindingsIsTheWindingView",
              With(R"({"view": "windings", "poles": 4, "slots": 12, "caption": "x"})"),
-             Windings(0, {4, 12, 1, 3}, Sequence::Positive, 50, true)}),
+             Windings(0, {4, 12, 1, 3}, Sequence::Positive, 50, true)},
+        Good{"AQuestionWithTheResultantHidden",
+             With(R"({"view": "main", "step": 9, "caption": "Up", "question": {"zh": "哪里？",
+                      "en": "Where?"}, "hide": ["resultant"]})"),
+             {MainSettings{}, 9, false, {"Up", ""}, {"哪里？", "Where?"}, {.resultant = true}}},
+        Good{"EveryPartHiddenWithoutAQuestion",
+             With(R"({"view": "motor", "caption": "x",
+                      "hide": ["curves", "readouts", "resultant"]})"),
+             {MotorSettings{}, 0, false, {"x", ""}, {}, {true, true, true}}},
+        Good{"NothingHidden",
+             With(R"({"view": "main", "caption": "x", "hide": []})"),
+             {MainSettings{}, 0, false, {"x", ""}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct Bad {
@@ -216,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                      .c_str()),
             R"(lesson.json: stop 3: preset 'open-x' is not one of balanced, reversed, open-u, open-u-neutral, single-phase or unbalanced)"},
         Bad{"MisspeltField", With(R"({"view": "main", "setp": 3, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "setp" is not one of view, step, play, caption, resultant)"},
+            R"(lesson.json: stop 1: field "setp" is not one of view, step, play, caption, question, hide, resultant)"},
         Bad{"FieldOfTheOtherView",
             With(R"({"view": "main", "preset": "reversed", "caption": "c"})"),
             R"(lesson.json: stop 1: field "preset" is for view explorer, winding or motor, not main)"},
@@ -297,9 +308,9 @@ INSTANTIATE_TEST_SUITE_P(
             R"(lesson.json: stop 1: field "caption" has 501 characters; at most 500)"},
         // One line, whatever the file holds: a break, an escape or a NUL is shown escaped.
         Bad{"KeyWithALineBreak", With(R"({"view": "main", "a\nb": 1, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "a\nb" is not one of view, step, play, caption, resultant)"},
+            R"(lesson.json: stop 1: field "a\nb" is not one of view, step, play, caption, question, hide, resultant)"},
         Bad{"KeyWithANul", With(R"({"view": "main", "a\u0000b": 1, "caption": "c"})"),
-            R"(lesson.json: stop 1: field "a\x00b" is not one of view, step, play, caption, resultant)"},
+            R"(lesson.json: stop 1: field "a\x00b" is not one of view, step, play, caption, question, hide, resultant)"},
         Bad{"ValueWithAnEscape",
             With(R"({"view": "explorer", "preset": "\u001b[2J", "caption": "c"})"),
             R"(lesson.json: stop 1: preset '\x1b[2J' is not one of balanced, reversed, open-u, open-u-neutral, single-phase or unbalanced)"},
@@ -307,6 +318,21 @@ INSTANTIATE_TEST_SUITE_P(
             R"(lesson.json: stop 1: field "caption" holds a control character (\x07); only tabs and printable text are allowed)"},
         Bad{"CaptionOfInvisibleCharacters", With(R"({"view": "main", "caption": "\u200b \u200d"})"),
             R"(lesson.json: stop 1: field "caption" is empty)"},
+        Bad{"QuestionOf501Characters",
+            With(("{\"view\": \"main\", \"caption\": \"c\", \"question\": \"" +
+                  std::string(501, 'a') + "\"}")
+                     .c_str()),
+            R"(lesson.json: stop 1: field "question" has 501 characters; at most 500)"},
+        Bad{"HideNotAList", With(R"({"view": "main", "caption": "c", "hide": "curves"})"),
+            R"(lesson.json: stop 1: field "hide" must be a list of names, such as ["readouts"] (readouts, resultant or curves))"},
+        Bad{"HideANumber", With(R"({"view": "main", "caption": "c", "hide": ["curves", 1]})"),
+            R"(lesson.json: stop 1: field "hide" holds something that is not a name (readouts, resultant or curves))"},
+        Bad{"HideAnUnknownPart",
+            With(R"({"view": "main", "caption": "c", "hide": ["axes\u001b"]})"),
+            R"(lesson.json: stop 1: field "hide": 'axes\x1b' is not one of readouts, resultant or curves)"},
+        Bad{"HideTwice",
+            With(R"({"view": "main", "caption": "c", "hide": ["curves", "readouts", "curves"]})"),
+            R"(lesson.json: stop 1: field "hide" names 'curves' twice)"},
         Bad{"CaptionOf501AccentedLetters",
             With(("{\"view\": \"main\", \"caption\": \"" + QString("e\u0301").repeated(501) + "\"}")
                      .toUtf8()

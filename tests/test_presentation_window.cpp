@@ -64,7 +64,7 @@ TEST_P(Clicker, MovesTheStopsAndBlanksTheScreen) {
     EXPECT_EQ(window->Stepper().Index() + 1, row.stop);
     EXPECT_EQ(window->Stepper().Step(), row.step);
     EXPECT_EQ(window->Stepper().Playing(), row.playing);
-    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 19").arg(row.stop)))
+    EXPECT_TRUE(window->Caption().endsWith(QStringLiteral(" %1 / 21").arg(row.stop)))
         << window->Caption().toStdString();
     // A blank screen is one colour all over; the picture is not.
     const QImage shown = Grab(*window);
@@ -119,16 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
                            false,
                            Blank::None},
                       Keys{"PPlaysTheStop", {Qt::Key_Right, Qt::Key_P}, 2, 3, true, Blank::None},
-                      Keys{"ReachesTheExplorer", std::vector<Qt::Key>(9, Qt::Key_PageDown), 10, 3,
+                      Keys{"ReachesTheQuestionAt90", std::vector<Qt::Key>(8, Qt::Key_PageDown), 9,
+                           9, false, Blank::None},
+                      Keys{"ReachesTheExplorer", std::vector<Qt::Key>(10, Qt::Key_PageDown), 11, 3,
                            false, Blank::None},
-                      Keys{"ReachesTheWindings", std::vector<Qt::Key>(11, Qt::Key_PageDown), 12, 0,
+                      Keys{"ReachesTheWindings", std::vector<Qt::Key>(12, Qt::Key_PageDown), 13, 0,
                            true, Blank::None},
-                      Keys{"ReachesTheMotor", std::vector<Qt::Key>(12, Qt::Key_PageDown), 13, 0,
+                      Keys{"ReachesTheMotor", std::vector<Qt::Key>(13, Qt::Key_PageDown), 14, 0,
                            true, Blank::None},
                       Keys{"ReachesTheSinglePhaseMotorAtRest",
-                           std::vector<Qt::Key>(15, Qt::Key_PageDown), 16, 0, true, Blank::None},
-                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(20, Qt::Key_PageDown),
-                           19, 0, true, Blank::None},
+                           std::vector<Qt::Key>(17, Qt::Key_PageDown), 18, 0, true, Blank::None},
+                      Keys{"EndsWithThePullIntoStep", std::vector<Qt::Key>(22, Qt::Key_PageDown),
+                           21, 0, true, Blank::None},
                       Keys{"BBlacks", {Qt::Key_B}, 1, 0, false, Blank::Black},
                       Keys{"PeriodBlacks", {Qt::Key_Period}, 1, 0, false, Blank::Black},
                       Keys{"BAgainShows", {Qt::Key_B, Qt::Key_B}, 1, 0, false, Blank::None},
@@ -147,6 +149,36 @@ INSTANTIATE_TEST_SUITE_P(
                            false,
                            Blank::None}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// R shows what the stop hid, and the caption gives its answer in place of the question, until the
+// stop changes.
+TEST(Presentation, RRevealsTheQuestionsAnswerUntilTheStopChanges) {
+    PresentationWindow window(LessonStepper(BuiltInLesson(), LessonStepper::Walk::Stops));
+    window.resize(1280, 800);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (int i = 0; i < 8; ++i) QTest::keyClick(&window, Qt::Key_Right);
+    const LessonStop& stop = window.Stepper().Stop();
+    ASSERT_TRUE(stop.hide.resultant);
+    const QString question = QString::fromStdString(stop.question.zh);
+    const QString answer = QString::fromStdString(stop.caption.zh);
+    EXPECT_TRUE(window.Caption().startsWith(question)) << window.Caption().toStdString();
+    const QImage hidden = Grab(window).copy(window.FrameRect());
+    QTest::keyClick(&window, Qt::Key_R);
+    EXPECT_TRUE(window.Caption().startsWith(answer)) << window.Caption().toStdString();
+    const QImage revealed = Grab(window).copy(window.FrameRect());
+    EXPECT_NE(hidden, revealed);
+    // Revealed, the frame is the main window's own, resultant and all.
+    const double scale = FitScale(kCanvasHeight, 800 - 800 / 18);
+    EXPECT_EQ(revealed, RasterFrame({9, kCanvasWidth, kCanvasHeight, true, scale})
+                            .convertToFormat(QImage::Format_RGB32));
+    QTest::keyClick(&window, Qt::Key_P);
+    QTest::keyClick(&window, Qt::Key_P);
+    EXPECT_TRUE(window.Caption().startsWith(answer));
+    QTest::keyClick(&window, Qt::Key_Right);
+    QTest::keyClick(&window, Qt::Key_Left);
+    EXPECT_TRUE(window.Caption().startsWith(question));
+}
 
 TEST(Presentation, ShowsTheMainFrameEnlargedByAQuarterFactorPixelForPixel) {
     LessonStop stop;
@@ -207,7 +239,7 @@ TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
         dialog.SendMessage(WM_SYSCOMMAND, IDM_LESSON);
         shown = Shown();
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Stepper().Count(), 19);
+        EXPECT_EQ(shown->Stepper().Count(), 21);
         QTest::keyClick(shown, Qt::Key_F11);
         Settle();
         EXPECT_TRUE(shown.isNull());

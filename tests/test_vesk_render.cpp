@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -111,6 +112,20 @@ TEST_F(VeskRender, PrintsTheTraceWhenThereIsNoOutputFile) {
                            "rect 0 0 513 624 pen solid 1 000000 brush ffffff\n"))
         << run.out.left(300).toStdString();
     EXPECT_EQ(run.out.toStdString(), TraceFrame({9, 513, 624, true}));
+}
+
+// The curves as numbers: on standard output or in a file, the same bytes, whatever the view.
+TEST_F(VeskRender, WritesEachViewsCurvesAsCsv) {
+    for (const QString view : {"main", "explorer", "winding", "motor", "synchronous"}) {
+        const Outcome shown = Render({"--view", view, "--format", "csv"});
+        ASSERT_EQ(shown.status, 0) << shown.err.toStdString();
+        const Outcome written = Render({"--view", view, "-o", Path(view + ".csv")});
+        ASSERT_EQ(written.status, 0) << written.err.toStdString();
+        QFile file(Path(view + ".csv"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), shown.out.toUtf8()) << view.toStdString();
+        EXPECT_TRUE(shown.out.contains(QRegularExpression("^[a-zA-Z ]+ \\([^)]+\\),")));
+    }
 }
 
 TEST_F(VeskRender, SizeMovesTheAnchors) {
@@ -335,7 +350,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCase{"UnknownLanguage", {"--lang", "fr", "-o", "f.png"}, 2, "fr"},
                       BadCase{"UnknownPalette", {"--palette", "pink", "-o", "f.png"}, 2, "pink"},
                       BadCase{"ScaleTooLarge", {"--scale", "5", "-o", "f.png"}, 2, "scale"},
-                      BadCase{"ScaleNotAQuarter", {"--scale", "1.3", "-o", "f.png"}, 2, "1.3"}),
+                      BadCase{"ScaleNotAQuarter", {"--scale", "1.3", "-o", "f.png"}, 2, "1.3"},
+                      BadCase{"CsvOfAllSteps", {"--all", "--format", "csv", "-o", "d"}, 2, "CSV"},
+                      BadCase{"CsvScaled", {"--scale", "2", "-o", "c.csv"}, 2, "CSV"},
+                      BadCase{"CsvUnwritable", {"-o", "BLOCKER/c.csv"}, 1, "cannot write"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(

@@ -142,6 +142,156 @@ TEST(ViewTable, ALenientReadingLeavesOutTheValueARuleRefuses) {
     }
 }
 
+// A state as the command line gives it, written as the page's address and read back as the page
+// reads it, is the same state at the same step.
+struct Stated {
+    const char* name;
+    View view;
+    std::vector<TextValue> given;
+    int step;
+    const char* address;  // "": not checked letter for letter
+};
+
+TEST(ViewTable, AnAddressReadsBackTheStateItWasWrittenFrom) {
+    const Stated rows[] = {
+        {"MainWithoutResultant",
+         View::Main,
+         {{"resultant", "0"}},
+         72,
+         "#view=main&step=72&resultant=0"},
+        {"ExplorerOwnSupply",
+         View::Explorer,
+         {{"amplitudes", "1,0.4,0.7"},
+          {"offsets", "0,-30.5,30"},
+          {"sequence", "negative"},
+          {"open", "W"},
+          {"neutral", "1"},
+          {"apart", "1"}},
+         35,
+         "#view=explorer&step=35&amplitudes=1,0.4,0.7&offsets=0,-30.5,30&sequence=negative&"
+         "open=W&neutral=1&apart=1"},
+        {"ExplorerSinglePhaseWeaker",
+         View::Explorer,
+         {{"preset", "single-phase"}, {"amplitudes", "0.5,0,0"}},
+         1,
+         ""},
+        {"WindingOfItsOwn",
+         View::Winding,
+         {{"poles", "6"},
+          {"slots", "54"},
+          {"layers", "2"},
+          {"pitch", "7"},
+          {"frequency", "60.5"},
+          {"sequence", "negative"},
+          {"flux", "0"}},
+         20,
+         "#view=winding&step=20&poles=6&slots=54&layers=2&pitch=7&frequency=60.5&"
+         "sequence=negative&flux=0"},
+        {"MotorHeldAtASpeed",
+         View::Motor,
+         {{"preset", "single-phase"}, {"load", "5"}, {"speed", "1440"}},
+         3,
+         "#view=motor&step=3&preset=single-phase&load=5&speed=1440"},
+        {"MotorDynamicFromRest",
+         View::Motor,
+         {{"time", "0"}, {"dynamic", "1"}, {"switch-angle", "90"}, {"zoom", "1"}},
+         0,
+         "#view=motor&step=0&time=0&dynamic=1&switch-angle=90&zoom=1"},
+        {"TwoValueMotorReversedStarting",
+         View::CapacitorMotor,
+         {{"kind", "two-value"},
+          {"start-capacitor", "200"},
+          {"reverse-aux", "1"},
+          {"switch", "closed"},
+          {"load", "1.5"},
+          {"time", "2"}},
+         5,
+         "#view=capacitor-motor&step=5&kind=two-value&start-capacitor=200&reverse-aux=1&"
+         "switch=closed&load=1.5&time=2"},
+    };
+    for (const Stated& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SettingsResult given = SettingsFromTexts(row.view, row.given, false);
+        ASSERT_EQ(given.error, "");
+        const std::string address = AddressOf(given.settings, row.step);
+        if (*row.address != '\0') {
+            EXPECT_EQ(address, row.address);
+        }
+        const AddressRead read = SettingsFromAddress("index.html" + address);
+        EXPECT_EQ(read.settings, given.settings) << address;
+        EXPECT_EQ(read.step, row.step);
+        EXPECT_EQ(read.problems, std::vector<std::string>{});
+    }
+}
+
+// Each parameter of each view, given at a value other than its default, is written in the address
+// and read back: a parameter added to the table but not to its view's `values` fails here.
+TEST(ViewTable, EveryParameterGoesThroughTheAddress) {
+    int checked = 0;
+    for (const ViewDescriptor& d : Views()) {
+        for (const ParamSpec& p : d.params) {
+            const double far = p.fallback == p.high ? p.low : p.high;
+            std::string text = Shortest(far);
+            if (p.kind == ParamKind::Whole && !p.values.empty())
+                text = std::to_string(p.values.back());
+            if (p.kind == ParamKind::Choice) text = p.choices.back();
+            if (p.kind == ParamKind::Switch) text = p.fallback != 0 ? "0" : "1";
+            if (p.kind == ParamKind::Triple) text = text + "," + text + "," + text;
+            std::vector<TextValue> given{{p.name, text}};
+            SettingsResult r = SettingsFromTexts(d.view, given, false);
+            // A start-up's own parameters come with its time.
+            if (!r.error.empty()) {
+                given.push_back({"time", "1"});
+                r = SettingsFromTexts(d.view, given, false);
+            }
+            if (!r.error.empty() || r.settings == DefaultSettings(d.view)) continue;
+            EXPECT_EQ(SettingsFromAddress(AddressOf(r.settings, 0)).settings, r.settings)
+                << d.name << " " << p.name << " " << text;
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 40);
+}
+
+TEST(ViewTable, AnAddressIsReadLenientlyAsThePageReadsIt) {
+    const struct Row {
+        const char* name;
+        const char* address;
+        ViewSettings settings;
+        int step;
+        std::vector<std::string> problems;
+    } rows[] = {
+        {"PercentEscapesAndThePagesOwnKeys",
+         "#lang=en&view=%6Dotor&load=%32.5&palette=safe&step=4",
+         [] {
+             MotorSettings s;
+             s.load = 2.5;
+             return s;
+         }(),
+         4,
+         {}},
+        {"AnUnknownViewIsTheMainWindow",
+         "#view=stator&step=2",
+         MainSettings{},
+         2,
+         {"unknown view 'stator' (use main, explorer, winding, motor, capacitor-motor or "
+          "synchronous)"}},
+        {"ARefusedValueKeepsItsDefault",
+         "#view=motor&load=41&step=36",
+         MotorSettings{},
+         0,
+         {"load '41' is not a number from 0 to 40 N·m",
+          "step '36' is not a whole number from 0 to 35"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const AddressRead read = SettingsFromAddress(row.address);
+        EXPECT_EQ(read.settings, row.settings);
+        EXPECT_EQ(read.step, row.step);
+        EXPECT_EQ(read.problems, row.problems);
+    }
+}
+
 struct Line {
     const char* name;
     std::vector<std::string> args;

@@ -124,31 +124,50 @@ CanvasInputs FrameInputs(const LessonStop& stop, const Palette& palette) {
     return {stop.step, canvas.width, canvas.height, 1, palette, CurrentTranslation()};
 }
 
-// A stop's text laid out, on one page or more.
+// A stop's text laid out, on one page or more: as the class first sees it, with its question and
+// without what it hides, or revealed, on the answer pages at the end.
 struct StopPages {
     const LessonStop* stop;
+    bool revealed;
     StopColumn column;
 };
 
+StopPages PlanStop(const LessonStop& stop, int number, bool revealed, const HandoutOptions& o,
+                   QPaintDevice* device) {
+    NoDrawing surface;
+    const ViewResult frame = DrawStopFrame(stop, FrameInputs(stop, *o.palette), surface, revealed);
+    const QString n = QString::number(number);
+    const QString caption =
+        Text(TextIn(StopText(stop, revealed), o.language, CurrentTranslation()));
+    ColumnText text =
+        revealed ? ColumnText{Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站：答案")).arg(n),
+                              Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站：答案（续）")).arg(n),
+                              caption,
+                              {},
+                              {}}
+                 : ColumnText{Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站")).arg(n),
+                              Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站（续）")).arg(n),
+                              caption,
+                              stop.playing
+                                  ? Tr(QT_TRANSLATE_NOOP("Lesson", "课堂上从这一步开始播放动画。"))
+                                  : QString(),
+                              {}};
+    for (const Readout& r : frame.readouts) {
+        if (!r.label.empty()) text.readouts.emplace_back(Text(r.label), Text(r.shown));
+    }
+    return {&stop, revealed, StopColumn(text, kColumnWidth, kFrameHeight, device)};
+}
+
+// The stops in order, then the answer to each that asks the class something first.
 std::vector<StopPages> PlanStops(const Lesson& lesson, const HandoutOptions& o,
                                  QPaintDevice* device) {
     std::vector<StopPages> plan;
-    for (std::size_t i = 0; i < lesson.stops.size(); ++i) {
-        const LessonStop& stop = lesson.stops[i];
-        NoDrawing surface;
-        const ViewResult frame = DrawStopFrame(stop, FrameInputs(stop, *o.palette), surface);
-        const QString number = QString::number(i + 1);
-        ColumnText text{Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站")).arg(number),
-                        Tr(QT_TRANSLATE_NOOP("Lesson", "第 %1 站（续）")).arg(number),
-                        Text(TextIn(stop.caption, o.language, CurrentTranslation())),
-                        stop.playing
-                            ? Tr(QT_TRANSLATE_NOOP("Lesson", "课堂上从这一步开始播放动画。"))
-                            : QString(),
-                        {}};
-        for (const Readout& r : frame.readouts) {
-            if (!r.label.empty()) text.readouts.emplace_back(Text(r.label), Text(r.shown));
-        }
-        plan.push_back({&stop, StopColumn(text, kColumnWidth, kFrameHeight, device)});
+    const int count = static_cast<int>(lesson.stops.size());
+    for (int i = 0; i < count; ++i)
+        plan.push_back(PlanStop(lesson.stops[i], i + 1, false, o, device));
+    for (int i = 0; i < count; ++i) {
+        if (StopAsks(lesson.stops[i]))
+            plan.push_back(PlanStop(lesson.stops[i], i + 1, true, o, device));
     }
     return plan;
 }
@@ -184,7 +203,7 @@ void TitlePage(QPainter& p, const Lesson& lesson, Language language) {
 }
 
 // The stop's frame on the left of the page, as large as its box allows.
-void Frame(QPainter& p, const LessonStop& stop, const Palette& palette) {
+void Frame(QPainter& p, const LessonStop& stop, bool revealed, const Palette& palette) {
     const CanvasInputs in = FrameInputs(stop, palette);
     const double scale = std::min(kFrameWidth / in.width, kFrameHeight / in.height);
     p.save();
@@ -192,7 +211,7 @@ void Frame(QPainter& p, const LessonStop& stop, const Palette& palette) {
     p.scale(scale, scale);
     p.setClipRect(QRectF(0, 0, in.width, in.height));
     PdfDc dc(p, in.width, in.height);
-    DrawStopFrame(stop, in, dc);
+    DrawStopFrame(stop, in, dc, revealed);
     p.restore();
 }
 
@@ -209,7 +228,7 @@ bool PaintPages(QPainter& p, QPdfWriter& writer, const Lesson& lesson, const Han
     for (const StopPages& stop : plan) {
         for (int i = 0; i < stop.column.Pages(); ++i) {
             writer.newPage();
-            Frame(p, *stop.stop, *o.palette);
+            Frame(p, *stop.stop, stop.revealed, *o.palette);
             stop.column.Draw(p, i, QPointF(kColumnLeft, kMargin));
             Footer(p, ++page, pages);
             progress.Advance();

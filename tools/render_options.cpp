@@ -36,6 +36,7 @@ std::optional<OutputFormat> ParseFormat(const std::string& name) {
     if (name == "svg") return OutputFormat::Svg;
     if (name == "gif") return OutputFormat::Gif;
     if (name == "trace") return OutputFormat::Trace;
+    if (name == "csv") return OutputFormat::Csv;
     return std::nullopt;
 }
 
@@ -69,6 +70,8 @@ const char* FormatExtension(OutputFormat format) {
             return "gif";
         case OutputFormat::Trace:
             return "trace";
+        case OutputFormat::Csv:
+            return "csv";
     }
     return "";
 }
@@ -179,7 +182,8 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         } else if (arg == "--format") {
             o.format = ParseFormat(v);
             if (!o.format) {
-                result.error = "unknown format '" + Escaped(v) + "' (use png, svg, gif or trace)";
+                result.error =
+                    "unknown format '" + Escaped(v) + "' (use png, svg, gif, trace or csv)";
                 return result;
             }
         } else if (arg == "-o" || arg == "--output") {
@@ -211,7 +215,16 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         o.width = d.design.width;
         o.height = d.design.height;
     }
-    if (o.all && stepGiven) {
+    // The curves are the view's once, in numbers: no frames, no pixels.
+    const bool csv = o.format == OutputFormat::Csv || (!o.format && !o.output.empty() &&
+                                                       FormatOfPath(o.output) == OutputFormat::Csv);
+    if (csv && d.csv == nullptr) {
+        result.error = "view " + std::string(d.name) + " has no curves to write as CSV";
+    } else if (csv && o.all) {
+        result.error = "--all cannot be used with CSV: it holds the view's curves once";
+    } else if (csv && scaleGiven) {
+        result.error = "--scale is for PNG, GIF and SVG; a CSV has no pixels to scale";
+    } else if (o.all && stepGiven) {
         result.error = "--step and --all cannot be used together";
     } else if (o.all && o.output.empty()) {
         result.error = o.format == OutputFormat::Gif
@@ -230,11 +243,12 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
         o.format = FormatOfPath(o.output);
         if (!o.format) {
             result.error =
-                "cannot tell the format of '" + o.output + "'; use --format png|svg|gif|trace";
+                "cannot tell the format of '" + o.output + "'; use --format png|svg|gif|trace|csv";
         }
     } else if (!o.format) {
         o.format = OutputFormat::Trace;
-    } else if (o.output.empty() && *o.format != OutputFormat::Trace) {
+    } else if (o.output.empty() && *o.format != OutputFormat::Trace &&
+               *o.format != OutputFormat::Csv) {
         result.error = std::string("--format ") + FormatExtension(*o.format) +
                        " needs an output file: -o PATH";
     }
@@ -264,8 +278,11 @@ constexpr const char* kUsageHead =
     "  --all             every step, as DIR/frame-00.EXT, frame-01.EXT, ..., or, when the output\n"
     "                    is a .gif file, as one animation that loops forever, 200 ms a frame\n"
     "  --size WxH        canvas size in pixels, 64..8192 (default: the view's own)\n"
-    "  --format FORMAT   png, svg, gif or trace (default: from the output's extension;\n"
-    "                    a trace, on standard output, when there is no -o)\n"
+    "  --format FORMAT   png, svg, gif, trace or csv (default: from the output's\n"
+    "                    extension; a trace, on standard output, when there is no -o). csv:\n"
+    "                    the view's curves as numbers, a header row naming the columns and\n"
+    "                    units (the motor's and the synchronous machine's start-up with\n"
+    "                    --time, the windings' at --step)\n"
     "  -o PATH           the output file, or the directory (or .gif file) for --all; a\n"
     "                    device, FIFO or socket is written into, never replaced\n"
     "  --lang zh|en      the labels in the picture in Chinese (the default) or English\n"

@@ -8,7 +8,7 @@
 #include "text/translation.h"
 #include "views/view_table.h"
 
-enum class OutputFormat { Png, Svg, Gif, Trace };
+enum class OutputFormat { Png, Svg, Gif, Trace, Csv };
 
 struct RenderOptions {
     bool help = false;

@@ -114,7 +114,8 @@ bool WriteFrame(const Scene& scene, int step, OutputFormat format, const std::st
                        static_cast<qint64>(trace.size());
             }
             case OutputFormat::Gif:
-                break;  // written by WriteGif
+            case OutputFormat::Csv:
+                break;  // written by WriteGif, and without a frame
         }
         return false;
     });
@@ -194,10 +195,16 @@ int Run(int argc, char** argv) {
         return 0;
     }
 
+    if (o.format == OutputFormat::Csv) {
+        const std::string csv = Describe(o.view()).csv(o.settings, o.step);
+        const std::string error =
+            o.output.empty() ? WriteStandardOutput(csv) : WriteWholeFile(o.output, csv);
+        return error.empty() ? 0 : Fail(1, error);
+    }
     // The labels' language works without an application, so a trace can have it too.
     if (o.language != Language::Chinese) SetLanguage(o.language);
-    const Scene scene = SceneOf(o.settings, {o.step, o.width, o.height, o.scale, *o.palette,
-                                             CurrentTranslation()});
+    const Scene scene =
+        SceneOf(o.settings, {o.step, o.width, o.height, o.scale, *o.palette, CurrentTranslation()});
     if (o.output.empty()) {
         const std::string error = WriteStandardOutput(scene.trace(o.step));
         return error.empty() ? 0 : Fail(1, error);

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "about_dialog.h"
+#include "canvas_widget.h"
+#include "frame_actions.h"
 #include "menu.h"
 #include "preferences.h"
 #include "presentation_window.h"
@@ -56,6 +58,17 @@ void CFieldDemoDialog::DoDataExchange(CDataExchange* pDX) {
 BOOL CFieldDemoDialog::OnInitDialog() {
     CDialog::OnInitDialog();
 
+    // Made before the menu, which lists them.
+    m_pTakeHome = new FrameActions(
+        this, {[this] { return ViewSettings(MainSettings{m_bShowResultant != FALSE}); },
+               [this] {
+                   const QWidget* canvas = GetDlgItem(IDC_CANVAS);
+                   CanvasInputs in{m_nStep, canvas->width(), canvas->height()};
+                   in.scale = canvas->devicePixelRatioF();
+                   in.palette = CurrentPalette();
+                   in.translation = CurrentTranslation();
+                   return in;
+               }});
     if (CMenu* pSysMenu = GetSystemMenu(FALSE); pSysMenu != nullptr) AppendMenuEntries(pSysMenu);
 
     SetIcon(m_hIcon, TRUE);
@@ -97,6 +110,17 @@ void CFieldDemoDialog::AppendMenuEntries(CMenu* pSysMenu) {
     };
     pSysMenu->AppendMenu(MF_STRING, IDM_LESSON,
                          QCoreApplication::translate("Presentation", "课程(&S)"));
+    if (m_pTakeHome != nullptr) {
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        const UINT ids[] = {IDM_SAVE_FRAME, IDM_COPY_FRAME, IDM_COPY_ADDRESS, IDM_EXPORT_DATA};
+        for (int i = 0; i < 4; ++i) {
+            const QAction* action = m_pTakeHome->Actions()[i];
+            const QString keys = action->shortcut().toString(QKeySequence::NativeText);
+            pSysMenu->AppendMenu(MF_STRING, ids[i],
+                                 action->text() + (keys.isEmpty() ? "" : "\t" + keys));
+        }
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+    }
     CMenu* language = pSysMenu->AppendPopup(tr("语言(&L)"));
     // Each language is named in itself, so that it can be found whichever is shown.
     language->AppendMenu(choice(CurrentLanguage() == Language::Chinese), IDM_LANGUAGE_ZH, "中文");
@@ -129,6 +153,8 @@ void CFieldDemoDialog::OnSysCommand(UINT nID, LPARAM) {
         dlgAbout.DoModal();
     } else if (view != views.end()) {
         OpenView(*view);
+    } else if (command >= IDM_SAVE_FRAME && command <= IDM_EXPORT_DATA) {
+        m_pTakeHome->Actions()[(command - IDM_SAVE_FRAME) / 0x10]->trigger();
     } else if (command == IDM_LESSON) {
         KillTimer(ANIM_TIMER_ID);
         Present(BuiltInLesson(), LessonStepper::Walk::Stops, this);

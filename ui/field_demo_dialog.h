@@ -17,6 +17,7 @@
 #include "ui_field_demo_dialog.h"
 #include "views/view.h"
 
+class FrameActions;
 class MainStepper;
 class ViewWindow;
 
@@ -53,6 +54,8 @@ class CFieldDemoDialog : public CDialog {
     CFont m_fontReadout;
     // Presents the picture as soon as the window is up (vesk --present).
     bool m_bPresentAtStart = false;
+    // Save, copy, the address and the export, as every view's window has them.
+    FrameActions* m_pTakeHome = nullptr;
 
   protected:
     bool event(QEvent* event) override;

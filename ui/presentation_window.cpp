@@ -51,7 +51,7 @@ void PresentationWindow::Render() {
     in.palette = CurrentPalette();
     in.translation = CurrentTranslation();
     const std::unique_ptr<RasterDc> dc = MakeRasterDc(in.width, in.height, in.scale);
-    const ViewResult frame = DrawStopFrame(stop, in, *dc);
+    const ViewResult frame = DrawStopFrame(stop, in, *dc, m_stepper.Revealed());
     m_frame = frame.complete ? ToImage(dc->TakePixels()) : QImage();
     // Shown pixel for pixel on the screen.
     m_frame.setDevicePixelRatio(ratio);
@@ -59,7 +59,8 @@ void PresentationWindow::Render() {
     m_frameRect = QRect(QPoint((width() - shown.width()) / 2, (room - shown.height()) / 2), shown);
 
     m_caption = QString::fromStdString(CaptionLine(stop, m_stepper.Index(), m_stepper.Count(),
-                                                   frame, CurrentLanguage(), in.translation));
+                                                   frame, CurrentLanguage(), in.translation,
+                                                   m_stepper.Revealed()));
     setAccessibleDescription(m_caption);
 }
 
@@ -107,6 +108,9 @@ void PresentationWindow::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_W:
             m_stepper.White();
+            break;
+        case Qt::Key_R:
+            m_stepper.Reveal();
             break;
         case Qt::Key_Escape:
             // Alone, as vesk --lesson shows it, the presentation is the program: Esc only leaves

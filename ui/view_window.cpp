@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -13,6 +14,7 @@
 
 #include "canvas_widget.h"
 #include "font.h"
+#include "frame_actions.h"
 #include "language.h"
 #include "preferences.h"
 #include "presentation_window.h"
@@ -48,6 +50,8 @@ void ViewWindow::SetUpView() {
     m_angle = findChild<QSlider*>(QStringLiteral("angle"));
     m_speed = findChild<QSpinBox*>(QStringLiteral("speed"));
     m_canvas->installEventFilter(this);
+    // Space plays wherever the focus is, so Enter is the key that presses a button or ticks a box.
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) b->installEventFilter(this);
     ApplyRanges();
 
     if (m_panelToggle != nullptr)
@@ -94,6 +98,9 @@ void ViewWindow::SetUpView() {
             m_timer.setInterval(Stepper().Interval());
         });
     m_timer.setInterval(Stepper().Interval());
+    m_takeHome =
+        new FrameActions(this, {[this] { return Settings(); }, [this] { return Canvas(); }});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     AddPresentationKeys(this, [this] {
         const LessonStop stop = StopShown();
         MutableStepper().Pause();
@@ -204,6 +211,15 @@ bool ViewWindow::event(QEvent* event) {
 
 bool ViewWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_canvas && event->type() == QEvent::Resize) Render();
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (button != nullptr && button->isEnabled() &&
+            (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

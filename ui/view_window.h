@@ -13,6 +13,7 @@
 #include "lesson/lesson.h"
 
 class CanvasWidget;
+class FrameActions;
 class QAbstractButton;
 class QScrollArea;
 class QSlider;
@@ -35,6 +36,8 @@ class ViewWindow : public QWidget {
     CanvasInputs Canvas() const;
     // The picture full screen, as F5 shows it.
     void PresentNow();
+    // Save, copy, the address and the export, in the window's context menu.
+    FrameActions* TakeHome() const { return m_takeHome; }
 
   protected:
     // Called by the window once its form is set up: finds the shared controls by their names and
@@ -73,6 +76,7 @@ class ViewWindow : public QWidget {
     QAbstractButton* m_playPause = nullptr;
     QSlider* m_angle = nullptr;
     QSpinBox* m_speed = nullptr;
+    FrameActions* m_takeHome = nullptr;
 };
 
 // The name of the parameter a control sets, from its "param" property; empty for none.

@@ -10,6 +10,7 @@
 #include "draw/surface.h"
 #include "text/palette.h"
 #include "text/translation.h"
+#include "views/view.h"
 
 constexpr int kCapacitorMotorWidth = 1024;
 constexpr int kCapacitorMotorHeight = 768;
@@ -36,6 +37,7 @@ struct CapacitorMotorInputs {
     double scale = 1;  // device pixels per pixel (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;
+    Hidden hidden{};  // the field's locus, F+ and F-; the torque and start-up curves; readouts
 
     CapacitorMotorConfig Config() const {
         return {kind, startCapacitor, runCapacitor, reverseAux, switchSetting};

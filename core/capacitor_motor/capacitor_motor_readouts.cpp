@@ -46,27 +46,36 @@ void DrawCapacitorMotorReadouts(const CapacitorMotorScene& scene, const CRect& p
     const std::string time =
         in.speed ? std::string(scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "稳态")))
                  : MotorFixed("%.3f", in.time) + " s";
+    // What the model works out; the machine, its load and the time asked for are never hidden.
+    const auto computed = [&in](std::string text) {
+        return in.hidden.readouts ? std::string(kHiddenValue) : text;
+    };
     const Row rows[] = {
-        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "转速 n")), Minus(r.speed) + " rpm"},
-        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "转差率 s")), Minus(r.slip)},
-        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "转矩 T")), Minus(r.torque) + " N·m"},
+        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "转速 n")),
+         computed(Minus(r.speed) + " rpm")},
+        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "转差率 s")),
+         computed(Minus(r.slip))},
+        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "转矩 T")),
+         computed(Minus(r.torque) + " N·m")},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "正转分量 Tf")),
-         Minus(r.forward) + " N·m"},
+         computed(Minus(r.forward) + " N·m")},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "反转分量 Tb")),
-         Minus(r.backward) + " N·m"},
+         computed(Minus(r.backward) + " N·m")},
         {scene.Main(), scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "主绕组电流 Im")),
-         r.main + " A"},
-        {scene.Aux(), scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "辅绕组电流 Ia")), r.aux + " A"},
+         computed(r.main + " A")},
+        {scene.Aux(), scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "辅绕组电流 Ia")),
+         computed(r.aux + " A")},
         {kLineCurrentColour, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "线电流 I")),
-         r.line + " A"},
-        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "Ia 超前 Im")), angle},
-        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "比值 |Ib|/|If|")), r.backwardRatio},
+         computed(r.line + " A")},
+        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "Ia 超前 Im")), computed(angle)},
+        {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "比值 |Ib|/|If|")),
+         computed(r.backwardRatio)},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "离心开关")),
-         r.switchState == SwitchState::Closed
-             ? std::string(scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "闭合")))
-         : r.switchState == SwitchState::Open
-             ? std::string(scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "断开")))
-             : "—"},
+         computed(r.switchState == SwitchState::Closed
+                      ? std::string(scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "闭合")))
+                  : r.switchState == SwitchState::Open
+                      ? std::string(scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "断开")))
+                      : "—")},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "类型")),
          std::string(scene.Tr(CapacitorMotorKindText(in.kind)))},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "电容")), Capacitors(scene)},

@@ -180,6 +180,7 @@ void DrawCapacitorMotorStartUp(const CapacitorMotorScene& scene, const CRect& pa
         scene.Text(left + scene.Size(12), speed.Y(n * 0.75), note, 16, kInk);
         return;
     }
+    if (scene.inputs.hidden.curves) return;
     if (HasCentrifugalSwitch(scene.inputs.kind)) {
         ScopedPen pen(dc, PS_DOT, 1, kClosedColour);
         for (const double v : {kSwitchOpens, kSwitchCloses, -kSwitchCloses, -kSwitchOpens}) {

@@ -146,6 +146,7 @@ void DrawCapacitorMotorTorque(const CapacitorMotorScene& scene, const CRect& pan
         }
     }
 
+    if (scene.inputs.hidden.curves) return;
     // The start-up's path under the curves, as a highlighter: a point wherever it has moved a
     // few pixels on, the jumps of the switch among them, and where it is now.
     if (scene.run != nullptr) {

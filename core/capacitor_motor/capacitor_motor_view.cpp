@@ -159,6 +159,27 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     return result;
 }
 
+ParamValues Values(const ViewSettings& settings) {
+    const CapacitorMotorSettings& s = std::get<CapacitorMotorSettings>(settings);
+    const CapacitorMotorConfig& c = s.config;
+    ParamValues values;
+    if (c.kind != kDefaultCapacitorMotorKind)
+        values.emplace_back("kind", std::string(CapacitorMotorKindName(c.kind)));
+    if (c.startCapacitor) values.emplace_back("start-capacitor", *c.startCapacitor);
+    if (c.runCapacitor) values.emplace_back("run-capacitor", *c.runCapacitor);
+    if (c.reverseAux) values.emplace_back("reverse-aux", true);
+    if (c.switchSetting != SwitchSetting::Automatic)
+        values.emplace_back("switch",
+                            std::string(kSwitchSettings[c.switchSetting == SwitchSetting::Open]));
+    if (s.load != 0.0) values.emplace_back("load", s.load);
+    if (s.inertia != kDefaultInertia) values.emplace_back("inertia", s.inertia);
+    if (s.speed)
+        values.emplace_back("speed", *s.speed);
+    else if (s.time != 0.0)
+        values.emplace_back("time", s.time);
+    return values;
+}
+
 }  // namespace
 
 CapacitorMotorInputs CapacitorMotorInputsOf(const CapacitorMotorSettings& s,
@@ -180,6 +201,7 @@ CapacitorMotorInputs CapacitorMotorInputsOf(const CapacitorMotorSettings& s,
     in.scale = c.scale;
     in.palette = c.palette;
     in.translation = c.translation;
+    in.hidden = c.hidden;
     return in;
 }
 
@@ -205,4 +227,7 @@ extern const ViewDescriptor kCapacitorMotorView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = [](const ViewSettings& s,
+              int) { return CapacitorMotorCsv(std::get<CapacitorMotorSettings>(s)); },
 };

@@ -3,6 +3,7 @@
 // auxiliary winding's connection and the switch), the load and the inertia, and the state shown,
 // the steady state at `speed` or the start-up `time` seconds from `initialSpeed`.
 #include <optional>
+#include <string>
 
 #include "capacitor_motor/capacitor_motor_frame.h"
 
@@ -16,6 +17,11 @@ struct CapacitorMotorSettings {
     double initialSpeed = 0.0;
     friend bool operator==(const CapacitorMotorSettings&, const CapacitorMotorSettings&) = default;
 };
+
+// Torque, its forward and backward parts and the currents against speed, -1500 to 1800 rpm in
+// 10 rpm steps, the switch as a start-up leaves it; or, for a start-up (a time after its start and
+// no speed held), its speed, torque, switch and currents every millisecond.
+std::string CapacitorMotorCsv(const CapacitorMotorSettings& settings);
 
 struct CanvasInputs;
 // The frame's inputs for the settings on the canvas.

@@ -133,7 +133,9 @@ void DrawCapacitorMotorWindings(const CapacitorMotorScene& scene, const CRect& p
 
     // The locus over one period: an ellipse, a circle when I_b is nothing, a line when I_b = I_f.
     constexpr int kSegments = 72;
-    {
+    // The resultant with its locus and its two components, unless the class is to find it.
+    const bool result = !scene.inputs.hidden.resultant;
+    if (result) {
         ScopedPen locus(dc, PS_SOLID, scene.Size(2), kLocusColour);
         for (int k = 0; k <= kSegments; ++k) {
             const Point q =
@@ -158,15 +160,15 @@ void DrawCapacitorMotorWindings(const CapacitorMotorScene& scene, const CRect& p
     }
     const Point resultant = Tip(cx, cy, perAmpere, field.At(scene.theta));
     const Point positive = Tip(cx, cy, perAmpere, field.Positive(scene.theta));
-    {
+    if (result) {
         ScopedPen pen(dc, PS_SOLID, thin, kPositiveColour);
         DrawArrow(dc, cx, cy, positive.x, positive.y, head, &labels, thin);
     }
-    {
+    if (result) {
         ScopedPen pen(dc, PS_SOLID, thin, kNegativeColour);
         DrawArrow(dc, positive.x, positive.y, resultant.x, resultant.y, head, &labels, thin);
     }
-    {
+    if (result) {
         const int width = scene.Size(3);
         ScopedPen pen(dc, PS_SOLID, width, kInk);
         DrawOutlinedArrow(dc, cx, cy, resultant.x, resultant.y, scene.Size(5), scene.Size(22),
@@ -184,8 +186,8 @@ void DrawCapacitorMotorWindings(const CapacitorMotorScene& scene, const CRect& p
             dc->Rectangle(x, y + size / 2 - half, x + 2 * half, y + size / 2 + half);
         }
         scene.Text(x + scene.Size(20), y, name, 16, kInk);
-        scene.Text(x + scene.Size(20) + Px(ApproxTextWidth(name, size)) + scene.Size(8), y, value,
-                   16, kInk);
+        scene.Text(x + scene.Size(20) + Px(ApproxTextWidth(name, size)) + scene.Size(8), y,
+                   scene.inputs.hidden.readouts ? std::string(kHiddenValue) : value, 16, kInk);
         y += scene.Size(21);
     };
     legend(scene.Main(), scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "主绕组")),
@@ -205,9 +207,10 @@ void DrawCapacitorMotorWindings(const CapacitorMotorScene& scene, const CRect& p
                                                 scene.Size(10) + 0.5 * width, width, letterSize);
         scene.Text(q.x, q.y, text, 24, colour);
     };
-    letter({cx, cy}, resultant, "F", kInk);
+    if (result) letter({cx, cy}, resultant, "F", kInk);
     letter({cx, cy}, mainTip, "Fm", scene.Main());
     if (aux) letter({cx, cy}, auxTip, "Fa", scene.Aux());
+    if (!result) return;
     if (std::abs(p.forward) * kSqrt2 * perAmpere >= 2.0)
         letter({cx, cy}, positive, "F+", kPositiveColour);
     if (std::abs(p.backward) * kSqrt2 * perAmpere >= 2.0)

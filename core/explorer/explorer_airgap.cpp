@@ -41,7 +41,8 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
     const PlotArea plot = PlotIn(scene, pane, std::max(1.0, std::ceil(largest - 1e-9)));
     DrawPlotFrame(scene, plot, "α", "Fp");
 
-    {
+    const bool curves = !scene.inputs.hidden.curves;
+    if (curves) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(4), kWaveColour);
         // Level between the coil sides, a vertical step at each: the level of the part centred
         // on 0 runs from 330 degrees round to 30.
@@ -57,7 +58,7 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
         stairs.push_back(level(2.0 * kPi, 0));
         dc->Polyline(stairs);
     }
-    {
+    if (curves) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
         std::vector<PointF> wave;
         for (int k = 0; k <= kSegments; ++k) {
@@ -68,7 +69,8 @@ void DrawExplorerAirGap(const ExplorerScene& scene, const CRect& pane) {
     }
 
     const Phasor f = scene.field.Resultant(scene.theta);
-    if (std::abs(f) >= kMarkerThreshold) {
+    // Where the fundamental peaks is where the resultant points.
+    if (curves && !scene.inputs.hidden.resultant && std::abs(f) >= kMarkerThreshold) {
         double angle = std::arg(f);
         if (angle < 0.0) angle += 2.0 * kPi;
         const int x = plot.X(angle);

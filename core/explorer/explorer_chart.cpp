@@ -34,7 +34,7 @@ void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane) {
     const PlotArea plot = PlotIn(scene, pane, largest <= 1.0 + 1e-9 ? 1.0 : 2.0);
     DrawPlotFrame(scene, plot, "θ");
 
-    for (int x = 0; x < 3; ++x) {
+    for (int x = 0; x < 3 && !scene.inputs.hidden.curves; ++x) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), scene.Phase(x));
         std::vector<PointF> curve;
         for (int k = 0; k <= kSegments; ++k) {
@@ -46,7 +46,7 @@ void DrawExplorerChart(const ExplorerScene& scene, const CRect& pane) {
 
     // Each curve's letter over its highest point away from the ends, so that colour is not the
     // only cue; curves that coincide have their letters side by side.
-    for (int x = 0; x < 3; ++x) {
+    for (int x = 0; x < 3 && !scene.inputs.hidden.curves; ++x) {
         int best = kSegments / 12;
         for (int k = best; k <= kSegments - kSegments / 12; ++k)
             if (scene.field.Currents(k * 2.0 * std::numbers::pi / kSegments)[x] >

@@ -9,6 +9,7 @@
 #include "explorer/explorer_model.h"
 #include "text/palette.h"
 #include "text/translation.h"
+#include "views/view.h"
 
 // The size the picture is designed at; it scales with the canvas, lines and text included.
 constexpr int kExplorerWidth = 1024;
@@ -25,6 +26,7 @@ struct ExplorerInputs {
     // F+ and F- also drawn from the centre, each on its own circle, for a lecturer to show the
     // two counter-rotating fields apart.
     bool componentsApart = false;
+    Hidden hidden{};  // the resultant and F+, F-; the currents' and the air gap's curves; readouts
 };
 
 // The readouts as printed: "%.2f", with a value that rounds to zero printed as 0.00.

@@ -81,21 +81,29 @@ void DrawExplorerReadouts(const ExplorerScene& scene, const CRect& pane,
     CDC* dc = scene.dc;
     DrawPaneTitle(scene, pane, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "读数")));
     const Supply& s = scene.inputs.supply;
+    // What the frame computes; the supply it comes from is never hidden.
+    const auto computed = [&scene](std::string text) {
+        return scene.inputs.hidden.readouts ? std::string(kHiddenValue) : text;
+    };
     const Row rows[] = {
-        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电角度 θ")), r.angle},
-        {Swatch::Box, scene.Phase(0), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iU")), r.u},
-        {Swatch::Box, scene.Phase(1), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iV")), r.v},
-        {Swatch::Box, scene.Phase(2), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iW")), r.w},
+        {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电角度 θ")),
+         computed(r.angle)},
+        {Swatch::Box, scene.Phase(0), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iU")),
+         computed(r.u)},
+        {Swatch::Box, scene.Phase(1), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iV")),
+         computed(r.v)},
+        {Swatch::Box, scene.Phase(2), 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "电流 iW")),
+         computed(r.w)},
         {Swatch::Outline, kInk, 2, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "合成 |F|")),
-         r.resultant + " Fp"},
+         computed(r.resultant + " Fp")},
         {Swatch::Line, kPositiveColour, 3, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "正转分量 |F₊|")),
-         r.positive + " Fp"},
+         computed(r.positive + " Fp")},
         {Swatch::Line, kNegativeColour, 3, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "反转分量 |F₋|")),
-         r.negative + " Fp"},
+         computed(r.negative + " Fp")},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "不平衡 |F₋|/|F₊|")),
-         r.unbalance},
+         computed(r.unbalance)},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "转向")),
-         std::string(ExplorerRotationText(scene, r.rotation))},
+         computed(std::string(ExplorerRotationText(scene, r.rotation)))},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "相序")),
          std::string(SequenceText(scene))},
         {Swatch::None, kInk, 0, scene.Tr(QT_TRANSLATE_NOOP("Explorer", "接法")),

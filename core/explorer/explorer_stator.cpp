@@ -124,13 +124,15 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
         }
         dc->Polyline(points);
     };
-    {
+    // The resultant with its locus and its two components, unless the class is to find it.
+    const bool result = !scene.inputs.hidden.resultant;
+    if (result) {
         ScopedPen locus(dc, PS_SOLID, scene.Size(2), kLocusColour);
         loop(peak, [&](double theta) { return scene.field.Resultant(theta); });
     }
     const double positiveLength = std::abs(scene.field.Positive());
     const double negativeLength = std::abs(scene.field.Negative());
-    if (scene.inputs.componentsApart) {
+    if (result && scene.inputs.componentsApart) {
         for (const auto& component : {std::pair{positiveLength, kPositiveColour},
                                       std::pair{negativeLength, kNegativeColour}}) {
             const double r = component.first * peak;
@@ -154,17 +156,17 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
     const Point positive = Tip(cx, cy, peak, scene.field.Positive() * std::polar(1.0, scene.theta));
     const Point negative =
         Tip(cx, cy, peak, scene.field.Negative() * std::polar(1.0, -scene.theta));
-    {
+    if (result) {
         ScopedPen pen(dc, PS_SOLID, thin, kPositiveColour);
         DrawArrow(dc, cx, cy, positive.x, positive.y, thinHead, &labels, thin);
     }
-    {
+    if (result) {
         ScopedPen pen(dc, PS_SOLID, thin, kNegativeColour);
         DrawArrow(dc, positive.x, positive.y, resultant.x, resultant.y, thinHead, &labels, thin);
         if (scene.inputs.componentsApart)
             DrawArrow(dc, cx, cy, negative.x, negative.y, thinHead, &labels, thin);
     }
-    {
+    if (result) {
         const int width = scene.Size(3);
         ScopedPen pen(dc, PS_SOLID, width, kInk);
         DrawOutlinedArrow(dc, cx, cy, resultant.x, resultant.y, scene.Size(5), scene.Size(24),
@@ -201,12 +203,13 @@ void DrawExplorerStator(const ExplorerScene& scene, const CRect& pane) {
                                                 scene.Size(12) + 0.5 * width, width, letterSize);
         scene.Text(p.x, p.y, text, 28, colour);
     };
-    letter({cx, cy}, resultant, "F", kInk);
+    if (result) letter({cx, cy}, resultant, "F", kInk);
     static constexpr std::string_view kLetters[] = {"U", "V", "W"};
     for (int x = 0; x < 3; ++x) {
         if (std::abs(current[x]) >= kMarkerThreshold)
             letter({cx, cy}, tips[x], kLetters[x], scene.Phase(x));
     }
+    if (!result) return;
     if (positiveLength >= kNoField) letter({cx, cy}, positive, "F+", kPositiveColour);
     if (negativeLength >= kNoField) {
         if (scene.inputs.componentsApart)

@@ -1,6 +1,9 @@
 // The explorer in the table of views.
+#include <numbers>
+
 #include "explorer/explorer_frame.h"
 #include "supply/supply_params.h"
+#include "views/view_csv.h"
 #include "views/view_table.h"
 
 namespace {
@@ -48,7 +51,8 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
                                                 .scale = c.scale,
                                                 .palette = c.palette,
                                                 .translation = c.translation,
-                                                .componentsApart = s.componentsApart},
+                                                .componentsApart = s.componentsApart,
+                                                .hidden = c.hidden},
                                                surface);
     const ExplorerReadouts& o = r.readouts;
     const auto label = [&c](const char* source) {
@@ -72,6 +76,25 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     return result;
 }
 
+ParamValues Values(const ViewSettings& settings) {
+    const ExplorerSettings& s = std::get<ExplorerSettings>(settings);
+    ParamValues values = SupplyValues(s.supply);
+    if (s.componentsApart) values.emplace_back("apart", true);
+    return values;
+}
+
+// The winding currents over one period, a degree apart, in units of the balanced peak.
+std::string Currents(const ViewSettings& settings, int) {
+    const ExplorerField field(ClampSupply(std::get<ExplorerSettings>(settings).supply));
+    Csv csv;
+    csv.Table({"angle (deg)", "iU (peak)", "iV (peak)", "iW (peak)"});
+    for (int degrees = 0; degrees <= 360; ++degrees) {
+        const std::array<double, 3> i = field.Currents(degrees * std::numbers::pi / 180.0);
+        csv.Row({double(degrees), i[0], i[1], i[2]});
+    }
+    return csv.Text();
+}
+
 }  // namespace
 
 extern const ViewDescriptor kExplorerView{
@@ -90,6 +113,8 @@ extern const ViewDescriptor kExplorerView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = Currents,
 };
 
 std::string TraceExplorerFrame(const ExplorerInputs& in) {

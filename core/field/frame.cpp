@@ -33,7 +33,8 @@ void DrawLayers(const FrameInputs& in, const PhaseValues& f, CDC* pDC) {
     DrawVectors(pDC, a.cx, a.cy, f, in.showResultant, pens, in.palette);
 
     pDC->SelectObject(outline.GetSafeHandle());
-    DrawChart(pDC, rc, a.y0, in.step, pens, in.translation);
+    // A chart of step 0 has no traces yet.
+    DrawChart(pDC, rc, a.y0, in.showCurves ? in.step : 0, pens, in.translation);
 
     penU.DeleteObject();
     penV.DeleteObject();

@@ -21,6 +21,7 @@ struct FrameInputs {
     double scale = 1;  // device pixels per pixel, for HiDPI screens and slides (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;  // the labels' language; none: Chinese
+    bool showCurves = true;                    // the three currents' traces in the chart
 };
 
 struct FrameResult {

@@ -1,5 +1,6 @@
 // The main window in the table of views.
 #include "field/frame.h"
+#include "views/view_csv.h"
 #include "views/view_table.h"
 
 namespace {
@@ -20,8 +21,10 @@ SettingsResult Build(const ParamValues& given) {
 
 ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surface) {
     const MainSettings& s = std::get<MainSettings>(settings);
-    const FrameResult r = DrawFrame(
-        {c.step, c.width, c.height, s.showResultant, c.scale, c.palette, c.translation}, surface);
+    const FrameResult r =
+        DrawFrame({c.step, c.width, c.height, s.showResultant && !c.hidden.resultant, c.scale,
+                   c.palette, c.translation, !c.hidden.curves},
+                  surface);
     const auto label = [&c](const char* source) {
         return std::string(Tr(c.translation, "Lesson", source));
     };
@@ -36,6 +39,22 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     result.description = r.description;
     result.complete = r.complete;
     return result;
+}
+
+ParamValues Values(const ViewSettings& settings) {
+    if (std::get<MainSettings>(settings).showResultant) return {};
+    return {{"resultant", false}};
+}
+
+// The three currents over the window's steps, in units of their peak.
+std::string Currents(const ViewSettings&, int) {
+    Csv csv;
+    csv.Table({"angle (deg)", "iU (peak)", "iV (peak)", "iW (peak)"});
+    for (int step = 0; step <= MAX_STEP; ++step) {
+        const PhaseValues f = ComputePhases(step);
+        csv.Row({10.0 * step, f.Fu / PEAK_LENGTH, f.Fv / PEAK_LENGTH, f.Fw / PEAK_LENGTH});
+    }
+    return csv.Text();
 }
 
 }  // namespace
@@ -56,6 +75,8 @@ extern const ViewDescriptor kMainView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = Currents,
 };
 
 std::string TraceFrame(const FrameInputs& in) {

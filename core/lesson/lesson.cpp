@@ -22,6 +22,13 @@ LessonStop MainStop(int step, const char* caption, bool resultant = true, bool p
     return Stop(View::Main, {{"resultant", resultant ? "1" : "0"}}, step, playing, caption);
 }
 
+// The stop asked as a question first, with the parts that would answer it hidden.
+LessonStop Asking(LessonStop stop, const char* question, Hidden hide) {
+    stop.question = {question, {}};
+    stop.hide = hide;
+    return stop;
+}
+
 Lesson MakeBuiltInLesson() {
     Lesson lesson;
     lesson.title = {QT_TRANSLATE_NOOP("Lesson", "旋转磁场：十分钟课程"), {}};
@@ -51,6 +58,11 @@ Lesson MakeBuiltInLesson() {
                  false),
         MainStop(0, QT_TRANSLATE_NOOP("Lesson", "动画：合成磁动势一直逆时针旋转，长度保持不变。"),
                  true, true),
+        Asking(MainStop(9, QT_TRANSLATE_NOOP("Lesson",
+                                             "答：指向上方。U 相电流为零，V 相为 +0.87，W 相为 "
+                                             "−0.87：合成磁动势逆时针转过了 90°，"
+                                             "长度仍是一相峰值的 1.5 倍。")),
+               QT_TRANSLATE_NOOP("Lesson", "90° 时磁场指向哪里？"), {.resultant = true}),
         Stop(View::Explorer, {{"preset", "reversed"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "反相序：交换两根电源线，磁场顺时针旋转，"
@@ -71,6 +83,15 @@ Lesson MakeBuiltInLesson() {
              QT_TRANSLATE_NOOP("Lesson",
                                "单相电动机：静止时正转与反转转矩相抵，它堵转；"
                                "推它一下，它才会起动。")),
+        Asking(
+            Stop(View::Motor,
+                 {{"preset", "single-phase"}, {"initial-speed", "-150"}, {"time", "10"}}, 0, false,
+                 QT_TRANSLATE_NOOP("Lesson",
+                                   "答：向后转。推过之后正转与反转转矩不再相抵，"
+                                   "往哪边推它就往哪边加速，10 s 后以约 1499 rpm 反转："
+                                   "单相电动机没有自己的转向。")),
+            QT_TRANSLATE_NOOP("Lesson", "向后推一下，单相电动机会朝哪边转？"),
+            {.readouts = true, .curves = true}),
         Stop(View::Motor, {{"time", "0.03"}, {"dynamic", "1"}, {"zoom", "1"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；"
@@ -110,8 +131,20 @@ const Lesson& BuiltInLesson() {
     return lesson;
 }
 
-ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC& surface) {
-    return DrawView(stop.settings, canvas, surface);
+bool StopAsks(const LessonStop& stop) { return !stop.question.zh.empty() || stop.hide.Any(); }
+
+bool* HiddenPart(Hidden& hidden, std::string_view name) {
+    if (name == kHideNames[0]) return &hidden.readouts;
+    if (name == kHideNames[1]) return &hidden.resultant;
+    if (name == kHideNames[2]) return &hidden.curves;
+    return nullptr;
+}
+
+ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC& surface,
+                         bool revealed) {
+    CanvasInputs in = canvas;
+    if (!revealed) in.hidden = stop.hide;
+    return DrawView(stop.settings, in, surface);
 }
 
 CanvasInputs PresentationInputs(View view, int step, int width, int height, double ratio) {
@@ -130,11 +163,17 @@ CanvasInputs PresentationInputs(View view, int step, int width, int height, doub
     return in;
 }
 
+const LessonText& StopText(const LessonStop& stop, bool revealed) {
+    if (stop.question.zh.empty()) return stop.caption;
+    return revealed && !stop.caption.zh.empty() ? stop.caption : stop.question;
+}
+
 std::string CaptionLine(const LessonStop& stop, int index, int count, const ViewResult& frame,
-                        Language language, const Translation* translation) {
+                        Language language, const Translation* translation, bool revealed) {
     std::string line;
-    if (!stop.caption.zh.empty()) {
-        line = std::string(TextIn(stop.caption, language, translation)) + "   " +
+    const LessonText& text = StopText(stop, revealed);
+    if (!text.zh.empty()) {
+        line = std::string(TextIn(text, language, translation)) + "   " +
                std::to_string(index + 1) + " / " + std::to_string(count);
     } else {
         for (const Readout& r : frame.readouts)
@@ -166,6 +205,7 @@ void Move(std::variant<MainStepper, ExplorerStepper>& steps, Action action) {
 
 void LessonStepper::Open(int index) {
     m_index = index;
+    m_revealed = false;
     const LessonStop& stop = Stop();
     if (Describe(stop.view()).rule == StepRule::Main) {
         m_steps = MainStepper(stop.step, stop.playing);

@@ -31,6 +31,10 @@ struct LessonStop {
     int step = 0;
     bool playing = false;
     LessonText caption;
+    // Predict, then reveal: a question for the class, and the parts of the frame kept from it
+    // until the lecturer reveals them. The caption, which may give the answer, is shown then.
+    LessonText question{};
+    Hidden hide{};
     View view() const { return ViewOf(settings); }
     friend bool operator==(const LessonStop&, const LessonStop&) = default;
 };
@@ -40,19 +44,29 @@ struct Lesson {
     std::vector<LessonStop> stops;
 };
 
+// A stop that asks the class something first: a question, or parts hidden.
+bool StopAsks(const LessonStop& stop);
+
+// The names lesson files give the parts a stop may hide, and the flag each sets.
+inline constexpr std::string_view kHideNames[] = {"readouts", "resultant", "curves"};
+// The flag in `hidden` that `name` names; none for a name that is no part.
+bool* HiddenPart(Hidden& hidden, std::string_view name);
+
 // What a lesson file may hold.
 constexpr int kMaxLessonStops = 200;
 constexpr int kMaxLessonBytes = 1024 * 1024;
 constexpr int kMaxCaptionCharacters = 500;
 
-// The README's ten-minute lesson, then the explorer's reversed, open-phase and single-phase
-// supplies, four poles in the windings view, the single-phase motor that cannot start, the
-// capacitor-start motor's ellipse at rest and its switch opening, and the synchronous machine's
-// V-curve and its pull into step.
+// The README's ten-minute lesson with a question on where the field points at 90°, then the
+// explorer's reversed, open-phase and single-phase supplies, four poles in the windings view, the
+// single-phase motor that cannot start and a question on which way it turns once pushed, the
+// motor's dynamic start, the capacitor-start motor's ellipse at rest and its switch opening, and
+// the synchronous machine's V-curve and its pull into step.
 const Lesson& BuiltInLesson();
 
-// The stop's view at `canvas.step` on `surface`.
-ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC& surface);
+// The stop's view at `canvas.step` on `surface`: the parts it hides left out until `revealed`.
+ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC& surface,
+                         bool revealed = false);
 
 // How a view is presented in `width` x `height` pixels of a screen with `ratio` device pixels a
 // pixel: the main window's frame keeps its geometry, enlarged by a whole or quarter factor to fit
@@ -60,9 +74,12 @@ ViewResult DrawStopFrame(const LessonStop& stop, const CanvasInputs& canvas, CDC
 CanvasInputs PresentationInputs(View view, int step, int width, int height, double ratio);
 
 // The caption line under a presented stop: its caption and "k / n", or, for one view presented
-// alone, the frame's readouts.
+// alone, the frame's readouts. Until the stop is `revealed`, its question stands for the caption.
 std::string CaptionLine(const LessonStop& stop, int index, int count, const ViewResult& frame,
-                        Language language, const Translation* translation);
+                        Language language, const Translation* translation, bool revealed = false);
+// The text of that line: the question while it is asked, else the caption (or the question, for a
+// stop with no caption). Empty for a stop with neither.
+const LessonText& StopText(const LessonStop& stop, bool revealed);
 
 // The whole or quarter factor by which a picture `designHeight` high fills `available` pixels
 // best without passing them; a quarter at least.
@@ -86,6 +103,8 @@ class LessonStepper {
     int Step() const;
     bool Playing() const;
     Blank Blanked() const { return m_blank; }
+    // Whether the stop shows what it hides: R reveals it until the stop changes.
+    bool Revealed() const { return m_revealed; }
 
     void Next();
     void Previous();
@@ -96,6 +115,7 @@ class LessonStepper {
     // The same key brings the picture back; the other colour replaces it.
     void Black() { m_blank = m_blank == Blank::Black ? Blank::None : Blank::Black; }
     void White() { m_blank = m_blank == Blank::White ? Blank::None : Blank::White; }
+    void Reveal() { m_revealed = true; }
 
   private:
     void Open(int index);
@@ -107,4 +127,5 @@ class LessonStepper {
     // The stop's steps, moved by its view's rules.
     std::variant<MainStepper, ExplorerStepper> m_steps;
     Blank m_blank = Blank::None;
+    bool m_revealed = false;
 };

@@ -10,6 +10,7 @@
 #include "motor/motor_model.h"
 #include "text/palette.h"
 #include "text/translation.h"
+#include "views/view.h"
 
 constexpr int kMotorWidth = 1024;
 constexpr int kMotorHeight = 768;
@@ -42,6 +43,7 @@ struct MotorInputs {
     double scale = 1;  // device pixels per pixel (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;
+    Hidden hidden{};  // the field's poles; the torque's and the start-up's curves; readouts
 };
 
 // What the rotor is doing, by its speed n, the motor's torque T and the net torque with the load:

@@ -96,7 +96,8 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
     }
     // The poles, as strong as the field is now. The field points where its flux crosses the gap
     // into the stator: a south pole of the stator, with a north a pole pitch on either side.
-    const bool hasField = fieldPeak > 1e-9 && std::abs(fieldNow) > 0.02 * fieldPeak;
+    const bool hasField =
+        !scene.inputs.hidden.resultant && fieldPeak > 1e-9 && std::abs(fieldNow) > 0.02 * fieldPeak;
     const double psi = std::arg(fieldNow) / kPolePairs;
     if (hasField) {
         const int disc = std::max(3, Px(0.11 * r * std::sqrt(std::abs(fieldNow) / fieldPeak)));
@@ -174,7 +175,10 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
     int ly = cy - Px(1.5 * row) + scene.Size(7);
     for (int k = 0; k < 3; ++k) {
         scene.Text(lx, ly, labels[k], 16, kInk);
-        scene.Text(lx, ly + size + scene.Size(2), values[k], 16, kInk);
+        // The field's speed is the supply's, not a result; the rotor's is.
+        const bool hidden = k > 0 && scene.inputs.hidden.readouts;
+        scene.Text(lx, ly + size + scene.Size(2), hidden ? std::string(kHiddenValue) : values[k],
+                   16, kInk);
         ly += row;
     }
     if (direction == 0) scene.Text(lx, ly, pulsating, 16, kInk);

@@ -67,23 +67,32 @@ void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorRe
         scene.model.FieldDirection() != 0
             ? Minus(r.synchronous) + unit
             : Arg(scene.Tr(QT_TRANSLATE_NOOP("Motor", "%1（脉振）")), r.synchronous + unit);
+    // What the model works out; the supply, the load and the time asked for are never hidden.
+    const auto computed = [&in](std::string text) {
+        return in.hidden.readouts ? std::string(kHiddenValue) : text;
+    };
     const Row rows[] = {
-        {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转速 n")), Minus(r.speed) + unit},
+        {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转速 n")),
+         computed(Minus(r.speed) + unit)},
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转差率 s（对正向磁场）")),
-         Minus(r.slip)},
+         computed(Minus(r.slip))},
         {Swatch::Solid, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "转矩 T")),
-         Minus(r.torque) + " N·m"},
+         computed(Minus(r.torque) + " N·m")},
         {Swatch::Dashed, kPositiveColour, scene.Tr(QT_TRANSLATE_NOOP("Motor", "正转转矩 T+")),
-         Minus(r.forward) + " N·m"},
+         computed(Minus(r.forward) + " N·m")},
         {Swatch::Dotted, kBackwardColour, scene.Tr(QT_TRANSLATE_NOOP("Motor", "反转转矩 T−")),
-         Minus(r.backward) + " N·m"},
-        {Swatch::Box, scene.Phase(0), scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流 IU")), r.u + " A"},
-        {Swatch::Box, scene.Phase(1), scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流 IV")), r.v + " A"},
-        {Swatch::Box, scene.Phase(2), scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流 IW")), r.w + " A"},
-        {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流倍数 I/IN")), r.currentRatio},
+         computed(Minus(r.backward) + " N·m")},
+        {Swatch::Box, scene.Phase(0), scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流 IU")),
+         computed(r.u + " A")},
+        {Swatch::Box, scene.Phase(1), scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流 IV")),
+         computed(r.v + " A")},
+        {Swatch::Box, scene.Phase(2), scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流 IW")),
+         computed(r.w + " A")},
+        {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "电流倍数 I/IN")),
+         computed(r.currentRatio)},
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "同步转速 ns")), synchronous},
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "状态")),
-         MotorStateLine(in.translation, r)},
+         computed(MotorStateLine(in.translation, r))},
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "时间 t")), time},
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "相序")), std::string(sequence)},
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "接法")),

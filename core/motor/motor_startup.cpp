@@ -119,6 +119,7 @@ void DrawMotorStartUp(const MotorScene& scene, const CRect& pane) {
         scene.Text(left + scene.Size(12), speed.Y(n / 2), note, 16, kInk);
         return;
     }
+    if (scene.inputs.hidden.curves) return;
     // A long run has more samples than the strip has pixels: one a pixel column is drawn.
     const auto polyline = [&](const Strip& s, auto value) {
         std::vector<PointF> points;

@@ -208,6 +208,7 @@ void DrawMotorTorque(const MotorScene& scene, const CRect& pane) {
                speedName, 15, kInk);
     scene.Text(plot.X(0) + gap, plot.top - gap - size, "T / N·m", 15, kInk);
 
+    if (scene.inputs.hidden.curves) return;
     DrawDriveFamily(scene, plot);
     // The load's torque as the motor must meet it: L (n/n_s)², against the motion.
     if (scene.inputs.load > 0.0) {

@@ -129,6 +129,37 @@ SettingsResult Build(const ParamValues& given) {
 
 }  // namespace
 
+namespace {
+
+ParamValues Values(const ViewSettings& settings) {
+    const MotorSettings& s = std::get<MotorSettings>(settings);
+    const MotorSettings fallback;
+    ParamValues values = SupplyValues(s.supply);
+    const auto number = [&values](std::string_view name, double value, double otherwise) {
+        if (value != otherwise) values.emplace_back(name, value);
+    };
+    number("load", s.load, fallback.load);
+    number("inertia", s.inertia, fallback.inertia);
+    if (s.speed) {
+        values.emplace_back("speed", *s.speed);
+    } else {
+        // A dynamic start is a start-up's: its time is always said.
+        if (s.dynamic) values.emplace_back("time", s.time);
+        if (!s.dynamic) number("time", s.time, fallback.time);
+        number("initial-speed", s.initialSpeed, fallback.initialSpeed);
+    }
+    if (s.dynamic) values.emplace_back("dynamic", true);
+    number("switch-angle", s.switchAngle, fallback.switchAngle);
+    if (s.zoom) values.emplace_back("zoom", true);
+    number("frequency", s.drive.frequency, fallback.drive.frequency);
+    number("boost", s.drive.boost, fallback.drive.boost);
+    number("rotor-resistance", s.drive.rotorResistance, fallback.drive.rotorResistance);
+    if (s.page != fallback.page) values.emplace_back("page", std::string(kPages[1]));
+    return values;
+}
+
+}  // namespace
+
 MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     MotorInputs m;
     m.supply = s.supply;
@@ -149,6 +180,7 @@ MotorInputs MotorInputsOf(const MotorSettings& s, const CanvasInputs& c) {
     m.scale = c.scale;
     m.palette = c.palette;
     m.translation = c.translation;
+    m.hidden = c.hidden;
     return m;
 }
 
@@ -234,6 +266,8 @@ extern const ViewDescriptor kMotorView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = [](const ViewSettings& s, int) { return MotorCsv(std::get<MotorSettings>(s)); },
 };
 
 std::string TraceMotorFrame(const MotorInputs& in) {

@@ -2,6 +2,7 @@
 // The motor's settings beside its step: the supply, the load and the inertia, and the state
 // shown, the steady state at `speed` or the start-up `time` seconds from `initialSpeed`.
 #include <optional>
+#include <string>
 
 #include "motor/motor_frame.h"
 
@@ -24,6 +25,11 @@ struct MotorSettings {
     MotorPage page = MotorPage::Field;
     friend bool operator==(const MotorSettings&, const MotorSettings&) = default;
 };
+
+// Torque, T+, T- and the currents against speed, -1500 to 1800 rpm in 10 rpm steps; or, for a
+// start-up (a time after its start and no speed held), its speed, torque and RMS currents against
+// time; or, for a dynamic start, its instantaneous currents every 100 us.
+std::string MotorCsv(const MotorSettings& settings);
 
 struct CanvasInputs;
 struct MotorInputs;

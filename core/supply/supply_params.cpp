@@ -45,6 +45,25 @@ const std::array<ParamSpec, 6> kSupplyParams{{
              "three wires and its currents sum to zero"},
 }};
 
+ParamValues SupplyValues(const Supply& supply) {
+    ParamValues values;
+    const std::optional<Preset> preset = MatchPreset(supply);
+    const Preset base =
+        preset.value_or(supply.singlePhase ? Preset::SinglePhase : Preset::Balanced);
+    if (base != Preset::Balanced) values.emplace_back("preset", std::string(PresetName(base)));
+    if (preset) return values;
+    const Supply from = PresetSupply(base);
+    if (supply.amplitude != from.amplitude) values.emplace_back("amplitudes", supply.amplitude);
+    if (supply.offset != from.offset) values.emplace_back("offsets", supply.offset);
+    if (supply.sequence != from.sequence)
+        values.emplace_back("sequence",
+                            std::string(kSequences[supply.sequence == Sequence::Negative]));
+    if (supply.openPhase != from.openPhase && supply.openPhase != kNoPhase)
+        values.emplace_back("open", std::string(kPhases[supply.openPhase]));
+    if (supply.neutral != from.neutral) values.emplace_back("neutral", supply.neutral);
+    return values;
+}
+
 std::string SupplyFromValues(const ParamValues& given, Supply& supply, std::string_view& blame) {
     const ParamValue* preset = Given(given, "preset");
     const std::string name = preset != nullptr ? std::get<std::string>(*preset) : "balanced";
@@ -54,7 +73,8 @@ std::string SupplyFromValues(const ParamValues& given, Supply& supply, std::stri
     if (const ParamValue* v = Given(given, "offsets"))
         s.offset = std::get<std::array<double, 3>>(*v);
     if (const ParamValue* v = Given(given, "sequence"))
-        s.sequence = std::get<std::string>(*v) == "negative" ? Sequence::Negative : Sequence::Positive;
+        s.sequence =
+            std::get<std::string>(*v) == "negative" ? Sequence::Negative : Sequence::Positive;
     if (const ParamValue* v = Given(given, "open")) {
         if (s.singlePhase) {
             blame = "open";

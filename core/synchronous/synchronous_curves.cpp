@@ -18,14 +18,17 @@ using namespace synchronous;
 constexpr double kFieldStep = 0.04;  // A between a curve's points, at most
 constexpr double kMostCurrent = 35.0;
 
-// The current, or the power factor, at a field current for a power in W; none out of step.
-std::optional<double> Value(SynchronousCurves curves, double power, double field) {
+}  // namespace
+
+std::optional<double> SynchronousCurveValue(SynchronousCurves curves, double power, double field) {
     const std::optional<double> current = VCurveCurrent(power, field);
     if (!current || curves == SynchronousCurves::V) return current;
     // At P = 0 the power factor is zero wherever any current flows.
     if (power == 0.0 || *current < 1e-9) return power == 0.0 ? 0.0 : 1.0;
     return std::abs(power) / (3.0 * kPhaseVoltage * *current);
 }
+
+namespace {
 
 std::vector<PointF> Curve(const SynchronousChart& chart, SynchronousCurves curves, double power) {
     std::vector<PointF> points;
@@ -34,7 +37,7 @@ std::vector<PointF> Curve(const SynchronousChart& chart, SynchronousCurves curve
         std::max(1, static_cast<int>(std::ceil((kMaxFieldCurrent - from) / kFieldStep)));
     for (int k = 0; k <= count; ++k) {
         const double f = from + (kMaxFieldCurrent - from) * k / count;
-        if (const std::optional<double> v = Value(curves, power, f))
+        if (const std::optional<double> v = SynchronousCurveValue(curves, power, f))
             points.push_back(chart.At(f, *v));
     }
     return points;
@@ -60,6 +63,7 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
                    v ? std::vector<double>{0, 10, 20, 30} : std::vector<double>{0, 0.5, 1},
                    "If / A", v ? "I / A" : "cos φ");
 
+    if (scene.inputs.hidden.curves) return;
     // The power shown bold: the steady state's, or the instant's in a start-up.
     const SynchronousPoint& p = scene.point;
     const double present = std::abs(p.power);

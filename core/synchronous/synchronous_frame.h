@@ -10,6 +10,7 @@
 #include "synchronous/synchronous_model.h"
 #include "text/palette.h"
 #include "text/translation.h"
+#include "views/view.h"
 
 constexpr int kSynchronousWidth = 1024;
 constexpr int kSynchronousHeight = 768;
@@ -35,6 +36,7 @@ struct SynchronousInputs {
     double scale = 1;  // device pixels per pixel (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;
+    Hidden hidden{};  // I with its drop and angle; the power, V- and start-up curves; readouts
 };
 
 enum class SynchronousState {
@@ -73,6 +75,10 @@ struct SynchronousResult {
 };
 
 SynchronousResult DrawSynchronousFrame(const SynchronousInputs& inputs, CDC& surface);
+
+// A point of a V-curve (the current, A) or an O-curve (the power factor) at a field current for a
+// power in W; none out of step.
+std::optional<double> SynchronousCurveValue(SynchronousCurves curves, double power, double field);
 
 // "motoring", "generating", "floating", "out-of-step", "not-starting", "starting", "pulling-in".
 const char* SynchronousStateName(SynchronousState state);

@@ -146,7 +146,9 @@ void DrawSynchronousPhasors(const SynchronousScene& scene, const CRect& pane) {
     }
     const double currentLength = std::abs(p.current) * perAmpere;
     const double phi = std::arg(p.current);
-    if (currentLength >= scene.Size(12) && std::abs(phi) > 0.01) {
+    // The current is what V and E make: the class may be asked where it points.
+    const bool current = !scene.inputs.hidden.resultant;
+    if (current && currentLength >= scene.Size(12) && std::abs(phi) > 0.01) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(1.5), kCurrentColour);
         const double r = 0.55 * currentLength;
         DrawArc(dc, s.x0, s.y0, r, 0.0, phi);
@@ -157,11 +159,11 @@ void DrawSynchronousPhasors(const SynchronousScene& scene, const CRect& pane) {
             labels.Put(tx, ty, std::cos(mid), -std::sin(mid), 0.6 * size, 0.6 * size, size);
         scene.Text(at.x, at.y, "φ", 20, kCurrentColour);
     }
-    if (hasEmf) {
+    if (current && hasEmf) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kDropColour);
         DrawArrow(dc, ex, ey, vx, vy, head, &labels, scene.Size(2));
     }
-    {
+    if (current) {
         ScopedPen pen(dc, PS_SOLID, thick, kCurrentColour);
         DrawArrow(dc, ox, oy, ix, iy, head, &labels, thick);
     }
@@ -182,7 +184,7 @@ void DrawSynchronousPhasors(const SynchronousScene& scene, const CRect& pane) {
         // Beside the drop's middle, on the side away from the origin.
         const double mx = (ex + vx) / 2.0, my = (ey + vy) / 2.0;
         const double dx = vx - ex, dy = vy - ey, length = std::hypot(dx, dy);
-        if (length >= 1.0) {
+        if (current && length >= 1.0) {
             double nx = dy / length, ny = -dx / length;
             if (nx * (mx - ox) + ny * (my - oy) < 0) {
                 nx = -nx;
@@ -195,6 +197,7 @@ void DrawSynchronousPhasors(const SynchronousScene& scene, const CRect& pane) {
             scene.Text(at.x, at.y, text, 20, kDropColour);
         }
     }
+    if (!current) return;
     letter(ox, oy, ix, iy,
            shorter ? "I ×" + SynchronousFigure("%.2f", perAmpere / s.perAmpere) : std::string("I"),
            kCurrentColour);

@@ -37,6 +37,7 @@ void DrawSynchronousPower(const SynchronousScene& scene, const CRect& pane) {
     DrawChartFrame(scene, chart, {-180, -90, 0, 90, 180}, {-full, -full / 2, 0, full / 2, full},
                    "δ / °", "P / kW");
 
+    if (scene.inputs.hidden.curves) return;
     // The curve in three pieces: dashed beyond ±90°, where a rise in δ brings less power.
     const auto piece = [&](double from, double to) {
         std::vector<PointF> points;

@@ -31,34 +31,39 @@ void DrawSynchronousReadouts(const SynchronousScene& scene, const CRect& pane,
     scene.Title(pane, scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "读数")));
     const SynchronousInputs& in = scene.inputs;
     const SynchronousPoint& p = scene.point;
+    // What the machine works out; the settings it comes from are never hidden.
+    const auto computed = [&in](std::string text) {
+        return in.hidden.readouts ? std::string(kHiddenValue) : text;
+    };
     std::vector<Row> rows;
     if (scene.motion)
         rows.push_back({scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "转速 n")),
-                        SynchronousShown(r.speed, "rpm")});
+                        computed(SynchronousShown(r.speed, "rpm"))});
     const std::string kind =
         p.inStep ? " " + std::string(PowerFactorKindText(in.translation, p.Kind())) : "";
-    rows.insert(
-        rows.end(),
-        {{scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功角 δ")),
-          SynchronousShown(r.loadAngle) + (p.inStep ? "°" : "")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电动势 E")), SynchronousShown(r.emf, "V")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电流 I")),
-          SynchronousShown(r.current, p.inStep ? "A" : "")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功率因数")),
-          SynchronousShown(r.powerFactor) + kind},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "有功功率 P")), SynchronousShown(r.p, "kW")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "无功功率 Q")),
-          SynchronousShown(r.q, p.inStep ? "kvar" : "")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "转矩 T = P/ωs")),
-          SynchronousFigure("%.2f", p.power / kMechanical) + " N·m"},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步功率")),
-          SynchronousShown(r.pullOut, "kW")},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步转矩")),
-          SynchronousFigure("%.1f", p.pullOut / kMechanical) + " N·m"},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "状态")),
-          std::string(SynchronousStateText(in.translation, r.state))},
-         {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "励磁电流 If")),
-          SynchronousFigure("%.2f", in.fieldCurrent) + " A"}});
+    rows.insert(rows.end(),
+                {{scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功角 δ")),
+                  computed(SynchronousShown(r.loadAngle) + (p.inStep ? "°" : ""))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电动势 E")),
+                  computed(SynchronousShown(r.emf, "V"))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "电流 I")),
+                  computed(SynchronousShown(r.current, p.inStep ? "A" : ""))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "功率因数")),
+                  computed(SynchronousShown(r.powerFactor) + kind)},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "有功功率 P")),
+                  computed(SynchronousShown(r.p, "kW"))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "无功功率 Q")),
+                  computed(SynchronousShown(r.q, p.inStep ? "kvar" : ""))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "转矩 T = P/ωs")),
+                  computed(SynchronousFigure("%.2f", p.power / kMechanical) + " N·m")},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步功率")),
+                  computed(SynchronousShown(r.pullOut, "kW"))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步转矩")),
+                  computed(SynchronousFigure("%.1f", p.pullOut / kMechanical) + " N·m")},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "状态")),
+                  computed(std::string(SynchronousStateText(in.translation, r.state)))},
+                 {scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "励磁电流 If")),
+                  SynchronousFigure("%.2f", in.fieldCurrent) + " A"}});
     if (scene.motion) {
         rows.push_back({scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "时间 t")),
                         SynchronousFigure("%.2f", scene.motion->time) + " s"});

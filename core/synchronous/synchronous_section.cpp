@@ -126,13 +126,17 @@ void DrawSynchronousSection(const SynchronousScene& scene, const CRect& pane) {
         angle = scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "励磁断开：转子无磁极"));
     else if (!scene.point.inStep)
         angle = scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "失步：转子跟不上磁场"));
+    else if (scene.inputs.hidden.readouts)
+        angle = "δ = " + std::string(kHiddenValue);
     else
         angle = "δ = " + SynchronousFigure("%.1f", scene.point.delta * kDegrees) + "°";
     scene.Text(x0, y0, angle, 18, kInk);
     std::string speeds;
     if (scene.motion)
         speeds = std::string(scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "磁场 1500 rpm，转子 "))) +
-                 SynchronousFigure("%.0f", scene.motion->speed) + " rpm";
+                 (scene.inputs.hidden.readouts
+                      ? std::string(kHiddenValue)
+                      : SynchronousFigure("%.0f", scene.motion->speed) + " rpm");
     else if (scene.point.inStep)
         speeds = scene.Tr(QT_TRANSLATE_NOOP("Synchronous", "磁场与转子同以 1500 rpm 旋转"));
     scene.Text(x0, y0 + scene.Size(25), speeds, 15, kInk);

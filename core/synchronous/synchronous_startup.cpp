@@ -116,6 +116,7 @@ void DrawSynchronousStartUp(const SynchronousScene& scene, const CRect& pane) {
             std::min(speed.X(*on) + scene.Size(4), right - Px(ApproxTextWidth(label, size)));
         scene.Text(x, speed.Y(lowest) - size - scene.Size(4), label, 14, kEmfColour);
     }
+    if (scene.inputs.hidden.curves) return;
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kCurrentColour);
         DrawTrace(

@@ -141,6 +141,27 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     return result;
 }
 
+ParamValues Values(const ViewSettings& settings) {
+    const SynchronousSettings& s = std::get<SynchronousSettings>(settings);
+    const SynchronousSettings fallback;
+    ParamValues values;
+    const auto number = [&values](std::string_view name, double value, double otherwise) {
+        if (value != otherwise) values.emplace_back(name, value);
+    };
+    number("field-current", s.fieldCurrent, fallback.fieldCurrent);
+    // A start-up's power is its load's; its field comes on at a speed.
+    if (!s.time) number("power", s.power, fallback.power);
+    number("inertia", s.inertia, fallback.inertia);
+    if (s.damper != fallback.damper) values.emplace_back("damper", std::string(kYesNo[!s.damper]));
+    number("load", s.load, fallback.load);
+    if (s.time) {
+        values.emplace_back("time", *s.time);
+        number("field-on", s.fieldOn, fallback.fieldOn);
+    }
+    if (s.curves != fallback.curves) values.emplace_back("curves", std::string(kCurves[1]));
+    return values;
+}
+
 }  // namespace
 
 SynchronousInputs SynchronousInputsOf(const SynchronousSettings& s, const CanvasInputs& c) {
@@ -160,6 +181,7 @@ SynchronousInputs SynchronousInputsOf(const SynchronousSettings& s, const Canvas
     in.scale = c.scale;
     in.palette = c.palette;
     in.translation = c.translation;
+    in.hidden = c.hidden;
     return in;
 }
 
@@ -186,4 +208,7 @@ extern const ViewDescriptor kSynchronousView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = [](const ViewSettings& s,
+              int) { return SynchronousCsv(std::get<SynchronousSettings>(s)); },
 };

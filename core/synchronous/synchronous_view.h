@@ -3,6 +3,7 @@
 // state, or a start-up `time` seconds from `start` with the inertia, the cage, the load and the
 // speed at which the field comes on; and which curves the lower middle pane shows.
 #include <optional>
+#include <string>
 
 #include "synchronous/synchronous_frame.h"
 
@@ -19,6 +20,10 @@ struct SynchronousSettings {
     SynchronousCurves curves = SynchronousCurves::V;
     friend bool operator==(const SynchronousSettings&, const SynchronousSettings&) = default;
 };
+
+// Power against the load angle at the field current, then the V-curves (or O-curves) of the
+// picture; or, for a start-up, its speed and load angle against time.
+std::string SynchronousCsv(const SynchronousSettings& settings);
 
 struct CanvasInputs;
 // The frame's inputs for the settings on the canvas.

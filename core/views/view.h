@@ -11,6 +11,17 @@
 // The views, in the order of the window menu, the page's tabs and ViewSettings.
 enum class View { Main, Explorer, Winding, Motor, CapacitorMotor, Synchronous };
 
+// The parts of a frame a lesson may keep from the class until the lecturer reveals them, so that
+// the class predicts first. Every view leaves them out of its picture, its readouts and its
+// sentence for a screen reader alike.
+struct Hidden {
+    bool readouts = false;   // the values: "?" in their place
+    bool resultant = false;  // the resultant and its construction, or the view's result vector
+    bool curves = false;     // the plotted curves and charts' traces
+    bool Any() const { return readouts || resultant || curves; }
+    friend bool operator==(const Hidden&, const Hidden&) = default;
+};
+
 // The canvas a frame is drawn on, the same for every view.
 struct CanvasInputs {
     int step = 0;
@@ -19,7 +30,11 @@ struct CanvasInputs {
     double scale = 1;  // device pixels per pixel (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;  // the labels' language; none: Chinese
+    Hidden hidden{};
 };
+
+// What stands in a frame for a readout that is hidden.
+inline constexpr std::string_view kHiddenValue = "?";
 
 struct CanvasSize {
     int width;

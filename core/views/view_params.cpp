@@ -45,8 +45,10 @@ std::optional<ParamValue> ParamFromText(const ParamSpec& spec, std::string_view 
             // Typed by hand, u is U: a choice is known whatever the case it is typed in.
             for (const std::string_view choice : spec.choices)
                 if (std::equal(choice.begin(), choice.end(), text.begin(), text.end(),
-                               [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                                           std::tolower(static_cast<unsigned char>(b)); }))
+                               [](char a, char b) {
+                                   return std::tolower(static_cast<unsigned char>(a)) ==
+                                          std::tolower(static_cast<unsigned char>(b));
+                               }))
                     return std::string(choice);
             return std::string(text);
         case ParamKind::Switch:
@@ -60,6 +62,14 @@ std::optional<ParamValue> ParamFromText(const ParamSpec& spec, std::string_view 
     return std::nullopt;
 }
 
+std::string ParamText(const ParamValue& value) {
+    if (const bool* on = std::get_if<bool>(&value)) return *on ? "1" : "0";
+    if (const double* number = std::get_if<double>(&value)) return Shortest(*number);
+    if (const std::string* choice = std::get_if<std::string>(&value)) return *choice;
+    const auto& three = std::get<std::array<double, 3>>(value);
+    return Shortest(three[0]) + "," + Shortest(three[1]) + "," + Shortest(three[2]);
+}
+
 bool Accepts(const ParamSpec& spec, const ParamValue& value) {
     switch (spec.kind) {
         case ParamKind::Number: {
@@ -69,9 +79,8 @@ bool Accepts(const ParamSpec& spec, const ParamValue& value) {
         case ParamKind::Whole: {
             const double* v = std::get_if<double>(&value);
             if (v == nullptr || !InRange(spec, *v) || *v != std::floor(*v)) return false;
-            return spec.values.empty() ||
-                   std::find(spec.values.begin(), spec.values.end(), static_cast<int>(*v)) !=
-                       spec.values.end();
+            return spec.values.empty() || std::find(spec.values.begin(), spec.values.end(),
+                                                    static_cast<int>(*v)) != spec.values.end();
         }
         case ParamKind::Choice: {
             const std::string* v = std::get_if<std::string>(&value);
@@ -82,9 +91,8 @@ bool Accepts(const ParamSpec& spec, const ParamValue& value) {
             return std::holds_alternative<bool>(value);
         case ParamKind::Triple: {
             const auto* v = std::get_if<std::array<double, 3>>(&value);
-            return v != nullptr && std::all_of(v->begin(), v->end(), [&](double x) {
-                       return InRange(spec, x);
-                   });
+            return v != nullptr &&
+                   std::all_of(v->begin(), v->end(), [&](double x) { return InRange(spec, x); });
         }
     }
     return false;

@@ -50,6 +50,9 @@ using ParamValues = std::vector<std::pair<std::string_view, ParamValue>>;
 // switch "1", "0", "true" or "false". Nothing when the text is not of the kind; its range is
 // checked by Accepts.
 std::optional<ParamValue> ParamFromText(const ParamSpec& spec, std::string_view text);
+// The value as ParamFromText reads it back: the shortest number that is the same double,
+// "1,0.4,0.7", the choice, "1" or "0".
+std::string ParamText(const ParamValue& value);
 // Whether the value is of the parameter's kind and in its range or among its choices.
 bool Accepts(const ParamSpec& spec, const ParamValue& value);
 // The one line that refuses `given` (as the reader saw it: the text, or the file's JSON) for

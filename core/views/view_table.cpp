@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "draw/trace_dc.h"
 #include "text/numbers.h"
@@ -158,7 +159,17 @@ std::string ReadoutLines(const std::vector<Readout>& readouts) {
 }
 
 ViewResult DrawView(const ViewSettings& settings, const CanvasInputs& canvas, CDC& surface) {
-    return Describe(ViewOf(settings)).draw(settings, canvas, surface);
+    ViewResult result = Describe(ViewOf(settings)).draw(settings, canvas, surface);
+    if (canvas.hidden.readouts) {
+        for (Readout& r : result.readouts) r.value = r.shown = kHiddenValue;
+    }
+    // A view's sentence says what the class is to find out; until then it says only that.
+    if (canvas.hidden.Any()) {
+        result.description =
+            Tr(canvas.translation, "Lesson",
+               QT_TRANSLATE_NOOP("Lesson", "画面的一部分暂时隐藏：先预测，再揭晓。"));
+    }
+    return result;
 }
 
 std::string TraceView(const ViewSettings& settings, const CanvasInputs& canvas) {
@@ -173,6 +184,106 @@ CanvasInputs DesignCanvas(View view, int step) {
     canvas.width = Describe(view).design.width;
     canvas.height = Describe(view).design.height;
     return canvas;
+}
+
+namespace {
+
+// An address's value as URLSearchParams reads it back: every byte but letters, digits and
+// "-._~," as %XX.
+std::string Encoded(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (std::isalnum(u) != 0 || std::string_view("-._~,").find(c) != std::string_view::npos) {
+            out += c;
+        } else {
+            out += '%';
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        }
+    }
+    return out;
+}
+
+std::string Decoded(std::string_view text) {
+    const auto hex = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '+') {
+            out += ' ';
+        } else if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 &&
+                   hex(text[i + 2]) >= 0) {
+            out += static_cast<char>(hex(text[i + 1]) * 16 + hex(text[i + 2]));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string AddressOf(const ViewSettings& settings, int step) {
+    const ViewDescriptor& d = Describe(ViewOf(settings));
+    std::string address = "#view=" + Encoded(d.name) + "&step=" + std::to_string(step);
+    if (d.values == nullptr) return address;
+    for (const auto& [name, value] : d.values(settings))
+        address += "&" + Encoded(name) + "=" + Encoded(ParamText(value));
+    return address;
+}
+
+AddressRead SettingsFromAddress(std::string_view address) {
+    if (const std::size_t hash = address.find('#'); hash != std::string_view::npos)
+        address.remove_prefix(hash + 1);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    while (!address.empty()) {
+        const std::size_t amp = std::min(address.find('&'), address.size());
+        const std::string_view pair = address.substr(0, amp);
+        address.remove_prefix(std::min(amp + 1, address.size()));
+        if (pair.empty()) continue;
+        const std::size_t eq = std::min(pair.find('='), pair.size());
+        pairs.emplace_back(Decoded(pair.substr(0, eq)),
+                           Decoded(pair.substr(std::min(eq + 1, pair.size()))));
+    }
+    AddressRead read;
+    View view = View::Main;
+    for (const auto& [key, value] : pairs) {
+        if (key != "view") continue;
+        if (const std::optional<View> named = FindView(value)) {
+            view = *named;
+        } else {
+            read.problems.push_back("unknown view '" + Escaped(value) + "' (use " + ViewNames() +
+                                    ")");
+            view = View::Main;
+        }
+    }
+    const ViewDescriptor& d = Describe(view);
+    std::vector<TextValue> given;
+    const std::string* stepText = nullptr;
+    for (const auto& [key, value] : pairs) {
+        if (key == "step") stepText = &value;
+        if (const ParamSpec* spec = FindParam(d, key)) given.push_back({spec->name, value});
+    }
+    read.settings = SettingsFromTexts(view, given, true, &read.problems).settings;
+    // The step checked as vesk-render checks --step; a refused one is step 0.
+    if (stepText != nullptr) {
+        const std::optional<int> step = WholeNumber(*stepText);
+        if (step && *step >= 0 && *step <= d.lastStep) {
+            read.step = *step;
+        } else {
+            const ParamSpec steps{
+                .name = "step", .kind = ParamKind::Whole, .high = double(d.lastStep)};
+            read.problems.push_back(Refusal(steps, *stepText));
+        }
+    }
+    return read;
 }
 
 std::string ViewTableJson() {

@@ -25,22 +25,28 @@ struct SettingsResult {
 
 struct ViewDescriptor {
     View view;
-    std::string_view name;                  // --view NAME, "view": "NAME", #view=NAME
+    std::string_view name;                      // --view NAME, "view": "NAME", #view=NAME
     std::span<const std::string_view> aliases;  // other spellings taken for the name
-    std::string_view flag;                  // vesk's option that opens the view alone, or ""
+    std::string_view flag;                      // vesk's option that opens the view alone, or ""
     std::span<const std::string_view> flagAliases;
     std::string_view titleContext;  // the window's title, as the catalogue has it
     std::string_view title;
     std::string_view help;  // vesk-render --help's heading for the view
     int lastStep;
     StepRule rule;
-    CanvasSize design;  // the size the picture is designed at
+    CanvasSize design;      // the size the picture is designed at
     bool scalesWithCanvas;  // false: its geometry is fixed, as the main window's
     std::span<const ParamSpec> params;
     // The settings from the values given (each accepted by its spec): a preset first, then the
     // rest in its place; or the one line why they do not make a picture.
     SettingsResult (*build)(const ParamValues& given);
     ViewResult (*draw)(const ViewSettings& settings, const CanvasInputs& canvas, CDC& surface);
+    // The settings as the values that `build` turns back into them, those at their defaults
+    // left out: what an address writes. None: the view's address names only the view and step.
+    ParamValues (*values)(const ViewSettings& settings) = nullptr;
+    // The view's curves as CSV (views/view_csv.h), the model's numbers at the step; none for a
+    // view without curves.
+    std::string (*csv)(const ViewSettings& settings, int step) = nullptr;
 };
 
 std::span<const ViewDescriptor> Views();
@@ -75,6 +81,20 @@ ViewResult DrawView(const ViewSettings& settings, const CanvasInputs& canvas, CD
 std::string TraceView(const ViewSettings& settings, const CanvasInputs& canvas);
 // The canvas a view is drawn on when nothing else is asked: its design size.
 CanvasInputs DesignCanvas(View view, int step = 0);
+
+// The page's address of a view's state, "#view=NAME&step=K&PARAM=VALUE...", each parameter that
+// is not at its default written as the page reads it back: SettingsFromAddress gives the same
+// settings and step. What no parameter holds (a window's own turn of a rotor) is left out.
+std::string AddressOf(const ViewSettings& settings, int step);
+// An address read as the page reads it: after its '#', percent-decoded, "view" (an unknown one is
+// the main window), "step" and the view's parameters, a value refused left at its default and
+// said in `problems`; other keys (lang, palette, lesson) are the page's and passed over.
+struct AddressRead {
+    ViewSettings settings;
+    int step = 0;
+    std::vector<std::string> problems;
+};
+AddressRead SettingsFromAddress(std::string_view address);
 
 // The table as JSON, for the page: each view's name, steps, and parameters with their kinds,
 // ranges, choices, defaults and units.

@@ -159,8 +159,15 @@ WindingResult DrawWindingFrame(const WindingInputs& raw, CDC& surface) {
     const double unit =
         std::min(in.width / double(kWindingWidth), in.height / double(kWindingHeight));
     const WindingScene scene{in, *field, plan, currents, wave, unit, &surface};
+    WindingReadouts shown = result.readouts;
+    if (in.hidden.readouts) {
+        for (std::string* value :
+             {&shown.angle, &shown.kd1, &shown.kp1, &shown.kw1, &shown.kw5, &shown.kw7, &shown.thd,
+              &shown.speed, &shown.fieldAngle, &shown.mmfFundamental})
+            *value = kHiddenValue;
+    }
     try {
-        DrawPanes(scene, result.readouts);
+        DrawPanes(scene, shown);
     } catch (const CResourceException&) {
         result.complete = false;
     }

@@ -8,9 +8,12 @@
 #include "draw/surface.h"
 #include "text/palette.h"
 #include "text/translation.h"
+#include "views/view.h"
 #include "winding/winding_model.h"
 
 constexpr int kWindingWidth = 1024;
+// The harmonics the spectrum shows: the fundamental and those a three-phase winding can have.
+constexpr int kSpectrumOrders[] = {1, 5, 7, 11, 13, 17, 19, 23, 25};
 constexpr int kWindingHeight = 768;
 
 struct WindingInputs {
@@ -24,6 +27,7 @@ struct WindingInputs {
     double scale = 1;  // device pixels per pixel (raster only)
     Palette palette = kStandardPalette;
     const Translation* translation = nullptr;
+    Hidden hidden{};  // the field's axis, poles and flux lines; the MMF and spectrum; readouts
 };
 
 // The readouts as printed, in the trace's order.

@@ -10,7 +10,6 @@
 namespace {
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr int kOrders[] = {1, 5, 7, 11, 13, 17, 19, 23, 25};
 // The spectrum's scale: the harmonics, a few % of the fundamental, would vanish beside its 100.
 constexpr double kSpectrumFull = 25.0;
 
@@ -89,7 +88,8 @@ void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
         ValueLabel(scene, plot, value, WindingFigure("%g", value));
 
     const std::vector<double>& levels = scene.wave.levels;
-    {
+    const bool curves = !scene.inputs.hidden.curves;
+    if (curves) {
         // Level between slot centres, a step at each; before the first slot, the last level.
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kWaveColour);
         std::vector<PointF> stairs{plot.At(0.0, levels.back())};
@@ -101,7 +101,7 @@ void DrawWindingMmf(const WindingScene& scene, const CRect& pane) {
         stairs.push_back(plot.At(kTwoPi, levels.back()));
         dc->Polyline(stairs);
     }
-    {
+    if (curves) {
         ScopedPen pen(dc, PS_SOLID, scene.Size(2), kInk);
         constexpr int kSegments = 144;
         std::vector<PointF> wave;
@@ -156,27 +156,30 @@ void DrawWindingSpectrum(const WindingScene& scene, const CRect& pane) {
         ValueLabel(scene, plot, value, WindingFigure("%g", value));
 
     const double kw1 = WindingFactor(w, 1);
-    const int count = static_cast<int>(std::size(kOrders));
+    const int count = static_cast<int>(std::size(kSpectrumOrders));
     const double slot = double(plot.right - plot.left) / count;
     const int half = std::max(1, Px(0.28 * slot));
     for (int b = 0; b < count; ++b) {
-        const int nu = kOrders[b];
+        const int nu = kSpectrumOrders[b];
         const double percent = 100.0 * std::abs(WindingFactor(w, nu) / (nu * kw1));
         const int x = Px(plot.left + (b + 0.5) * slot);
         const int top = plot.Y(std::min(percent, kSpectrumFull));
-        if (plot.bottom - top >= 1) {
+        const bool bar = !scene.inputs.hidden.curves;
+        if (bar && plot.bottom - top >= 1) {
             ScopedPen pen(dc, PS_SOLID, 1, kInk);
             ScopedBrush brush(dc, nu == 1 ? kInk : kWaveColour);
             dc->Rectangle(x - half, top, x + half + 1, plot.bottom + 1);
         }
         const std::string value = WindingFigure(nu == 1 ? "%.0f" : "%.1f", percent);
-        scene.Text(x - Px(ApproxTextWidth(value, size) / 2.0), top - size - scene.Size(4), value,
-                   14, kInk);
+        if (bar)
+            scene.Text(x - Px(ApproxTextWidth(value, size) / 2.0), top - size - scene.Size(4),
+                       value, 14, kInk);
         const std::string order = std::to_string(nu);
         scene.Text(x - Px(ApproxTextWidth(order, size) / 2.0), plot.bottom + scene.Size(8), order,
                    14, kInk);
     }
     scene.Text(plot.right + scene.Size(6), plot.bottom + scene.Size(8), "ν", 16, kInk);
+    if (scene.inputs.hidden.curves || scene.inputs.hidden.readouts) return;
     const std::string thd = "THD " + WindingFigure("%.1f", 100.0 * scene.wave.thd) + " %";
     const int thdSize = scene.TextSize(20);
     scene.Text(pane.right - scene.Size(20) - Px(ApproxTextWidth(thd, thdSize)),

@@ -200,7 +200,9 @@ void DrawWindingSection(const WindingScene& scene, const CRect& pane) {
         ScopedBrush rotor(dc, kRotorIron);
         circle(kRotorRadius);
     }
-    if (scene.inputs.fluxLines) DrawFluxLines(scene, f);
+    // The flux lines show the field as plainly as its axis does.
+    const bool field = !scene.inputs.hidden.resultant;
+    if (field && scene.inputs.fluxLines) DrawFluxLines(scene, f);
 
     const Winding& w = scene.inputs.winding;
     const double pitch = 2.0 * kPi / w.slotCount;
@@ -258,6 +260,7 @@ void DrawWindingSection(const WindingScene& scene, const CRect& pane) {
     // The field's axis, as the main window draws the resultant: from the centre towards each S,
     // as long as the fundamental in the rotor's radius to 1.5 F_c.
     const int p = w.PolePairs();
+    if (!field) return;
     {
         const double length = 0.8 * kRotorRadius * scene.wave.fundamental / 1.5;
         ScopedPen pen(dc, PS_SOLID, scene.Size(4), kInk);

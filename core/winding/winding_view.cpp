@@ -135,7 +135,7 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     const WindingSettings& s = std::get<WindingSettings>(settings);
     const WindingResult r =
         DrawWindingFrame({s.winding, c.step, s.sequence, s.frequency, s.fluxLines, c.width,
-                          c.height, c.scale, c.palette, c.translation},
+                          c.height, c.scale, c.palette, c.translation, c.hidden},
                          surface);
     const WindingReadouts& o = r.readouts;
     const auto label = [&c](const char* source) {
@@ -161,6 +161,28 @@ ViewResult Draw(const ViewSettings& settings, const CanvasInputs& c, CDC& surfac
     result.description = r.description;
     result.complete = r.complete;
     return result;
+}
+
+ParamValues Values(const ViewSettings& settings) {
+    const WindingSettings& s = std::get<WindingSettings>(settings);
+    ParamValues values;
+    const WindingSettings fallback;
+    std::optional<WindingPreset> preset;
+    for (const WindingPreset p : kWindingPresets)
+        if (PresetWinding(p) == s.winding) preset = p;
+    if (preset && s.winding != fallback.winding) {
+        values.emplace_back("preset", std::string(WindingPresetName(*preset)));
+    } else if (!preset) {
+        values.emplace_back("poles", double(s.winding.poles));
+        values.emplace_back("slots", double(s.winding.slotCount));
+        values.emplace_back("layers", double(s.winding.layers));
+        values.emplace_back("pitch", double(s.winding.pitch));
+    }
+    if (s.frequency != fallback.frequency) values.emplace_back("frequency", s.frequency);
+    if (s.sequence != fallback.sequence)
+        values.emplace_back("sequence", std::string(kSequences[s.sequence == Sequence::Negative]));
+    if (s.fluxLines != fallback.fluxLines) values.emplace_back("flux", s.fluxLines);
+    return values;
 }
 
 }  // namespace
@@ -196,6 +218,9 @@ extern const ViewDescriptor kWindingView{
     .params = kParams,
     .build = Build,
     .draw = Draw,
+    .values = Values,
+    .csv = [](const ViewSettings& s,
+              int step) { return WindingCsv(std::get<WindingSettings>(s), step); },
 };
 
 std::string TraceWindingFrame(const WindingInputs& in) {

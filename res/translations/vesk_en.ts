@@ -637,6 +637,61 @@
     </message>
 </context>
 <context>
+    <name>FrameActions</name>
+    <message>
+        <source>保存画面</source>
+        <translation>Save the picture</translation>
+    </message>
+    <message>
+        <source>PNG 图像 (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG 矢量图 (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF 文档 (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>导出数据</source>
+        <translation>Export the data</translation>
+    </message>
+    <message>
+        <source>CSV 表格 (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>保存画面(&amp;I)...</source>
+        <translation>Save &amp;image...</translation>
+    </message>
+    <message>
+        <source>复制画面(&amp;C)</source>
+        <translation>Copy pic&amp;ture</translation>
+    </message>
+    <message>
+        <source>复制网页地址(&amp;R)</source>
+        <translation>Copy page add&amp;ress</translation>
+    </message>
+    <message>
+        <source>导出数据(&amp;D)...</source>
+        <translation>Export &amp;data...</translation>
+    </message>
+    <message>
+        <source>复制在网页上重现此画面的地址（#view=...）</source>
+        <translation>Copy the address that shows this picture on the page (#view=...)</translation>
+    </message>
+    <message>
+        <source>画面没有保存。</source>
+        <translation>The picture was not saved.</translation>
+    </message>
+    <message>
+        <source>数据没有导出。</source>
+        <translation>The data was not exported.</translation>
+    </message>
+</context>
+<context>
     <name>Lesson</name>
     <message>
         <source>旋转磁场：十分钟课程</source>
@@ -675,6 +730,14 @@
         <translation>Animated: the resultant keeps turning counter-clockwise and keeps its length.</translation>
     </message>
     <message>
+        <source>答：指向上方。U 相电流为零，V 相为 +0.87，W 相为 −0.87：合成磁动势逆时针转过了 90°，长度仍是一相峰值的 1.5 倍。</source>
+        <translation>Answer: straight up. U's current is zero, V's is +0.87 and W's −0.87: the resultant has turned 90° counter-clockwise and is still 1.5 times one phase's peak.</translation>
+    </message>
+    <message>
+        <source>90° 时磁场指向哪里？</source>
+        <translation>Where does the field point at 90°?</translation>
+    </message>
+    <message>
         <source>反相序：交换两根电源线，磁场顺时针旋转，电动机反转。</source>
         <translation>Reversed: two supply leads swapped; the field turns clockwise and the motor runs the other way.</translation>
     </message>
@@ -693,6 +756,14 @@
     <message>
         <source>单相电动机：静止时正转与反转转矩相抵，它堵转；推它一下，它才会起动。</source>
         <translation>A single-phase motor: at rest the forward and backward torques cancel and it stays stalled; only a push starts it.</translation>
+    </message>
+    <message>
+        <source>答：向后转。推过之后正转与反转转矩不再相抵，往哪边推它就往哪边加速，10 s 后以约 1499 rpm 反转：单相电动机没有自己的转向。</source>
+        <translation>Answer: backward. Once pushed, the forward and backward torques no longer cancel: it speeds up whichever way it was pushed, and after 10 s runs backward at about 1499 rpm. A single-phase motor has no direction of its own.</translation>
+    </message>
+    <message>
+        <source>向后推一下，单相电动机会朝哪边转？</source>
+        <translation>Which way will the single-phase motor turn after a push backward?</translation>
     </message>
     <message>
         <source>电路与功率：1440 r/min 时输入 2485 W，定子铜损 246 W，转子铜损 90 W，轴上得到 2150 W：效率 86.5%，功率因数 0.762。</source>
@@ -753,6 +824,18 @@
     <message>
         <source>第 %1 站（续）</source>
         <translation>Stop %1 (continued)</translation>
+    </message>
+    <message>
+        <source>第 %1 站：答案</source>
+        <translation>Stop %1: the answer</translation>
+    </message>
+    <message>
+        <source>第 %1 站：答案（续）</source>
+        <translation>Stop %1: the answer (continued)</translation>
+    </message>
+    <message>
+        <source>画面的一部分暂时隐藏：先预测，再揭晓。</source>
+        <translation>Part of the picture is hidden for now: predict first, then it is revealed.</translation>
     </message>
     <message>
         <source>课堂上从这一步开始播放动画。</source>

@@ -1,6 +1,6 @@
 #pragma once
-// Files as vesk-render leaves them: whole, or not at all. Paths are kept byte for byte, whatever
-// their encoding.
+// Files as vesk-render and the windows leave them: whole, or not at all. Paths are kept byte for
+// byte, whatever their encoding.
 #include <string>
 #include <string_view>
 
