@@ -184,7 +184,12 @@
             const view = views[shown];
             const step = core ? core._ViewStepShown(view.index) : 0;
             return {canvas: view.c.canvas, name: `vesk-${shown}-${step}.png`};
-        }, addressShown);
+        }, addressShown, () => {
+            const view = views[shown];
+            const step = core ? core._ViewStepShown(view.index) : 0;
+            const text = core ? core.UTF8ToString(core._ViewCsv(view.index)) : '';
+            return {text, name: `vesk-${shown}-${step}.csv`};
+        });
         document.getElementById('bar').append(document.getElementById('settings'));
         const embed = (on) => {
             document.documentElement.classList.toggle('embed', on);

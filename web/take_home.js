@@ -1,5 +1,5 @@
 // What a student takes home from the page: the frame shown saved as a PNG file, copied as an image,
-// and the address that opens the page as it is now copied as a link. What became of a copy is said
+// its curves' numbers as a CSV file, and the address that opens the page as it is now copied as a link. What became of a copy is said
 // in a note under the bar, over the page, for a few seconds; where the browser refuses the
 // clipboard, the link is offered there in a box instead, until the box is left.
 'use strict';
@@ -11,15 +11,25 @@
     // How long the note says what became of a copy.
     const kNoteMs = 6000;
 
+    const download = (blob, name) => {
+        const link = Object.assign(
+            document.createElement('a'), {href: URL.createObjectURL(blob), download: name});
+        link.click();
+        // The download has its bytes once the click has been handled.
+        setTimeout(() => URL.revokeObjectURL(link.href), 0);
+    };
+
     const pngOf = (canvas) => new Promise((done, fail) => canvas.toBlob(
         (blob) => (blob ? done(blob) : fail(new Error('no picture'))), 'image/png'));
 
     vesk.TakeHome = class {
         // `frame()` gives the canvas shown and a name for its file, `address()` the address of
-        // the page as shown.
-        constructor(bar, frame, address) {
+        // the page as shown, `data()` the view's curves as CSV text ('' for none) and its file's
+        // name.
+        constructor(bar, frame, address, data) {
             this.frame = frame;
             this.address = address;
+            this.data = data;
             this.root = Object.assign(document.createElement('div'), {id: 'take-home'});
             const button = (id, text, tip, act) => {
                 const b = Object.assign(document.createElement('button'), {type: 'button', id});
@@ -38,6 +48,9 @@
                 button(
                     'copy-link', () => qsTranslate('Page', '复制链接'),
                     () => qsTranslate('Page', '复制重现此画面的网址'), () => this.copyLink()),
+                button(
+                    'save-data', () => qsTranslate('Page', '下载数据'),
+                    () => qsTranslate('Page', '把此视图的曲线存为 CSV 文件'), () => this.saveData()),
             ];
             this.status = Object.assign(document.createElement('span'), {id: 'take-home-status'});
             this.status.setAttribute('role', 'status');
@@ -91,13 +104,16 @@
 
         save() {
             const {canvas, name} = this.frame();
-            pngOf(canvas).then((blob) => {
-                const link = Object.assign(
-                    document.createElement('a'), {href: URL.createObjectURL(blob), download: name});
-                link.click();
-                // The download has its bytes once the click has been handled.
-                setTimeout(() => URL.revokeObjectURL(link.href), 0);
-            }, () => {});
+            pngOf(canvas).then((blob) => download(blob, name), () => {});
+        }
+
+        saveData() {
+            const {text, name} = this.data();
+            if (text === '') {
+                this.say(() => qsTranslate('Page', '此视图没有曲线数据。'));
+                return;
+            }
+            download(new Blob([text], {type: 'text/csv'}), name);
         }
 
         // (Promises rather than async functions: the catalogue's tools read no async.)

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "page_address.h"
 #include "page_frame.h"
 #include "page_json.h"
 #include "page_views.h"
@@ -119,7 +118,16 @@ EMSCRIPTEN_KEEPALIVE const char* ViewAddress(int view) {
     const std::optional<View> v = ViewAt(view);
     if (!v) return "";
     const LessonStop shown = PageOf(*v).StopShown();
-    g_answer = PageAddressOf(shown.settings, shown.step);
+    g_answer = AddressOf(shown.settings, shown.step).substr(1);  // the page adds its own '#'
+    return g_answer.c_str();
+}
+
+// The view's curves as shown, as CSV; "" for a view without curves.
+EMSCRIPTEN_KEEPALIVE const char* ViewCsv(int view) {
+    const std::optional<View> v = ViewAt(view);
+    if (!v || Describe(*v).csv == nullptr) return "";
+    const LessonStop shown = PageOf(*v).StopShown();
+    g_answer = Describe(*v).csv(shown.settings, shown.step);
     return g_answer.c_str();
 }
 

@@ -2679,6 +2679,18 @@
         <translation>Copy the address that opens the page as it is now</translation>
     </message>
     <message>
+        <source>下载数据</source>
+        <translation>Download data</translation>
+    </message>
+    <message>
+        <source>把此视图的曲线存为 CSV 文件</source>
+        <translation>Save this view&apos;s curves as a CSV file</translation>
+    </message>
+    <message>
+        <source>此视图没有曲线数据。</source>
+        <translation>This view has no curves to save.</translation>
+    </message>
+    <message>
         <source>已复制图片。</source>
         <translation>Picture copied.</translation>
     </message>

@@ -2,10 +2,14 @@
 // and the link to the page as it is, which opened again shows the same; a browser that refuses
 // the clipboard is answered with a line that says so, and the link is offered in a box.
 import assert from 'node:assert/strict';
+import {execFileSync} from 'node:child_process';
 import {readFileSync} from 'node:fs';
 import {after, before, test} from 'node:test';
 
 import {openPage, startBrowser, until} from './browser.mjs';
+
+const veskRender = process.env.VESK_RENDER ??
+    new URL('../../build/dev/tools/vesk-render', import.meta.url).pathname;
 
 let session;
 before(async () => {
@@ -55,6 +59,25 @@ for (const [address, canvas, name] of kSaved) {
         const png = readFileSync(await download.path());
         assert.deepEqual([...png.subarray(0, 8)], kPngSignature);
         assert.equal(await differingFromCanvas(page, png, canvas), 0);
+        assert.deepEqual(errors, []);
+        await close();
+    });
+}
+
+// Rows: the address, the file's name, the same view and state for vesk-render.
+const kData = [
+    ['#view=motor&load=5', 'vesk-motor-0.csv', ['--view', 'motor', '--load', '5']],
+    ['#view=winding&step=3', 'vesk-winding-3.csv', ['--view', 'winding', '--step', '3']],
+];
+
+for (const [address, name, args] of kData) {
+    test(`Download data saves the view's curves, as vesk-render writes them: ${address}`, async () => {
+        const {page, errors, close} = await open(address);
+        const [download] =
+            await Promise.all([page.waitForEvent('download'), page.click('#save-data')]);
+        assert.equal(download.suggestedFilename(), name);
+        const csv = readFileSync(await download.path(), 'utf8');
+        assert.equal(csv, execFileSync(veskRender, [...args, '--format', 'csv'], {encoding: 'utf8'}));
         assert.deepEqual(errors, []);
         await close();
     });
