@@ -1,6 +1,6 @@
 // Presentation mode on the page: the picture full screen (the Fullscreen API), one caption line at
 // the bottom, and a presentation clicker's keys. F5 or F11 presents the view shown; #lesson in the
-// address runs the built-in lesson. The core's LessonStepper walks the stops and steps and draws
+// address runs the built-in lesson; R reveals what a stop that asks has hidden. The core's LessonStepper walks the stops and steps and draws
 // each frame; the page forwards the keys, runs the timer and shows what comes back.
 'use strict';
 
@@ -8,11 +8,12 @@
     const vesk = (window.vesk = window.vesk || {});
     const kTickMs = 200;
     // The core's LessonKey actions.
-    const kNext = 0, kPrevious = 1, kHome = 2, kPlayPause = 3, kTick = 4, kBlack = 5, kWhite = 6;
+    const kNext = 0, kPrevious = 1, kHome = 2, kPlayPause = 3, kTick = 4, kBlack = 5, kWhite = 6,
+          kReveal = 7;
     const kKeys = {
         ArrowRight: kNext, PageDown: kNext, ' ': kNext, ArrowLeft: kPrevious, PageUp: kPrevious,
         Home: kHome, p: kPlayPause, P: kPlayPause, b: kBlack, B: kBlack, '.': kBlack, w: kWhite,
-        W: kWhite
+        W: kWhite, r: kReveal, R: kReveal
     };
     const kLeave = ['Escape', 'F5', 'F11'];
 

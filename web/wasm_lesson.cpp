@@ -15,7 +15,7 @@ namespace {
 std::optional<LessonStepper> g_stepper;
 std::string g_caption;  // handed out, alive until the next
 
-enum LessonAction { kNext, kPrevious, kHome, kPlayPause, kTick, kBlack, kWhite };
+enum LessonAction { kNext, kPrevious, kHome, kPlayPause, kTick, kBlack, kWhite, kReveal };
 
 void Start(const LessonStop& stop) {
     g_stepper.emplace(Lesson{{}, {stop}}, LessonStepper::Walk::Steps);
@@ -60,6 +60,9 @@ EMSCRIPTEN_KEEPALIVE void LessonKey(int action) {
         case kWhite:
             s.White();
             break;
+        case kReveal:
+            s.Reveal();
+            break;
         default:
             break;
     }
@@ -86,10 +89,11 @@ EMSCRIPTEN_KEEPALIVE int DrawLessonFrame(int width, int height, double devicePix
     in.palette = ClassChoices().palette;
     in.translation = ClassChoices().Language();
     const std::unique_ptr<RasterDc> dc = MakePageSurface(in.width, in.height, in.scale);
-    const ViewResult frame = DrawStopFrame(stop, in, *dc);
+    const ViewResult frame = DrawStopFrame(stop, in, *dc, g_stepper->Revealed());
     KeepFrame(*dc, frame.complete);
     g_caption = CaptionLine(stop, g_stepper->Index(), g_stepper->Count(), frame,
-                            in.translation ? Language::English : Language::Chinese, in.translation);
+                            in.translation ? Language::English : Language::Chinese, in.translation,
+                            g_stepper->Revealed());
     return frame.complete ? 1 : 0;
 }
 

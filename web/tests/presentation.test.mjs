@@ -1,6 +1,7 @@
 // Presentation mode on the page, as a clicker drives it: #lesson opens the built-in lesson full
-// window, the keys move the stops and steps, B and W blank the screen and bring the picture back,
-// Esc leaves; F5 presents the view shown at its step, drawn as vesk-render draws it.
+// window, the keys move the stops and steps, R reveals what a stop that asks hides, B and W blank
+// the screen and bring the picture back, Esc leaves; F5 presents the view shown at its step, drawn
+// as vesk-render draws it.
 import assert from 'node:assert/strict';
 import {after, before, test} from 'node:test';
 
@@ -85,6 +86,30 @@ async function screenColours(page) {
         return [...colours].sort();
     }, png);
 }
+
+// The canvas's pixels, to tell two frames apart.
+const canvasPixels = (page) => page.evaluate(() => {
+    const c = document.getElementById('presentation-canvas');
+    return Array.from(c.getContext('2d').getImageData(0, 0, c.width, c.height).data).join();
+});
+const captionShown = (page) => page.textContent('#presentation-caption');
+
+test('a stop that asks shows its question with the resultant hidden until R, and asks again',
+     async () => {
+         const {page, errors, close} = await open('#lesson&lang=en');
+         for (let i = 0; i < 8; ++i) await page.keyboard.press('PageDown');
+         assert.equal(await captionShown(page), 'Where does the field point at 90°?   9 / 21');
+         const asked = await canvasPixels(page);
+         await page.keyboard.press('r');
+         assert.match(await captionShown(page), /^Answer: straight up\. .* 9 \/ 21$/);
+         assert.notEqual(await canvasPixels(page), asked);
+         await page.keyboard.press('PageDown');
+         await page.keyboard.press('PageUp');
+         assert.equal(await captionShown(page), 'Where does the field point at 90°?   9 / 21');
+         assert.equal(await canvasPixels(page), asked);
+         assert.deepEqual(errors, []);
+         await close();
+     });
 
 test('a blank screen is one colour all over, and the same key brings the picture back',
      async () => {
