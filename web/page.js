@@ -4,7 +4,6 @@
 // over what was remembered; the view's keys and values go to the core, which reads them as the
 // table of views describes the view's parameters:
 // #view=main&step=9&resultant=0, #view=explorer&preset=open-u&step=3&connection=star-neutral,
-// #view=winding&poles=4&slots=36&layers=2&pitch=7&step=3, #view=motor&preset=single-phase&load=5,
 // #lang=en, #palette=safe, #lesson; #embed, with any of them, shows the frame and its step controls
 // only, for a frame in another page.
 'use strict';

@@ -3,7 +3,8 @@
 // moved by the view's rule from the table (the main window's or round one period). The generic
 // entry points (wasm_views.cpp) draw it, step it and set it from the address through the table of
 // views; a view's own controls (wasm_explorer.cpp, ...) change its settings. A view whose state
-// lives in a class of its own, as the motor's in its MotorSession, registers a PageView of its own.
+// lives in a class of its own (a machine's session that runs in time) registers a PageView of its
+// own.
 #include <memory>
 #include <variant>
 

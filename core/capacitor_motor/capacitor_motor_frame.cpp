@@ -5,6 +5,7 @@
 
 #include "capacitor_motor/capacitor_motor_layers.h"
 #include "draw/trace_dc.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -25,16 +26,16 @@ SwitchState StateOf(const CapacitorMotorInputs& in, const CapacitorMotorPoint& p
 }
 
 CapacitorMotorReadouts MakeReadouts(const CapacitorMotorInputs& in, const CapacitorMotorPoint& p) {
-    return {MotorFixed("%.0f", p.speed),
-            MotorFixed("%.3f", p.slip),
-            MotorFixed("%.2f", p.Torque()),
-            MotorFixed("%.2f", p.torqueForward),
-            MotorFixed("%.2f", p.torqueBackward),
-            MotorFixed("%.2f", std::abs(p.main)),
-            MotorFixed("%.2f", std::abs(p.aux)),
-            MotorFixed("%.2f", std::abs(p.line)),
-            p.auxConnected ? MotorFixed("%.1f", AuxAngle(p)) : "none",
-            MotorFixed("%.3f", std::abs(p.backward) / std::abs(p.forward)),
+    return {Fixed("%.0f", p.speed),
+            Fixed("%.3f", p.slip),
+            Fixed("%.2f", p.Torque()),
+            Fixed("%.2f", p.torqueForward),
+            Fixed("%.2f", p.torqueBackward),
+            Fixed("%.2f", std::abs(p.main)),
+            Fixed("%.2f", std::abs(p.aux)),
+            Fixed("%.2f", std::abs(p.line)),
+            p.auxConnected ? Fixed("%.1f", AuxAngle(p)) : "none",
+            Fixed("%.3f", std::abs(p.backward) / std::abs(p.forward)),
             StateOf(in, p)};
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "capacitor_motor/capacitor_motor_layers.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::string Capacitors(const CapacitorMotorScene& scene) {
 }  // namespace
 
 std::string CapacitorMotorFigure(double value, const char* format) {
-    return Minus(MotorFixed(format, value));
+    return Minus(Fixed(format, value));
 }
 
 void DrawCapacitorMotorReadouts(const CapacitorMotorScene& scene, const CRect& pane,
@@ -45,7 +46,7 @@ void DrawCapacitorMotorReadouts(const CapacitorMotorScene& scene, const CRect& p
                                             : scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "正接"));
     const std::string time =
         in.speed ? std::string(scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "稳态")))
-                 : MotorFixed("%.3f", in.time) + " s";
+                 : Fixed("%.3f", in.time) + " s";
     // What the model works out; the machine, its load and the time asked for are never hidden.
     const auto computed = [&in](std::string text) {
         return in.hidden.readouts ? std::string(kHiddenValue) : text;
@@ -82,9 +83,9 @@ void DrawCapacitorMotorReadouts(const CapacitorMotorScene& scene, const CRect& p
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "辅绕组接法")),
          std::string(connection)},
         {kLoadColour, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "负载 L")),
-         MotorFixed("%g", in.load) + " N·m"},
+         Fixed("%g", in.load) + " N·m"},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "惯量 J")),
-         MotorFixed("%g", in.inertia) + " kg·m²"},
+         Fixed("%g", in.inertia) + " kg·m²"},
         {kWhite, scene.Tr(QT_TRANSLATE_NOOP("CapacitorMotor", "时间 t")), time},
     };
     const int labelX = pane.left + scene.Size(34);

@@ -19,7 +19,7 @@ double SequenceLag(Sequence sequence, int phase) {
     return (sequence == Sequence::Positive ? kPositive : kNegative)[phase];
 }
 
-std::array<Phasor, 3> WindingPhasors(const Supply& s) {
+std::array<Phasor, 3> PhasePhasors(const Supply& s) {
     std::array<Phasor, 3> e;
     for (int x = 0; x < 3; ++x) {
         e[x] = std::polar(s.amplitude[x], -Radians(SequenceLag(s.sequence, x) + s.offset[x]));
@@ -65,7 +65,7 @@ Phasor PhaseAxis(int phase) {
     return {kAxes[phase].first, kAxes[phase].second};
 }
 
-ExplorerField::ExplorerField(const Supply& supply) : m_windings(WindingPhasors(supply)) {
+ExplorerField::ExplorerField(const Supply& supply) : m_windings(PhasePhasors(supply)) {
     for (int x = 0; x < 3; ++x) {
         m_positive += 0.5 * m_windings[x] * PhaseAxis(x);
         m_negative += 0.5 * std::conj(m_windings[x]) * PhaseAxis(x);

@@ -10,6 +10,7 @@
 
 #include "motor/motor_layers.h"
 #include "motor/motor_power.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::string Minus(std::string text) {
 }
 
 std::string Ohms(double value, const char* format) {
-    return std::isfinite(value) ? Minus(MotorFixed(format, value)) + " Ω" : "∞";
+    return std::isfinite(value) ? Minus(Fixed(format, value)) + " Ω" : "∞";
 }
 
 void Line(CDC* dc, int x1, int y1, int x2, int y2) {
@@ -102,8 +103,8 @@ void DrawCircuit(const MotorScene& scene, const CRect& pane, const MotorCircuit&
         dc->SetTextColor(colour);
         dc->TextOut(x, y, s);
     };
-    const auto amps = [](Phasor i) { return MotorFixed("%.2f", std::abs(i)) + " A"; };
-    const auto volts = [](Phasor v) { return MotorFixed("%.1f", std::abs(v)) + " V"; };
+    const auto amps = [](Phasor i) { return Fixed("%.2f", std::abs(i)) + " A"; };
+    const auto volts = [](Phasor v) { return Fixed("%.1f", std::abs(v)) + " V"; };
     const double rs = c.slip != 0.0 ? c.rotor / c.slip : INFINITY;
     const int above = top - half - line - scene.Size(2);
     text(xRs1, above, "Rs " + Ohms(kStatorResistance, "%.2f"), kInk);
@@ -226,7 +227,7 @@ void DrawPhasors(const MotorScene& scene, const CRect& pane, const MotorCircuit&
     }
     dc->SetTextColor(kInk);
     const std::string caption =
-        "φ = " + Minus(MotorFixed("%.1f", phi * 180.0 / std::numbers::pi)) + "°   " +
+        "φ = " + Minus(Fixed("%.1f", phi * 180.0 / std::numbers::pi)) + "°   " +
         std::string(scene.Tr(QT_TRANSLATE_NOOP("Motor", "电压与电流各用其比例")));
     dc->TextOut(pane.left + scene.Size(14), pane.bottom - size - scene.Size(8), caption);
 }
@@ -263,7 +264,7 @@ void DrawPowerFlow(const MotorScene& scene, const CRect& pane, const MotorPower&
     double total = 0.0;
     for (const Part& p : sources) total += p.watts;
     const int size = scene.TextPx(15);
-    const auto watts = [](double p) { return MotorFixed("%.0f", p) + " W"; };
+    const auto watts = [](double p) { return Fixed("%.0f", p) + " W"; };
     dc->SetTextSize(size);
     dc->SetTextColor(kInk);
     if (total < 1.0) {
@@ -335,10 +336,9 @@ void DrawPowerReadouts(const MotorScene& scene, const CRect& pane, const MotorRe
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "转速 n / 转矩 T")),
          Minus(r.speed) + unit + " / " + Minus(r.torque) + " N·m"},
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "频率 f / 相电压 V")),
-         MotorFixed("%g", m.Drive().frequency) + " Hz / " + MotorFixed("%.1f", m.PhaseVoltage()) +
-             " V"},
+         Fixed("%g", m.Drive().frequency) + " Hz / " + Fixed("%.1f", m.PhaseVoltage()) + " V"},
         {scene.Tr(QT_TRANSLATE_NOOP("Motor", "转子电阻 RR")),
-         MotorFixed("%.2f", m.RotorResistance()) + " Ω"},
+         Fixed("%.2f", m.RotorResistance()) + " Ω"},
     };
     const int size = scene.TextPx(15);
     const int step = std::min(size + scene.Size(5), (pane.Height() - scene.Size(12)) / 9);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "motor/motor_layers.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ double Nice(double value, double decade = 1.0) {
 }
 
 std::string Label(double value) {
-    const std::string text = MotorFixed("%g", value);
+    const std::string text = Fixed("%g", value);
     return text.front() == '-' ? "−" + text.substr(1) : text;
 }
 

@@ -6,6 +6,7 @@
 
 #include "motor/motor_layers.h"
 #include "motor/motor_power.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -40,26 +41,26 @@ MotorReadouts MakeReadouts(const MotorInputs& in, const MotorModel& model, const
     const double largest =
         std::max({std::abs(p.current[0]), std::abs(p.current[1]), std::abs(p.current[2])});
     const std::string synchronous = model.FieldDirection() == 0
-                                        ? "±" + MotorFixed("%.0f", model.SynchronousSpeed())
-                                        : MotorFixed("%.0f", field);
-    return {MotorFixed("%.0f", p.speed),
-            MotorFixed("%.3f", (field - p.speed) / field),
-            MotorFixed("%.2f", p.Torque()),
-            MotorFixed("%.2f", p.forward),
-            MotorFixed("%.2f", p.backward),
-            MotorFixed("%.2f", std::abs(p.current[0])),
-            MotorFixed("%.2f", std::abs(p.current[1])),
-            MotorFixed("%.2f", std::abs(p.current[2])),
+                                        ? "±" + Fixed("%.0f", model.SynchronousSpeed())
+                                        : Fixed("%.0f", field);
+    return {Fixed("%.0f", p.speed),
+            Fixed("%.3f", (field - p.speed) / field),
+            Fixed("%.2f", p.Torque()),
+            Fixed("%.2f", p.forward),
+            Fixed("%.2f", p.backward),
+            Fixed("%.2f", std::abs(p.current[0])),
+            Fixed("%.2f", std::abs(p.current[1])),
+            Fixed("%.2f", std::abs(p.current[2])),
             synchronous,
             StateOf(in, model, p),
-            MotorFixed("%.2f", largest / kRatedCurrent),
+            Fixed("%.2f", largest / kRatedCurrent),
             largest / kRatedCurrent > 1.5,
-            MotorFixed("%.0f", w.input),
-            MotorFixed("%.0f", w.statorCopper),
-            MotorFixed("%.0f", w.rotorCopper),
-            MotorFixed("%.0f", w.mechanical),
-            w.efficiency ? MotorFixed("%.1f", *w.efficiency * 100.0) : "—",
-            MotorFixed("%.3f", w.powerFactor)};
+            Fixed("%.0f", w.input),
+            Fixed("%.0f", w.statorCopper),
+            Fixed("%.0f", w.rotorCopper),
+            Fixed("%.0f", w.mechanical),
+            w.efficiency ? Fixed("%.1f", *w.efficiency * 100.0) : "—",
+            Fixed("%.3f", w.powerFactor)};
 }
 
 // `format` with %1 .. %9 replaced by `args`.
@@ -151,15 +152,14 @@ DynamicRun& DynamicRunFor(const DynamicRunInputs& run) {
 // peaks.
 std::optional<MotorDynamicReadouts> DynamicReadouts(const DynamicRun* run, MotorReadouts& r) {
     if (!run) return std::nullopt;
-    r.torque = MotorFixed("%.2f", run->Torque());
+    r.torque = Fixed("%.2f", run->Torque());
     const std::array<double, 3> i = run->Currents();
-    r.u = MotorFixed("%.2f", i[0]);
-    r.v = MotorFixed("%.2f", i[1]);
-    r.w = MotorFixed("%.2f", i[2]);
+    r.u = Fixed("%.2f", i[0]);
+    r.v = Fixed("%.2f", i[1]);
+    r.w = Fixed("%.2f", i[2]);
     const std::optional<double> t95 = run->TimeTo95();
-    return MotorDynamicReadouts{
-        MotorFixed("%.1f", run->PeakCurrent()), MotorFixed("%.1f", run->PeakTorque()),
-        MotorFixed("%.1f", run->MinTorque()), t95 ? MotorFixed("%.3f", *t95) : "—"};
+    return MotorDynamicReadouts{Fixed("%.1f", run->PeakCurrent()), Fixed("%.1f", run->PeakTorque()),
+                                Fixed("%.1f", run->MinTorque()), t95 ? Fixed("%.3f", *t95) : "—"};
 }
 
 }  // namespace
@@ -192,14 +192,6 @@ std::string MotorStateLine(const Translation* t, const MotorReadouts& r) {
 
 std::string_view SpeedUnit(const Translation* t) {
     return Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "r/min"));
-}
-
-std::string MotorFixed(const char* format, double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    std::string text = buffer;
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-    return text;
 }
 
 MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {

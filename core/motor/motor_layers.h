@@ -3,13 +3,11 @@
 // width rule are the explorer's.
 #include <vector>
 
+#include "draw/machine_marks.h"
 #include "explorer/explorer_layers.h"
 #include "motor/motor_dynamic.h"
 #include "motor/motor_frame.h"
 
-constexpr COLORREF kNorthColour = RGB(200, 40, 40);
-constexpr COLORREF kSouthColour = RGB(40, 90, 200);
-constexpr COLORREF kLoadColour = RGB(0, 140, 60);
 // T-, darker than the explorer's F- so that its thin line keeps 3:1 against the white.
 constexpr COLORREF kBackwardColour = RGB(204, 102, 0);
 constexpr int kSmallestText = 12;  // pixels
@@ -45,18 +43,12 @@ struct MotorScene {
     }
 };
 
-// "%.2f" and the like, a value that rounds to zero unsigned.
-std::string MotorFixed(const char* format, double value);
 // The state in the frame's language.
 std::string_view MotorStateText(const Translation* translation, MotorState state);
 // The state, and "overloaded" beside it when the current ratio is above 1.5.
 std::string MotorStateLine(const Translation* translation, const MotorReadouts& readouts);
 // The speed's unit in the frame's language: r/min, rpm.
 std::string_view SpeedUnit(const Translation* translation);
-// A line in pieces `on` pixels long with gaps as long: the forward torque's style.
-void DrawDashed(CDC* dc, int x1, int y1, int x2, int y2, int on, double& phase);
-// The curve through `points` in dashes `on` pixels long with gaps as long, each dash one stroke.
-void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on);
 
 void DrawMotorTorque(const MotorScene& scene, const CRect& pane);
 void DrawMotorStartUp(const MotorScene& scene, const CRect& pane);

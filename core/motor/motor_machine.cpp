@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "motor/motor_layers.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -48,10 +49,10 @@ void DrawMotorMachine(const MotorScene& scene, const CRect& pane) {
     // The legend beside the machine: the field's speed and the rotor's, and their ratio.
     const std::string unit = " " + std::string(SpeedUnit(t));
     const int direction = scene.model.FieldDirection();
-    const std::string field = direction == 0 ? "±" + MotorFixed("%.0f", kSynchronousSpeed)
-                                             : Minus(MotorFixed("%.0f", scene.model.FieldSpeed()));
-    const std::string values[] = {field + unit, Minus(MotorFixed("%.0f", p.speed)) + unit,
-                                  Minus(MotorFixed("%.3f", p.speed / scene.model.FieldSpeed()))};
+    const std::string field = direction == 0 ? "±" + Fixed("%.0f", kSynchronousSpeed)
+                                             : Minus(Fixed("%.0f", scene.model.FieldSpeed()));
+    const std::string values[] = {field + unit, Minus(Fixed("%.0f", p.speed)) + unit,
+                                  Minus(Fixed("%.3f", p.speed / scene.model.FieldSpeed()))};
     const std::string_view labels[] = {scene.Tr(QT_TRANSLATE_NOOP("Motor", "磁场 ns")),
                                        scene.Tr(QT_TRANSLATE_NOOP("Motor", "转子 n")), "n / ns"};
     const std::string_view pulsating = scene.Tr(QT_TRANSLATE_NOOP("Motor", "脉振磁场"));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "motor/motor_layers.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorRe
             ? "—"
             : (s.sequence == Sequence::Positive ? scene.Tr(QT_TRANSLATE_NOOP("Motor", "正序"))
                                                 : scene.Tr(QT_TRANSLATE_NOOP("Motor", "负序")));
-    std::string time = MotorFixed("%.2f", in.time) + " s";
+    std::string time = Fixed("%.2f", in.time) + " s";
     if (in.speed)
         time = scene.Tr(QT_TRANSLATE_NOOP("Motor", "转速保持"));
     else if (scene.settled)
@@ -98,7 +99,7 @@ void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorRe
         {Swatch::None, kInk, scene.Tr(QT_TRANSLATE_NOOP("Motor", "接法")),
          std::string(Connection(scene))},
         {Swatch::Solid, kLoadColour, scene.Tr(QT_TRANSLATE_NOOP("Motor", "负载 L / 惯量 J")),
-         MotorFixed("%g", in.load) + " N·m / " + MotorFixed("%g", in.inertia) + " kg·m²"},
+         Fixed("%g", in.load) + " N·m / " + Fixed("%g", in.inertia) + " kg·m²"},
     };
     constexpr int kRows = static_cast<int>(std::size(rows));
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "motor/motor_layers.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ double NiceCurrent(double a) {
 }
 
 std::string Label(double value) {
-    const std::string text = MotorFixed("%g", value);
+    const std::string text = Fixed("%g", value);
     return text.front() == '-' ? "−" + text.substr(1) : text;
 }
 

@@ -5,6 +5,7 @@
 
 #include "draw/trace_dc.h"
 #include "synchronous/synchronous_layers.h"
+#include "text/numbers.h"
 
 namespace {
 
@@ -71,16 +72,16 @@ const char* KindName(PowerFactorKind kind) {
 SynchronousReadouts MakeReadouts(const SynchronousInputs& in, const SynchronousPoint& p,
                                  const SynchronousMotion* motion) {
     SynchronousReadouts r;
-    if (motion) r.speed = MotorFixed("%.0f", motion->speed);
-    r.emf = MotorFixed("%.1f", p.emf);
-    r.p = MotorFixed("%.2f", p.power / 1000.0);
-    r.pullOut = MotorFixed("%.2f", p.pullOut / 1000.0);
+    if (motion) r.speed = Fixed("%.0f", motion->speed);
+    r.emf = Fixed("%.1f", p.emf);
+    r.p = Fixed("%.2f", p.power / 1000.0);
+    r.pullOut = Fixed("%.2f", p.pullOut / 1000.0);
     if (p.inStep) {
-        r.loadAngle = MotorFixed("%.1f", p.delta * kDegrees);
-        r.current = MotorFixed("%.2f", std::abs(p.current));
-        r.powerFactor = MotorFixed("%.3f", p.PowerFactor());
+        r.loadAngle = Fixed("%.1f", p.delta * kDegrees);
+        r.current = Fixed("%.2f", std::abs(p.current));
+        r.powerFactor = Fixed("%.3f", p.PowerFactor());
         r.kind = KindName(p.Kind());
-        r.q = MotorFixed("%.2f", p.reactive / 1000.0);
+        r.q = Fixed("%.2f", p.reactive / 1000.0);
     } else {
         r.loadAngle = r.current = r.powerFactor = r.kind = r.q = "-";
     }
@@ -205,7 +206,7 @@ PhasorScale PhasorScaleIn(const CRect& pane, double unit) {
 }
 
 std::string SynchronousFigure(const char* format, double value) {
-    const std::string text = MotorFixed(format, value);
+    const std::string text = Fixed(format, value);
     return text.front() == '-' ? "−" + text.substr(1) : text;
 }
 

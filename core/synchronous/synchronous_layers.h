@@ -1,12 +1,12 @@
 #pragma once
 // The panes of the synchronous machine's picture and what they share: the layout, the phasor
 // diagram's scale (which a drag reads back), the colours and the scene. The pens, brushes, arrows
-// and the text width rule are the explorer's; the figures' format is the motor's.
+// and the text width rule are the explorer's.
 #include <string>
 #include <vector>
 
+#include "draw/machine_marks.h"
 #include "explorer/explorer_layers.h"
-#include "motor/motor_layers.h"
 #include "synchronous/synchronous_frame.h"
 
 constexpr COLORREF kEmfColour = RGB(200, 40, 40);
