@@ -6,6 +6,7 @@
 #include "capacitor_motor/capacitor_motor_layers.h"
 #include "draw/trace_dc.h"
 #include "text/numbers.h"
+#include "text/text_format.h"
 
 namespace {
 
@@ -39,35 +40,21 @@ CapacitorMotorReadouts MakeReadouts(const CapacitorMotorInputs& in, const Capaci
             StateOf(in, p)};
 }
 
-// `format` with %1 .. %9 replaced by `args`.
-std::string Arg(std::string_view format, std::initializer_list<std::string_view> args) {
-    std::string out;
-    for (size_t i = 0; i < format.size(); ++i) {
-        const char next = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (format[i] == '%' && next >= '1' && next < '1' + static_cast<int>(args.size())) {
-            out += *(args.begin() + (next - '1'));
-            ++i;
-        } else {
-            out += format[i];
-        }
-    }
-    return out;
-}
-
 std::string Describe(const CapacitorMotorInputs& in, const CapacitorMotorReadouts& r) {
     const Translation* t = in.translation;
     const auto text = [t](const char* source) { return Tr(t, "CapacitorMotor", source); };
     const std::string angle =
         r.auxAngle == "none"
             ? std::string(text(QT_TRANSLATE_NOOP("CapacitorMotor", "辅绕组无电流")))
-            : Arg(text(QT_TRANSLATE_NOOP("CapacitorMotor", "辅绕组电流超前主绕组电流 %1°")),
-                  {r.auxAngle});
+            : FormatText(text(QT_TRANSLATE_NOOP("CapacitorMotor", "辅绕组电流超前主绕组电流 %1°")),
+                         {r.auxAngle});
     const std::string_view format = text(QT_TRANSLATE_NOOP(
         "CapacitorMotor",
         "单相电动机（%1）转速 %2 rpm，转矩 %3 N·m，主绕组电流 %4 A，辅绕组电流 %5 A，"
         "线电流 %6 A；%7，反转与正转分量之比 %8；%9。"));
-    return Arg(format, {text(CapacitorMotorKindText(in.kind)), r.speed, r.torque, r.main, r.aux,
-                        r.line, angle, r.backwardRatio, SwitchStateText(t, r.switchState)});
+    return FormatText(
+        format, {text(CapacitorMotorKindText(in.kind)), r.speed, r.torque, r.main, r.aux, r.line,
+                 angle, r.backwardRatio, SwitchStateText(t, r.switchState)});
 }
 
 struct Panes {

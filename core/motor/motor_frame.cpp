@@ -7,6 +7,7 @@
 #include "motor/motor_layers.h"
 #include "motor/motor_power.h"
 #include "text/numbers.h"
+#include "text/text_format.h"
 
 namespace {
 
@@ -63,29 +64,14 @@ MotorReadouts MakeReadouts(const MotorInputs& in, const MotorModel& model, const
             Fixed("%.3f", w.powerFactor)};
 }
 
-// `format` with %1 .. %9 replaced by `args`.
-std::string Arg(std::string_view format, std::initializer_list<std::string_view> args) {
-    std::string out;
-    for (size_t i = 0; i < format.size(); ++i) {
-        const char next = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (format[i] == '%' && next >= '1' && next < '1' + static_cast<int>(args.size())) {
-            out += *(args.begin() + (next - '1'));
-            ++i;
-        } else {
-            out += format[i];
-        }
-    }
-    return out;
-}
-
 std::string Describe(const MotorInputs& in, const MotorReadouts& r) {
     const std::string_view format = Tr(
         in.translation, "Motor",
         QT_TRANSLATE_NOOP("Motor",
                           "电动机转速 %1 r/min，对正向磁场的转差率 %2，转矩 %3 N·m（正转分量 %4，"
                           "反转分量 %5），电流 U %6 A、V %7 A、W %8 A，%9。"));
-    return Arg(format, {r.speed, r.slip, r.torque, r.forward, r.backward, r.u, r.v, r.w,
-                        MotorStateLine(in.translation, r)});
+    return FormatText(format, {r.speed, r.slip, r.torque, r.forward, r.backward, r.u, r.v, r.w,
+                               MotorStateLine(in.translation, r)});
 }
 
 struct Panes {
@@ -187,7 +173,7 @@ std::string_view MotorStateText(const Translation* t, MotorState state) {
 std::string MotorStateLine(const Translation* t, const MotorReadouts& r) {
     const std::string_view state = MotorStateText(t, r.state);
     if (!r.overloaded) return std::string(state);
-    return Arg(Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "%1，过载")), {state});
+    return FormatText(Tr(t, "Motor", QT_TRANSLATE_NOOP("Motor", "%1，过载")), {state});
 }
 
 std::string_view SpeedUnit(const Translation* t) {

@@ -6,6 +6,7 @@
 
 #include "motor/motor_layers.h"
 #include "text/numbers.h"
+#include "text/text_format.h"
 
 namespace {
 
@@ -38,14 +39,6 @@ std::string Minus(const std::string& text) {
     return !text.empty() && text.front() == '-' ? "−" + text.substr(1) : text;
 }
 
-// `format` with %1 replaced by `text`.
-std::string Arg(std::string_view format, std::string_view text) {
-    std::string out(format);
-    const size_t at = out.find("%1");
-    if (at != std::string::npos) out.replace(at, 2, text);
-    return out;
-}
-
 }  // namespace
 
 void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorReadouts& r) {
@@ -63,11 +56,12 @@ void DrawMotorReadouts(const MotorScene& scene, const CRect& pane, const MotorRe
     if (in.speed)
         time = scene.Tr(QT_TRANSLATE_NOOP("Motor", "转速保持"));
     else if (scene.settled)
-        time = Arg(scene.Tr(QT_TRANSLATE_NOOP("Motor", "%1（已稳定）")), time);
+        time = FormatText(scene.Tr(QT_TRANSLATE_NOOP("Motor", "%1（已稳定）")), {time});
     const std::string synchronous =
         scene.model.FieldDirection() != 0
             ? Minus(r.synchronous) + unit
-            : Arg(scene.Tr(QT_TRANSLATE_NOOP("Motor", "%1（脉振）")), r.synchronous + unit);
+            : FormatText(scene.Tr(QT_TRANSLATE_NOOP("Motor", "%1（脉振）")),
+                         {r.synchronous + unit});
     // What the model works out; the supply, the load and the time asked for are never hidden.
     const auto computed = [&in](std::string text) {
         return in.hidden.readouts ? std::string(kHiddenValue) : text;

@@ -6,6 +6,7 @@
 #include "draw/trace_dc.h"
 #include "synchronous/synchronous_layers.h"
 #include "text/numbers.h"
+#include "text/text_format.h"
 
 namespace {
 
@@ -89,42 +90,29 @@ SynchronousReadouts MakeReadouts(const SynchronousInputs& in, const SynchronousP
     return r;
 }
 
-// `format` with %1 .. %9 replaced by `args`.
-std::string Arg(std::string_view format, std::initializer_list<std::string_view> args) {
-    std::string out;
-    for (size_t i = 0; i < format.size(); ++i) {
-        const char next = i + 1 < format.size() ? format[i + 1] : '\0';
-        if (format[i] == '%' && next >= '1' && next < '1' + static_cast<int>(args.size())) {
-            out += *(args.begin() + (next - '1'));
-            ++i;
-        } else {
-            out += format[i];
-        }
-    }
-    return out;
-}
-
 std::string Describe(const SynchronousInputs& in, const SynchronousPoint& p,
                      const SynchronousReadouts& r) {
     const Translation* t = in.translation;
     std::string out(Tr(t, "Synchronous", QT_TRANSLATE_NOOP("Synchronous", "同步电机：")));
     if (!r.speed.empty())
-        out +=
-            Arg(Tr(t, "Synchronous", QT_TRANSLATE_NOOP("Synchronous", "转速 %1 rpm，")), {r.speed});
+        out += FormatText(Tr(t, "Synchronous", QT_TRANSLATE_NOOP("Synchronous", "转速 %1 rpm，")),
+                          {r.speed});
     const std::string_view state = SynchronousStateText(t, r.state);
     if (!p.inStep)
-        return out + Arg(Tr(t, "Synchronous",
-                            QT_TRANSLATE_NOOP("Synchronous",
-                                              "要求功率 %1 kW 超过失步功率 %2 kW，电动势 %3 V，"
-                                              "%4：没有稳态。")),
-                         {r.p, r.pullOut, r.emf, state});
-    return out + Arg(Tr(t, "Synchronous",
-                        QT_TRANSLATE_NOOP("Synchronous",
-                                          "功角 %1°，电动势 %2 V，电流 %3 A，功率因数 %4（%5），"
-                                          "有功功率 %6 kW，无功功率 %7 kvar，失步功率 %8 kW，"
-                                          "%9。")),
-                     {r.loadAngle, r.emf, r.current, r.powerFactor,
-                      PowerFactorKindText(t, p.Kind()), r.p, r.q, r.pullOut, state});
+        return out +
+               FormatText(Tr(t, "Synchronous",
+                             QT_TRANSLATE_NOOP("Synchronous",
+                                               "要求功率 %1 kW 超过失步功率 %2 kW，电动势 %3 V，"
+                                               "%4：没有稳态。")),
+                          {r.p, r.pullOut, r.emf, state});
+    return out +
+           FormatText(Tr(t, "Synchronous",
+                         QT_TRANSLATE_NOOP("Synchronous",
+                                           "功角 %1°，电动势 %2 V，电流 %3 A，功率因数 %4（%5），"
+                                           "有功功率 %6 kW，无功功率 %7 kvar，失步功率 %8 kW，"
+                                           "%9。")),
+                      {r.loadAngle, r.emf, r.current, r.powerFactor,
+                       PowerFactorKindText(t, p.Kind()), r.p, r.q, r.pullOut, state});
 }
 
 void DrawPanes(const SynchronousScene& scene, const SynchronousReadouts& readouts) {

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-inline std::string FormatText(std::string_view pattern, std::initializer_list<std::string> args) {
+inline std::string FormatText(std::string_view pattern,
+                              std::initializer_list<std::string_view> args) {
     std::string out;
     for (size_t i = 0; i < pattern.size(); ++i) {
         const char c = i + 1 < pattern.size() ? pattern[i + 1] : '\0';

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "text/text_format.h"
 #include "winding/winding_layers.h"
 
 namespace {
@@ -32,15 +33,16 @@ std::string Describe(const WindingInputs& in, const WindingReadouts& r) {
     const Translation* t = in.translation;
     const Winding& w = in.winding;
     const std::string layout =
-        w.layers == 1 ? std::string(Tr(t, "Windings", QT_TRANSLATE_NOOP("Windings", "单层整距")))
-                      : Filled(Tr(t, "Windings", QT_TRANSLATE_NOOP("Windings", "双层，节距 %1/%2")),
-                               {std::to_string(w.pitch), std::to_string(w.PolePitch())});
-    return Filled(Tr(t, "Windings",
-                     QT_TRANSLATE_NOOP("Windings",
-                                       "%1 极 %2 槽，%3：电角度 %4°，磁场轴线位于机械角 %5°，"
-                                       "同步转速 %6 r/min，磁动势谐波畸变率 %7 %。")),
-                  {std::to_string(w.poles), r.slotCount, layout, std::to_string(10 * in.step),
-                   r.fieldAngle, r.speed, r.thd});
+        w.layers == 1
+            ? std::string(Tr(t, "Windings", QT_TRANSLATE_NOOP("Windings", "单层整距")))
+            : FormatText(Tr(t, "Windings", QT_TRANSLATE_NOOP("Windings", "双层，节距 %1/%2")),
+                         {std::to_string(w.pitch), std::to_string(w.PolePitch())});
+    return FormatText(Tr(t, "Windings",
+                         QT_TRANSLATE_NOOP("Windings",
+                                           "%1 极 %2 槽，%3：电角度 %4°，磁场轴线位于机械角 %5°，"
+                                           "同步转速 %6 r/min，磁动势谐波畸变率 %7 %。")),
+                      {std::to_string(w.poles), r.slotCount, layout, std::to_string(10 * in.step),
+                       r.fieldAngle, r.speed, r.thd});
 }
 
 struct Panes {
@@ -91,20 +93,6 @@ void DrawPanes(const WindingScene& scene, const WindingReadouts& readouts) {
 }
 
 }  // namespace
-
-std::string Filled(std::string_view pattern, const std::vector<std::string>& values) {
-    std::string out;
-    for (size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-            pattern[i + 1] <= '9' && size_t(pattern[i + 1] - '1') < values.size()) {
-            out += values[pattern[i + 1] - '1'];
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
 
 std::string WindingFigure(const char* format, double value) {
     const std::string text = Format(format, value);

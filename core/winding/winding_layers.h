@@ -45,8 +45,6 @@ struct WindingScene {
 
 // "U", "−W", ...: a conductor as the zone plan writes it.
 std::string ConductorName(const Conductor& c);
-// `pattern` with %1, %2 ... replaced by `values`.
-std::string Filled(std::string_view pattern, const std::vector<std::string>& values);
 // "%.1f" etc. with a true minus sign.
 std::string WindingFigure(const char* format, double value);
 

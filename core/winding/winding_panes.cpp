@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <numbers>
 
+#include "text/text_format.h"
 #include "winding/winding_layers.h"
 
 namespace {
@@ -244,9 +245,9 @@ void DrawWindingTable(const WindingScene& scene, const CRect& pane) {
         }
     }
     if (shown < w.slotCount) {
-        const std::string note =
-            Filled(scene.Tr(QT_TRANSLATE_NOOP("Windings", "第 1–%1 槽：每对极相同，共 %2 对极")),
-                   {std::to_string(shown), std::to_string(w.PolePairs())});
+        const std::string note = FormatText(
+            scene.Tr(QT_TRANSLATE_NOOP("Windings", "第 1–%1 槽：每对极相同，共 %2 对极")),
+            {std::to_string(shown), std::to_string(w.PolePairs())});
         scene.Text(left, Px(top + groups * groupHeight * squeeze), note, 13, RGB(90, 90, 90));
     }
 }
