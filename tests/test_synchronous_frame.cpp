@@ -4,6 +4,7 @@
 #include "synchronous/synchronous_frame.h"
 
 #include "draw/trace_dc.h"
+#include "synchronous/synchronous_layers.h"
 
 #include <algorithm>
 #include <climits>
@@ -254,6 +255,58 @@ TEST(SynchronousPicture, StaysOnItsCanvasInLegibleText) {
             }
         }
     }
+}
+
+// Each text's box as drawn: a character of three or more bytes (δ, φ, the minus sign) as wide as
+// the text is high, any other 0.6 of that, wider than the scene font's glyphs.
+class TextBoxes : public TraceDc {
+  public:
+    std::vector<CRect> boxes;
+    std::vector<std::string> texts;
+
+  protected:
+    void DrawText(int x, int y, std::string_view text) override {
+        double width = 0;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            if ((byte & 0xC0) != 0x80) width += (byte >= 0xE0 ? 1.0 : 0.6) * TextSize();
+        }
+        boxes.push_back({x, y, x + static_cast<int>(width), y + TextSize()});
+        texts.emplace_back(text);
+        TraceDc::DrawText(x, y, text);
+    }
+};
+
+// Every text lies in the pane it starts in, whichever way the axes point as the field turns, and
+// no two texts of the power–angle chart meet where its axes' labels do.
+TEST(SynchronousPicture, TextsStayInTheirPanesAndTheChartsLabelsApart) {
+    const SynchronousPanes panes = SynchronousLayout(kSynchronousWidth, kSynchronousHeight);
+    const CRect all[] = {panes.phasor, panes.section, panes.readouts,
+                         panes.power,  panes.curves,  panes.startUp};
+    for (const SynchronousInputs& base : {Steady(2.0, 5.0), Steady(1.0, -12.0), Steady(3.0, 0.0)})
+        for (int step = 0; step < 36; ++step) {
+            SynchronousInputs in = base;
+            in.step = step;
+            TextBoxes dc;
+            DrawSynchronousFrame(in, dc);
+            for (size_t i = 0; i < dc.boxes.size(); ++i) {
+                const CRect& b = dc.boxes[i];
+                const auto home = std::find_if(std::begin(all), std::end(all), [&](const CRect& p) {
+                    return b.left >= p.left && b.left < p.right && b.top >= p.top &&
+                           b.top < p.bottom;
+                });
+                ASSERT_NE(home, std::end(all)) << dc.texts[i] << " at step " << step;
+                EXPECT_LE(b.right, home->right) << dc.texts[i] << " at step " << step;
+                EXPECT_LE(b.bottom, home->bottom) << dc.texts[i] << " at step " << step;
+                for (size_t j = i + 1; j < dc.boxes.size(); ++j) {
+                    const CRect& c = dc.boxes[j];
+                    if (home->left != panes.power.left || home->top != panes.power.top) continue;
+                    EXPECT_FALSE(b.left < c.right && c.left < b.right && b.top < c.bottom &&
+                                 c.top < b.bottom)
+                        << dc.texts[i] << " on " << dc.texts[j];
+                }
+            }
+        }
 }
 
 TEST(SynchronousPicture, TheToggleShowsTheOCurves) {

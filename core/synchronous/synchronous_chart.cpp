@@ -31,8 +31,9 @@ void DrawChartFrame(const SynchronousScene& scene, const SynchronousChart& c,
     const int size = scene.Size(15);
     for (const double x : xTicks) {
         const std::string label = SynchronousFigure("%g", x);
-        scene.Text(c.X(x) - Px(ApproxTextWidth(label, size) / 2), c.bottom + scene.Size(4), label,
-                   15, kInk);
+        // Not left of the chart, where the lowest y label is.
+        scene.Text(std::max(c.left, c.X(x) - Px(ApproxTextWidth(label, size) / 2)),
+                   c.bottom + scene.Size(4), label, 15, kInk);
     }
     for (const double y : yTicks) {
         const std::string label = SynchronousFigure("%g", y);

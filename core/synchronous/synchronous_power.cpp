@@ -34,8 +34,12 @@ void DrawSynchronousPower(const SynchronousScene& scene, const CRect& pane) {
                                  180.0,
                                  -full,
                                  full};
-    DrawChartFrame(scene, chart, {-180, -90, 0, 90, 180}, {-full, -full / 2, 0, full / 2, full},
-                   "δ / °", "P / kW");
+    // Ticks at whole fives or tens, whose labels fit left of the chart as halves like −12.5 do not.
+    const double tick = full <= 20.0 ? 5.0 : 10.0;
+    std::vector<double> powers;
+    for (double v = -tick * std::floor(full / tick); v <= full + 1e-9; v += tick)
+        powers.push_back(v);
+    DrawChartFrame(scene, chart, {-180, -90, 0, 90, 180}, powers, "δ / °", "P / kW");
 
     if (scene.inputs.hidden.curves) return;
     // The curve in three pieces: dashed beyond ±90°, where a rise in δ brings less power.

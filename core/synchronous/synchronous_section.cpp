@@ -1,6 +1,7 @@
 // The cross-section: a 4-pole stator whose field's N and S turn with the drawing's step, and the
 // rotor's poles δ/p behind them. The rotor's N faces the field's S, which pulls it round; the
 // angle between the two axes is the load angle (half of it in mechanical degrees).
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -115,7 +116,10 @@ void DrawSynchronousSection(const SynchronousScene& scene, const CRect& pane) {
         dc->Polyline(points);
         const int size = scene.Size(18);
         const Point label = At(cx, cy, 1.08 * r + size, (field + rotor) / 2);
-        scene.Text(label.x - size / 4, label.y - size / 2, "δ", 18, kInk);
+        // Kept inside the pane, whose border it would otherwise cross when the axes point sideways.
+        const int x = std::clamp(label.x - size / 4, pane.left + size / 4, pane.right - size);
+        const int y = std::clamp(label.y - size / 2, pane.top + titleRoom, pane.bottom - size);
+        scene.Text(x, y, "δ", 18, kInk);
     }
 
     // What the picture shows, under it.
