@@ -4,6 +4,7 @@
 
 #include "draw/trace_dc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -119,6 +120,8 @@ class English : public Translation {
         if (source.find("%9") != std::string_view::npos) return "%1 %2 %3 %4 %5 %6 %7 %8 %9.";
         if (source == "离心开关闭合") return "closed";
         if (source == "电容起动式") return "capacitor-start";
+        if (source == "断开于") return "opens at";
+        if (source == "闭合于") return "closes at";
         return {};
     }
 };
@@ -200,6 +203,41 @@ TEST(CapacitorMotorTrace, TextsStayOnTheCanvas) {
             if (!(words >> kind) || kind != "text") continue;
             words >> x >> y;
             EXPECT_TRUE(x >= 0 && x < w && y >= 0 && y < h) << line;
+        }
+    }
+}
+
+// The switch's speeds are written beside their dotted lines, never over them, in either language
+// and at any size, the motor turning forward. A text's width as the layout measures it: a
+// character of three or more bytes as wide as the letters are high, any other 0.55 of that.
+TEST(CapacitorMotorTrace, TheSwitchsSpeedsStandBesideTheirLines) {
+    const English english;
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{640, 480}, std::pair{1920, 1080}}) {
+        for (const Translation* translation : {static_cast<const Translation*>(nullptr),
+                                               static_cast<const Translation*>(&english)}) {
+            CapacitorMotorInputs in = AtSpeed(Kind::CapacitorStart, 1000);
+            in.width = w;
+            in.height = h;
+            in.translation = translation;
+            const double size = 15.0 * std::min(w / 1024.0, h / 768.0);
+            std::istringstream trace(TraceCapacitorMotorFrame(in));
+            int lineX = -1, marks = 0;
+            for (std::string line; std::getline(trace, line);) {
+                std::istringstream words(line);
+                std::string kind, text;
+                int x = 0, y = 0;
+                words >> kind >> x;
+                if (kind == "line" && line.ends_with("pen dot 1 006ebe")) lineX = x;
+                if (kind != "text" || lineX < 0) continue;
+                words >> y;
+                std::getline(words >> std::ws, text);
+                double width = 0;
+                for (const char c : text)
+                    if ((c & 0xC0) != 0x80) width += (c & 0xE0) == 0xE0 ? size : 0.55 * size;
+                EXPECT_TRUE(x > lineX || x + width < lineX) << w << "x" << h << ": " << line;
+                if (++marks % 2 == 0) lineX = -1;
+            }
+            EXPECT_EQ(marks, 4) << w << "x" << h;
         }
     }
 }

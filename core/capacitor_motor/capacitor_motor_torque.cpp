@@ -139,8 +139,11 @@ void DrawCapacitorMotorTorque(const CapacitorMotorScene& scene, const CRect& pan
             const int width =
                 Px(std::max(ApproxTextWidth(marks[k].text, size), ApproxTextWidth(speed, size)));
             const bool right = (k == 0) == (side > 0);
-            const int lx = std::clamp(right ? x + scene.Size(4) : x - scene.Size(4) - width,
-                                      plot.left + scene.Size(2), plot.right - width);
+            // Past the plot's right end if need be, into the pane's margin, rather than over its
+            // own line.
+            const int lx =
+                std::clamp(right ? x + scene.Size(4) : x - scene.Size(4) - width,
+                           plot.left + scene.Size(2), pane.right - scene.Size(2) - width);
             scene.Text(lx, row(reversed ? 0 : 1), marks[k].text, 15, kClosedColour);
             scene.Text(lx, row(reversed ? 1 : 0), speed, 15, kClosedColour);
         }
