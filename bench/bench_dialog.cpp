@@ -1,5 +1,6 @@
 // One frame through the shown main window: RenderFrame end to end (the scene drawn off-screen,
-// then copied onto the canvas and flushed), and one animation tick as the timer delivers it.
+// then copied onto the canvas and flushed), one animation tick as the timer delivers it, and a
+// clicker's key in presentation mode until the next stop is painted.
 // The window is shown on the offscreen platform unless QT_QPA_PLATFORM names another.
 #include <QApplication>
 #include <QTest>
@@ -9,6 +10,8 @@
 
 #include "field/phase_model.h"
 #include "field_demo_dialog.h"
+#include "lesson/lesson.h"
+#include "presentation_window.h"
 
 namespace {
 
@@ -28,6 +31,23 @@ void BM_TimerTick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TimerTick)->Unit(benchmark::kMicrosecond);
+
+// Round the built-in lesson on a 1920 x 1080 window, from the key to the stop painted.
+void BM_PresentationKeyToStop(benchmark::State& state) {
+    PresentationWindow window(LessonStepper(BuiltInLesson(), LessonStepper::Walk::Stops));
+    window.resize(1920, 1080);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was never shown");
+        return;
+    }
+    for (auto _ : state) {
+        const bool last = window.Stepper().Index() + 1 == window.Stepper().Count();
+        QTest::keyClick(&window, last ? Qt::Key_Home : Qt::Key_Right);
+        window.repaint();
+    }
+}
+BENCHMARK(BM_PresentationKeyToStop)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

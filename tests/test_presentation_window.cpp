@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
@@ -197,26 +196,21 @@ TEST(Presentation, ShowsTheMainFrameEnlargedByAQuarterFactorPixelForPixel) {
     EXPECT_TRUE(window.Caption().contains("9*π/18=90°")) << window.Caption().toStdString();
 }
 
-// From the key to the new stop painted on a 1920 x 1080 window, for every stop of the lesson.
-TEST(Presentation, EachStopIsOnScreenWithinAQuarterOfASecondOfItsKey) {
+// Every stop of the lesson comes on a 1920 x 1080 window with its key, painted as it is reached
+// (bench_dialog times it).
+TEST(Presentation, EachKeyPaintsTheNextStop) {
     PresentationWindow window(LessonStepper(BuiltInLesson(), LessonStepper::Walk::Stops));
     window.resize(1920, 1080);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    std::vector<double> ms;
+    QImage before = window.grab().toImage();
     for (int stop = 1; stop < window.Stepper().Count(); ++stop) {
-        QElapsedTimer timer;
-        timer.start();
         QTest::keyClick(&window, Qt::Key_Right);
-        window.repaint();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
         ASSERT_EQ(window.Stepper().Index(), stop);
+        const QImage now = window.grab().toImage();
+        EXPECT_NE(now, before) << "stop " << stop + 1;
+        before = now;
     }
-    std::sort(ms.begin(), ms.end());
-    std::printf("key to painted stop: median %.1f ms, longest %.1f ms\n", ms[ms.size() / 2],
-                ms.back());
-    // About 10 ms on a quiet machine; the bound leaves room for a busy one.
-    EXPECT_LT(ms.back(), 250);
 }
 
 TEST(Presentation, F5InTheMainWindowPresentsItsStepAndEscReturns) {
