@@ -11,15 +11,18 @@ std::string_view TextIn(const LessonText& text, Language language, const Transla
 
 namespace {
 
-// A stop of the view `view` with the parameters given as a lesson file would give them, read
+// A stop of the view named `view`, with the parameters given, as a lesson file gives them, read
 // through the table of views like any other lesson's.
-LessonStop Stop(View view, const std::vector<TextValue>& values, int step, bool playing,
+LessonStop Stop(std::string_view view, const std::vector<TextValue>& values, int step, bool playing,
                 const char* caption) {
-    return {SettingsFromTexts(view, values, false).settings, step, playing, {caption, {}}};
+    return {SettingsFromTexts(FindView(view).value_or(View::Main), values, false).settings,
+            step,
+            playing,
+            {caption, {}}};
 }
 
 LessonStop MainStop(int step, const char* caption, bool resultant = true, bool playing = false) {
-    return Stop(View::Main, {{"resultant", resultant ? "1" : "0"}}, step, playing, caption);
+    return Stop("main", {{"resultant", resultant ? "1" : "0"}}, step, playing, caption);
 }
 
 // The stop asked as a question first, with the parts that would answer it hidden.
@@ -63,60 +66,60 @@ Lesson MakeBuiltInLesson() {
                                              "−0.87：合成磁动势逆时针转过了 90°，"
                                              "长度仍是一相峰值的 1.5 倍。")),
                QT_TRANSLATE_NOOP("Lesson", "90° 时磁场指向哪里？"), {.resultant = true}),
-        Stop(View::Explorer, {{"preset", "reversed"}}, 0, true,
+        Stop("explorer", {{"preset", "reversed"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "反相序：交换两根电源线，磁场顺时针旋转，"
                                "电动机反转。")),
-        Stop(View::Explorer, {{"preset", "open-u"}}, 3, false,
+        Stop("explorer", {{"preset", "open-u"}}, 3, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "断U相：磁场只沿一条直线脉振；F+ 与 F− "
                                "各为一半，反向旋转，静止的电动机没有起动转矩。")),
-        Stop(View::Explorer, {{"preset", "single-phase"}}, 3, false,
+        Stop("explorer", {{"preset", "single-phase"}}, 3, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "单相：同样是脉振磁场，"
                                "所以单相电动机需要帮助才能起动。")),
-        Stop(View::Winding, {{"preset", "4-pole-full"}}, 0, true,
+        Stop("winding", {{"preset", "4-pole-full"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "4 极，36 槽：一个电流周期磁场只转半圈，"
                                "50 Hz 时每分钟 1500 转。")),
-        Stop(View::Motor, {{"preset", "single-phase"}, {"time", "1"}}, 0, true,
+        Stop("motor", {{"preset", "single-phase"}, {"time", "1"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "单相电动机：静止时正转与反转转矩相抵，它堵转；"
                                "推它一下，它才会起动。")),
         Asking(
-            Stop(View::Motor,
-                 {{"preset", "single-phase"}, {"initial-speed", "-150"}, {"time", "10"}}, 0, false,
+            Stop("motor", {{"preset", "single-phase"}, {"initial-speed", "-150"}, {"time", "10"}},
+                 0, false,
                  QT_TRANSLATE_NOOP("Lesson",
                                    "答：向后转。推过之后正转与反转转矩不再相抵，"
                                    "往哪边推它就往哪边加速，10 s 后以约 1499 rpm 反转："
                                    "单相电动机没有自己的转向。")),
             QT_TRANSLATE_NOOP("Lesson", "向后推一下，单相电动机会朝哪边转？"),
             {.readouts = true, .curves = true}),
-        Stop(View::Motor, {{"time", "0.03"}, {"dynamic", "1"}, {"zoom", "1"}}, 0, false,
+        Stop("motor", {{"time", "0.03"}, {"dynamic", "1"}, {"zoom", "1"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "动态起动，合闸后 30 ms：电流峰值 40.1 A，高于堵转电流的峰值 37 A；"
                                "转矩在 66.9 与 −8.7 N·m 之间摆动，"
                                "摆动大致围绕稳态曲线在此的 27.4 N·m，并逐渐衰减到它上面。")),
-        Stop(View::Motor, {{"page", "circuit"}, {"speed", "1440"}}, 0, false,
+        Stop("motor", {{"page", "circuit"}, {"speed", "1440"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "电路与功率：1440 r/min 时输入 2485 W，定子铜损 246 W，"
                                "转子铜损 90 W，轴上得到 2150 W：效率 86.5%，功率因数 0.762。")),
-        Stop(View::CapacitorMotor, {{"kind", "capacitor-start"}, {"speed", "0"}}, 0, true,
+        Stop("capacitor-motor", {{"kind", "capacitor-start"}, {"speed", "0"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "电容起动式，静止时：起动电容使 Ia 超前 Im 90.1°，"
                                "但两个绕组的磁动势不等，合成磁动势沿椭圆旋转（|Ib|/|If| = 0.280）；"
                                "起动转矩 19.80 N·m，线电流 31.22 A。")),
-        Stop(View::CapacitorMotor, {{"time", "0.5"}, {"load", "2"}, {"inertia", "0.1"}}, 0, false,
+        Stop("capacitor-motor", {{"time", "0.5"}, {"load", "2"}, {"inertia", "0.1"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "离心开关断开：转速升过 1125 rpm，辅绕组连同电容被切除；"
                                "转矩从 26.7 N·m 跳到 13.1 N·m，线电流从 31.0 A 降到 19.3 A，"
                                "电动机只靠主绕组继续加速。")),
-        Stop(View::Synchronous, {{"field-current", "3"}, {"power", "5"}}, 0, false,
+        Stop("synchronous", {{"field-current", "3"}, {"power", "5"}}, 0, false,
              QT_TRANSLATE_NOOP("Lesson",
                                "V 形曲线：功率 5 kW 不变，励磁电流从 2.14 A 增大到 3 A，"
                                "电流从 7.22 A 增大到 11.31 A，功率因数变为超前："
                                "过励的同步电机向电网送出无功功率，可以补偿功率因数。")),
-        Stop(View::Synchronous, {{"time", "6"}, {"field-on", "1300"}, {"load", "10"}}, 0, true,
+        Stop("synchronous", {{"time", "6"}, {"field-on", "1300"}, {"load", "10"}}, 0, true,
              QT_TRANSLATE_NOOP("Lesson",
                                "牵入同步：阻尼绕组像异步电动机那样把转子带到接近 1500 rpm；"
                                "1300 rpm 时接通励磁，δ 摆动几次，稳定在负载的功角 6.8°。")),
