@@ -85,7 +85,7 @@ void BM_MotorDynamicStartUp(benchmark::State& state) {
     const Supply supply = PresetSupply(kPresets[state.range(0)]);
     state.SetLabel(std::string(PresetName(kPresets[state.range(0)])));
     for (auto _ : state) {
-        DynamicRun run({supply, 10.0, 0.2, 0.0, 0.0});
+        DynamicRun run({supply, 10.0, 0.2, 0.0, 0.0, {}});
         run.RunTo(3.0);
         benchmark::DoNotOptimize(run.Samples().data());
     }

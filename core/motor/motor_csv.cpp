@@ -9,8 +9,8 @@ std::string MotorCsv(const MotorSettings& settings) {
     const MotorModel model(supply, ClampDrive(settings.drive));
     Csv csv;
     if (!settings.speed && settings.dynamic) {
-        DynamicRun run(
-            {supply, settings.load, settings.inertia, settings.initialSpeed, settings.switchAngle});
+        DynamicRun run({supply, settings.load, settings.inertia, settings.initialSpeed,
+                        settings.switchAngle, settings.drive});
         run.RunTo(settings.time);
         csv.Table({"time (s)", "speed (rpm)", "T (N m)", "iU (A)", "iV (A)", "iW (A)"});
         for (const DynamicSample& m : run.Samples())

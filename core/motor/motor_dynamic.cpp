@@ -10,7 +10,6 @@ namespace {
 
 using namespace motor;
 
-constexpr double kOmega = 2.0 * std::numbers::pi * kFrequency;
 constexpr double kRpm = 60.0 / (2.0 * std::numbers::pi) / kPolePairs;  // rpm per electrical rad/s
 const double kSqrt3 = std::sqrt(3.0);
 
@@ -27,8 +26,12 @@ void SpaceVector(const double* i, double& re, double& im) {
 }  // namespace
 
 DynamicRun::DynamicRun(const DynamicRunInputs& run, double step) : m_run(run) {
-    const MotorModel model(run.supply);  // brings the supply into range
+    const MotorModel model(run.supply, run.drive);  // brings the supply and drive into range
     m_run.supply = model.CurrentSupply();
+    m_run.drive = model.Drive();
+    m_omega = 2.0 * std::numbers::pi * m_run.drive.frequency;
+    m_rotorResistance = kRotorResistance + m_run.drive.rotorResistance;
+    m_synchronous = model.SynchronousSpeed();
     m_run.load = Finite(run.load, 0.0, kMaxLoad, 0.0);
     m_run.inertia = Finite(run.inertia, kMinInertia, kMaxInertia, kDefaultInertia);
     m_run.initialSpeed = Finite(run.initialSpeed, -kMaxSpeed, kMaxSpeed, 0.0);
@@ -40,7 +43,7 @@ DynamicRun::DynamicRun(const DynamicRunInputs& run, double step) : m_run(run) {
     static constexpr double kLag[2][3] = {{0.0, 120.0, 240.0}, {0.0, 240.0, 120.0}};
     const int order = s.sequence == Sequence::Positive ? 0 : 1;
     for (int x = 0; x < 3; ++x) {
-        const double peak = std::sqrt(2.0) * s.amplitude[x] * kPhaseVoltage;
+        const double peak = std::sqrt(2.0) * s.amplitude[x] * model.PhaseVoltage();
         const double angle =
             (m_run.switchAngle - kLag[order][x] - s.offset[x]) * std::numbers::pi / 180.0;
         m_re[x] = peak * std::cos(angle);
@@ -50,8 +53,8 @@ DynamicRun::DynamicRun(const DynamicRunInputs& run, double step) : m_run(run) {
     if (!s.singlePhase && s.openPhase != kNoPhase) m_fed[s.openPhase] = false;
     m_neutral = s.neutral || s.singlePhase;
     m_x[5] = m_run.initialSpeed / kRpm;
-    m_halfCos = std::cos(kOmega * m_h / 2);
-    m_halfSin = std::sin(kOmega * m_h / 2);
+    m_halfCos = std::cos(m_omega * m_h / 2);
+    m_halfSin = std::sin(m_omega * m_h / 2);
     Record();
 }
 
@@ -79,8 +82,8 @@ DynamicRun::State DynamicRun::Rate(const State& x, double cosine, double sine) c
     SpaceVector(x.data(), isRe, isIm);
     const double irRe = x[3] / kMagnetising - isRe, irIm = x[4] / kMagnetising - isIm;
     const double w = x[5];
-    const double dRe = -kRotorResistance * irRe - w * x[4];
-    const double dIm = -kRotorResistance * irIm + w * x[3];
+    const double dRe = -m_rotorResistance * irRe - w * x[4];
+    const double dIm = -m_rotorResistance * irIm + w * x[3];
     const std::array<double, 3> b{dRe, -0.5 * dRe + 0.5 * kSqrt3 * dIm,
                                   -0.5 * dRe - 0.5 * kSqrt3 * dIm};
     std::array<double, 3> drive{};  // e_k - R_s i_k - b_k
@@ -109,8 +112,8 @@ void DynamicRun::Step() {
     // e^{j w t} at t, t + h/2 and t + h, turned on by the half step's rotation; exact again every
     // 1000 steps so that rounding never builds up.
     if (m_steps % 1000 == 0) {
-        m_cos = std::cos(kOmega * Time());
-        m_sin = std::sin(kOmega * Time());
+        m_cos = std::cos(m_omega * Time());
+        m_sin = std::sin(m_omega * Time());
     }
     const double h = m_h, ch = m_halfCos, sh = m_halfSin;
     const double c0 = m_cos, s0 = m_sin;
@@ -138,7 +141,7 @@ void DynamicRun::Record() {
     m_peakTorque = std::max(m_peakTorque, torque);
     m_minTorque = std::min(m_minTorque, torque);
     for (int k = 0; k < 3; ++k) m_peakCurrent = std::max(m_peakCurrent, std::abs(m_x[k]));
-    if (!m_time95 && m_field * Speed() >= 0.95 * kSynchronousSpeed) m_time95 = Time();
+    if (!m_time95 && m_field * Speed() >= 0.95 * m_synchronous) m_time95 = Time();
     if (m_steps % kSampleEvery == 0) m_samples.push_back({Time(), Speed(), torque, Currents()});
 }
 

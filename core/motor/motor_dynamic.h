@@ -7,15 +7,18 @@
 #include <optional>
 #include <vector>
 
+#include "motor/motor_model.h"
 #include "supply/supply.h"
 
-// The supply and the run: the supply as MotorModel takes it, the switching angle in degrees.
+// The supply and the run: the supply and the drive as MotorModel takes them, the switching angle
+// in degrees.
 struct DynamicRunInputs {
     Supply supply;
     double load = 0.0;          // N·m at n_s
     double inertia = 0.2;       // kg·m²
     double initialSpeed = 0.0;  // rpm
     double switchAngle = 0.0;   // alpha, degrees: 0 puts U's voltage at its positive peak at t = 0
+    MotorDrive drive;           // the frequency and voltage fed, and the rotor's added resistance
     friend bool operator==(const DynamicRunInputs&, const DynamicRunInputs&) = default;
 };
 
@@ -67,6 +70,9 @@ class DynamicRun {
     std::array<double, 3> m_re{}, m_im{};
     std::array<bool, 3> m_fed{};
     bool m_neutral = true;
+    double m_omega = 0.0;                     // rad/s of the supply
+    double m_rotorResistance = 0.0;           // R_R with what the drive adds
+    double m_synchronous = 0.0;               // rpm
     double m_field = 1.0;                     // +1 or -1: the way the field turns, for time-95
     double m_halfCos = 1.0, m_halfSin = 0.0;  // e^{j w h/2}
     double m_cos = 1.0, m_sin = 0.0;          // e^{j w t} at the present step

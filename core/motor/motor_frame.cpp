@@ -200,8 +200,8 @@ MotorResult DrawMotorFrame(const MotorInputs& raw, CDC& surface) {
     const DynamicRun* dynamic = nullptr;
     in.switchAngle = InRange(raw.switchAngle, 0.0, 360.0, 0.0);
     if (in.dynamic && !in.speed) {
-        DynamicRun& run =
-            DynamicRunFor({in.supply, in.load, in.inertia, in.initialSpeed, in.switchAngle});
+        DynamicRun& run = DynamicRunFor(
+            {in.supply, in.load, in.inertia, in.initialSpeed, in.switchAngle, in.drive});
         run.RunTo(in.time);
         speed = run.Speed();
         dynamic = &run;
