@@ -1,6 +1,6 @@
 // The motor's circuit page from its trace: the phasor diagram closes, V = (R_s + jX_σ) I_s + E_M
-// drawn tip to tail, and the power readouts are on both pages; and the drive's values refused
-// with their ranges.
+// drawn tip to tail, with no name on a shaft, and the power readouts are on both pages; and the
+// drive's values refused with their ranges.
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -52,6 +52,7 @@ struct ClosureCase {
     double speed;
     MotorDrive drive;
     int step;
+    friend void PrintTo(const ClosureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Closure : public ::testing::TestWithParam<ClosureCase> {};
@@ -80,6 +81,34 @@ TEST_P(Closure, TheDropsRunFromTheAirGapVoltageToTheSupplys) {
     // The drops are seen: R_s I_s and X_σ I_s are a few per cent of V or more.
     EXPECT_GT(std::hypot(drops.line[2].x - drops.line[0].x, drops.line[2].y - drops.line[0].y),
               4.0);
+    // No phasor's name lies on a shaft, short as E_M and I_M may be: each shaft is a line from
+    // the origin, each name 15 px high and 0.55 of that wide a letter.
+    std::vector<std::vector<double>> shafts, names;
+    std::vector<std::string> named;
+    std::istringstream rows(trace);
+    for (std::string row; std::getline(rows, row);) {
+        std::istringstream words(row);
+        std::string kind, name;
+        double x = 0, y = 0, x2 = 0, y2 = 0;
+        words >> kind >> x >> y;
+        if (kind == "line" && x == v.line[0].x && y == v.line[0].y && words >> x2 >> y2)
+            shafts.push_back({x, y, x2, y2});
+        if (kind == "text" && words >> name && words.rdbuf()->in_avail() == 0 &&
+            (name == "V" || name == "EM" || name == "Is" || name == "IM" || name == "IR")) {
+            names.push_back({x, y, x + 0.55 * 15 * name.size(), y + 15});
+            named.push_back(name);
+        }
+    }
+    for (size_t n = 0; n < names.size(); ++n)
+        for (const std::vector<double>& l : shafts)
+            for (int k = 1; k <= 32; ++k) {
+                const double px = l[0] + (l[2] - l[0]) * k / 32, py = l[1] + (l[3] - l[1]) * k / 32;
+                EXPECT_FALSE(px > names[n][0] && px < names[n][2] && py > names[n][1] &&
+                             py < names[n][3])
+                    << named[n] << " on the shaft to " << l[2] << " " << l[3];
+            }
+    EXPECT_EQ(names.size(), 5u);
+    EXPECT_EQ(shafts.size(), 5u);
 }
 
 INSTANTIATE_TEST_SUITE_P(

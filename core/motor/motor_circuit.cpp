@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,14 @@ void DrawPhasors(const MotorScene& scene, const CRect& pane, const MotorCircuit&
     }
     dc->SetTextSize(size);
     std::vector<CRect> placed;
+    // Whether an arrow from the origin to `tip` passes through `box`, by points along it.
+    const auto crosses = [&](const PointF& tip, const CRect& box) {
+        for (int k = 1; k <= 32; ++k) {
+            const double x = cx + (tip.x - cx) * k / 32.0, y = cy + (tip.y - cy) * k / 32.0;
+            if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom) return true;
+        }
+        return false;
+    };
     for (const Arrow& a : arrows) {
         const PointF tip = at(a.value, a.scale);
         {
@@ -188,22 +197,28 @@ void DrawPhasors(const MotorScene& scene, const CRect& pane, const MotorCircuit&
             DrawArrow(dc, cx, cy, Px(tip.x), Px(tip.y), head);
         }
         // The name just beyond the tip, out from the origin, moved across the arrow until it
-        // clears the names already placed.
+        // clears the names already placed and every arrow; failing that, the names alone.
         const double dx = tip.x - cx, dy = tip.y - cy, r = std::max(std::hypot(dx, dy), 1.0);
         const int gap = scene.Size(10) + size / 2;
         const double textWidth = ApproxTextWidth(a.name, size);
-        CRect box;
-        for (int k = 0; k < 8; ++k) {
+        std::optional<CRect> first, clearOfNames, clearOfAll;
+        for (int k = 0; k < 12 && !clearOfAll; ++k) {
             const double side = (k % 2 == 0 ? 1 : -1) * ((k + 1) / 2) * size * 0.9;
             const int lx = Px(tip.x + dx / r * gap - dy / r * side - textWidth / 2);
             const int ly = Px(tip.y + dy / r * gap + dx / r * side - size / 2.0);
-            box = {lx, ly, lx + Px(textWidth), ly + size};
+            const CRect box{lx, ly, lx + Px(textWidth), ly + size};
+            if (!first) first = box;
             const bool clear = std::none_of(placed.begin(), placed.end(), [&](const CRect& o) {
                 return box.left < o.right && o.left < box.right && box.top < o.bottom &&
                        o.top < box.bottom;
             });
-            if (clear) break;
+            if (!clear) continue;
+            if (!clearOfNames) clearOfNames = box;
+            if (std::none_of(std::begin(arrows), std::end(arrows),
+                             [&](const Arrow& o) { return crosses(at(o.value, o.scale), box); }))
+                clearOfAll = box;
         }
+        const CRect box = clearOfAll ? *clearOfAll : clearOfNames ? *clearOfNames : *first;
         placed.push_back(box);
         dc->SetTextColor(a.colour);
         dc->TextOut(box.left, box.top, a.name);
