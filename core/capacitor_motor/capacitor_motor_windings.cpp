@@ -137,13 +137,18 @@ void DrawCapacitorMotorWindings(const CapacitorMotorScene& scene, const CRect& p
     const bool result = !scene.inputs.hidden.resultant;
     if (result) {
         ScopedPen locus(dc, PS_SOLID, scene.Size(2), kLocusColour);
+        Point last{};
         for (int k = 0; k <= kSegments; ++k) {
             const Point q =
                 Tip(cx, cy, perAmpere, field.At(k * 2.0 * std::numbers::pi / kSegments));
-            if (k == 0)
+            if (k == 0) {
                 dc->MoveTo(q.x, q.y);
-            else
+            } else {
                 dc->LineTo(q.x, q.y);
+                // The letters keep off the locus, a thin line they would hide.
+                labels.AddStroke(last.x, last.y, q.x, q.y, scene.Size(2));
+            }
+            last = q;
         }
     }
 
