@@ -1,7 +1,9 @@
 // The motor's figures in headless chromium: one frame at 1024x768 drawn by the core in WebAssembly
 // (median of 600: every preset in the steady state at 1440 rpm, every step), and one frame 3 s into
 // a start-up that has to be simulated first (median of 100: the initial speed alternates, so no
-// run is reused). Each state is set as an address sets it, which the time includes.
+// run is reused); the circuit page's frame (median of 360, every step at 1440 rpm and 25 Hz or
+// 50 Hz), and 0.3 s of the dynamic start-up with its frame (median of 20, alternating likewise).
+// Each state is set as an address sets it, which the time includes.
 //
 //   node web/bench/motor_timing.mjs        (after scripts/build-web.sh)
 import {serveSite} from '../serve_site.mjs';
@@ -58,10 +60,23 @@ try {
             show([['time', '3'], ['initial-speed', String(i % 2)]]);
             core._DrawViewFrame(motor, 1024, 768, 1);
         });
-        return {steady, startUp, isolated: crossOriginIsolated};
+        const circuit = time(360, (i) => {
+            show([
+                ['page', 'circuit'], ['speed', '1440'], ['frequency', i % 2 ? '25' : '50'],
+                ['step', String(i % 36)]
+            ]);
+            core._DrawViewFrame(motor, 1024, 768, 1);
+        });
+        const dynamic = time(20, (i) => {
+            show([['time', '0.3'], ['dynamic', '1'], ['initial-speed', String(i % 2)]]);
+            core._DrawViewFrame(motor, 1024, 768, 1);
+        });
+        return {steady, startUp, circuit, dynamic, isolated: crossOriginIsolated};
     });
     for (const [name, values] of [
-             ['steady frame', frames.steady], ['start-up of 3 s and its frame', frames.startUp]])
+             ['steady frame', frames.steady], ['start-up of 3 s and its frame', frames.startUp],
+             ['circuit page frame', frames.circuit],
+             ['dynamic start-up of 0.3 s and its frame', frames.dynamic]])
         console.log(
             `motor, ${name} in WebAssembly: median ${median(values).toFixed(3)} ms of ` +
             `${values.length} (min ${Math.min(...values).toFixed(3)}, max ` +
