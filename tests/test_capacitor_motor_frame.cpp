@@ -207,39 +207,56 @@ TEST(CapacitorMotorTrace, TextsStayOnTheCanvas) {
     }
 }
 
-// The switch's speeds are written beside their dotted lines, never over them, in either language
-// and at any size, the motor turning forward. A text's width as the layout measures it: a
-// character of three or more bytes as wide as the letters are high, any other 0.55 of that.
+// The switch's speeds are written beside their dotted lines, never over them nor over another
+// text (the torque's labels in the margin), whichever way the motor turns, in either language
+// and at any size. A text's width as the layout measures it: a character of three or more bytes
+// as wide as the letters are high, any other 0.55 of that.
 TEST(CapacitorMotorTrace, TheSwitchsSpeedsStandBesideTheirLines) {
     const English english;
-    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{640, 480}, std::pair{1920, 1080}}) {
-        for (const Translation* translation : {static_cast<const Translation*>(nullptr),
-                                               static_cast<const Translation*>(&english)}) {
-            CapacitorMotorInputs in = AtSpeed(Kind::CapacitorStart, 1000);
-            in.width = w;
-            in.height = h;
-            in.translation = translation;
-            const double size = 15.0 * std::min(w / 1024.0, h / 768.0);
-            std::istringstream trace(TraceCapacitorMotorFrame(in));
-            int lineX = -1, marks = 0;
-            for (std::string line; std::getline(trace, line);) {
-                std::istringstream words(line);
-                std::string kind, text;
-                int x = 0, y = 0;
-                words >> kind >> x;
-                if (kind == "line" && line.ends_with("pen dot 1 006ebe")) lineX = x;
-                if (kind != "text" || lineX < 0) continue;
-                words >> y;
-                std::getline(words >> std::ws, text);
-                double width = 0;
-                for (const char c : text)
-                    if ((c & 0xC0) != 0x80) width += (c & 0xE0) == 0xE0 ? size : 0.55 * size;
-                EXPECT_TRUE(x > lineX || x + width < lineX) << w << "x" << h << ": " << line;
-                if (++marks % 2 == 0) lineX = -1;
+    struct Text {
+        double left, top, right, bottom;
+        std::string line;
+        bool mark;  // a switching speed's word or figure
+    };
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{640, 480}, std::pair{1920, 1080}})
+        for (const bool reverse : {false, true})
+            for (const Translation* translation : {static_cast<const Translation*>(nullptr),
+                                                   static_cast<const Translation*>(&english)}) {
+                CapacitorMotorInputs in =
+                    AtSpeed(Kind::CapacitorStart, reverse ? -1000 : 1000, reverse);
+                in.width = w;
+                in.height = h;
+                in.translation = translation;
+                const double size = 15.0 * std::min(w / 1024.0, h / 768.0);
+                std::istringstream trace(TraceCapacitorMotorFrame(in));
+                std::vector<Text> texts;
+                int lineX = -1, marks = 0;
+                for (std::string line; std::getline(trace, line);) {
+                    std::istringstream words(line);
+                    std::string kind, text;
+                    int x = 0, y = 0;
+                    words >> kind >> x;
+                    if (kind == "line" && line.ends_with("pen dot 1 006ebe")) lineX = x;
+                    if (kind != "text") continue;
+                    words >> y;
+                    std::getline(words >> std::ws, text);
+                    double width = 0;
+                    for (const char c : text)
+                        if ((c & 0xC0) != 0x80) width += (c & 0xE0) == 0xE0 ? size : 0.55 * size;
+                    texts.push_back({double(x), double(y), x + width, y + size, line, lineX >= 0});
+                    if (lineX < 0) continue;
+                    EXPECT_TRUE(x > lineX || x + width < lineX) << w << "x" << h << ": " << line;
+                    if (++marks % 2 == 0) lineX = -1;
+                }
+                EXPECT_EQ(marks, 4) << w << "x" << h;
+                for (const Text& a : texts)
+                    for (const Text& b : texts) {
+                        if (!a.mark || &a == &b) continue;
+                        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom &&
+                                     b.top < a.bottom)
+                            << w << "x" << h << ": " << a.line << " on " << b.line;
+                    }
             }
-            EXPECT_EQ(marks, 4) << w << "x" << h;
-        }
-    }
 }
 
 }  // namespace

@@ -109,9 +109,11 @@ void DrawCapacitorMotorTorque(const CapacitorMotorScene& scene, const CRect& pan
     // hold the switching speeds, the rest the legend.
     const bool reversed = scene.inputs.reverseAux;
     const int rowHeight = size + scene.Size(4);
+    // Clear of the torque's top and bottom labels, which stand half a row over the plot's edges,
+    // so that a switching speed may reach into the margin beside them.
     const auto row = [&](int k) {
-        return reversed ? plot.top + scene.Size(4) + k * rowHeight
-                        : plot.bottom - scene.Size(4) - (k + 1) * rowHeight;
+        return reversed ? plot.top + size / 2 + scene.Size(4) + k * rowHeight
+                        : plot.bottom - size / 2 - scene.Size(4) - (k + 1) * rowHeight;
     };
 
     // Where the switch opens and closes, on the side the rotor turns.
@@ -139,11 +141,11 @@ void DrawCapacitorMotorTorque(const CapacitorMotorScene& scene, const CRect& pan
             const int width =
                 Px(std::max(ApproxTextWidth(marks[k].text, size), ApproxTextWidth(speed, size)));
             const bool right = (k == 0) == (side > 0);
-            // Past the plot's right end if need be, into the pane's margin, rather than over its
-            // own line.
+            // Past the plot's ends if need be, into the pane's margins, rather than over its own
+            // line.
             const int lx =
                 std::clamp(right ? x + scene.Size(4) : x - scene.Size(4) - width,
-                           plot.left + scene.Size(2), pane.right - scene.Size(2) - width);
+                           pane.left + scene.Size(2), pane.right - scene.Size(2) - width);
             scene.Text(lx, row(reversed ? 0 : 1), marks[k].text, 15, kClosedColour);
             scene.Text(lx, row(reversed ? 1 : 0), speed, 15, kClosedColour);
         }
