@@ -179,16 +179,18 @@
             if (settings.palette.value !== palettes[0]) hash += `&palette=${settings.palette.value}`;
             return `${location.href.replace(/#.*$/, '')}#${hash}`;
         };
-        const takeHome = new vesk.TakeHome(document.getElementById('bar'), () => {
-            const view = views[shown];
-            const step = core ? core._ViewStepShown(view.index) : 0;
-            return {canvas: view.c.canvas, name: `vesk-${shown}-${step}.png`};
-        }, addressShown, () => {
-            const view = views[shown];
-            const step = core ? core._ViewStepShown(view.index) : 0;
-            const text = core ? core.UTF8ToString(core._ViewCsv(view.index)) : '';
-            return {text, name: `vesk-${shown}-${step}.csv`};
-        });
+        // A file of the view shown, named by the view and its step.
+        const fileName = (extension) => {
+            const step = core ? core._ViewStepShown(views[shown].index) : 0;
+            return `vesk-${shown}-${step}.${extension}`;
+        };
+        const takeHome = new vesk.TakeHome(
+            document.getElementById('bar'),
+            () => ({canvas: views[shown].c.canvas, name: fileName('png')}), addressShown,
+            () => ({
+                text: core ? core.UTF8ToString(core._ViewCsv(views[shown].index)) : '',
+                name: fileName('csv'),
+            }));
         document.getElementById('bar').append(document.getElementById('settings'));
         const embed = (on) => {
             document.documentElement.classList.toggle('embed', on);

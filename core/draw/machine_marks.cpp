@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-int Px(double v) { return static_cast<int>(std::lround(v)); }
-}  // namespace
+#include "draw/trunc.h"
 
 void DrawDashedCurve(CDC* dc, const std::vector<PointF>& points, double on) {
     std::vector<PointF> dash;

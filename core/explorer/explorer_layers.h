@@ -6,10 +6,9 @@
 #include <string_view>
 
 #include "draw/gdi_objects.h"
+#include "draw/trunc.h"
 #include "explorer/explorer_frame.h"
 #include "explorer/explorer_labels.h"
-
-inline int Px(double v) { return static_cast<int>(std::lround(v)); }
 
 // Colours that belong to no phase.
 constexpr COLORREF kInk = RGB(0, 0, 0);  // texts, axes and the resultant
