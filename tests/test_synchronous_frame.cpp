@@ -309,6 +309,25 @@ TEST(SynchronousPicture, TextsStayInTheirPanesAndTheChartsLabelsApart) {
         }
 }
 
+// The V-curves' heading "P/kW" stays clear of the present point, which at the largest power and
+// field sits at the curves' right-hand end beside it.
+TEST(SynchronousPicture, TheCurvesHeadingClearsThePresentPoint) {
+    for (const double power : {5.0, 15.0}) {
+        TextBoxes dc;
+        DrawSynchronousFrame(Steady(5.0, power), dc);
+        const auto heading = std::find(dc.texts.begin(), dc.texts.end(), "P/kW");
+        ASSERT_NE(heading, dc.texts.end());
+        const CRect& h = dc.boxes[heading - dc.texts.begin()];
+        // The point is the last disc drawn: "ellipse L T R B ...".
+        const std::string trace = dc.Text();
+        std::istringstream disc(trace.substr(trace.rfind("\nellipse ") + 9));
+        int left = 0, top = 0, right = 0, bottom = 0;
+        disc >> left >> top >> right >> bottom;
+        EXPECT_FALSE(h.left < right && left < h.right && h.top < bottom && top < h.bottom)
+            << power << " kW";
+    }
+}
+
 TEST(SynchronousPicture, TheToggleShowsTheOCurves) {
     SynchronousInputs in = Steady(2.0, 5.0);
     const std::string v = TraceSynchronousFrame(in);

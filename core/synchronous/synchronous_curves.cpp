@@ -68,6 +68,10 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
     const SynchronousPoint& p = scene.point;
     const double present = std::abs(p.power);
     const int size = scene.Size(14);
+    // The present curve, drawn bold over them, and its point; above both goes the figures' heading.
+    const bool steady = !(scene.motion && !scene.motion->locked) && p.inStep;
+    const std::vector<PointF> bold = steady ? Curve(chart, curves, present) : std::vector<PointF>{};
+    const int boldTop = bold.empty() ? INT_MAX : Px(bold.back().y) - scene.Size(7);
     // Each named at its right-hand end, where they meet: from the top down, a line apart.
     int lastLabel = INT_MIN;
     for (auto kw = std::rbegin(kCurvePowers); kw != std::rend(kCurvePowers); ++kw) {
@@ -81,8 +85,8 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
         const int y =
             lastLabel == INT_MIN ? end - size / 2 : std::max(end - size / 2, lastLabel + size);
         if (lastLabel == INT_MIN)
-            scene.Text(chart.right + scene.Size(4), y - size - scene.Size(2), "P/kW", 14,
-                       RGB(90, 90, 90));
+            scene.Text(chart.right + scene.Size(4), std::min(y, boldTop) - size - scene.Size(2),
+                       "P/kW", 14, RGB(90, 90, 90));
         lastLabel = y;
         scene.Text(chart.right + scene.Size(4), y, SynchronousFigure("%g", *kw), 14,
                    RGB(90, 90, 90));
@@ -129,7 +133,7 @@ void DrawSynchronousCurves(const SynchronousScene& scene, const CRect& pane) {
     }
     {
         ScopedPen pen(dc, PS_SOLID, scene.Size(3), kInk);
-        dc->Polyline(Curve(chart, curves, present));
+        dc->Polyline(bold);
     }
     const double value = v ? std::abs(p.current) : p.PowerFactor();
     ScopedPen outline(dc, PS_SOLID, scene.Size(2), kInk);
